@@ -1,0 +1,80 @@
+// Prints a same-number job with six positions through the built-in PDF printer and reports
+// throughput and peak memory. Usage: bench_same_number [sheets]
+// Last line: sheets_per_second=N peak_rss_mb=M
+
+#include "Dialogs.h"
+#include "QtPrinterSurface.h"
+#include "SameNumberRun.h"
+
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <sys/resource.h>
+
+namespace {
+
+class CountingDialogs final : public Dialogs
+{
+public:
+    int count = 0;
+    int message(const QString &text, const QString &, Icon, Buttons) override
+    {
+        ++count;
+        std::fprintf(stderr, "message: %s\n", qPrintable(text));
+        return Ok;
+    }
+    int32_t chooseColor() override { return 0; }
+    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
+};
+
+double peakRssMb()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const long sheets = argc > 1 ? std::max(1L, std::atol(argv[1])) : 100000;
+    int qtArgc = 3;
+    char platformFlag[] = "-platform";
+    char platformName[] = "offscreen";
+    char *qtArgv[] = {argv[0], platformFlag, platformName, nullptr};
+    QGuiApplication app(qtArgc, qtArgv);
+
+    QTemporaryDir folder;
+    QtPrinterSurface printer(folder.path());
+    printer.setCurrentPrinter(printer.pdfPrinterIndex());
+
+    SameNumberJob job;
+    job.desde = QStringLiteral("000000");
+    job.hasta = QString::number(sheets - 1).rightJustified(6, u'0');
+    for (int i = 0; i < SameNumberJob::kPositions; ++i) {
+        job.posX[i] = QString::number(500 + (i % 3) * 3500);
+        job.posY[i] = QString::number(1000 + (i / 3) * 6000);
+        job.off[i] = false;
+    }
+    FontChoice font{QStringLiteral("DejaVu Sans"), QStringLiteral("14"), 0};
+    CountingDialogs dialogs;
+
+    QElapsedTimer timer;
+    timer.start();
+    const RunOutcome outcome = runSameNumber(job, font, printer, dialogs);
+    const double seconds = double(timer.nsecsElapsed()) / 1e9;
+
+    if (outcome != RunOutcome::Printed || dialogs.count != 0) {
+        std::fprintf(stderr, "the run did not print\n");
+        return 1;
+    }
+    const double rate = double(sheets) / seconds;
+    std::printf("sheets=%ld seconds=%.2f pdf_mb=%.1f\n", sheets, seconds,
+                double(QFileInfo(printer.lastPdfFile()).size()) / (1024.0 * 1024.0));
+    std::printf("sheets_per_second=%.0f peak_rss_mb=%.1f\n", rate, peakRssMb());
+    return 0;
+}

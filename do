@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# One entry point for building, running, testing and benchmarking on Debian 12.
+#   ./do run    install what is missing, build, start the program
+#   ./do test   install what is missing, build, run every test
+#   ./do bench  install what is missing, build, run the benchmarks
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  poppler-utils fonts-dejavu-core fonts-liberation
+  xvfb xauth
+)
+BUILD_DIR=${BUILD_DIR:-build}
+
+install_packages() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  $sudo apt-get update
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+build() {
+  cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake --build "$BUILD_DIR"
+}
+
+case "${1:-}" in
+  run)
+    install_packages
+    build
+    shift
+    exec "$BUILD_DIR/tessarino" "$@"
+    ;;
+  test)
+    install_packages
+    build
+    ctest --test-dir "$BUILD_DIR" --output-on-failure -j2
+    ;;
+  bench)
+    install_packages
+    build
+    "$BUILD_DIR/bench/bench_same_number" "${2:-100000}"
+    ;;
+  *)
+    echo "usage: ./do run|test|bench" >&2
+    exit 2
+    ;;
+esac

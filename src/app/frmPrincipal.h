@@ -1,0 +1,65 @@
+#pragma once
+
+#include "AppContext.h"
+#include "SameNumberRun.h"
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+
+class QCheckBox;
+class QLineEdit;
+
+namespace Ui {
+class frmPrincipal;
+}
+
+// The main window: both numbering pages, the font panel, the status row and the menus.
+// Handlers keep the classic control-and-event names and hand the rules to the engine.
+class frmPrincipal : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit frmPrincipal(AppContext &context, QWidget *parent = nullptr);
+    ~frmPrincipal() override;
+
+    // The job changed since it was loaded or saved.
+    bool JobModified = false;
+    // hasta(0) - desde(0) of the distinct-number page.
+    double FirstRowSpan = 0;
+    // The page of SSTab1 that is showing.
+    float ActivePage = 0;
+
+    SameNumberJob sameNumberJob() const;
+    FontChoice fontChoice() const;
+    int32_t fontColor() const { return m_fontColor; }
+
+    void cmdImprimir_Click();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void bindControlArrays();
+    void connectPage0();
+    void connectPages();
+    void setOrientationFromBox(QCheckBox *box);
+    void SSTab1_Click(int page);
+    static void SelecionarTexto(QLineEdit *box);
+
+    AppContext &m_context;
+    std::unique_ptr<Ui::frmPrincipal> ui;
+    int32_t m_fontColor = 0;
+
+public:
+    // Control arrays, filled once from the form.
+    std::array<QLineEdit *, 6> txtPosX{};
+    std::array<QLineEdit *, 6> txtPosY{};
+    std::array<QCheckBox *, 6> Check1{};
+    std::array<QLineEdit *, 4> desde{};
+    std::array<QLineEdit *, 4> hasta{};
+    std::array<QLineEdit *, 4> posX{};
+    std::array<QLineEdit *, 4> posY{};
+    std::array<QCheckBox *, 4> Check2{};
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// Texts the print runs show, word for word.
+namespace RunMessages {
+
+inline const QString kTitle = QStringLiteral("Tessarino");
+inline const QString kAllOff =
+    QStringLiteral("Están todas las casillas desactivadas! No hay nada para imprimir.");
+inline const QString kDigits = QStringLiteral(
+    "El campo (desde) debe tener la misma cantidad de dígitos que el campo (hasta). Por ejemplo si "
+    "intenta imprimir desde el 0 hasta el 1000, ponga (desde=0000) y (hasta=1000).");
+inline const QString kBadFontSize = QStringLiteral("Tamaño de fuente no válida");
+inline const QString kNotNumeric = QStringLiteral("Debe ingresar un valor numérico!");
+
+} // namespace RunMessages

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+// Every message box, question, file dialog and colour dialog of the program goes through this
+// interface, so that logic never talks to the window system directly and tests can answer.
+class Dialogs
+{
+public:
+    enum class Icon { None = 0, Critical = 16, Question = 32, Exclamation = 48, Information = 64 };
+    enum class Buttons { Ok = 0, OkCancel = 1, YesNoCancel = 3, YesNo = 4 };
+    // Answer codes of a message box.
+    static constexpr int Ok = 1;
+    static constexpr int Cancel = 2;
+    static constexpr int Yes = 6;
+    static constexpr int No = 7;
+
+    virtual ~Dialogs() = default;
+
+    // Shows a modal message and returns the answer code.
+    virtual int message(const QString &text, const QString &title, Icon icon,
+                        Buttons buttons = Buttons::Ok) = 0;
+
+    // The colour dialog. Returns the dialog's colour value (red in the low byte) however the
+    // dialog was closed: the colour last chosen in it during this run, black before any choice.
+    virtual int32_t chooseColor() = 0;
+
+    // File dialogs: the chosen path, or an empty text when the user cancels.
+    virtual QString openFileName(const QString &title, const QString &folder, const QString &filter) = 0;
+    virtual QString saveFileName(const QString &title, const QString &folder, const QString &filter) = 0;
+};

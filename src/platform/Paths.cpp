@@ -1,0 +1,39 @@
+#include "Paths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+const QString kSettingsName = QStringLiteral("Vireo.sys");
+}
+
+Paths Paths::standard()
+{
+    Paths p;
+    p.programFolder = QCoreApplication::applicationDirPath();
+    const QString portable = QDir(p.programFolder).filePath(kSettingsName);
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    p.settingsFile = QFileInfo::exists(portable) ? portable : QDir(config).filePath(kSettingsName);
+    QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (documents.isEmpty())
+        documents = QDir::homePath();
+    p.jobsFolder = QDir(documents).filePath(QStringLiteral("Mis Trabajos")) + u'/';
+    p.pdfOutputFolder = QDir(documents).filePath(QStringLiteral("Tessarino PDF"));
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    p.registryStore = QDir(data).filePath(QStringLiteral("registry.ini"));
+    return p;
+}
+
+Paths Paths::under(const QString &root)
+{
+    const QDir dir(root);
+    Paths p;
+    p.programFolder = root;
+    p.settingsFile = dir.filePath(kSettingsName);
+    p.jobsFolder = dir.filePath(QStringLiteral("Mis Trabajos")) + u'/';
+    p.pdfOutputFolder = dir.filePath(QStringLiteral("pdf"));
+    p.registryStore = dir.filePath(QStringLiteral("registry.ini"));
+    return p;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// Where the program keeps its files. Built once at start-up from the XDG locations; tests build
+// one over a temporary folder. Nothing here is read from the environment by our own code.
+struct Paths
+{
+    QString programFolder;   // folder of the running program
+    QString settingsFile;    // "Vireo.sys"
+    QString jobsFolder;      // job documents, ends with '/'
+    QString pdfOutputFolder; // documents of the built-in PDF printer
+    QString registryStore;   // stand-in for the system registry
+
+    // The per-user locations; a "Vireo.sys" beside the program makes the install portable.
+    static Paths standard();
+    // Everything below `root`, for tests and portable installs.
+    static Paths under(const QString &root);
+};

@@ -1,0 +1,161 @@
+#include "QtPrinterSurface.h"
+
+#include "PdfFileNames.h"
+#include "RuntimeError.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace {
+
+RuntimeError printerError(const QString &description)
+{
+    return {RuntimeError::PrinterError, description};
+}
+
+} // namespace
+
+QtPrinterSurface::QtPrinterSurface(QString pdfOutputFolder)
+    : m_pdfFolder(std::move(pdfOutputFolder)), m_queues(QPrinterInfo::availablePrinterNames())
+{
+    const QString preferred = QPrinterInfo::defaultPrinterName();
+    m_current = m_queues.isEmpty() ? pdfPrinterIndex() : qMax(0, int(m_queues.indexOf(preferred)));
+    createPrinter();
+}
+
+QtPrinterSurface::~QtPrinterSurface()
+{
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+QList<PrinterInfo> QtPrinterSurface::printers() const
+{
+    QList<PrinterInfo> list;
+    for (const QString &name : m_queues) {
+        const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+        list.append({name, info.makeAndModel(), info.location()});
+    }
+    list.append({QStringLiteral("Tessarino PDF"), QStringLiteral("PDF"), m_pdfFolder});
+    return list;
+}
+
+void QtPrinterSurface::setCurrentPrinter(int index)
+{
+    if (index < 0 || index > pdfPrinterIndex())
+        throw RuntimeError::invalidPropertyValue();
+    if (index == m_current)
+        return;
+    // A document under way on the old printer is handed over as it stands.
+    if (m_painter.isActive())
+        deviceEndDocument();
+    forgetDocument();
+    const int orientation = deviceOrientation();
+    m_current = index;
+    createPrinter();
+    deviceSetOrientation(orientation);
+}
+
+void QtPrinterSurface::createPrinter()
+{
+    if (pdfPrinterCurrent()) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        m_printer->setOutputFormat(QPrinter::PdfFormat);
+        m_printer->setPageSize(QPageSize(QPageSize::A4));
+        m_printer->setFullPage(true);
+        m_printer->setPageMargins(QMarginsF(0, 0, 0, 0));
+        m_printer->setCreator(QStringLiteral("Tessarino"));
+    } else {
+        m_printer = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(m_queues.at(m_current)),
+                                               QPrinter::HighResolution);
+    }
+    m_printer->setDocName(QStringLiteral("Tessarino"));
+}
+
+QSizeF QtPrinterSurface::printableTwips() const
+{
+    const QRectF inches = m_printer->pageLayout().paintRect(QPageLayout::Inch);
+    return {std::round(inches.width() * 1440), std::round(inches.height() * 1440)};
+}
+
+int QtPrinterSurface::deviceOrientation() const
+{
+    return m_printer->pageLayout().orientation() == QPageLayout::Landscape ? Landscape : Portrait;
+}
+
+void QtPrinterSurface::deviceSetOrientation(int orientation)
+{
+    const auto wanted = orientation == Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    if (!m_printer->setPageOrientation(wanted))
+        throw printerError(QStringLiteral("La impresora no admite esa orientación de página."));
+}
+
+void QtPrinterSurface::deviceBeginDocument()
+{
+    if (pdfPrinterCurrent()) {
+        m_currentPdf = PdfFileNames::next(m_pdfFolder);
+        m_printer->setOutputFileName(m_currentPdf);
+    }
+    if (!m_painter.begin(m_printer.get())) {
+        throw printerError(pdfPrinterCurrent()
+                               ? QStringLiteral("No se puede crear el archivo PDF \"%1\".").arg(m_currentPdf)
+                               : QStringLiteral("No se puede imprimir en \"%1\".").arg(m_queues.at(m_current)));
+    }
+    m_appliedStyle = ~quint64(0);
+    applyTransform();
+}
+
+void QtPrinterSurface::applyTransform()
+{
+    const qreal perTwip = m_printer->resolution() / 1440.0;
+    m_painter.resetTransform();
+    m_painter.scale(perTwip, perTwip);
+}
+
+void QtPrinterSurface::applyStyle()
+{
+    if (m_appliedStyle == styleGeneration())
+        return;
+    m_painter.setFont(font());
+    m_painter.setPen(penColor());
+    m_ascent = QFontMetricsF(font()).ascent();
+    m_appliedStyle = styleGeneration();
+}
+
+void QtPrinterSurface::deviceNewPage()
+{
+    if (!m_printer->newPage())
+        throw printerError(QStringLiteral("La impresora no pudo empezar una hoja nueva."));
+    applyTransform();
+}
+
+void QtPrinterSurface::deviceDrawText(const QPointF &topLeftTwips, const QString &text)
+{
+    applyStyle();
+    m_painter.drawText(QPointF(topLeftTwips.x(), topLeftTwips.y() + m_ascent), text);
+}
+
+void QtPrinterSurface::deviceLine(const QPointF &from, const QPointF &to, const QColor &color, bool box)
+{
+    applyStyle();
+    m_painter.save();
+    m_painter.setPen(QPen(color, 0));
+    if (box)
+        m_painter.drawRect(QRectF(from, to).normalized());
+    else
+        m_painter.drawLine(from, to);
+    m_painter.restore();
+}
+
+void QtPrinterSurface::deviceEndDocument()
+{
+    if (!m_painter.end())
+        throw printerError(QStringLiteral("No se pudo terminar el documento."));
+    if (pdfPrinterCurrent()) {
+        m_lastPdf = m_currentPdf;
+        if (m_onFinished)
+            m_onFinished(m_lastPdf);
+    }
+}

@@ -1,0 +1,187 @@
+#include "SurfaceBase.h"
+
+#include "RuntimeError.h"
+#include "VbColor.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+
+SurfaceBase::SurfaceBase()
+    : m_fontName(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family())
+{
+    updateFont();
+}
+
+void SurfaceBase::ensurePage()
+{
+    checkReady();
+    if (!m_documentOpen) {
+        deviceBeginDocument();
+        m_documentOpen = true;
+        m_pageBreakPending = false;
+    } else if (m_pageBreakPending) {
+        deviceNewPage();
+        m_pageBreakPending = false;
+    }
+}
+
+void SurfaceBase::printText(const QString &text)
+{
+    ensurePage();
+    if (!text.isEmpty())
+        deviceDrawText(toTwips(m_x, m_y), text);
+    m_x = scaleLeft();
+    m_y += float(m_lineHeightTwips * unitsPerTwipY());
+}
+
+void SurfaceBase::setCurrentX(float x)
+{
+    checkReady();
+    m_x = x;
+}
+
+void SurfaceBase::setCurrentY(float y)
+{
+    checkReady();
+    m_y = y;
+}
+
+void SurfaceBase::setFontName(const QString &name)
+{
+    checkReady();
+    if (name == m_fontName)
+        return;
+    m_fontName = name;
+    updateFont();
+}
+
+void SurfaceBase::setFontSize(float points)
+{
+    checkReady();
+    if (!(points > 0) || points > 2048)
+        throw RuntimeError::invalidPropertyValue();
+    if (points == m_fontSize)
+        return;
+    m_fontSize = points;
+    updateFont();
+}
+
+void SurfaceBase::setForeColor(int32_t color)
+{
+    checkReady();
+    m_foreColor = color;
+    m_penColor = VbColor::toQColor(color);
+    ++m_styleGeneration;
+}
+
+void SurfaceBase::updateFont()
+{
+    QFont font(m_fontName);
+    font.setPixelSize(qMax(1, qRound(m_fontSize * 20)));
+    font.setHintingPreference(QFont::PreferNoHinting);
+    m_font = font;
+    m_lineHeightTwips = QFontMetricsF(font).height();
+    ++m_styleGeneration;
+}
+
+float SurfaceBase::scaleLeft() const { return m_userScale ? float(m_userScale->left()) : 0.f; }
+float SurfaceBase::scaleTop() const { return m_userScale ? float(m_userScale->top()) : 0.f; }
+
+float SurfaceBase::scaleWidth() const
+{
+    checkReady();
+    return m_userScale ? float(m_userScale->width()) : float(printableTwips().width());
+}
+
+float SurfaceBase::scaleHeight() const
+{
+    checkReady();
+    return m_userScale ? float(m_userScale->height()) : float(printableTwips().height());
+}
+
+void SurfaceBase::setUserScale(float left, float top, float width, float height)
+{
+    checkReady();
+    if (width == 0 || height == 0)
+        throw RuntimeError::invalidPropertyValue();
+    m_userScale = QRectF(left, top, width, height);
+}
+
+void SurfaceBase::resetScale()
+{
+    m_userScale.reset();
+}
+
+double SurfaceBase::unitsPerTwipX() const
+{
+    return m_userScale ? m_userScale->width() / printableTwips().width() : 1.0;
+}
+
+double SurfaceBase::unitsPerTwipY() const
+{
+    return m_userScale ? m_userScale->height() / printableTwips().height() : 1.0;
+}
+
+QPointF SurfaceBase::toTwips(float x, float y) const
+{
+    if (!m_userScale)
+        return {x, y};
+    return {(x - m_userScale->left()) / unitsPerTwipX(), (y - m_userScale->top()) / unitsPerTwipY()};
+}
+
+int SurfaceBase::orientation() const
+{
+    checkReady();
+    return deviceOrientation();
+}
+
+void SurfaceBase::setOrientation(int orientation)
+{
+    checkReady();
+    if (orientation != Portrait && orientation != Landscape)
+        throw RuntimeError::invalidPropertyValue();
+    deviceSetOrientation(orientation);
+}
+
+void SurfaceBase::line(float x1, float y1, float x2, float y2, std::optional<int32_t> color, bool box)
+{
+    ensurePage();
+    const QColor pen = color ? VbColor::toQColor(*color) : m_penColor;
+    deviceLine(toTwips(x1, y1), toTwips(x2, y2), pen, box);
+    m_x = x2;
+    m_y = y2;
+}
+
+void SurfaceBase::newPage()
+{
+    checkReady();
+    // The break is only carried out when something is drawn on the next sheet, so that a
+    // break followed by the end of the document leaves no blank sheet behind.
+    if (!m_documentOpen) {
+        deviceBeginDocument();
+        m_documentOpen = true;
+    } else if (m_pageBreakPending) {
+        deviceNewPage();
+    }
+    m_pageBreakPending = true;
+    m_x = scaleLeft();
+    m_y = scaleTop();
+}
+
+void SurfaceBase::endDoc()
+{
+    checkReady();
+    if (m_documentOpen) {
+        m_documentOpen = false;
+        m_pageBreakPending = false;
+        deviceEndDocument();
+    }
+    m_x = scaleLeft();
+    m_y = scaleTop();
+}
+
+void SurfaceBase::forgetDocument()
+{
+    m_documentOpen = false;
+    m_pageBreakPending = false;
+}

@@ -1,0 +1,41 @@
+#include "PdfText.h"
+
+#include <QProcess>
+#include <QXmlStreamReader>
+
+QStringList PdfText::Page::texts() const
+{
+    QStringList list;
+    for (const Word &w : words)
+        list << w.text;
+    return list;
+}
+
+PdfText PdfText::read(const QString &pdfFile)
+{
+    PdfText result;
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdfFile, QStringLiteral("-")});
+    if (!process.waitForFinished(120000) || process.exitCode() != 0) {
+        result.error = QStringLiteral("pdftotext failed: ") + QString::fromUtf8(process.readAllStandardError());
+        return result;
+    }
+    QXmlStreamReader xml(process.readAllStandardOutput());
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const auto a = xml.attributes();
+        if (xml.name() == QLatin1String("page")) {
+            result.pages.append({a.value(QLatin1String("width")).toDouble(),
+                                 a.value(QLatin1String("height")).toDouble(), {}});
+        } else if (xml.name() == QLatin1String("word") && !result.pages.isEmpty()) {
+            Word w{QString(), a.value(QLatin1String("xMin")).toDouble(), a.value(QLatin1String("yMin")).toDouble(),
+                   a.value(QLatin1String("xMax")).toDouble(), a.value(QLatin1String("yMax")).toDouble()};
+            w.text = xml.readElementText();
+            result.pages.last().words.append(w);
+        }
+    }
+    if (xml.hasError())
+        result.error = xml.errorString();
+    return result;
+}
