@@ -1,6 +1,7 @@
 #include "frmPrincipal.h"
 
 #include "PrinterSurface.h"
+#include "Twips.h"
 #include "ui_frmPrincipal.h"
 
 #include <QCheckBox>
@@ -28,7 +29,8 @@ frmPrincipal::frmPrincipal(AppContext &context, QWidget *parent)
     bindControlArrays();
     connectPage0();
     connectPages();
-    setFixedSize(ui->centralwidget->size() + QSize(0, ui->menubar->sizeHint().height()));
+    // Built-in client area: 8730 x 4095 twips.
+    setFixedSize(Twips::toPixels(8730), Twips::toPixels(4095) + ui->menubar->sizeHint().height());
     JobModified = false;
 }
 

@@ -8,6 +8,7 @@
 #include "RuntimeError.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -46,9 +47,11 @@ void printRange(const SameNumberJob &job, const FontChoice &font, PrinterSurface
             positions.push_back({NumberText::toSingle(NumberText::lenient(job.posX[i])),
                                  NumberText::toSingle(NumberText::lenient(job.posY[i]))});
 
+    // Counted rather than compared, so that a range ending at the largest exact number stops.
+    const qint64 sheets = qint64(std::floor((end - start) / step)) + 1;
     const qsizetype width = job.desde.size();
-    for (double n = start; step > 0 ? n <= end : n >= end; n += step) {
-        const QString text = NumberFormat::padToWidth(n, width);
+    for (qint64 k = 0; k < sheets; ++k) {
+        const QString text = NumberFormat::padToWidth(start + double(k) * step, width);
         for (const Position &p : positions) {
             printer.setCurrentPosition(p.x, p.y);
             printer.printText(text);

@@ -76,8 +76,9 @@ void QtPrinterSurface::createPrinter()
 
 QSizeF QtPrinterSurface::printableTwips() const
 {
-    const QRectF inches = m_printer->pageLayout().paintRect(QPageLayout::Inch);
-    return {std::round(inches.width() * 1440), std::round(inches.height() * 1440)};
+    // Millimetres keep two exact decimals for both metric and inch paper; inches would not.
+    const QRectF mm = m_printer->pageLayout().paintRect(QPageLayout::Millimeter);
+    return {std::round(mm.width() * 1440 / 25.4), std::round(mm.height() * 1440 / 25.4)};
 }
 
 int QtPrinterSurface::deviceOrientation() const

@@ -40,7 +40,7 @@ public:
     int orientation() const final;
     void setOrientation(int orientation) final;
 
-    void line(float x1, float y1, float x2, float y2, std::optional<int32_t> color, bool box) final;
+    void line(float x1, float y1, float x2, float y2, std::optional<int32_t> color = {}, bool box = false) final;
     void newPage() final;
     void endDoc() final;
     bool documentOpen() const final { return m_documentOpen; }

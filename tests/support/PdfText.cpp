@@ -11,6 +11,14 @@ QStringList PdfText::Page::texts() const
     return list;
 }
 
+const PdfText::Word *PdfText::Page::find(const QString &text) const
+{
+    for (const Word &w : words)
+        if (w.text == text)
+            return &w;
+    return nullptr;
+}
+
 PdfText PdfText::read(const QString &pdfFile)
 {
     PdfText result;

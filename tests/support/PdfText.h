@@ -16,6 +16,8 @@ struct PdfText
         double width, height;
         QList<Word> words;
         QStringList texts() const;
+        // The first word with this text, or nullptr.
+        const Word *find(const QString &text) const;
     };
 
     QList<Page> pages;
