@@ -8,7 +8,6 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-#include <optional>
 #include <utility>
 
 // Encoding: files without a byte-order mark are windows-1252, as the old platform's 8-bit calls
@@ -208,8 +207,8 @@ QByteArray writeLines(const QStringList &lines, bool utf8)
 }
 
 // The new file: every line as it stood except `replaced` (when >= 0), which becomes
-// `replacement`, and `added` inserted after line `insertAfter` (the line count: at the end). Converting to
-// UTF-8 re-encodes the untouched lines but keeps their endings.
+// `replacement`, and `added` inserted after line `insertAfter` (the line count: at the end).
+// Converting to UTF-8 re-encodes the untouched lines but keeps their endings.
 QByteArray rebuild(const Profile &p, qsizetype replaced, const QString &replacement, qsizetype insertAfter,
                    const QStringList &added, bool utf8)
 {
