@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+// INI ("private profile") files as the old platform read and wrote them: the settings file and
+// every job file go through here. Users bring files written on the old platform, so the rules
+// are its rules: names match without regard to case, an update keeps the key where it stands,
+// a new key goes to the end of its section and a new section to the end of the file, lines are
+// CRLF and the text is windows-1252.
+//
+// The file is read afresh on every call and never held open. Every write replaces the whole file
+// atomically, and every line the write does not change keeps its bytes.
+class ProfileFiles
+{
+public:
+    // What a missing file, section or key reads as; every caller compares against it.
+    static inline const QString Vacio = QStringLiteral("Vacio");
+    // The old read buffer held 255 characters including the terminator.
+    static constexpr qsizetype MaxValueLength = 254;
+
+    explicit ProfileFiles(QString settingsFile);
+
+    const QString &settingsFile() const { return m_settingsFile; }
+
+    // The value of `key` in `section` of `file`, at most MaxValueLength characters, or Vacio.
+    // An empty `file` means the settings file and is replaced by its path in the caller's variable.
+    QString LeerValorIni(const QString &section, const QString &key, QString &file) const;
+
+    // Sets `key` in `section` of `file` to `value`, creating the key, the section, the file and
+    // its folders as needed. An empty `file` means the settings file, as above. A file that cannot
+    // be written keeps its old content and the value is lost without a word, as it always was.
+    void EscribirValorIni(const QString &section, const QString &key, const QString &value,
+                          QString &file) const;
+
+private:
+    QString m_settingsFile;
+};
