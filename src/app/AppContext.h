@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Paths.h"
+#include "ProfileFiles.h"
 
 class Dialogs;
 class PrinterSurface;
@@ -11,4 +12,17 @@ struct AppContext
     Paths paths;
     Dialogs &dialogs;
     PrinterSurface &printer;
+    ProfileFiles profiles{paths.settingsFile};
+
+    // LeerValorIni/EscribirValorIni on the settings file.
+    QString setting(const QString &section, const QString &key) const
+    {
+        QString file;
+        return profiles.LeerValorIni(section, key, file);
+    }
+    void setSetting(const QString &section, const QString &key, const QString &value) const
+    {
+        QString file;
+        profiles.EscribirValorIni(section, key, value, file);
+    }
 };

@@ -29,9 +29,8 @@ frmPrincipal::frmPrincipal(AppContext &context, QWidget *parent)
     bindControlArrays();
     connectPage0();
     connectPages();
-    // Built-in client area: 8730 x 4095 twips.
-    setFixedSize(Twips::toPixels(8730), Twips::toPixels(4095) + ui->menubar->sizeHint().height());
-    JobModified = false;
+    Form_Initialize();
+    Form_Load();
 }
 
 frmPrincipal::~frmPrincipal() = default;
@@ -96,6 +95,7 @@ void frmPrincipal::connectPages()
 void frmPrincipal::SSTab1_Click(int page)
 {
     ActivePage = float(page);
+    m_context.setSetting(QStringLiteral("Solapa"), QStringLiteral("sstab1"), QString::number(page));
     if (page == 0)
         ui->txtDesde->setFocus();
     else

@@ -8,6 +8,7 @@
 #include <memory>
 
 class QCheckBox;
+class QTimer;
 class QLineEdit;
 
 namespace Ui {
@@ -30,17 +31,42 @@ public:
     double FirstRowSpan = 0;
     // The page of SSTab1 that is showing.
     float ActivePage = 0;
+    // Folder of job documents.
+    QString CarpetaTrabajos;
+    // The advanced (font) area is shown.
+    bool Desplegado = false;
+    // The last caption load succeeded.
+    bool IdiomaCargado = false;
+
+    // Window width in twips, frame included, as stored under "Formulario"/"Ancho".
+    int Width() const { return m_widthTwips; }
+    static constexpr int kFrameTwips = 120;
+    static constexpr int kBuiltInWidth = 8730 + kFrameTwips;
+    static constexpr int kCollapsedWidth = 6125;
+    static constexpr int kExpandedWidth = 8900;
 
     SameNumberJob sameNumberJob() const;
     FontChoice fontChoice() const;
     int32_t fontColor() const { return m_fontColor; }
 
     void cmdImprimir_Click();
+    void Command4_Click();
+    void Timer1_Timer();
+
+Q_SIGNALS:
+    // The window unloaded: the program ends.
+    void unloaded();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
+    void Form_Initialize();
+    void Form_Load();
+    void Form_Unload();
+    void setWidthTwips(int twips);
+    void disableUnbuiltEntries();
     void bindControlArrays();
     void connectPage0();
     void connectPages();
@@ -51,6 +77,8 @@ private:
     AppContext &m_context;
     std::unique_ptr<Ui::frmPrincipal> ui;
     int32_t m_fontColor = 0;
+    int m_widthTwips = kBuiltInWidth;
+    QTimer *Timer1 = nullptr;
 
 public:
     // Control arrays, filled once from the form.

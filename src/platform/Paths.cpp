@@ -23,6 +23,9 @@ Paths Paths::standard()
     p.pdfOutputFolder = QDir(documents).filePath(QStringLiteral("Tessarino PDF"));
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     p.registryStore = QDir(data).filePath(QStringLiteral("registry.ini"));
+    p.lockFolder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (p.lockFolder.isEmpty())
+        p.lockFolder = QDir::tempPath();
     return p;
 }
 
@@ -35,5 +38,6 @@ Paths Paths::under(const QString &root)
     p.jobsFolder = dir.filePath(QStringLiteral("Mis Trabajos")) + u'/';
     p.pdfOutputFolder = dir.filePath(QStringLiteral("pdf"));
     p.registryStore = dir.filePath(QStringLiteral("registry.ini"));
+    p.lockFolder = root;
     return p;
 }

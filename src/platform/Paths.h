@@ -11,6 +11,7 @@ struct Paths
     QString jobsFolder;      // job documents, ends with '/'
     QString pdfOutputFolder; // documents of the built-in PDF printer
     QString registryStore;   // stand-in for the system registry
+    QString lockFolder;      // where the running instance keeps its lock
 
     // The per-user locations; a "Vireo.sys" beside the program makes the install portable.
     static Paths standard();

@@ -1,0 +1,130 @@
+// The main window's life: creation, load, the expandable advanced area, the start-up timer and
+// unload.
+#include "NumberText.h"
+#include "Twips.h"
+#include "frmPrincipal.h"
+#include "ui_frmPrincipal.h"
+
+#include <QCloseEvent>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+const QString kFormulario = QStringLiteral("Formulario");
+const QString kAncho = QStringLiteral("Ancho");
+// The client area is always 4095 twips high.
+constexpr int kClientHeightTwips = 4095;
+} // namespace
+
+void frmPrincipal::setWidthTwips(int twips)
+{
+    m_widthTwips = twips;
+    const int clientWidth = Twips::toPixels(twips - kFrameTwips);
+    setFixedSize(clientWidth, Twips::toPixels(kClientHeightTwips) + ui->menubar->sizeHint().height());
+}
+
+void frmPrincipal::Form_Initialize()
+{
+    // Each step stands alone: one that fails leaves the built-in value and the next runs.
+    ui->SSTab1->setTabEnabled(1, false);
+    ui->SSTab1->setCurrentIndex(0);
+    ActivePage = 0;
+    CarpetaTrabajos = m_context.paths.jobsFolder;
+
+    setWidthTwips(kBuiltInWidth);
+    try {
+        const double stored = NumberText::strictDouble(m_context.setting(kFormulario, kAncho));
+        // A hand-edited width outside the two the window knows would hide the controls or
+        // stretch the window across the screen; hold it to that range.
+        setWidthTwips(int(std::clamp(stored, double(kCollapsedWidth), double(kExpandedWidth))));
+    } catch (const std::exception &) {
+    }
+
+    try {
+        const double page = NumberText::strictDouble(m_context.setting(QStringLiteral("Solapa"), QStringLiteral("sstab1")));
+        if (page == 0 || page == 1)
+            ui->SSTab1->setCurrentIndex(int(page));
+    } catch (const std::exception &) {
+    }
+
+    if (Width() >= 8000) {
+        ui->Command4->setText(ui->lblizq->text());
+        if (const QScreen *screen = this->screen()) {
+            const QRect area = screen->availableGeometry();
+            move(area.x() + area.width() / 2 - width() / 2, area.y() + area.height() / 2 - height() / 2);
+        }
+        Desplegado = true;
+    } else {
+        ui->Command4->setText(ui->lblder->text());
+        Desplegado = false;
+    }
+    JobModified = false;
+}
+
+void frmPrincipal::Form_Load()
+{
+    // Language, font list and stored font, recent files and notes join here as they are built.
+    auto *tamano = findChild<QLineEdit *>(QStringLiteral("txtTamaño"));
+    if (ui->cboFuentes->currentIndex() < 0 && ui->cboFuentes->count() > 0)
+        ui->cboFuentes->setCurrentIndex(0);
+    if (tamano->text() == QLatin1String("Va"))
+        tamano->setText(QStringLiteral("12"));
+    ui->mnuseparador->setVisible(false);
+    disableUnbuiltEntries();
+    JobModified = false;
+
+    Timer1 = new QTimer(this);
+    Timer1->setSingleShot(true);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &frmPrincipal::Timer1_Timer);
+    Timer1->start();
+
+    connect(ui->Command4, &QPushButton::clicked, this, &frmPrincipal::Command4_Click);
+    connect(ui->mnusalir, &QAction::triggered, this, &QWidget::close);
+}
+
+void frmPrincipal::disableUnbuiltEntries()
+{
+    // Entries whose commands are not part of the program yet stay visible but greyed, so that
+    // nothing pretends to work.
+    for (QAction *entry : {ui->mnuNueMismo, ui->mnuNueDistinto, ui->mnuabrir, ui->mnuguardar, ui->impCuadricula,
+                           ui->impRectangulo, ui->mnuultimaMismo, ui->mnudistinto, ui->mnulimpiarrecientes,
+                           ui->impConfigurar, ui->mnuEspañol, ui->mnuFrances, ui->mnuItaliano, ui->mnuIngles,
+                           ui->mnuAcerca, ui->mnuescribir, ui->mnuBorrar})
+        entry->setEnabled(false);
+}
+
+void frmPrincipal::Timer1_Timer()
+{
+    // Loading the window fires change events; the job only counts as modified after this.
+    Timer1->stop();
+    JobModified = false;
+}
+
+void frmPrincipal::Command4_Click()
+{
+    if (Width() != kExpandedWidth) {
+        setWidthTwips(kExpandedWidth);
+        ui->Command4->setText(ui->lblizq->text());
+        Desplegado = true;
+    } else {
+        setWidthTwips(kCollapsedWidth);
+        ui->Command4->setText(ui->lblder->text());
+        Desplegado = false;
+    }
+    m_context.setSetting(kFormulario, kAncho, QString::number(Width()));
+}
+
+void frmPrincipal::closeEvent(QCloseEvent *event)
+{
+    // The save-changes question joins here with the document commands.
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        Form_Unload();
+}
+
+void frmPrincipal::Form_Unload()
+{
+    // The font settings are written here once the font panel is built.
+    Q_EMIT unloaded();
+}
