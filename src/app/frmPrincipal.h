@@ -1,13 +1,16 @@
 #pragma once
 
 #include "AppContext.h"
+#include "DistinctNumberRun.h"
 #include "SameNumberRun.h"
 
 #include <QMainWindow>
 #include <array>
 #include <memory>
+#include <span>
 
 class QCheckBox;
+class QKeyEvent;
 class QLineEdit;
 
 namespace Ui {
@@ -32,10 +35,16 @@ public:
     float ActivePage = 0;
 
     SameNumberJob sameNumberJob() const;
+    DistinctNumberJob distinctNumberJob() const;
     FontChoice fontChoice() const;
     int32_t fontColor() const { return m_fontColor; }
 
     void cmdImprimir_Click();
+    void Command6_Click();
+
+    // Bulk edit: a `preg` of 6 counts as the Yes answer and skips the question.
+    void Chequear(QWidget *formulario, float preg = 0);
+    void Limpiar_Click(float preg);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -44,13 +53,26 @@ private:
     void bindControlArrays();
     void connectPage0();
     void connectPages();
+    void connectInputRules();
     void setOrientationFromBox(QCheckBox *box);
     void SSTab1_Click(int page);
     static void SelecionarTexto(QLineEdit *box);
 
+    // Input rules, one handler per control array and event.
+    bool filterNumberKey(QLineEdit *box, QKeyEvent *key);
+    void Check1_Click(int Index);
+    void Check2_Click(int Index);
+    void enableChain(std::span<QCheckBox *const> boxes, int index, int ref);
+    void ChequearControl(QCheckBox *queControl, int queIndex, int ref);
+    void hasta_GotFocus(int Index);
+    void hasta_LostFocus(int Index);
+    void txtPosX_LostFocus(int Index);
+    void txtPosY_LostFocus(int Index);
+
     AppContext &m_context;
     std::unique_ptr<Ui::frmPrincipal> ui;
     int32_t m_fontColor = 0;
+    bool m_puttingBack = false; // a disable box is being checked again by the enable chain
 
 public:
     // Control arrays, filled once from the form.
