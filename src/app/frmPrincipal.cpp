@@ -1,12 +1,16 @@
 #include "frmPrincipal.h"
 
+#include "BulkEdit.h"
+#include "InputRules.h"
 #include "PrinterSurface.h"
 #include "Twips.h"
 #include "ui_frmPrincipal.h"
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QTimer>
 
 namespace {
@@ -20,6 +24,23 @@ void fillArray(QWidget *form, std::array<T *, N> &array, const char *name)
     }
 }
 
+template <typename T, std::size_t N>
+int indexIn(const std::array<T *, N> &array, const QObject *object)
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (array[i] == object)
+            return int(i);
+    return -1;
+}
+
+// Focus that moves to or from another window (a message box, a context menu) is not the user
+// entering or leaving a box, and must not run the box's rules again.
+bool movesWithinWindow(const QEvent *event)
+{
+    const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+}
+
 } // namespace
 
 frmPrincipal::frmPrincipal(AppContext &context, QWidget *parent)
@@ -29,6 +50,7 @@ frmPrincipal::frmPrincipal(AppContext &context, QWidget *parent)
     bindControlArrays();
     connectPage0();
     connectPages();
+    connectInputRules();
     Form_Initialize();
     Form_Load();
 }
@@ -69,11 +91,6 @@ void frmPrincipal::connectPage0()
         box->installEventFilter(this);
     }
     findChild<QLineEdit *>(QStringLiteral("txtTamaño"))->installEventFilter(this);
-    for (QCheckBox *box : Check1)
-        connect(box, &QCheckBox::toggled, this, markModified);
-    for (QCheckBox *box : Check2)
-        connect(box, &QCheckBox::toggled, this, markModified);
-
     for (QCheckBox *box : {ui->chVert, ui->chVert2}) {
         connect(box, &QCheckBox::toggled, this, [this, box] {
             JobModified = true;
@@ -90,6 +107,18 @@ void frmPrincipal::connectPage0()
 void frmPrincipal::connectPages()
 {
     connect(ui->SSTab1, &QTabWidget::currentChanged, this, &frmPrincipal::SSTab1_Click);
+    connect(ui->Command6, &QPushButton::clicked, this, &frmPrincipal::Command6_Click);
+    connect(ui->mnuChecktodo, &QAction::triggered, this, [this] { Chequear(this); });
+    connect(ui->mnuLimpiarTodo, &QAction::triggered, this, [this] { Limpiar_Click(0); });
+}
+
+void frmPrincipal::connectInputRules()
+{
+    // toggled, not clicked: the chain also runs when another command sets a box.
+    for (std::size_t i = 0; i < Check1.size(); ++i)
+        connect(Check1[i], &QCheckBox::toggled, this, [this, i] { Check1_Click(int(i)); });
+    for (std::size_t i = 0; i < Check2.size(); ++i)
+        connect(Check2[i], &QCheckBox::toggled, this, [this, i] { Check2_Click(int(i)); });
 }
 
 void frmPrincipal::SSTab1_Click(int page)
@@ -122,12 +151,159 @@ void frmPrincipal::SelecionarTexto(QLineEdit *box)
 
 bool frmPrincipal::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusIn) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (watched == ui->txtDesde || watched == ui->txtHasta || indexIn(desde, watched) >= 0
+            || indexIn(hasta, watched) >= 0) {
+            if (filterNumberKey(static_cast<QLineEdit *>(watched), static_cast<QKeyEvent *>(event)))
+                return true;
+        }
+        break;
+    case QEvent::FocusIn:
+        if (movesWithinWindow(event))
+            if (const int i = indexIn(hasta, watched); i >= 0)
+                hasta_GotFocus(i);
         // Deferred, so that the mouse press that gave the focus does not undo the selection.
         if (auto *box = qobject_cast<QLineEdit *>(watched))
             QTimer::singleShot(0, box, [box] { if (box->hasFocus()) SelecionarTexto(box); });
+        break;
+    case QEvent::FocusOut:
+        // Run while the focus moves, so that a button clicked next sees the adjusted value.
+        if (movesWithinWindow(event)) {
+            if (const int i = indexIn(hasta, watched); i >= 0)
+                hasta_LostFocus(i);
+            else if (const int x = indexIn(txtPosX, watched); x >= 0)
+                txtPosX_LostFocus(x);
+            else if (const int y = indexIn(txtPosY, watched); y >= 0)
+                txtPosY_LostFocus(y);
+        }
+        break;
+    default:
+        break;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool frmPrincipal::filterNumberKey(QLineEdit *box, QKeyEvent *key)
+{
+    // Only typed characters are filtered: moving on, deleting and the editing shortcuts are not.
+    const QString text = key->text();
+    if (text.isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab
+        || key->key() == Qt::Key_Delete)
+        return false;
+    for (QKeySequence::StandardKey edit : {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste,
+                                           QKeySequence::SelectAll, QKeySequence::Undo, QKeySequence::Redo})
+        if (key->matches(edit))
+            return false;
+
+    InputRules::KeyAction action = InputRules::KeyAction::Pass;
+    for (QChar c : text)
+        if ((action = InputRules::numberKey(c.unicode())) != InputRules::KeyAction::Pass)
+            break;
+    switch (action) {
+    case InputRules::KeyAction::Pass:
+        return false;
+    case InputRules::KeyAction::Discard:
+        return true;
+    case InputRules::KeyAction::Tab: {
+        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+        QCoreApplication::sendEvent(box, &tab);
+        return true;
+    }
+    }
+    return true;
+}
+
+void frmPrincipal::Check1_Click(int Index)
+{
+    JobModified = true;
+    enableChain(Check1, Index, 1);
+}
+
+void frmPrincipal::Check2_Click(int Index)
+{
+    JobModified = true;
+    enableChain(Check2, Index, 0);
+}
+
+void frmPrincipal::enableChain(std::span<QCheckBox *const> boxes, int index, int ref)
+{
+    if (m_puttingBack)
+        return; // the box is only going back to checked; the chain has decided already
+    const bool previousChecked = index > 0 && boxes[index - 1]->isChecked();
+    switch (InputRules::enableChain(index, previousChecked)) {
+    case InputRules::ChainAction::None:
+        break;
+    case InputRules::ChainAction::ApplyToBoxes:
+        ChequearControl(boxes[index], index, ref);
+        break;
+    case InputRules::ChainAction::PutBack: {
+        const QScopedValueRollback guard(m_puttingBack, true);
+        boxes[index]->setChecked(true);
+        break;
+    }
+    }
+}
+
+void frmPrincipal::ChequearControl(QCheckBox *queControl, int queIndex, int ref)
+{
+    const bool enabled = queControl->checkState() == Qt::Unchecked;
+    if (ref == 1) {
+        txtPosX[queIndex]->setEnabled(enabled);
+        txtPosY[queIndex]->setEnabled(enabled);
+    } else {
+        for (QLineEdit *box : {posX[queIndex], posY[queIndex], desde[queIndex], hasta[queIndex]})
+            box->setEnabled(enabled);
+    }
+}
+
+void frmPrincipal::hasta_GotFocus(int Index)
+{
+    if (Index >= 1)
+        if (const auto end = InputRules::rowEndFill(desde[Index]->text(), FirstRowSpan))
+            hasta[Index]->setText(*end);
+    SelecionarTexto(hasta[Index]);
+}
+
+void frmPrincipal::hasta_LostFocus(int Index)
+{
+    QLineEdit *box = hasta[Index];
+    const InputRules::RowEnds ends{desde[0]->text(), hasta[0]->text(), desde[Index]->text(), box->text()};
+    const bool adjusted = InputRules::rowCountCheck(Index, ends, FirstRowSpan, m_context.dialogs,
+                                                    [box](const QString &end) { box->setText(end); });
+    // The focus is still on its way to the next box; it comes back once it has arrived.
+    if (adjusted)
+        QTimer::singleShot(0, box, [box] { box->setFocus(Qt::OtherFocusReason); });
+}
+
+void frmPrincipal::txtPosX_LostFocus(int Index)
+{
+    QLineEdit *box = txtPosX[Index];
+    InputRules::printableAreaCheck(InputRules::Axis::X, box->text(), m_context.printer, m_context.dialogs,
+                                   [box](const QString &limit) { box->setText(limit); });
+}
+
+void frmPrincipal::txtPosY_LostFocus(int Index)
+{
+    QLineEdit *box = txtPosY[Index];
+    InputRules::printableAreaCheck(InputRules::Axis::Y, box->text(), m_context.printer, m_context.dialogs,
+                                   [box](const QString &limit) { box->setText(limit); });
+}
+
+void frmPrincipal::Chequear(QWidget *formulario, float preg)
+{
+    BulkEdit::Chequear(m_context.dialogs, preg, [formulario](const QString &name, bool checked) {
+        if (auto *box = formulario->findChild<QCheckBox *>(name))
+            box->setChecked(checked);
+    });
+}
+
+void frmPrincipal::Limpiar_Click(float preg)
+{
+    BulkEdit::Limpiar(m_context.dialogs, preg, [this](const QString &name, const QString &text) {
+        if (auto *box = findChild<QLineEdit *>(name))
+            box->setText(text);
+    });
 }
 
 SameNumberJob frmPrincipal::sameNumberJob() const
@@ -143,6 +319,19 @@ SameNumberJob frmPrincipal::sameNumberJob() const
     return job;
 }
 
+DistinctNumberJob frmPrincipal::distinctNumberJob() const
+{
+    DistinctNumberJob job;
+    for (int i = 0; i < DistinctNumberJob::kRows; ++i) {
+        job.desde[i] = desde[i]->text();
+        job.hasta[i] = hasta[i]->text();
+        job.posX[i] = posX[i]->text();
+        job.posY[i] = posY[i]->text();
+        job.off[i] = Check2[i]->isChecked();
+    }
+    return job;
+}
+
 FontChoice frmPrincipal::fontChoice() const
 {
     return {ui->cboFuentes->currentText(), findChild<QLineEdit *>(QStringLiteral("txtTamaño"))->text(), m_fontColor};
@@ -154,5 +343,15 @@ void frmPrincipal::cmdImprimir_Click()
     if (outcome == RunOutcome::DigitsMismatch) {
         ui->txtHasta->setFocus();
         SelecionarTexto(ui->txtHasta);
+    }
+}
+
+void frmPrincipal::Command6_Click()
+{
+    const RunOutcome outcome =
+        runDistinctNumber(distinctNumberJob(), fontChoice(), m_context.printer, m_context.dialogs, FirstRowSpan);
+    if (outcome == RunOutcome::DigitsMismatch) {
+        hasta[0]->setFocus();
+        SelecionarTexto(hasta[0]);
     }
 }

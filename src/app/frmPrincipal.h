@@ -1,14 +1,17 @@
 #pragma once
 
 #include "AppContext.h"
+#include "DistinctNumberRun.h"
 #include "SameNumberRun.h"
 
 #include <QMainWindow>
 #include <array>
 #include <memory>
+#include <span>
 
 class QCheckBox;
 class QTimer;
+class QKeyEvent;
 class QLineEdit;
 
 namespace Ui {
@@ -46,12 +49,21 @@ public:
     static constexpr int kExpandedWidth = 8900;
 
     SameNumberJob sameNumberJob() const;
+    DistinctNumberJob distinctNumberJob() const;
     FontChoice fontChoice() const;
     int32_t fontColor() const { return m_fontColor; }
+
+    // Makes `page` the one page of SSTab1 the user can choose, and shows it.
+    void setAvailablePage(int page);
 
     void cmdImprimir_Click();
     void Command4_Click();
     void Timer1_Timer();
+    void Command6_Click();
+
+    // Bulk edit: a `preg` of 6 counts as the Yes answer and skips the question.
+    void Chequear(QWidget *formulario, float preg = 0);
+    void Limpiar_Click(float preg);
 
 Q_SIGNALS:
     // The window unloaded: the program ends.
@@ -70,15 +82,28 @@ private:
     void bindControlArrays();
     void connectPage0();
     void connectPages();
+    void connectInputRules();
     void setOrientationFromBox(QCheckBox *box);
     void SSTab1_Click(int page);
     static void SelecionarTexto(QLineEdit *box);
+
+    // Input rules, one handler per control array and event.
+    bool filterNumberKey(QLineEdit *box, QKeyEvent *key);
+    void Check1_Click(int Index);
+    void Check2_Click(int Index);
+    void enableChain(std::span<QCheckBox *const> boxes, int index, int ref);
+    void ChequearControl(QCheckBox *queControl, int queIndex, int ref);
+    void hasta_GotFocus(int Index);
+    void hasta_LostFocus(int Index);
+    void txtPosX_LostFocus(int Index);
+    void txtPosY_LostFocus(int Index);
 
     AppContext &m_context;
     std::unique_ptr<Ui::frmPrincipal> ui;
     int32_t m_fontColor = 0;
     int m_widthTwips = kBuiltInWidth;
     QTimer *Timer1 = nullptr;
+    bool m_puttingBack = false; // a disable box is being checked again by the enable chain
 
 public:
     // Control arrays, filled once from the form.

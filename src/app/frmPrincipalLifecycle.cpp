@@ -7,6 +7,7 @@
 
 #include <QCloseEvent>
 #include <QScreen>
+#include <QTabBar>
 #include <QTimer>
 
 namespace {
@@ -23,12 +24,18 @@ void frmPrincipal::setWidthTwips(int twips)
     setFixedSize(clientWidth, Twips::toPixels(kClientHeightTwips) + ui->menubar->sizeHint().height());
 }
 
+void frmPrincipal::setAvailablePage(int page)
+{
+    // Only the tab is greyed: the page's boxes keep their own enabled state for when it returns.
+    ui->SSTab1->tabBar()->setTabEnabled(page, true);
+    ui->SSTab1->tabBar()->setTabEnabled(1 - page, false);
+    ui->SSTab1->setCurrentIndex(page);
+}
+
 void frmPrincipal::Form_Initialize()
 {
     // Each step stands alone: one that fails leaves the built-in value and the next runs.
-    ui->SSTab1->setTabEnabled(1, false);
-    ui->SSTab1->setCurrentIndex(0);
-    ActivePage = 0;
+    setAvailablePage(0);
     CarpetaTrabajos = m_context.paths.jobsFolder;
 
     setWidthTwips(kBuiltInWidth);
@@ -42,8 +49,9 @@ void frmPrincipal::Form_Initialize()
 
     try {
         const double page = NumberText::strictDouble(m_context.setting(QStringLiteral("Solapa"), QStringLiteral("sstab1")));
+        // The page the user last worked on comes back usable, not as a page whose tab is greyed.
         if (page == 0 || page == 1)
-            ui->SSTab1->setCurrentIndex(int(page));
+            setAvailablePage(int(page));
     } catch (const std::exception &) {
     }
 

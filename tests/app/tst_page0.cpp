@@ -112,12 +112,12 @@ private Q_SLOTS:
     void theMenuEntryPrintsPageZeroFromEitherPage()
     {
         Fixture f;
-        f.get<QTabWidget>(QStringLiteral("SSTab1"))->setCurrentIndex(1);
+        f.window.setAvailablePage(1);
         QCOMPARE(f.window.ActivePage, 1.f);
         QTRY_VERIFY(f.window.desde[0]->hasFocus());
         QTest::keyClick(&f.window, Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(f.printedNumbers(), (QStringList{"0000", "0001"}));
-        f.get<QTabWidget>(QStringLiteral("SSTab1"))->setCurrentIndex(0);
+        f.window.setAvailablePage(0);
         QCOMPARE(f.window.ActivePage, 0.f);
         QTRY_VERIFY(f.get(QStringLiteral("txtDesde"))->hasFocus());
     }

@@ -1,0 +1,90 @@
+#include "InputRules.h"
+
+#include "Dialogs.h"
+#include "NumberText.h"
+#include "PrinterSurface.h"
+#include "RunMessages.h"
+#include "RuntimeError.h"
+
+namespace InputRules {
+
+KeyAction numberKey(char16_t code)
+{
+    if ((code >= u'0' && code <= u'9') || code == 8)
+        return KeyAction::Pass;
+    return code == 0 ? KeyAction::Tab : KeyAction::Discard;
+}
+
+ChainAction enableChain(int index, bool previousChecked)
+{
+    if (index <= 0)
+        return ChainAction::None;
+    return previousChecked ? ChainAction::PutBack : ChainAction::ApplyToBoxes;
+}
+
+std::optional<QString> rowEndFill(const QString &desde, double firstRowSpan)
+{
+    try {
+        return NumberText::plainDecimal(NumberText::strictDouble(desde) + firstRowSpan);
+    } catch (const RuntimeError &) {
+        return std::nullopt;
+    }
+}
+
+bool rowCountCheck(int row, const RowEnds &ends, double &FirstRowSpan, Dialogs &dialogs,
+                   const std::function<void(const QString &)> &setHasta)
+{
+    try {
+        const double first = NumberText::strictDouble(ends.desde0);
+        const double last = NumberText::strictDouble(ends.hasta0);
+        if (!(last > first))
+            return false;
+        if (row == 0) {
+            FirstRowSpan = last - first;
+            return false;
+        }
+        const double start = NumberText::strictDouble(ends.desde);
+        if (NumberText::strictDouble(ends.hasta) - start == FirstRowSpan)
+            return false;
+        dialogs.message(kRowCountMismatch, RunMessages::kTitle, Dialogs::Icon::Exclamation);
+        setHasta(NumberText::plainDecimal(start + FirstRowSpan));
+        return true;
+    } catch (const RuntimeError &) {
+        return false;
+    }
+}
+
+QString outOfAreaMessage(Axis axis, const QString &limit)
+{
+    return QStringLiteral("El valor introducido no está dentro del rango imprimible de la hoja. El máximo "
+                          "permitido deberá ser (")
+         + limit
+         + QStringLiteral(") aproximadamente dependiendo de la cantidad de números a imprimir y el tamaño de "
+                          "fuente. ¡El valor en el campo ")
+         + (axis == Axis::X ? QStringLiteral("(Pos. X)") : QStringLiteral("(Pos. Y)"))
+         + QStringLiteral(" será ajustado automaticamente!");
+}
+
+void printableAreaCheck(Axis axis, const QString &text, const PrinterSurface &printer, Dialogs &dialogs,
+                        const std::function<void(const QString &)> &setText)
+{
+    float limit = 0;
+    try {
+        limit = (axis == Axis::X ? printer.scaleWidth() : printer.scaleHeight()) - kPrintMarginUnits;
+    } catch (const std::exception &) {
+        return; // no printer to measure against
+    }
+    bool outside = true;
+    try {
+        outside = float(NumberText::strictInt16(text)) >= limit;
+    } catch (const RuntimeError &) {
+        // empty, not a number or beyond 16 bits: treated as outside
+    }
+    if (!outside)
+        return;
+    const QString limitText = NumberText::plainDecimalSingle(limit);
+    dialogs.message(outOfAreaMessage(axis, limitText), RunMessages::kTitle, Dialogs::Icon::Exclamation);
+    setText(limitText);
+}
+
+} // namespace InputRules

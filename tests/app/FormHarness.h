@@ -1,0 +1,68 @@
+#pragma once
+
+#include "AppContext.h"
+#include "RecordingSurface.h"
+#include "ScriptedDialogs.h"
+#include "TestPaths.h"
+#include "frmPrincipal.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTest>
+
+// The main window over scripted dialogs, driven through the keyboard and mouse as a user would.
+template <typename Printer = RecordingSurface>
+struct FormHarness
+{
+    TestPaths tmp;
+    ScriptedDialogs dialogs;
+    Printer printer = makePrinter();
+    AppContext context{tmp.paths(), dialogs, printer};
+    frmPrincipal w{context};
+
+    Printer makePrinter()
+    {
+        if constexpr (std::is_constructible_v<Printer, QString>)
+            return Printer(tmp.paths().pdfOutputFolder); // the PDF printer writes below the test folder
+        else
+            return Printer();
+    }
+
+    bool open(int page)
+    {
+        w.show();
+        w.activateWindow();
+        if (!QTest::qWaitForWindowActive(&w))
+            return false;
+        w.setAvailablePage(page);
+        QCoreApplication::processEvents();
+        return true;
+    }
+
+    QLineEdit *box(const QString &name) const { return w.findChild<QLineEdit *>(name); }
+    QCheckBox *check(const QString &name) const { return w.findChild<QCheckBox *>(name); }
+    bool enabled(const QString &name) const { return box(name)->isEnabled(); }
+
+    // Enters the box, selects its text and types over it.
+    void type(QLineEdit *target, const QString &keys)
+    {
+        enter(target);
+        QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(target, keys);
+    }
+    void type(const QString &name, const QString &keys) { type(box(name), keys); }
+
+    void enter(QWidget *target)
+    {
+        target->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+    }
+    void click(QAbstractButton *button)
+    {
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
+    void click(const QString &checkName) { click(check(checkName)); }
+};

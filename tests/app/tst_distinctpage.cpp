@@ -1,0 +1,182 @@
+#include "FormHarness.h"
+#include "PdfText.h"
+#include "QtPrinterSurface.h"
+#include "RunMessages.h"
+
+#include <QClipboard>
+#include <QPushButton>
+
+using Sheets = QList<QStringList>;
+
+class TestDistinctPage : public QObject
+{
+    Q_OBJECT
+
+    // Switches rows 1..rows-1 on from the top and types each row's start.
+    template <typename H>
+    static void fillRows(H &h, const QStringList &starts, const QString &lastOfFirstRow)
+    {
+        for (int j = 1; j < starts.size(); ++j)
+            h.click(QStringLiteral("Check2_%1").arg(j));
+        for (int j = 0; j < starts.size(); ++j) {
+            h.type(QStringLiteral("desde_%1").arg(j), starts[j]);
+            h.type(QStringLiteral("posX_%1").arg(j), QString::number(1440 * (j + 1)));
+            h.type(QStringLiteral("posY_%1").arg(j), QString::number(720 * (j + 1)));
+        }
+        h.type(QStringLiteral("hasta_0"), lastOfFirstRow);
+    }
+
+    static Sheets printed(const RecordingSurface &printer)
+    {
+        Sheets sheets;
+        for (const auto &document : printer.documents())
+            for (const auto &page : document.pages) {
+                QStringList texts;
+                for (const auto &text : page.texts)
+                    texts << text.text;
+                sheets << texts;
+            }
+        return sheets;
+    }
+
+    static void paste(QLineEdit *box, const QString &text)
+    {
+        box->setFocus();
+        box->selectAll();
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    }
+
+private Q_SLOTS:
+    void rowsAdvanceTogether_data()
+    {
+        QTest::addColumn<QStringList>("starts");
+        QTest::addColumn<QString>("lastOfFirstRow");
+        QTest::addColumn<Sheets>("sheets");
+        QTest::newRow("rows of different widths")
+            << QStringList{"0001", "00500"} << "0003"
+            << Sheets{{"0001", "00500"}, {"0002", "00501"}, {"0003", "00502"}};
+        QTest::newRow("first row counts down")
+            << QStringList{"0010", "0500"} << "0008" << Sheets{{"0010", "0500"}, {"0009", "0499"}, {"0008", "0498"}};
+        QTest::newRow("one character beside four")
+            << QStringList{"0001", "7"} << "0004" << Sheets{{"0001", "7"}, {"0002", "8"}, {"0003", "9"}, {"0004", "10"}};
+        QTest::newRow("six characters above 32767")
+            << QStringList{"0001", "0500", "040000"} << "0002"
+            << Sheets{{"0001", "0500", "040000"}, {"0002", "0501", "040001"}};
+    }
+    void rowsAdvanceTogether()
+    {
+        QFETCH(QStringList, starts);
+        QFETCH(QString, lastOfFirstRow);
+        QFETCH(Sheets, sheets);
+        FormHarness h;
+        QVERIFY(h.open(1));
+        fillRows(h, starts, lastOfFirstRow);
+        h.box("hasta_1")->setText("9999"); // ends beyond the first row are never read
+        h.click(h.w.findChild<QPushButton *>("Command6"));
+
+        QCOMPARE(h.dialogs.texts(), QStringList{});
+        QCOMPARE(printed(h.printer), sheets);
+        QCOMPARE(h.printer.documents().size(), 1u);
+        QVERIFY(h.printer.documents()[0].ended);
+        const auto &row1 = h.printer.documents()[0].pages[0].texts[1];
+        QCOMPARE(row1.positionTwips, QPointF(2880, 1440));
+        QCOMPARE(h.w.FirstRowSpan, lastOfFirstRow.toDouble() - starts[0].toDouble());
+    }
+
+    void digitsMessageComesFirst()
+    {
+        FormHarness h;
+        QVERIFY(h.open(1));
+        h.click("Check2_0"); // every row off
+        h.type("desde_0", "7");
+        h.type("hasta_0", "0005");
+        h.click(h.w.findChild<QPushButton *>("Command6"));
+        QCOMPARE(h.dialogs.texts(), QStringList{RunMessages::kDigits});
+        QCOMPARE(h.dialogs.messages[0].icon, Dialogs::Icon::Information);
+        QCOMPARE(h.w.FirstRowSpan, -2.0); // set before any check
+        QCOMPARE(QApplication::focusWidget(), h.box("hasta_0"));
+        QCOMPARE(h.box("hasta_0")->selectedText(), "0005");
+
+        h.type("desde_0", "0007");
+        h.dialogs.clear();
+        h.click(h.w.findChild<QPushButton *>("Command6"));
+        QCOMPARE(h.dialogs.texts(), QStringList{RunMessages::kAllOff});
+        QVERIFY(h.printer.documents().empty());
+    }
+
+    // Pasting can still put anything into a number box: the run answers with the error's own
+    // description and prints nothing rather than part of a sheet.
+    void pastedTextStopsTheRun_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("message"); // empty: the job prints
+        QTest::addColumn<double>("span");
+        QTest::newRow("letters in row 1") << "desde_1" << "12a4" << "No coinciden los tipos" << 2.0;
+        QTest::newRow("letters in row 0") << "desde_0" << "00x1" << "No coinciden los tipos" << 42.0;
+        QTest::newRow("empty font size") << "txtTamaño" << "" << "No coinciden los tipos" << 2.0;
+        QTest::newRow("beyond exact numbers") << "desde_1" << "99999999999999999999"
+                                              << "El número 99999999999999999999 es demasiado grande para "
+                                                 "imprimirse con exactitud. El mayor número admitido es "
+                                                 "9007199254740992."
+                                              << 2.0;
+        QTest::newRow("row that is off") << "desde_2" << "abc" << "" << 2.0;
+        QTest::newRow("end of row 1") << "hasta_1" << "x" << "" << 2.0;
+    }
+    void pastedTextStopsTheRun()
+    {
+        QFETCH(QString, box);
+        QFETCH(QString, text);
+        QFETCH(QString, message);
+        QFETCH(double, span);
+        FormHarness h;
+        QVERIFY(h.open(1));
+        fillRows(h, {"0001", "0500"}, "0003");
+        if (h.box(box)->isEnabled())
+            paste(h.box(box), text);
+        else
+            h.box(box)->setText(text); // as a job file would leave it
+        QCOMPARE(h.box(box)->text(), text);
+        h.w.FirstRowSpan = 42;
+        h.click(h.w.findChild<QPushButton *>("Command6"));
+
+        QCOMPARE(h.w.FirstRowSpan, span);
+        if (message.isEmpty()) {
+            QCOMPARE(h.dialogs.texts(), QStringList{});
+            QCOMPARE(printed(h.printer).size(), 3);
+        } else {
+            QCOMPARE(h.dialogs.texts(), QStringList{message});
+            QCOMPARE(h.dialogs.messages[0].icon, Dialogs::Icon::None);
+            QVERIFY(h.printer.documents().empty());
+        }
+    }
+
+    void printsThroughThePdfPrinter()
+    {
+        FormHarness<QtPrinterSurface> h;
+        h.printer.setCurrentPrinter(h.printer.pdfPrinterIndex());
+        QVERIFY(h.open(1));
+        fillRows(h, {"0001", "00500"}, "0002");
+        h.click(h.w.findChild<QPushButton *>("Command6"));
+        QCOMPARE(h.dialogs.texts(), QStringList{});
+
+        const PdfText pdf = PdfText::read(h.printer.lastPdfFile());
+        QVERIFY2(pdf.error.isEmpty(), qPrintable(pdf.error));
+        QCOMPARE(pdf.pages.size(), 2);
+        const Sheets expected{{"0001", "00500"}, {"0002", "00501"}};
+        for (int p = 0; p < 2; ++p) {
+            QCOMPARE(pdf.pages[p].texts(), expected[p]);
+            // Row j sits at (1440, 720) * (j + 1) twips, that is (72, 36) * (j + 1) points; the
+            // glyph box starts a little below the top of the 12-point line.
+            const PdfText::Word &row0 = pdf.pages[p].words[0], &row1 = pdf.pages[p].words[1];
+            QVERIFY2(qAbs(row0.xMin - 72) < 2, qPrintable(QString::number(row0.xMin)));
+            QVERIFY2(row0.yMin > 35 && row0.yMin < 36 + 12, qPrintable(QString::number(row0.yMin)));
+            QVERIFY(qAbs(row1.xMin - row0.xMin - 72) < 0.5);
+            QVERIFY(qAbs(row1.yMin - row0.yMin - 36) < 0.5);
+        }
+    }
+};
+
+QTEST_MAIN(TestDistinctPage)
+#include "tst_distinctpage.moc"
