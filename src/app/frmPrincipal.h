@@ -53,6 +53,9 @@ public:
     FontChoice fontChoice() const;
     int32_t fontColor() const { return m_fontColor; }
 
+    // Tells the user where the built-in PDF printer put a finished document.
+    void showPrintedFile(const QString &pdfFile);
+
     // Makes `page` the one page of SSTab1 the user can choose, and shows it.
     void setAvailablePage(int page);
 

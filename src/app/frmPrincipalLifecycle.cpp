@@ -6,6 +6,8 @@
 #include "ui_frmPrincipal.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QScreen>
 #include <QTabBar>
 #include <QTimer>
@@ -129,6 +131,13 @@ void frmPrincipal::closeEvent(QCloseEvent *event)
     QMainWindow::closeEvent(event);
     if (event->isAccepted())
         Form_Unload();
+}
+
+void frmPrincipal::showPrintedFile(const QString &pdfFile)
+{
+    const QFileInfo file(pdfFile);
+    ui->lblEstado->setText(QStringLiteral(" PDF guardado: ") + file.fileName());
+    ui->lblEstado->setToolTip(QDir::toNativeSeparators(file.absoluteFilePath()));
 }
 
 void frmPrincipal::Form_Unload()

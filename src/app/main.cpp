@@ -1,5 +1,8 @@
 #include "QtDialogs.h"
 #include "QtPrinterSurface.h"
+#include "SingleInstance.h"
+#include "StartUp.h"
+#include "frmIni.h"
 #include "frmPrincipal.h"
 
 #include <QApplication>
@@ -8,14 +11,31 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessarino"));
+    // The hidden start-up window stays until the end; the main window's unload ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     QtDialogs dialogs;
     const Paths paths = Paths::standard();
     QtPrinterSurface printer(paths.pdfOutputFolder);
     AppContext context{paths, dialogs, printer};
+    SingleInstance instance(paths.lockFolder);
 
-    frmPrincipal window(context);
-    dialogs.setParentWindow(&window);
-    window.show();
+    // The command line is handed on as one text, as typed after the program's name.
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    StartUp startUp(context, instance, arguments.join(u' '));
+
+    frmIni splash;
+    QObject::connect(&splash, &frmIni::firstPainted, &app, [&] {
+        if (!startUp.run(&splash)) {
+            QApplication::quit();
+            return;
+        }
+        frmPrincipal *window = startUp.mainWindow();
+        dialogs.setParentWindow(window);
+        printer.setDocumentFinishedHandler([window](const QString &pdf) { window->showPrintedFile(pdf); });
+        QObject::connect(window, &frmPrincipal::unloaded, &app, &QApplication::quit);
+    });
+    splash.show();
     return QApplication::exec();
 }

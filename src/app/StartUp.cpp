@@ -1,0 +1,31 @@
+#include "StartUp.h"
+
+#include "AppContext.h"
+#include "Dialogs.h"
+#include "SingleInstance.h"
+#include "frmPrincipal.h"
+
+StartUp::StartUp(AppContext &context, SingleInstance &instance, QString commandLine)
+    : m_context(context), m_instance(instance), m_commandLine(std::move(commandLine))
+{
+}
+
+StartUp::~StartUp() = default;
+
+bool StartUp::run(QWidget *splash)
+{
+    if (!m_instance.tryAcquire()) {
+        m_context.dialogs.message(kAlreadyRunning, kAlreadyRunningTitle, Dialogs::Icon::Information);
+        return false;
+    }
+    // From here on a failing step is skipped. The first-run file-type registration and the
+    // job named on the command line join here with the parts that provide them.
+    try {
+        m_main = std::make_unique<frmPrincipal>(m_context);
+        m_main->show();
+    } catch (const std::exception &) {
+    }
+    if (splash)
+        splash->hide();
+    return m_main != nullptr;
+}

@@ -1,0 +1,83 @@
+// From the first paint of the start-up window to the main window on screen.
+#include "RecordingSurface.h"
+#include "ScriptedDialogs.h"
+#include "SingleInstance.h"
+#include "StartUp.h"
+#include "TestPaths.h"
+#include "frmIni.h"
+#include "frmPrincipal.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+class TestStartUp : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void theSplashIsBorderlessAndStartsTheProgramOnce()
+    {
+        frmIni splash;
+        QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(splash.size(), QSize(300, 200));
+        QSignalSpy started(&splash, &frmIni::firstPainted);
+        splash.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&splash));
+        splash.repaint();
+        splash.repaint();
+        QTRY_COMPARE(started.count(), 1);
+        QTest::qWait(50);
+        QCOMPARE(started.count(), 1);
+        // The picture is the program's own, not a blank window.
+        const QImage shot = splash.grab().toImage();
+        QVERIFY(shot.pixelColor(150, 10) != shot.pixelColor(30, 121));
+    }
+
+    void theFirstInstanceShowsTheMainWindowAndHidesTheSplash()
+    {
+        TestPaths tmp;
+        ScriptedDialogs dialogs;
+        RecordingSurface printer;
+        AppContext context{tmp.paths(), dialogs, printer};
+        SingleInstance instance(tmp.paths().lockFolder);
+        StartUp startUp(context, instance, QString());
+        frmIni splash;
+        splash.show();
+        QVERIFY(startUp.run(&splash));
+        QVERIFY(startUp.mainWindow() && startUp.mainWindow()->isVisible());
+        QVERIFY(!splash.isVisible());
+        QVERIFY(dialogs.messages.isEmpty());
+        QVERIFY(instance.isHeld());
+    }
+
+    void aSecondInstanceSaysSoAndLeavesTheFirstAlone()
+    {
+        TestPaths tmp;
+        SingleInstance first(tmp.paths().lockFolder);
+        QVERIFY(first.tryAcquire());
+
+        ScriptedDialogs dialogs;
+        RecordingSurface printer;
+        AppContext context{tmp.paths(), dialogs, printer};
+        SingleInstance second(tmp.paths().lockFolder);
+        StartUp startUp(context, second, QString());
+        frmIni splash;
+        splash.show();
+        QVERIFY(!startUp.run(&splash));
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].text, QStringLiteral("Ya se está ejecutando una versión de este programa"));
+        QCOMPARE(dialogs.messages[0].title, QStringLiteral("Tessarino "));
+        QCOMPARE(dialogs.messages[0].icon, Dialogs::Icon::Information);
+        QCOMPARE(dialogs.messages[0].buttons, Dialogs::Buttons::Ok);
+        QVERIFY(!startUp.mainWindow());
+        QVERIFY(first.isHeld());
+        QVERIFY(!second.isHeld());
+
+        // Once the first one ends, the program starts normally.
+        first.release();
+        QVERIFY(startUp.run(&splash));
+    }
+};
+
+QTEST_MAIN(TestStartUp)
+#include "tst_startup.moc"

@@ -1,0 +1,188 @@
+// The main window's creation, stored width and page, expand/collapse and unload.
+#include "RecordingSurface.h"
+#include "ScriptedDialogs.h"
+#include "TestPaths.h"
+#include "frmPrincipal.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+// Settings are written first, then the window is created over them.
+struct Opened
+{
+    TestPaths tmp;
+    ScriptedDialogs dialogs;
+    RecordingSurface printer;
+    AppContext context{tmp.paths(), dialogs, printer};
+    std::unique_ptr<frmPrincipal> window;
+
+    explicit Opened(std::initializer_list<std::tuple<QString, QString, QString>> settings = {})
+    {
+        for (const auto &[section, key, value] : settings)
+            context.setSetting(section, key, value);
+        window = std::make_unique<frmPrincipal>(context);
+        window->show();
+    }
+    QString setting(const QString &section, const QString &key) const { return context.setting(section, key); }
+    QPushButton *command4() const { return window->findChild<QPushButton *>(QStringLiteral("Command4")); }
+    QTabWidget *tabs() const { return window->findChild<QTabWidget *>(QStringLiteral("SSTab1")); }
+    bool centred() const
+    {
+        const QRect area = window->screen()->availableGeometry();
+        return window->x() == area.x() + area.width() / 2 - window->width() / 2 &&
+               window->y() == area.y() + area.height() / 2 - window->height() / 2;
+    }
+};
+
+const QString kFormulario = QStringLiteral("Formulario");
+const QString kAncho = QStringLiteral("Ancho");
+
+} // namespace
+
+class TestWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void withoutSettingsItOpensExpandedCentredOnPageZero()
+    {
+        Opened o;
+        QCOMPARE(o.window->Width(), frmPrincipal::kBuiltInWidth);
+        QVERIFY(o.window->Width() != frmPrincipal::kExpandedWidth);
+        QVERIFY(o.window->Desplegado);
+        QVERIFY(o.centred());
+        QCOMPARE(o.command4()->text(), QStringLiteral("«"));
+        QCOMPARE(o.tabs()->currentIndex(), 0);
+        QVERIFY(!o.tabs()->tabBar()->isTabEnabled(1));
+        QCOMPARE(o.window->CarpetaTrabajos, o.tmp.paths().jobsFolder);
+        QVERIFY(!o.window->JobModified);
+        QCOMPARE(o.window->windowTitle(), QStringLiteral("Tessarino"));
+        // The advanced area is inside the window.
+        QVERIFY(o.window->findChild<QWidget *>(QStringLiteral("Frame3"))->geometry().right() < o.window->width());
+    }
+
+    void theStoredWidthDecidesTheAdvancedArea_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<bool>("expanded");
+        QTest::newRow("collapsed") << "6125" << 6125 << false;
+        QTest::newRow("7999") << "7999" << 7999 << false;
+        QTest::newRow("8000") << "8000" << 8000 << true;
+        QTest::newRow("expanded") << "8900" << 8900 << true;
+        QTest::newRow("not a number") << "ancho" << frmPrincipal::kBuiltInWidth << true;
+        QTest::newRow("absurdly small") << "15" << 6125 << false;
+    }
+    void theStoredWidthDecidesTheAdvancedArea()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, width);
+        QFETCH(bool, expanded);
+        Opened o{{kFormulario, kAncho, stored}};
+        QCOMPARE(o.window->Width(), width);
+        QCOMPARE(o.window->Desplegado, expanded);
+        QCOMPARE(o.command4()->text(), expanded ? QStringLiteral("«") : QStringLiteral("»"));
+        if (expanded)
+            QVERIFY(o.centred());
+        // The advanced area starts at 6070 twips: outside a collapsed window.
+        const bool frameVisible = o.window->findChild<QWidget *>(QStringLiteral("Frame3"))->x() < o.window->width();
+        QCOMPARE(frameVisible, width >= 6070 + 200);
+    }
+
+    void expandAndCollapseAreStored()
+    {
+        Opened o{{kFormulario, kAncho, QStringLiteral("6125")}};
+        QTest::mouseClick(o.command4(), Qt::LeftButton);
+        QCOMPARE(o.window->Width(), 8900);
+        QVERIFY(o.window->Desplegado);
+        QCOMPARE(o.command4()->text(), QStringLiteral("«"));
+        QCOMPARE(o.setting(kFormulario, kAncho), QStringLiteral("8900"));
+        QTest::mouseClick(o.command4(), Qt::LeftButton);
+        QCOMPARE(o.window->Width(), 6125);
+        QVERIFY(!o.window->Desplegado);
+        QCOMPARE(o.command4()->text(), QStringLiteral("»"));
+        QCOMPARE(o.setting(kFormulario, kAncho), QStringLiteral("6125"));
+    }
+
+    void fromTheBuiltInWidthTheFirstPressExpands()
+    {
+        Opened o;
+        QTest::mouseClick(o.command4(), Qt::LeftButton);
+        QCOMPARE(o.window->Width(), 8900);
+        QVERIFY(o.window->Desplegado);
+        QTest::mouseClick(o.command4(), Qt::LeftButton);
+        QCOMPARE(o.window->Width(), 6125);
+    }
+
+    void thePageIsStoredAndComesBackUsable()
+    {
+        {
+            Opened o;
+            QCOMPARE(o.setting(QStringLiteral("Solapa"), QStringLiteral("sstab1")), QStringLiteral("Vacio"));
+            o.window->setAvailablePage(1);
+            QCOMPARE(o.setting(QStringLiteral("Solapa"), QStringLiteral("sstab1")), QStringLiteral("1"));
+        }
+        Opened o{{QStringLiteral("Solapa"), QStringLiteral("sstab1"), QStringLiteral("1")}};
+        QCOMPARE(o.tabs()->currentIndex(), 1);
+        QCOMPARE(o.window->ActivePage, 1.f);
+        QVERIFY(o.tabs()->tabBar()->isTabEnabled(1));
+        QVERIFY(!o.tabs()->tabBar()->isTabEnabled(0));
+    }
+
+    void theStartUpTimerClearsTheModifiedMark()
+    {
+        Opened o;
+        o.window->desde[0]->setText(QStringLiteral("0005"));
+        QVERIFY(o.window->JobModified);
+        QTRY_VERIFY_WITH_TIMEOUT(!o.window->JobModified, 2000);
+        o.window->desde[0]->setText(QStringLiteral("0006"));
+        QTest::qWait(1200);
+        QVERIFY(o.window->JobModified); // it fires only once
+    }
+
+    void exitUnloadsTheWindow()
+    {
+        Opened o;
+        QSignalSpy unloaded(o.window.get(), &frmPrincipal::unloaded);
+        o.window->findChild<QAction *>(QStringLiteral("mnusalir"))->trigger();
+        QCOMPARE(unloaded.count(), 1);
+        QVERIFY(!o.window->isVisible());
+    }
+
+    void entriesNotBuiltYetDoNotPretendToWork()
+    {
+        Opened o;
+        for (const char *name : {"mnuabrir", "mnuguardar", "impConfigurar", "mnuAcerca"})
+            QVERIFY2(!o.window->findChild<QAction *>(QString::fromLatin1(name))->isEnabled(), name);
+        QVERIFY(o.window->findChild<QAction *>(QStringLiteral("archImprimir"))->isEnabled());
+        QVERIFY(!o.window->findChild<QAction *>(QStringLiteral("mnuseparador"))->isVisible());
+    }
+
+    void anUnwritableSettingsFileLosesTheValueQuietly()
+    {
+        Opened o;
+        // Make the settings folder a regular file's child: nothing can be written there.
+        QFile blocker(o.tmp.path(QStringLiteral("blocker")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        Paths paths = o.tmp.paths();
+        paths.settingsFile = o.tmp.path(QStringLiteral("blocker/Vireo.sys"));
+        AppContext context{paths, o.dialogs, o.printer};
+        frmPrincipal window(context);
+        QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("Command4")), Qt::LeftButton);
+        QCOMPARE(window.Width(), 8900);
+        QCOMPARE(context.setting(kFormulario, kAncho), QStringLiteral("Vacio"));
+        QVERIFY(o.dialogs.messages.isEmpty());
+    }
+};
+
+QTEST_MAIN(TestWindow)
+#include "tst_window.moc"
