@@ -1,0 +1,89 @@
+#include "frmVisor.h"
+
+#include "Twips.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+
+frmVisor::frmVisor(QWidget *mainWindow, QSize ownerTwips)
+    : QDialog(mainWindow), m_mainWindow(mainWindow), m_ownerTwips(ownerTwips)
+{
+    setObjectName(QStringLiteral("frmVisor"));
+    setWindowTitle(QString());
+    setWindowModality(Qt::ApplicationModal);
+    setAutoFillBackground(true);
+    // Moves over the frame close the viewer even with no button pressed. The label has no
+    // tracking of its own, so moves over the digits never reach the window.
+    setMouseTracking(true);
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAutoFillBackground(true);
+    QPalette white = Label1->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    Label1->setPalette(white);
+    Label1->setToolTip(QStringLiteral("Click para cerrar"));
+}
+
+void frmVisor::loadSample(const QLabel &sample)
+{
+    Label1->setText(sample.text());
+    QFont font = Label1->font();
+    font.setPointSize(sample.font().pointSize());
+    font.setFamilies(sample.font().families());
+    Label1->setFont(font);
+    QPalette palette = Label1->palette();
+    palette.setColor(QPalette::WindowText, sample.palette().color(QPalette::WindowText));
+    Label1->setPalette(palette);
+    Label1->adjustSize();
+}
+
+bool frmVisor::event(QEvent *event)
+{
+    // Laid out before it shows, so it never appears at a first place and then jumps.
+    if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QDialog::event(event);
+}
+
+void frmVisor::Form_Activate()
+{
+    const int labelW = Twips::fromPixels(Label1->width());
+    const int labelH = Twips::fromPixels(Label1->height());
+    const int w = labelW + 200;
+    const int h = labelH + 200;
+    setFixedSize(Twips::toPixels(w), Twips::toPixels(h));
+
+    // Centred on the point whose coordinates are the main window's width and height. That point
+    // can lie so far right or down that part of the viewer is off the screen, so it is then
+    // pulled back inside the screen that holds the main window.
+    QRect frame(
+        QPoint(Twips::toPixels(m_ownerTwips.width() - w / 2), Twips::toPixels(m_ownerTwips.height() - h / 2)),
+        frameGeometry().size().expandedTo(size()));
+    if (const QScreen *screen = m_mainWindow ? m_mainWindow->screen() : this->screen()) {
+        const QRect area = screen->availableGeometry();
+        frame.moveLeft(std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())));
+        frame.moveTop(std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
+    }
+    move(frame.topLeft());
+
+    Label1->move(Twips::toPixels(w / 2 - labelW / 2 - 20), Twips::toPixels(h / 2 - labelH / 2 - 20));
+
+    QPalette band = palette();
+    band.setColor(QPalette::Window, Label1->palette().color(QPalette::WindowText));
+    setPalette(band);
+}
+
+void frmVisor::mouseReleaseEvent(QMouseEvent *event)
+{
+    // A click on the digits reaches here too: the label passes clicks on to its window.
+    QDialog::mouseReleaseEvent(event);
+    reject();
+}
+
+void frmVisor::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!Label1->geometry().contains(event->position().toPoint()))
+        reject();
+}
