@@ -55,24 +55,28 @@ void frmVisor::Form_Activate()
     const int h = labelH + 200;
     setFixedSize(Twips::toPixels(w), Twips::toPixels(h));
 
-    // Centred on the point whose coordinates are the main window's width and height. That point
-    // can lie so far right or down that part of the viewer is off the screen, so it is then
-    // pulled back inside the screen that holds the main window.
-    QRect frame(
-        QPoint(Twips::toPixels(m_ownerTwips.width() - w / 2), Twips::toPixels(m_ownerTwips.height() - h / 2)),
-        frameGeometry().size().expandedTo(size()));
-    if (const QScreen *screen = m_mainWindow ? m_mainWindow->screen() : this->screen()) {
-        const QRect area = screen->availableGeometry();
-        frame.moveLeft(std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width())));
-        frame.moveTop(std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height())));
-    }
-    move(frame.topLeft());
+    const QSize frame = frameGeometry().size().expandedTo(size());
+    const QScreen *screen = m_mainWindow ? m_mainWindow->screen() : this->screen();
+    move(placement(frame, m_ownerTwips, screen ? screen->availableGeometry() : QRect(QPoint(), frame)));
 
     Label1->move(Twips::toPixels(w / 2 - labelW / 2 - 20), Twips::toPixels(h / 2 - labelH / 2 - 20));
 
     QPalette band = palette();
     band.setColor(QPalette::Window, Label1->palette().color(QPalette::WindowText));
     setPalette(band);
+}
+
+QPoint frmVisor::placement(QSize frameSize, QSize ownerTwips, const QRect &screenArea)
+{
+    // The centre point comes from the main window's size, not its position, and can lie so far
+    // right or down that part of the viewer would be off the screen; it is pulled back inside.
+    const QPoint centre(Twips::toPixels(ownerTwips.width()), Twips::toPixels(ownerTwips.height()));
+    QRect frame(QPoint(centre.x() - frameSize.width() / 2, centre.y() - frameSize.height() / 2), frameSize);
+    frame.moveLeft(
+        std::max(screenArea.left(), std::min(frame.left(), screenArea.right() + 1 - frame.width())));
+    frame.moveTop(
+        std::max(screenArea.top(), std::min(frame.top(), screenArea.bottom() + 1 - frame.height())));
+    return frame.topLeft();
 }
 
 void frmVisor::mouseReleaseEvent(QMouseEvent *event)

@@ -18,6 +18,10 @@ public:
     // Copies the sample in the order the sample is built: text, size, name, colour.
     void loadSample(const QLabel &sample);
 
+    // Where a viewer of `frameSize` pixels goes: centred on the point whose coordinates are the
+    // main window's width and height in twips, moved just enough to lie fully inside `screenArea`.
+    static QPoint placement(QSize frameSize, QSize ownerTwips, const QRect &screenArea);
+
     QLabel *Label1 = nullptr;
 
 protected:
