@@ -51,6 +51,8 @@ frmPrincipal::frmPrincipal(AppContext &context, QWidget *parent)
     connectPage0();
     connectPages();
     connectInputRules();
+    setUpFontPanel();
+    setUpStatusRow();
     Form_Initialize();
     Form_Load();
 }
@@ -152,6 +154,12 @@ void frmPrincipal::SelecionarTexto(QLineEdit *box)
 bool frmPrincipal::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
+    case QEvent::MouseButtonDblClick:
+        if (watched == ui->Label6) {
+            Label6_DblClick();
+            return true;
+        }
+        break;
     case QEvent::KeyPress:
         if (watched == ui->txtDesde || watched == ui->txtHasta || indexIn(desde, watched) >= 0
             || indexIn(hasta, watched) >= 0) {
@@ -334,7 +342,7 @@ DistinctNumberJob frmPrincipal::distinctNumberJob() const
 
 FontChoice frmPrincipal::fontChoice() const
 {
-    return {ui->cboFuentes->currentText(), findChild<QLineEdit *>(QStringLiteral("txtTamaño"))->text(), m_fontColor};
+    return {ui->cboFuentes->currentText(), findChild<QLineEdit *>(QStringLiteral("txtTamaño"))->text(), fontColor()};
 }
 
 void frmPrincipal::cmdImprimir_Click()

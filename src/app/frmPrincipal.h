@@ -9,6 +9,7 @@
 #include <memory>
 #include <span>
 
+class FontPanel;
 class QCheckBox;
 class QTimer;
 class QKeyEvent;
@@ -50,8 +51,9 @@ public:
 
     SameNumberJob sameNumberJob() const;
     DistinctNumberJob distinctNumberJob() const;
+    // The font panel's choice: name, size text and the swatch's colour.
     FontChoice fontChoice() const;
-    int32_t fontColor() const { return m_fontColor; }
+    int32_t fontColor() const;
 
     // Tells the user where the built-in PDF printer put a finished document.
     void showPrintedFile(const QString &pdfFile);
@@ -63,6 +65,19 @@ public:
     void Command4_Click();
     void Timer1_Timer();
     void Command6_Click();
+
+    // Font panel. An empty path means the settings file.
+    void DatosFuentes(const QString &queRuta);
+    void EscribirValores(const QString &queNombre);
+    void buscarFuentes(const QString &quefuente);
+    void PicColor_DblClick();
+    void cmdRestaurar_Click();
+    void mnucolor_Click();
+    void mnutamano_Click();
+    void mnutipo_Click();
+    void mnuguardarconfig_Click();
+    // Opens the full-size viewer from 28 points on and waits until it closes.
+    void Label6_DblClick();
 
     // Bulk edit: a `preg` of 6 counts as the Yes answer and skips the question.
     void Chequear(QWidget *formulario, float preg = 0);
@@ -81,6 +96,11 @@ private:
     void Form_Load();
     void Form_Unload();
     void setWidthTwips(int twips);
+    void setUpFontPanel();
+    void loadFontSettings();
+    void setUpStatusRow();
+    void tmrReloj_Timer();
+    void showAdvancedArea();
     void disableUnbuiltEntries();
     void bindControlArrays();
     void connectPage0();
@@ -103,9 +123,10 @@ private:
 
     AppContext &m_context;
     std::unique_ptr<Ui::frmPrincipal> ui;
-    int32_t m_fontColor = 0;
     int m_widthTwips = kBuiltInWidth;
     QTimer *Timer1 = nullptr;
+    QTimer *tmrReloj = nullptr;
+    FontPanel *m_fonts = nullptr;
     bool m_puttingBack = false; // a disable box is being checked again by the enable chain
 
 public:

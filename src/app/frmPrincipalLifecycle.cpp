@@ -73,7 +73,9 @@ void frmPrincipal::Form_Initialize()
 
 void frmPrincipal::Form_Load()
 {
-    // Language, font list and stored font, recent files and notes join here as they are built.
+    // The language joins before the fonts (its captions name Frame3), recent files and notes
+    // after them, as they are built.
+    loadFontSettings();
     auto *tamano = findChild<QLineEdit *>(QStringLiteral("txtTamaño"));
     if (ui->cboFuentes->currentIndex() < 0 && ui->cboFuentes->count() > 0)
         ui->cboFuentes->setCurrentIndex(0);
@@ -142,6 +144,6 @@ void frmPrincipal::showPrintedFile(const QString &pdfFile)
 
 void frmPrincipal::Form_Unload()
 {
-    // The font settings are written here once the font panel is built.
+    EscribirValores(QString());
     Q_EMIT unloaded();
 }

@@ -11,16 +11,23 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
+#include <functional>
 
 // The main window over scripted dialogs, driven through the keyboard and mouse as a user would.
-template <typename Printer = RecordingSurface>
-struct FormHarness
+template <typename Printer = RecordingSurface> struct FormHarness
 {
     TestPaths tmp;
     ScriptedDialogs dialogs;
     Printer printer = makePrinter();
     AppContext context{tmp.paths(), dialogs, printer};
+    bool prepared = false;
     frmPrincipal w{context};
+
+    FormHarness() = default;
+    // `prepare` runs before the window exists, e.g. to write the settings it starts from.
+    explicit FormHarness(const std::function<void(const AppContext &)> &prepare)
+        : prepared((prepare(context), true))
+    {}
 
     Printer makePrinter()
     {

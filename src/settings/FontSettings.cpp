@@ -1,0 +1,84 @@
+#include "FontSettings.h"
+
+#include "NumberText.h"
+#include "ProfileFiles.h"
+
+#include <QFontDatabase>
+
+namespace FontSettings {
+
+Stored read(const ProfileFiles &profiles, QString file)
+{
+    Stored values;
+    values.color = profiles.LeerValorIni(kSection, kColor, file);
+    values.size = profiles.LeerValorIni(kSection, kSize, file);
+    values.name = profiles.LeerValorIni(kSection, kName, file);
+    return values;
+}
+
+void write(const ProfileFiles &profiles, QString file, const Stored &values)
+{
+    profiles.EscribirValorIni(kSection, kColor, values.color, file);
+    profiles.EscribirValorIni(kSection, kSize, values.size, file);
+    profiles.EscribirValorIni(kSection, kName, values.name, file);
+}
+
+QStringList installedFamilies()
+{
+    QStringList families = QFontDatabase::families();
+    families.sort(Qt::CaseInsensitive);
+    families.removeDuplicates();
+    return families;
+}
+
+std::optional<int32_t> colorFromText(const QString &text)
+{
+    try {
+        // Rounded as the old whole-number conversion did; values with bits above blue are
+        // not colours (the old platform refused them as a property value).
+        const double value = NumberText::roundHalfEven(NumberText::strictDouble(text));
+        if (value < 0 || value > 0xFFFFFF)
+            return std::nullopt;
+        return int32_t(value);
+    } catch (const std::exception &) {
+        return std::nullopt;
+    }
+}
+
+std::optional<int> sampleSize(const QString &text)
+{
+    try {
+        const int16_t size = NumberText::strictInt16(text);
+        if (size >= 1)
+            return size;
+    } catch (const std::exception &) {
+    }
+    return std::nullopt;
+}
+
+bool savedFlagSet(const QString &text)
+{
+    try {
+        return NumberText::strictDouble(text) == 1;
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
+bool isNumericName(const QString &name)
+{
+    try {
+        NumberText::strictDouble(name);
+        return true;
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
+QString notFoundMessage(const QString &wanted, const QString &substitute)
+{
+    return QStringLiteral("No se encuentra la fuente (") + wanted +
+           QStringLiteral(") utilizada por este archivo, la misma se sustituirá por ") + substitute;
+}
+
+} // namespace FontSettings

@@ -1,0 +1,346 @@
+// The font panel driven through the window: start-up from the settings file, the box that keeps
+// the font, the colour dialog, the menu entries, and a print run read back from the PDF.
+#include "FontSettings.h"
+#include "FormHarness.h"
+#include "PdfText.h"
+#include "QtPrinterSurface.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QImage>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+
+namespace {
+
+const QString kTamano = QStringLiteral("Tamaño");
+
+FontSettings::Stored storedFont(const AppContext &c)
+{
+    QString file;
+    return FontSettings::read(c.profiles, file);
+}
+
+// Settings of a previous run that kept its font.
+auto keptFont(const QString &color, const QString &size, const QString &name, const QString &activado = "1")
+{
+    return [=](const AppContext &c) {
+        c.setSetting(QStringLiteral("Fuentes"), QStringLiteral("Color"), color);
+        c.setSetting(QStringLiteral("Fuentes"), kTamano, size);
+        c.setSetting(QStringLiteral("Fuentes"), QStringLiteral("Indice"), name);
+        c.setSetting(QStringLiteral("Guardar"), QStringLiteral("Activado"), activado);
+    };
+}
+
+// An installed family that is not the first of the list, so that finding it is not luck.
+QString secondFont()
+{
+    return FontSettings::installedFamilies().value(1);
+}
+
+template <typename H> struct Panel
+{
+    H &h;
+    QComboBox *cboFuentes() const
+    {
+        return h.w.template findChild<QComboBox *>(QStringLiteral("cboFuentes"));
+    }
+    QLineEdit *txtTamano() const { return h.box(QStringLiteral("txtTamaño")); }
+    QLabel *label(const char *name) const { return h.w.template findChild<QLabel *>(QLatin1String(name)); }
+    QCheckBox *Check3() const { return h.check(QStringLiteral("Check3")); }
+    QAction *menu(const QString &name) const { return h.w.template findChild<QAction *>(name); }
+    QColor sampleColor() const { return label("Label6")->palette().color(QPalette::WindowText); }
+    QColor swatch() const { return label("PicColor")->palette().color(QPalette::Window); }
+    QFont sampleFont() const { return label("Label6")->font(); }
+};
+template <typename H> Panel(H &) -> Panel<H>;
+
+} // namespace
+
+class TestFontPanel : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startUpShowsTheKeptFontAndKeepsItForTheNextRun()
+    {
+        QVERIFY(!secondFont().isEmpty());
+        FormHarness<> h(keptFont(QStringLiteral("255"), QStringLiteral("20"), secondFont()));
+        Panel p{h};
+
+        QCOMPARE(p.cboFuentes()->currentText(), secondFont());
+        QCOMPARE(p.sampleFont().family(), secondFont());
+        QCOMPARE(p.sampleFont().pointSize(), 20);
+        QCOMPARE(p.sampleColor(), QColor(Qt::red));
+        QCOMPARE(p.swatch(), QColor(Qt::red));
+        QCOMPARE(p.txtTamano()->text(), QStringLiteral("20"));
+        QVERIFY(h.dialogs.messages.isEmpty());
+        QVERIFY(!h.w.JobModified);
+        const FontChoice choice = h.w.fontChoice();
+        QCOMPARE(choice.name, secondFont());
+        QCOMPARE(choice.sizeText, QStringLiteral("20"));
+        QCOMPARE(choice.color, 255);
+
+        // The box shows that the font is kept, so leaving keeps it for the run after this one.
+        QVERIFY(p.Check3()->isChecked());
+        h.w.close();
+        QCOMPARE(storedFont(h.context), (FontSettings::Stored{"255", "20", secondFont()}));
+        QCOMPARE(h.context.setting("Guardar", "Activado"), QStringLiteral("1"));
+    }
+
+    void theListHoldsEveryFamilySortedAndItsCountShows()
+    {
+        FormHarness<> h;
+        Panel p{h};
+        QStringList listed;
+        for (int i = 0; i < p.cboFuentes()->count(); ++i)
+            listed << p.cboFuentes()->itemText(i);
+        QStringList installed = QFontDatabase::families();
+        installed.removeDuplicates();
+        QCOMPARE(QSet<QString>(listed.begin(), listed.end()),
+                 QSet<QString>(installed.begin(), installed.end()));
+        for (qsizetype i = 1; i < listed.size(); ++i)
+            QVERIFY2(listed[i - 1].compare(listed[i], Qt::CaseInsensitive) <= 0, qPrintable(listed[i]));
+        QCOMPARE(h.w.findChild<QGroupBox *>("Frame3")->title(),
+                 QStringLiteral("Fuente (%1)").arg(listed.size()));
+
+        // Nothing stored: black, 12 points, the first font, the box clear.
+        QCOMPARE(p.cboFuentes()->currentIndex(), 0);
+        QCOMPARE(p.sampleFont().family(), listed.first());
+        QCOMPARE(p.sampleFont().pointSize(), 12);
+        QCOMPARE(p.swatch(), QColor(Qt::black));
+        QVERIFY(!p.Check3()->isChecked());
+        QVERIFY(h.dialogs.messages.isEmpty());
+    }
+
+    void aStoredNameThatIsNotInstalled_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("message");
+        QTest::newRow("no font stored") << "-1" << false;
+        QTest::newRow("another letter case") << secondFont().toUpper() << true;
+        QTest::newRow("not installed") << "Fuente Inexistente" << true;
+    }
+    void aStoredNameThatIsNotInstalled()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, message);
+        FormHarness<> h(keptFont(QStringLiteral("255"), QStringLiteral("20"), name));
+        Panel p{h};
+        const QString first = p.cboFuentes()->itemText(0);
+        QCOMPARE(p.cboFuentes()->currentIndex(), 0);
+        QCOMPARE(p.sampleFont().family(), first);
+        QCOMPARE(p.sampleFont().pointSize(), 20);
+        if (message) {
+            QCOMPARE(h.dialogs.texts(),
+                     QStringList{"No se encuentra la fuente (" + name +
+                                 ") utilizada por este archivo, la misma se sustituirá por " + first});
+            QCOMPARE(h.dialogs.messages[0].title, QStringLiteral("Tessarino"));
+            QCOMPARE(h.dialogs.messages[0].icon, Dialogs::Icon::Information);
+        } else {
+            QVERIFY(h.dialogs.messages.isEmpty());
+        }
+    }
+
+    void aStoredColourThatIsNotAColourLeavesTheBuiltInFont_data()
+    {
+        QTest::addColumn<QString>("color");
+        QTest::newRow("no font section") << "Vacio";
+        QTest::newRow("minus one") << "-1";
+        QTest::newRow("garbage") << "rojo";
+    }
+    void aStoredColourThatIsNotAColourLeavesTheBuiltInFont()
+    {
+        QFETCH(QString, color);
+        // "Vacio" is what a missing key reads as; writing it stands for a file without the section.
+        FormHarness<> h(keptFont(color, color == "Vacio" ? "Vacio" : "20", secondFont()));
+        Panel p{h};
+        QVERIFY(h.dialogs.messages.isEmpty()); // no "font not found" for a missing name either
+        QCOMPARE(p.swatch(), QColor(Qt::black));
+        QCOMPARE(p.txtTamano()->text(), QStringLiteral("12"));
+        QCOMPARE(p.sampleFont().pointSize(), 12);
+        QCOMPARE(p.cboFuentes()->currentIndex(), 0);
+    }
+
+    void theBoxWritesAtOnceAndLeavingWithItClearWritesTheDefaults()
+    {
+        FormHarness<> h(keptFont(QStringLiteral("255"), QStringLiteral("20"), secondFont()));
+        Panel p{h};
+        QVERIFY(h.open(0));
+
+        // Clearing: only "Activado" changes now.
+        h.click(p.Check3());
+        QVERIFY(!p.Check3()->isChecked());
+        QCOMPARE(h.context.setting("Guardar", "Activado"), QStringLiteral("0"));
+        QCOMPARE(storedFont(h.context), (FontSettings::Stored{"255", "20", secondFont()}));
+
+        // Setting: the current values are stored at once.
+        h.type(p.txtTamano(), QStringLiteral("33"));
+        h.click(p.Check3());
+        QCOMPARE(storedFont(h.context), (FontSettings::Stored{"255", "33", secondFont()}));
+        QCOMPARE(h.context.setting("Guardar", "Activado"), QStringLiteral("1"));
+
+        // The menu entry only sets the box; already set, it writes nothing.
+        h.type(p.txtTamano(), QStringLiteral("44"));
+        p.menu("mnuguardarconfig")->trigger();
+        QCOMPARE(storedFont(h.context).size, QStringLiteral("33"));
+
+        h.click(p.Check3());
+        h.w.close();
+        QCOMPARE(storedFont(h.context), FontSettings::defaults());
+        QCOMPARE(h.context.setting("Guardar", "Activado"), QStringLiteral("0"));
+    }
+
+    void theMenuEntryKeepsTheFontWhenTheBoxIsClear()
+    {
+        FormHarness<> h;
+        Panel p{h};
+        h.dialogs.colors.enqueue(0x00FF00);
+        h.w.mnucolor_Click();
+        p.menu("mnuguardarconfig")->trigger();
+        QVERIFY(p.Check3()->isChecked());
+        QCOMPARE(storedFont(h.context), (FontSettings::Stored{"65280", "12", p.cboFuentes()->itemText(0)}));
+        QCOMPARE(h.context.setting("Guardar", "Activado"), QStringLiteral("1"));
+    }
+
+    void editingTheFontMarksTheJobAndKeepsTheSampleInStep()
+    {
+        FormHarness<> h;
+        Panel p{h};
+        QVERIFY(h.open(0));
+
+        h.w.JobModified = false;
+        h.type(p.txtTamano(), QStringLiteral("40"));
+        QVERIFY(h.w.JobModified);
+        QCOMPARE(p.sampleFont().pointSize(), 40);
+        // Not a size: the sample keeps its size; the print run refuses it later.
+        h.type(p.txtTamano(), QStringLiteral("x"));
+        QCOMPARE(p.sampleFont().pointSize(), 40);
+
+        h.w.JobModified = false;
+        p.cboFuentes()->setCurrentText(secondFont());
+        QVERIFY(h.w.JobModified);
+        QCOMPARE(p.sampleFont().family(), secondFont());
+
+        // The dialog's colour counts however it closes: a cancelled dialog gives the last colour.
+        h.w.JobModified = false;
+        h.dialogs.colors.enqueue(0xFF0000); // blue
+        QTest::mouseDClick(p.label("PicColor"), Qt::LeftButton);
+        QVERIFY(h.w.JobModified);
+        QCOMPARE(p.swatch(), QColor(Qt::blue));
+        QCOMPARE(p.sampleColor(), QColor(Qt::blue));
+        QCOMPARE(h.w.fontColor(), 0xFF0000);
+        p.menu("mnurestaurar")->trigger();
+        QTest::mouseDClick(p.label("PicColor"), Qt::LeftButton);
+        QCOMPARE(p.swatch(), QColor(Qt::blue));
+    }
+
+    void restoringBringsBackTheDefaults()
+    {
+        FormHarness<> h(keptFont(QStringLiteral("255"), QStringLiteral("20"), secondFont()));
+        Panel p{h};
+        QVERIFY(h.open(0));
+        h.w.JobModified = false;
+        h.click(h.w.findChild<QPushButton *>("cmdRestaurar"));
+        QVERIFY(h.w.JobModified);
+        QVERIFY(!p.Check3()->isChecked());
+        QCOMPARE(h.context.setting("Guardar", "Activado"), QStringLiteral("0"));
+        QCOMPARE(p.swatch(), QColor(Qt::black));
+        QCOMPARE(p.sampleColor(), QColor(Qt::black));
+        QCOMPARE(p.txtTamano()->text(), QStringLiteral("12"));
+        QCOMPARE(p.sampleFont().pointSize(), 12);
+        QCOMPARE(p.cboFuentes()->currentIndex(), 0);
+        // The stored font stays until the window closes.
+        QCOMPARE(storedFont(h.context).color, QStringLiteral("255"));
+    }
+
+    void fontMenuEntriesShowTheCollapsedPanelFirst()
+    {
+        FormHarness<> h([](const AppContext &c) { c.setSetting("Formulario", "Ancho", "6125"); });
+        Panel p{h};
+        QVERIFY(h.open(0));
+        QVERIFY(!h.w.Desplegado);
+
+        p.menu("mnutama\u00f1o")->trigger();
+        QVERIFY(h.w.Desplegado);
+        QCOMPARE(h.w.Width(), frmPrincipal::kExpandedWidth);
+        QTRY_VERIFY(p.txtTamano()->hasFocus());
+
+        // Already shown: the entry does not collapse it again.
+        p.menu("mnutipo")->trigger();
+        QVERIFY(h.w.Desplegado);
+        QTRY_VERIFY(p.cboFuentes()->hasFocus());
+
+        h.w.Command4_Click();
+        h.dialogs.colors.enqueue(255);
+        p.menu("mnucolor")->trigger();
+        QVERIFY(h.w.Desplegado);
+        QCOMPARE(p.swatch(), QColor(Qt::red));
+    }
+
+    void aRunPrintsInTheChosenFontSizeAndColour()
+    {
+        const QString font = QStringLiteral("DejaVu Sans");
+        if (!FontSettings::installedFamilies().contains(font))
+            QSKIP("DejaVu Sans is not installed");
+        FormHarness<QtPrinterSurface> h;
+        h.printer.setCurrentPrinter(h.printer.pdfPrinterIndex());
+        Panel p{h};
+        QVERIFY(h.open(0));
+
+        h.type("txtDesde", "0008");
+        h.type("txtHasta", "0009");
+        h.type("txtPosX_0", "1440"); // 72 pt
+        h.type("txtPosY_0", "2000"); // 100 pt
+        h.type(p.txtTamano(), "20");
+        h.enter(p.cboFuentes());
+        // Down the list with the arrow key, as a user without a mouse would.
+        QTest::keyClick(p.cboFuentes(), Qt::Key_Home);
+        for (int i = 0; i < p.cboFuentes()->count() && p.cboFuentes()->currentText() != font; ++i)
+            QTest::keyClick(p.cboFuentes(), Qt::Key_Down);
+        QCOMPARE(p.cboFuentes()->currentText(), font);
+        h.dialogs.colors.enqueue(255);
+        QTest::mouseDClick(p.label("PicColor"), Qt::LeftButton);
+        h.click(h.w.findChild<QPushButton *>("cmdImprimir"));
+        QVERIFY2(h.dialogs.messages.isEmpty(), qPrintable(h.dialogs.texts().join('\n')));
+
+        const PdfText pdf = PdfText::read(h.printer.lastPdfFile());
+        QVERIFY2(pdf.error.isEmpty(), qPrintable(pdf.error));
+        QCOMPARE(pdf.pages.size(), 2);
+        const PdfText::Word *word = pdf.pages[0].find("0008");
+        QVERIFY(word);
+        // A 20-point font: the word's box is about 1.16 em high.
+        QVERIFY2(qAbs((word->yMax - word->yMin) - 20 * 1.16) < 3,
+                 qPrintable(QString::number(word->yMax - word->yMin)));
+
+        // The chosen font is the one embedded, not a fallback.
+        QProcess fonts;
+        fonts.start("pdffonts", {h.printer.lastPdfFile()});
+        QVERIFY(fonts.waitForFinished());
+        QVERIFY2(fonts.readAllStandardOutput().contains("DejaVuSans "), "DejaVu Sans not embedded");
+
+        // Rendered at 72 dpi, one pixel is one point: the digits are red.
+        const QString stem = h.tmp.path("render");
+        QProcess::execute("pdftoppm", {"-r", "72", "-f", "1", "-l", "1", "-png", "-singlefile",
+                                       h.printer.lastPdfFile(), stem});
+        const QImage image(stem + ".png");
+        QVERIFY(!image.isNull());
+        int red = 0, other = 0;
+        for (int y = int(word->yMin); y < int(word->yMax); ++y)
+            for (int x = int(word->xMin); x < int(word->xMax); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.red() > 200 && c.green() < 80 && c.blue() < 80)
+                    ++red;
+                else if (c != Qt::white && c.red() < 200)
+                    ++other;
+            }
+        QVERIFY2(red > 20, qPrintable(QString::number(red)));
+        QCOMPARE(other, 0);
+    }
+};
+
+QTEST_MAIN(TestFontPanel)
+#include "tst_fontpanel.moc"
