@@ -323,22 +323,11 @@ private Q_SLOTS:
         QVERIFY2(fonts.readAllStandardOutput().contains("DejaVuSans "), "DejaVu Sans not embedded");
 
         // Rendered at 72 dpi, one pixel is one point: the digits are red.
-        const QString stem = h.tmp.path("render");
-        QProcess::execute("pdftoppm", {"-r", "72", "-f", "1", "-l", "1", "-png", "-singlefile",
-                                       h.printer.lastPdfFile(), stem});
-        const QImage image(stem + ".png");
+        const QImage image = PdfText::renderFirstPage(h.printer.lastPdfFile(), h.tmp.path("render"));
         QVERIFY(!image.isNull());
-        int red = 0, other = 0;
-        for (int y = int(word->yMin); y < int(word->yMax); ++y)
-            for (int x = int(word->xMin); x < int(word->xMax); ++x) {
-                const QColor c = image.pixelColor(x, y);
-                if (c.red() > 200 && c.green() < 80 && c.blue() < 80)
-                    ++red;
-                else if (c != Qt::white && c.red() < 200)
-                    ++other;
-            }
-        QVERIFY2(red > 20, qPrintable(QString::number(red)));
-        QCOMPARE(other, 0);
+        const PdfText::Ink ink = PdfText::inkIn(image, *word);
+        QVERIFY2(ink.red > 20, qPrintable(QString::number(ink.red)));
+        QCOMPARE(ink.other, 0);
     }
 };
 

@@ -5,8 +5,6 @@
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
 
-#include <QImage>
-#include <QProcess>
 #include <QTest>
 
 class TestSameNumberPdf : public QObject
@@ -14,17 +12,6 @@ class TestSameNumberPdf : public QObject
     Q_OBJECT
 
     TestPaths m_tmp;
-
-    // Renders the first page at 72 dpi, so one pixel is one point.
-    QImage renderFirstPage(const QString &pdf)
-    {
-        const QString stem = m_tmp.path(QStringLiteral("render"));
-        QProcess::execute(QStringLiteral("pdftoppm"),
-                          {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-f"), QStringLiteral("1"),
-                           QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-png"),
-                           QStringLiteral("-singlefile"), pdf, stem});
-        return QImage(stem + QStringLiteral(".png"));
-    }
 
 private Q_SLOTS:
     void sheetsNumbersPositionsSizeAndColour()
@@ -65,20 +52,11 @@ private Q_SLOTS:
             }
         }
 
-        const QImage image = renderFirstPage(printer.lastPdfFile());
+        const QImage image = PdfText::renderFirstPage(printer.lastPdfFile(), m_tmp.path(QStringLiteral("render")));
         QVERIFY(!image.isNull());
-        const auto *word = pdf.pages[0].words.constData();
-        int red = 0, other = 0;
-        for (int y = int(word->yMin); y < int(word->yMax); ++y)
-            for (int x = int(word->xMin); x < int(word->xMax); ++x) {
-                const QColor c = image.pixelColor(x, y);
-                if (c.red() > 200 && c.green() < 80 && c.blue() < 80)
-                    ++red;
-                else if (c != Qt::white && c.red() < 200)
-                    ++other;
-            }
-        QVERIFY2(red > 20, qPrintable(QString::number(red)));
-        QCOMPARE(other, 0);
+        const PdfText::Ink ink = PdfText::inkIn(image, pdf.pages[0].words.first());
+        QVERIFY2(ink.red > 20, qPrintable(QString::number(ink.red)));
+        QCOMPARE(ink.other, 0);
     }
 };
 

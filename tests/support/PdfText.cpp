@@ -47,3 +47,26 @@ PdfText PdfText::read(const QString &pdfFile)
         result.error = xml.errorString();
     return result;
 }
+
+QImage PdfText::renderFirstPage(const QString &pdfFile, const QString &pngStem)
+{
+    QProcess::execute(QStringLiteral("pdftoppm"),
+                      {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-f"), QStringLiteral("1"),
+                       QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-png"), QStringLiteral("-singlefile"),
+                       pdfFile, pngStem});
+    return QImage(pngStem + QStringLiteral(".png"));
+}
+
+PdfText::Ink PdfText::inkIn(const QImage &page, const Word &word)
+{
+    Ink ink;
+    for (int y = int(word.yMin); y < int(word.yMax); ++y)
+        for (int x = int(word.xMin); x < int(word.xMax); ++x) {
+            const QColor c = page.pixelColor(x, y);
+            if (c.red() > 200 && c.green() < 80 && c.blue() < 80)
+                ++ink.red;
+            else if (c != Qt::white && c.red() < 200)
+                ++ink.other;
+        }
+    return ink;
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QString>
 
@@ -24,4 +25,15 @@ struct PdfText
     QString error; // non-empty when the file could not be read
 
     static PdfText read(const QString &pdfFile);
+
+    // The first page rendered at 72 dpi (one pixel is one point), through `pngStem`.png.
+    static QImage renderFirstPage(const QString &pdfFile, const QString &pngStem);
+
+    struct Ink
+    {
+        int red = 0;   // clearly red pixels
+        int other = 0; // inked pixels of any other colour
+    };
+    // What the word's box holds on the rendered page.
+    static Ink inkIn(const QImage &page, const Word &word);
 };
