@@ -6,6 +6,7 @@
 #include "PrinterSurface.h"
 #include "RunMessages.h"
 #include "RuntimeError.h"
+#include "SheetRange.h"
 
 #include <algorithm>
 #include <vector>
@@ -54,8 +55,9 @@ void printSheets(const DistinctNumberJob &job, const FontChoice &font, PrinterSu
     printer.setForeColor(font.color);
 
     const std::vector<Row> rows = readRows(job, span);
-    const double step = span >= 0 ? 1 : -1;
-    for (double k = 0; step > 0 ? k <= span : k >= span; k += step) {
+    const SheetRange range = SheetRange::between(0, span);
+    for (qint64 sheet = 0; sheet < range.sheets; ++sheet) {
+        const double k = double(sheet) * range.step;
         for (const Row &row : rows) {
             printer.printText(QString()); // begins the document on the first sheet
             printer.setCurrentPosition(row.x, row.y);

@@ -6,9 +6,9 @@
 #include "PrinterSurface.h"
 #include "RunMessages.h"
 #include "RuntimeError.h"
+#include "SheetRange.h"
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 namespace {
@@ -37,7 +37,6 @@ void printRange(const SameNumberJob &job, const FontChoice &font, PrinterSurface
     const double end = NumberText::strictDouble(job.hasta);
     NumberFormat::requireExact(start, job.desde);
     NumberFormat::requireExact(end, job.hasta);
-    const double step = end >= start ? 1 : -1;
 
     // Nothing can change the job while the run holds the window thread, so the enabled
     // positions are read once rather than once per sheet.
@@ -47,11 +46,10 @@ void printRange(const SameNumberJob &job, const FontChoice &font, PrinterSurface
             positions.push_back({NumberText::toSingle(NumberText::lenient(job.posX[i])),
                                  NumberText::toSingle(NumberText::lenient(job.posY[i]))});
 
-    // Counted rather than compared, so that a range ending at the largest exact number stops.
-    const qint64 sheets = qint64(std::floor((end - start) / step)) + 1;
+    const SheetRange range = SheetRange::between(start, end);
     const qsizetype width = job.desde.size();
-    for (qint64 k = 0; k < sheets; ++k) {
-        const QString text = NumberFormat::padToWidth(start + double(k) * step, width);
+    for (qint64 k = 0; k < range.sheets; ++k) {
+        const QString text = NumberFormat::padToWidth(start + double(k) * range.step, width);
         for (const Position &p : positions) {
             printer.setCurrentPosition(p.x, p.y);
             printer.printText(text);
