@@ -238,6 +238,36 @@ QByteArray rebuild(const Profile &p, qsizetype replaced, const QString &replacem
     return out;
 }
 
+// The file's bytes after one value is set, following the update-in-place rules.
+QByteArray withValue(const Profile &p, const QString &section, const QString &key, const QString &value)
+{
+    const QString sectionName = trimBlanks(singleLine(section));
+    const QString keyName = trimBlanks(singleLine(key));
+    const QString stored = storedValue(value);
+
+    qsizetype replaced = -1;
+    QString replacement;
+    qsizetype insertAfter = p.lines.size();
+    QStringList added;
+    if (const qsizetype header = findSection(p, sectionName); header < 0) {
+        added << u'[' + sectionName + u']' << keyName + u'=' + stored;
+    } else if (const qsizetype at = findKey(p, header, keyName); at >= 0) {
+        replaced = at;
+        replacement = p.lines[at].name + u'=' + stored;
+    } else {
+        // After the section's last entry, so blank lines and comments that lead into the next
+        // section stay where they are.
+        insertAfter = header;
+        for (qsizetype i = header + 1, end = sectionEnd(p, header); i < end; ++i)
+            if (p.lines[i].kind == Kind::Key || p.lines[i].kind == Kind::Other)
+                insertAfter = i;
+        added << keyName + u'=' + stored;
+    }
+
+    const bool utf8 = p.utf8 || !fitsCp1252(replacement + added.join(QString()));
+    return rebuild(p, replaced, replacement, insertAfter, added, utf8);
+}
+
 } // namespace
 
 ProfileFiles::ProfileFiles(QString settingsFile) : m_settingsFile(std::move(settingsFile)) {}
@@ -264,54 +294,48 @@ QString ProfileFiles::LeerValorIni(const QString &section, const QString &key, Q
     return value;
 }
 
-void ProfileFiles::EscribirValorIni(const QString &section, const QString &key, const QString &value,
-                                    QString &file) const
+bool ProfileFiles::EscribirValoresIni(const QList<ProfileValue> &values, QString &file, QString *reason) const
 {
     if (file.isEmpty())
         file = m_settingsFile;
+    const auto fail = [reason](const QString &why) {
+        if (reason)
+            *reason = why;
+        return false;
+    };
     Profile p;
     const Load state = load(file, p);
     if (state == Load::Unreadable)
-        return; // never replace a file whose content we could not read
-    const QString sectionName = trimBlanks(singleLine(section));
-    const QString keyName = trimBlanks(singleLine(key));
-    const QString stored = storedValue(value);
-
-    qsizetype replaced = -1;
-    QString replacement;
-    qsizetype insertAfter = p.lines.size();
-    QStringList added;
-    if (const qsizetype header = findSection(p, sectionName); header < 0) {
-        added << u'[' + sectionName + u']' << keyName + u'=' + stored;
-    } else if (const qsizetype at = findKey(p, header, keyName); at >= 0) {
-        replaced = at;
-        replacement = p.lines[at].name + u'=' + stored;
-    } else {
-        // After the section's last entry, so blank lines and comments that lead into the next
-        // section stay where they are.
-        insertAfter = header;
-        for (qsizetype i = header + 1, end = sectionEnd(p, header); i < end; ++i)
-            if (p.lines[i].kind == Kind::Key || p.lines[i].kind == Kind::Other)
-                insertAfter = i;
-        added << keyName + u'=' + stored;
+        return fail(QStringLiteral("no se puede leer el archivo existente")); // never replace what we could not read
+    const QByteArray original = p.bytes;
+    for (const ProfileValue &v : values) {
+        QByteArray next = withValue(p, v.section, v.key, v.value);
+        if (next != p.bytes)
+            p = parse(std::move(next));
     }
-
-    const bool utf8 = p.utf8 || !fitsCp1252(replacement + added.join(QString()));
-    const QByteArray out = rebuild(p, replaced, replacement, insertAfter, added, utf8);
-    if (state == Load::Loaded && out == p.bytes)
-        return;
+    if (state == Load::Loaded && p.bytes == original)
+        return true;
 
     const QFileInfo info(file);
     if (!QDir().mkpath(info.absolutePath()))
-        return;
+        return fail(QStringLiteral("no se puede crear la carpeta %1").arg(info.absolutePath()));
     // Unbuffered: a buffered QSaveFile can lose a failed flush (disk full) inside commit() and
     // still replace the file with a cut copy; a direct write reports the short count instead.
     QSaveFile f(file);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return;
-    if (f.write(out) != out.size() || f.error() != QFileDevice::NoError) {
+        return fail(f.errorString());
+    if (f.write(p.bytes) != p.bytes.size() || f.error() != QFileDevice::NoError) {
+        const QString why = f.errorString();
         f.cancelWriting();
-        return;
+        return fail(why);
     }
-    f.commit(); // on failure the old file stays as it was
+    if (!f.commit()) // on failure the old file stays as it was
+        return fail(f.errorString());
+    return true;
+}
+
+void ProfileFiles::EscribirValorIni(const QString &section, const QString &key, const QString &value,
+                                    QString &file) const
+{
+    EscribirValoresIni({{section, key, value}}, file, nullptr);
 }

@@ -1,6 +1,15 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+
+// One value to write: EscribirValorIni's arguments.
+struct ProfileValue
+{
+    QString section;
+    QString key;
+    QString value;
+};
 
 // INI ("private profile") files as the old platform read and wrote them: the settings file and
 // every job file go through here. Users bring files written on the old platform, so the rules
@@ -31,6 +40,11 @@ public:
     // be written keeps its old content and the value is lost without a word, as it always was.
     void EscribirValorIni(const QString &section, const QString &key, const QString &value,
                           QString &file) const;
+
+    // The values in order, as that many EscribirValorIni calls would leave the file, but in one
+    // atomic replace: either every value lands or the file keeps its bytes. On failure returns
+    // false and, when `reason` is given, says why in words for the user.
+    bool EscribirValoresIni(const QList<ProfileValue> &values, QString &file, QString *reason) const;
 
 private:
     QString m_settingsFile;

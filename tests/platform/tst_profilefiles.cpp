@@ -213,6 +213,27 @@ private Q_SLOTS:
         QCOMPARE(bytesOf(settings), QByteArray("[S]\r\nk=w\r\n"));
     }
 
+    // Several values in one replace leave exactly the bytes that one write per value leaves.
+    void manyValuesInOneWriteMatchOneWriteEach()
+    {
+        const QByteArray start("; notas\r\n[Fuentes]\r\nColor=0\r\n\r\n[Otra]\nx=1");
+        const QList<ProfileValue> values{
+            {QStringLiteral("FUENTES"), QStringLiteral("color"), QStringLiteral("255")},
+            {QStringLiteral("Fuentes"), QStringLiteral("Tamaño"), QStringLiteral(" 12 ")},
+            {QStringLiteral("Nueva"), QStringLiteral("k"), QStringLiteral("Łódź")},
+            {QStringLiteral("Otra"), QStringLiteral("y"), QStringLiteral("2")},
+        };
+        QString one = tp.path(QStringLiteral("one.trv")), many = tp.path(QStringLiteral("many.trv"));
+        put(one, start);
+        put(many, start);
+        for (const ProfileValue &v : values)
+            write(v.section, v.key, v.value, one);
+        QString reason;
+        QVERIFY(ini.EscribirValoresIni(values, many, &reason));
+        QCOMPARE(bytesOf(many), bytesOf(one));
+        QVERIFY(reason.isEmpty());
+    }
+
     void aWriteThatCannotHappenLeavesEverythingAsItWas()
     {
         // The folder cannot be made: its parent is a plain file.
@@ -240,9 +261,14 @@ private Q_SLOTS:
         rlimit tight = saved;
         tight.rlim_cur = 4096;
         QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
-        write(QStringLiteral("Formulario"), QStringLiteral("Ancho"), QString(8192, u'9'), f);
+        QString reason;
+        QString target = f;
+        const bool written = ini.EscribirValoresIni(
+            {{QStringLiteral("Formulario"), QStringLiteral("Ancho"), QString(8192, u'9')}}, target, &reason);
         setrlimit(RLIMIT_FSIZE, &saved);
         std::signal(SIGXFSZ, oldHandler);
+        QVERIFY(!written);
+        QVERIFY(!reason.isEmpty()); // the caller has something to tell the user
         QCOMPARE(bytesOf(f), old);
         QCOMPARE(QDir(tp.path(QStringLiteral("full"))).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("Vireo.sys")}); // no temporary file left behind
