@@ -8,8 +8,9 @@
 
 void frmPrincipal::setUpDocuments()
 {
-    m_job = std::make_unique<JobControls>(JobControls{ui->SSTab1, ui->txtDesde, ui->txtHasta, txtPosX, txtPosY, Check1,
-                                                      desde, hasta, posX, posY, Check2, ui->chVert, ui->chVert2});
+    m_job = std::make_unique<JobControls>(JobControls{ui->SSTab1, ui->txtDesde, ui->txtHasta, txtPosX,
+                                                      txtPosY, Check1, desde, hasta, posX, posY, Check2,
+                                                      ui->chVert, ui->chVert2});
     DocumentCommands::Window window{
         [this] {
             Chequear(this, 6);
@@ -20,10 +21,11 @@ void frmPrincipal::setUpDocuments()
         [this](const QString &file) { DatosFuentes(file); },
         [this] { return m_fonts->current(); },
     };
-    m_documents = new DocumentCommands({this, ui->lblinfo, ui->lblEstado, ui->ProgressBar1}, *m_job, std::move(window),
-                                       {m_context.profiles, m_context.dialogs, m_context.printer, CarpetaTrabajos},
-                                       JobModified, this);
-    m_lastPrint = std::make_unique<LastPrint>(*m_job, m_context.profiles, m_context.dialogs, [this] { JobModified = true; });
+    m_documents = new DocumentCommands(
+        {this, ui->lblinfo, ui->lblEstado, ui->ProgressBar1}, *m_job, std::move(window),
+        {m_context.profiles, m_context.dialogs, m_context.printer, CarpetaTrabajos}, JobModified, this);
+    m_lastPrint = std::make_unique<LastPrint>(*m_job, m_context.profiles, m_context.dialogs,
+                                              [this] { JobModified = true; });
 
     connect(ui->mnuNueMismo, &QAction::triggered, m_documents, [this] { m_documents->New(0); });
     connect(ui->mnuNueDistinto, &QAction::triggered, m_documents, [this] { m_documents->New(1); });

@@ -99,7 +99,8 @@ void DocumentCommands::cmdProgress_Click()
     clock.start();
     for (;;) {
         const qint64 elapsed = clock.elapsed();
-        m_ui.ProgressBar1->setValue(int(1 + 99 * std::min<qint64>(elapsed, busyMilliseconds) / std::max(busyMilliseconds, 1)));
+        m_ui.ProgressBar1->setValue(
+            int(1 + 99 * std::min<qint64>(elapsed, busyMilliseconds) / std::max(busyMilliseconds, 1)));
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         if (elapsed >= busyMilliseconds)
             break;
@@ -114,7 +115,8 @@ int DocumentCommands::askToSave()
         ArchivoActual = QStringLiteral("Nuevo1.Trv");
     if (!m_modified)
         return Dialogs::No;
-    return m_services.dialogs.message(QStringLiteral("Desea guardar los cambios en el archivo ") + ArchivoActual,
+    return m_services.dialogs.message(QStringLiteral("Desea guardar los cambios en el archivo ") +
+                                          ArchivoActual,
                                       kAppTitle, Dialogs::Icon::Information, Dialogs::Buttons::YesNoCancel);
 }
 
@@ -156,9 +158,9 @@ void DocumentCommands::mnuabrir_Click()
         return;
     WaitCursor wait;
     QDir().mkpath(m_services.CarpetaTrabajos);
-    const QString chosen = m_services.dialogs.openFileName(
-        {QString(), m_services.CarpetaTrabajos, QStringLiteral("*.trv"),
-         QStringLiteral("Archivos de texto(*.trv)|*.trv"), QString(), false});
+    const QString chosen =
+        m_services.dialogs.openFileName({QString(), m_services.CarpetaTrabajos, QStringLiteral("*.trv"),
+                                         QStringLiteral("Archivos de texto(*.trv)|*.trv"), QString(), false});
     if (chosen.isEmpty())
         return;
     // A file that could not be read must never be written back under its own name.
@@ -180,8 +182,8 @@ DocumentCommands::Opened DocumentCommands::AbrirArchivo(const QString &F)
     }
     // Checked before anything changes, so a refused file leaves the window as it was.
     if (const QString why = JobFile::refusal(F); !why.isEmpty()) {
-        m_services.dialogs.message(QStringLiteral("No se puede abrir el archivo %1: %2").arg(shown(F), why), kAppTitle,
-                                   Dialogs::Icon::Exclamation);
+        m_services.dialogs.message(QStringLiteral("No se puede abrir el archivo %1: %2").arg(shown(F), why),
+                                   kAppTitle, Dialogs::Icon::Exclamation);
         return Opened::Refused;
     }
     // Without a page of its own the file opens as a same-number job, and the user is told.
@@ -205,8 +207,9 @@ DocumentCommands::Opened DocumentCommands::AbrirArchivo(const QString &F)
     m_window.setAvailablePage(S);
     if (!stored)
         m_services.dialogs.message(
-            QStringLiteral("El archivo %1 no indica si guarda un trabajo de mismo número o de distinto número; "
-                           "se abre como trabajo de mismo número.")
+            QStringLiteral(
+                "El archivo %1 no indica si guarda un trabajo de mismo número o de distinto número; "
+                "se abre como trabajo de mismo número.")
                 .arg(shown(F)),
             kAppTitle, Dialogs::Icon::Information);
     return Opened::Yes;
@@ -221,10 +224,9 @@ bool DocumentCommands::SaveTextControl()
     bool write = m_modified;
     if (!hasName()) {
         QDir().mkpath(m_services.CarpetaTrabajos);
-        target = m_services.dialogs.saveFileName({QStringLiteral("Seleccione el archivo destino "),
-                                                  m_services.CarpetaTrabajos, ArchivoActual,
-                                                  QStringLiteral("Archivos de tessarino (Trv)|*.trv"),
-                                                  QStringLiteral("Trv"), true});
+        target = m_services.dialogs.saveFileName(
+            {QStringLiteral("Seleccione el archivo destino "), m_services.CarpetaTrabajos, ArchivoActual,
+             QStringLiteral("Archivos de tessarino (Trv)|*.trv"), QStringLiteral("Trv"), true});
         if (target.isEmpty())
             return false;
         write = true;
@@ -301,8 +303,8 @@ void DocumentCommands::lblinfo_MouseMove()
     const QString fecha = readValue(JobFile::kFechaYHora, QStringLiteral("Fecha"), ArchivoActual);
     const QString hora = readValue(JobFile::kFechaYHora, QStringLiteral("hora"), ArchivoActual);
     if (fecha != ProfileFiles::Vacio)
-        m_ui.lblEstado->setText(QStringLiteral("Creado el: ") + fecha + QStringLiteral(" a las: ")
-                                + (hora == ProfileFiles::Vacio ? QString() : hora));
+        m_ui.lblEstado->setText(QStringLiteral("Creado el: ") + fecha + QStringLiteral(" a las: ") +
+                                (hora == ProfileFiles::Vacio ? QString() : hora));
     else
         m_ui.lblEstado->setText(QStringLiteral("Fecha y hora de creación desconocido"));
 }

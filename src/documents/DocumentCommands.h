@@ -33,11 +33,11 @@ public:
     // What the window does for the commands.
     struct Window
     {
-        std::function<void()> resetJob;              // every box checked, then zeroed, without asking
-        std::function<void()> restoreFont;           // "Restaurar valores"
-        std::function<void(int)> setAvailablePage;   // the one page the user can choose
+        std::function<void()> resetJob;                // every box checked, then zeroed, without asking
+        std::function<void()> restoreFont;             // "Restaurar valores"
+        std::function<void(int)> setAvailablePage;     // the one page the user can choose
         std::function<void(const QString &)> loadFont; // DatosFuentes
-        std::function<FontSettings::Stored()> font;  // what a save writes under "Fuentes"
+        std::function<FontSettings::Stored()> font;    // what a save writes under "Fuentes"
     };
 
     struct Services
@@ -48,8 +48,8 @@ public:
         QString CarpetaTrabajos; // ends with '/'
     };
 
-    DocumentCommands(const Controls &controls, const JobControls &job, Window window, const Services &services,
-                     bool &JobModified, QObject *parent);
+    DocumentCommands(const Controls &controls, const JobControls &job, Window window,
+                     const Services &services, bool &JobModified, QObject *parent);
 
     static inline const QString kAppTitle = QStringLiteral("Tessarino");
     static inline const QString kNotFound = QStringLiteral(

@@ -39,9 +39,12 @@ std::optional<bool> checkValue(const QString &text)
 {
     try {
         switch (NumberText::strictInt16(text)) {
-        case 0: return false;
-        case 1: return true;
-        default: return std::nullopt;
+        case 0:
+            return false;
+        case 1:
+            return true;
+        default:
+            return std::nullopt;
         }
     } catch (const std::exception &) {
         return std::nullopt;
@@ -79,9 +82,12 @@ QList<ProfileValue> ContarCheck(int page, const SameNumberJob &same, const Disti
     // A position that is off keeps no coordinates.
     for (int i = 0; i < SameNumberJob::kPositions; ++i) {
         const bool off = same.off[i];
-        values.append({section, indexed(QStringLiteral("PosX_"), i), off ? QStringLiteral("0") : same.posX[i]});
-        values.append({section, indexed(QStringLiteral("PosY_"), i), off ? QStringLiteral("0") : same.posY[i]});
-        values.append({section, indexed(QStringLiteral("Check1_"), i), off ? QStringLiteral("1") : QStringLiteral("0")});
+        values.append(
+            {section, indexed(QStringLiteral("PosX_"), i), off ? QStringLiteral("0") : same.posX[i]});
+        values.append(
+            {section, indexed(QStringLiteral("PosY_"), i), off ? QStringLiteral("0") : same.posY[i]});
+        values.append({section, indexed(QStringLiteral("Check1_"), i),
+                       off ? QStringLiteral("1") : QStringLiteral("0")});
     }
     return values;
 }
@@ -208,10 +214,10 @@ QString refusal(const QString &path)
         if (bytes.contains('\0'))
             return QStringLiteral("no es un archivo de texto.");
         text = bytes.startsWith("\xEF\xBB\xBF") ? QString::fromUtf8(bytes.mid(3))
-                                                 : QString(QStringDecoder("windows-1252")(bytes));
+                                                : QString(QStringDecoder("windows-1252")(bytes));
     }
-    const QStringList known{recordSection(0), recordSection(1), kSolapa, FontSettings::kSection,
-                            kOrientacion, kFechaYHora, kComentario};
+    const QStringList known{recordSection(0), recordSection(1), kSolapa,    FontSettings::kSection,
+                            kOrientacion,     kFechaYHora,      kComentario};
     for (const QString &raw : text.split(QRegularExpression(QStringLiteral("[\r\n]")))) {
         const QString line = raw.trimmed();
         const qsizetype close = line.lastIndexOf(u']');

@@ -7,8 +7,8 @@
 
 #include <QDate>
 #include <QList>
-#include <QTime>
 #include <QString>
+#include <QTime>
 #include <array>
 #include <optional>
 

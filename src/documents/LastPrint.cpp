@@ -9,8 +9,7 @@
 LastPrint::LastPrint(const JobControls &job, const ProfileFiles &profiles, Dialogs &dialogs,
                      std::function<void()> modified)
     : m_job(job), m_profiles(profiles), m_dialogs(dialogs), m_modified(std::move(modified))
-{
-}
+{}
 
 void LastPrint::UltimaImpresion(int page) const
 {

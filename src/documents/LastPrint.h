@@ -12,7 +12,8 @@ class LastPrint
 {
 public:
     // `modified` marks the job changed.
-    LastPrint(const JobControls &job, const ProfileFiles &profiles, Dialogs &dialogs, std::function<void()> modified);
+    LastPrint(const JobControls &job, const ProfileFiles &profiles, Dialogs &dialogs,
+              std::function<void()> modified);
 
     // UltimaImpresion(page, ""): records the page after a run that counts as the last print.
     // A range end that is not a number is the run's own error and is reported as such; a settings
