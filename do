@@ -51,6 +51,8 @@ case "${1:-}" in
     for sheets in 10000 100000; do
       "$BUILD_DIR/bench/bench_same_number" "$sheets"
     done
+    # One read of a 50 MB file of bare line breaks, then 100 reads of a normal settings file.
+    "$BUILD_DIR/bench/bench_profile_files" 50
     ;;
   *)
     echo "usage: ./do run|test|bench" >&2

@@ -52,6 +52,51 @@ const std::array<char16_t, 256> &cp1252Table()
     return table;
 }
 
+// A header's tag is a one-byte digest of its name folded to one case, so that a lookup passes
+// over nearly every other header without reading it. 0 means unknown (a name the index cannot
+// fold cheaply: UTF-8 beyond ASCII, characters beyond 16 bits); such headers are always read.
+constexpr quint8 kUnknownTag = 0;
+
+quint8 finishTag(quint32 hash)
+{
+    return quint8(hash % 255 + 1);
+}
+
+const std::array<char16_t, 256> &cp1252Folded()
+{
+    static const std::array<char16_t, 256> table = [] {
+        std::array<char16_t, 256> t{};
+        for (int b = 0; b < 256; ++b)
+            t[b] = QChar(cp1252Table()[b]).toCaseFolded().unicode();
+        return t;
+    }();
+    return table;
+}
+
+quint8 nameTag(QStringView name)
+{
+    quint32 hash = 0;
+    for (const QChar c : name) {
+        if (c.isSurrogate())
+            return kUnknownTag;
+        hash = hash * 31 + c.toCaseFolded().unicode();
+    }
+    return finishTag(hash);
+}
+
+quint8 nameTag(const char *name, qsizetype size, Encoding encoding)
+{
+    const auto &folded = cp1252Folded();
+    quint32 hash = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const uchar b = uchar(name[i]);
+        if (encoding == Encoding::Utf8 && b >= 0x80)
+            return kUnknownTag;
+        hash = hash * 31 + folded[b]; // ASCII folds alike in both
+    }
+    return finishTag(hash);
+}
+
 QString unquote(const QString &raw)
 {
     QString v = trimBlanks(raw);
@@ -190,15 +235,58 @@ std::optional<ProfileText> ProfileText::parse(QByteArray bytes)
         start = kUtf16Bom.size();
     }
     ProfileText text(std::move(bytes), encoding, start);
-    const qsizetype size = text.m_bytes.size();
-    for (qsizetype pos = start; pos < size;) {
-        const Line line = text.lineAt(pos);
-        if (text.classify(line).kind == Kind::Section)
-            text.m_headers.push_back(quint32(pos));
-        pos = line.end;
-    }
-    text.m_headers.shrink_to_fit();
+    text.indexHeaders();
     return text;
+}
+
+// A header is a line whose first non-blank is '[' with a ']' after it. This loop sees every
+// byte of the file, so 8-bit files get one of their own.
+void ProfileText::indexHeaders()
+{
+    const qsizetype size = m_bytes.size();
+    if (m_width == 1) {
+        const char *data = m_bytes.constData();
+        const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+        for (qsizetype pos = m_start; pos < size;) {
+            const qsizetype begin = pos;
+            while (pos < size && blank(data[pos]))
+                ++pos;
+            qsizetype close = -1;
+            if (pos < size && data[pos] == '[') {
+                const qsizetype open = pos;
+                for (++pos; pos < size && data[pos] != '\r' && data[pos] != '\n'; ++pos)
+                    if (data[pos] == ']')
+                        close = pos;
+                if (close > open) {
+                    qsizetype from = open + 1, to = close;
+                    while (from < to && blank(data[from]))
+                        ++from;
+                    while (to > from && blank(data[to - 1]))
+                        --to;
+                    m_headers.push_back(quint32(begin));
+                    m_tags.push_back(nameTag(data + from, to - from, m_encoding));
+                }
+            } else {
+                while (pos < size && data[pos] != '\r' && data[pos] != '\n')
+                    ++pos;
+            }
+            if (pos < size && data[pos] == '\r')
+                ++pos;
+            if (pos < size && data[pos] == '\n')
+                ++pos;
+        }
+    } else {
+        for (qsizetype pos = m_start; pos < size;) {
+            const Line line = lineAt(pos);
+            if (const Entry e = classify(line); e.kind == Kind::Section) {
+                m_headers.push_back(quint32(pos));
+                m_tags.push_back(nameTag(decode(e.name)));
+            }
+            pos = line.end;
+        }
+    }
+    m_headers.shrink_to_fit();
+    m_tags.shrink_to_fit();
 }
 
 std::optional<QString> ProfileText::cleanName(const QString &name)
@@ -210,12 +298,6 @@ std::optional<QString> ProfileText::cleanName(const QString &name)
     if (clean.startsWith(u';'))
         return std::nullopt;
     return clean;
-}
-
-char16_t ProfileText::unitAt(qsizetype at) const
-{
-    const auto *data = reinterpret_cast<const uchar *>(m_bytes.constData());
-    return m_width == 1 ? char16_t(data[at]) : char16_t(data[at] | data[at + 1] << 8);
 }
 
 // Each CR, LF or CRLF ends a line.
@@ -327,9 +409,13 @@ bool ProfileText::sameName(Span s, const QString &name) const
 
 qsizetype ProfileText::findSection(const QString &name) const
 {
-    for (size_t i = 0; i < m_headers.size(); ++i)
+    const quint8 tag = nameTag(name);
+    for (size_t i = 0; i < m_headers.size(); ++i) {
+        if (tag != kUnknownTag && m_tags[i] != kUnknownTag && m_tags[i] != tag)
+            continue;
         if (sameName(classify(lineAt(m_headers[i])).name, name))
             return qsizetype(i);
+    }
     return -1;
 }
 

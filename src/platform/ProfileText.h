@@ -8,8 +8,8 @@
 #include <optional>
 #include <vector>
 
-// One profile file's bytes and the old private-profile rules over them. Only the start of each
-// section header is indexed; a lookup decodes just the lines it walks, so memory follows the
+// One profile file's bytes and the old private-profile rules over them. Only section headers
+// are indexed (five bytes each); a lookup decodes just the lines it walks, so memory follows the
 // file's size and not its number of lines (a file of bare line breaks costs no index at all).
 //
 // Encodings: windows-1252 without a byte-order mark, as the old 8-bit calls wrote; UTF-8 or
@@ -65,7 +65,12 @@ private:
 
     ProfileText(QByteArray bytes, Encoding encoding, qsizetype start);
 
-    char16_t unitAt(qsizetype at) const;
+    char16_t unitAt(qsizetype at) const
+    {
+        const auto *data = reinterpret_cast<const uchar *>(m_bytes.constData());
+        return m_width == 1 ? char16_t(data[at]) : char16_t(data[at] | data[at + 1] << 8);
+    }
+    void indexHeaders();
     Line lineAt(qsizetype begin) const;
     Span trimmed(Span s) const;
     Entry classify(const Line &line) const;
@@ -79,7 +84,8 @@ private:
 
     QByteArray m_bytes;
     Encoding m_encoding = Encoding::Cp1252;
-    int m_width = 1;       // bytes per code unit
-    qsizetype m_start = 0; // first byte after the byte-order mark
-    std::vector<quint32> m_headers;
+    int m_width = 1;                // bytes per code unit
+    qsizetype m_start = 0;          // first byte after the byte-order mark
+    std::vector<quint32> m_headers; // where each section header line starts
+    std::vector<quint8> m_tags;     // a digest of each header's name, see nameTag()
 };
