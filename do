@@ -53,6 +53,8 @@ case "${1:-}" in
     done
     # Open and save of a job document, averaged over 1,000 of each.
     "$BUILD_DIR/bench/bench_job_file" 1000
+    # One read of a 50 MB file of bare line breaks, then 100 reads of a normal settings file.
+    "$BUILD_DIR/bench/bench_profile_files" 50
     ;;
   *)
     echo "usage: ./do run|test|bench" >&2

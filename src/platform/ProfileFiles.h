@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <chrono>
+
 // One value to write: EscribirValorIni's arguments.
 struct ProfileValue
 {
@@ -15,10 +17,11 @@ struct ProfileValue
 // every job file go through here. Users bring files written on the old platform, so the rules
 // are its rules: names match without regard to case, an update keeps the key where it stands,
 // a new key goes to the end of its section and a new section to the end of the file, lines are
-// CRLF and the text is windows-1252.
+// CRLF and the text is windows-1252 (ProfileText.h has the rules and the other encodings).
 //
-// The file is read afresh on every call and never held open. Every write replaces the whole file
-// atomically, and every line the write does not change keeps its bytes.
+// The file is never held open. A parsed copy is kept while the file is unchanged on disk. Every
+// write replaces the whole file atomically under a lock on its folder, keeps the file's owner and
+// mode, and leaves every line it does not change with its bytes.
 class ProfileFiles
 {
 public:
@@ -37,15 +40,22 @@ public:
 
     // Sets `key` in `section` of `file` to `value`, creating the key, the section, the file and
     // its folders as needed. An empty `file` means the settings file, as above. A file that cannot
-    // be written keeps its old content and the value is lost without a word, as it always was.
+    // be written (read-only, in use by another writer for too long, a name it cannot hold) keeps
+    // its old content and the value is lost without a word, as it always was.
     void EscribirValorIni(const QString &section, const QString &key, const QString &value,
                           QString &file) const;
 
     // The values in order, as that many EscribirValorIni calls would leave the file, but in one
     // atomic replace: either every value lands or the file keeps its bytes. On failure returns
-    // false and, when `reason` is given, says why in words for the user.
+    // false and, when `reason` is given, says why in words for the user. A section or key name
+    // that would read back as something else ('=', '[', ']', a line break, a leading ';') is
+    // refused and nothing is written; reads with such names give Vacio.
     bool EscribirValoresIni(const QList<ProfileValue> &values, QString &file, QString *reason) const;
+
+    // How long a write waits for another process's write to the same folder before it fails.
+    void setLockWait(std::chrono::milliseconds wait) { m_lockWait = wait; }
 
 private:
     QString m_settingsFile;
+    std::chrono::milliseconds m_lockWait{5000};
 };

@@ -6,7 +6,12 @@
 #include <QTest>
 
 #include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 class TestProfileFiles : public QObject
 {
@@ -22,6 +27,24 @@ class TestProfileFiles : public QObject
     {
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
+    static QByteArray utf16(const QString &text)
+    {
+        QByteArray bytes("\xFF\xFE");
+        for (const QChar c : text)
+            bytes += char(c.unicode() & 0xFF), bytes += char(c.unicode() >> 8);
+        return bytes;
+    }
+    // A line of /proc/self/status in kB, such as VmHWM (peak resident memory).
+    static qint64 statusKb(const QByteArray &field)
+    {
+        QFile f(QStringLiteral("/proc/self/status"));
+        if (!f.open(QIODevice::ReadOnly))
+            return -1;
+        for (const QByteArray &line : f.readAll().split('\n'))
+            if (line.startsWith(field + ':'))
+                return line.mid(field.size() + 1).trimmed().split(' ').value(0).toLongLong();
+        return -1;
     }
 
     TestPaths tp;
@@ -272,6 +295,145 @@ private Q_SLOTS:
         QCOMPARE(bytesOf(f), old);
         QCOMPARE(QDir(tp.path(QStringLiteral("full"))).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("Vireo.sys")}); // no temporary file left behind
+    }
+    // Two processes writing different keys of one file at once: each read-change-replace holds
+    // the folder's lock, so no write undoes another. A holder that never lets go fails the write
+    // after the wait instead of hanging the program.
+    void concurrentWritersLoseNothingAndNeverHang()
+    {
+        const QString f = tp.paths().settingsFile;
+        constexpr int perProcess = 150;
+        int go[2];
+        QCOMPARE(pipe(go), 0);
+        const pid_t child = fork();
+        QVERIFY(child >= 0);
+        const QString who = child == 0 ? QStringLiteral("hijo") : QStringLiteral("padre");
+        if (child == 0) {
+            char c;
+            const bool started = ::read(go[0], &c, 1) == 1;
+            for (int i = 0; started && i < perProcess; ++i)
+                write(QStringLiteral("S"), who + QString::number(i), QString::number(i));
+            _exit(started ? 0 : 1);
+        }
+        QCOMPARE(::write(go[1], "g", 1), 1);
+        for (int i = 0; i < perProcess; ++i)
+            write(QStringLiteral("S"), who + QString::number(i), QString::number(i));
+        int status = 0;
+        QCOMPARE(waitpid(child, &status, 0), child);
+        ::close(go[0]);
+        ::close(go[1]);
+        QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        int missing = 0;
+        for (const QString &w : {QStringLiteral("hijo"), QStringLiteral("padre")})
+            for (int i = 0; i < perProcess; ++i)
+                missing += read(QStringLiteral("S"), w + QString::number(i)) != QString::number(i);
+        QCOMPARE(missing, 0);
+
+        const QByteArray before = bytesOf(f);
+        const int holder = ::open(QFile::encodeName(tp.path(QString())).constData(), O_RDONLY | O_DIRECTORY);
+        QVERIFY(holder >= 0);
+        QCOMPARE(flock(holder, LOCK_EX), 0);
+        ProfileFiles waiting(f);
+        waiting.setLockWait(std::chrono::milliseconds(200));
+        QString reason, file;
+        QVERIFY(!waiting.EscribirValoresIni({{QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("v")}},
+                                            file, &reason));
+        ::close(holder);
+        QVERIFY(!reason.isEmpty());
+        QCOMPARE(bytesOf(f), before);
+    }
+
+    // A file of bare line breaks costs memory for its bytes, not per line; the parsed copy is
+    // kept, yet a change on disk that keeps the size is still seen.
+    void largeFilesCostTheirBytesAndChangesAreSeen()
+    {
+        const QString f = tp.paths().settingsFile;
+        put(f, QByteArray(4 << 20, '\r') + "[S]\r\nk=1\r\n");
+        QFile clear(QStringLiteral("/proc/self/clear_refs"));
+        if (!clear.open(QIODevice::WriteOnly) || clear.write("5") != 1 || statusKb("VmHWM") < 0)
+            QSKIP("peak memory cannot be reset here");
+        clear.close();
+        const qint64 before = statusKb("VmHWM");
+        QCOMPARE(read(QStringLiteral("s"), QStringLiteral("K")), QStringLiteral("1"));
+        QCOMPARE_LT(statusKb("VmHWM") - before, 32 * 1024);
+
+        put(f, QByteArray(4 << 20, '\r') + "[S]\r\nk=2\r\n"); // same size, rewritten in place
+        QCOMPARE(read(QStringLiteral("S"), QStringLiteral("k")), QStringLiteral("2"));
+    }
+
+    // The old platform read files with a UTF-16 byte-order mark; writes keep them UTF-16 LE.
+    void utf16FilesAreReadAndWrittenAsUtf16()
+    {
+        const QString f = tp.path(QStringLiteral("Rifa.trv"));
+        put(f, utf16(QStringLiteral("[Fuentes]\r\nIndice=Łódź 中文\r\nTamaño=12\r\n[Solapa]\nSStab=0")));
+        QCOMPARE(read(QStringLiteral("FUENTES"), QStringLiteral("indice"), f), QStringLiteral("Łódź 中文"));
+        QCOMPARE(read(QStringLiteral("Fuentes"), QStringLiteral("TAMAÑO"), f), QStringLiteral("12"));
+        QCOMPARE(read(QStringLiteral("Solapa"), QStringLiteral("SStab"), f), QStringLiteral("0"));
+
+        QString file = f;
+        QVERIFY(ini.EscribirValoresIni(
+            {{QStringLiteral("fuentes"), QStringLiteral("tamaño"), QStringLiteral("14")},
+             {QStringLiteral("Fuentes"), QStringLiteral("Color"), QStringLiteral("255")},
+             {QStringLiteral("Solapa"), QStringLiteral("Nota"), QStringLiteral("€")},
+             {QStringLiteral("Fecha y Hora"), QStringLiteral("Hora"), QStringLiteral("9")}},
+            file, nullptr));
+        QCOMPARE(bytesOf(f),
+                 utf16(QStringLiteral("[Fuentes]\r\nIndice=Łódź 中文\r\nTamaño=14\r\nColor=255\r\n"
+                                      "[Solapa]\nSStab=0\r\nNota=€\r\n[Fecha y Hora]\r\nHora=9\r\n")));
+    }
+
+    // A name the file cannot hold as given would read back as "Vacio" or plant a section of its
+    // own: the write is refused whole and the file keeps its bytes.
+    void namesThatWouldMakeOtherLinesAreRefused()
+    {
+        const QString f = tp.paths().settingsFile;
+        const QByteArray old("[S]\r\nk=1\r\n");
+        const QString ok = QStringLiteral("k");
+        for (const QString &bad : {QStringLiteral("a=b"), QStringLiteral("[x"), QStringLiteral("x]"),
+                                   QStringLiteral(" ;x"), QStringLiteral("a\nb"), QStringLiteral("a\r[T]")}) {
+            put(f, old);
+            QString reason, file;
+            QVERIFY(!ini.EscribirValoresIni({{QStringLiteral("S"), ok, QStringLiteral("2")},
+                                             {QStringLiteral("S"), bad, QStringLiteral("v")}},
+                                            file, &reason));
+            QVERIFY(!reason.isEmpty());
+            write(bad, ok, QStringLiteral("v"));
+            QCOMPARE(bytesOf(f), old);
+            QCOMPARE(read(bad, ok), ProfileFiles::Vacio);
+            QCOMPARE(read(QStringLiteral("S"), bad), ProfileFiles::Vacio);
+        }
+    }
+
+    // A write keeps the file's owner and mode across the replace, and a file its user may not
+    // write (read-only, even for root) is left as it is.
+    void writesKeepOwnerAndModeAndSpareReadOnlyFiles()
+    {
+        const QString f = tp.paths().settingsFile;
+        const QByteArray f8 = QFile::encodeName(f);
+        put(f, "[S]\r\nk=1\r\n");
+        QCOMPARE(chmod(f8.constData(), 0640), 0);
+        const bool root = geteuid() == 0;
+        if (root)
+            QCOMPARE(chown(f8.constData(), 4321, 4322), 0);
+        write(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("2"));
+        struct stat st
+        {
+        };
+        QCOMPARE(stat(f8.constData(), &st), 0);
+        QCOMPARE(st.st_mode & 07777, 0640u);
+        if (root)
+            QCOMPARE(QPair(st.st_uid, st.st_gid), QPair(uid_t(4321), gid_t(4322)));
+        QCOMPARE(read(QStringLiteral("S"), QStringLiteral("k")), QStringLiteral("2"));
+
+        QCOMPARE(chmod(f8.constData(), 0444), 0);
+        QString reason, file;
+        QVERIFY(!ini.EscribirValoresIni({{QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("3")}},
+                                        file, &reason));
+        QVERIFY(!reason.isEmpty());
+        QCOMPARE(bytesOf(f), QByteArray("[S]\r\nk=2\r\n"));
+        QCOMPARE(stat(f8.constData(), &st), 0);
+        QCOMPARE(st.st_mode & 07777, 0444u);
+        chmod(f8.constData(), 0644);
     }
 };
 

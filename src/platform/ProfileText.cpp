@@ -1,0 +1,563 @@
+#include "ProfileText.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <utility>
+
+namespace {
+
+constexpr char kCp1252[] = "windows-1252";
+const QByteArray kUtf8Bom("\xEF\xBB\xBF");
+const QByteArray kUtf16Bom("\xFF\xFE");
+
+using Encoding = ProfileText::Encoding;
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
+
+bool isLineBreak(char16_t c)
+{
+    return c == u'\r' || c == u'\n';
+}
+
+QString trimBlanks(QStringView s)
+{
+    qsizetype from = 0, to = s.size();
+    while (from < to && isBlank(s[from]))
+        ++from;
+    while (to > from && isBlank(s[to - 1]))
+        --to;
+    return s.sliced(from, to - from).toString();
+}
+
+// Decoding windows-1252 one byte at a time is what a lookup does most; a table makes it cheap.
+const std::array<char16_t, 256> &cp1252Table()
+{
+    static const std::array<char16_t, 256> table = [] {
+        std::array<char16_t, 256> t{};
+        QStringDecoder decoder(kCp1252, QStringConverter::Flag::Stateless);
+        for (int b = 0; b < 256; ++b) {
+            const char c = char(b);
+            const QString s = decoder.decode(QByteArrayView(&c, 1));
+            t[b] = s.size() == 1 ? s[0].unicode() : char16_t(0xFFFD);
+        }
+        return t;
+    }();
+    return table;
+}
+
+// A header's tag is a one-byte digest of its name folded to one case, so that a lookup passes
+// over nearly every other header without reading it. 0 means unknown (a name the index cannot
+// fold cheaply: UTF-8 beyond ASCII, characters beyond 16 bits); such headers are always read.
+constexpr quint8 kUnknownTag = 0;
+
+quint8 finishTag(quint32 hash)
+{
+    return quint8(hash % 255 + 1);
+}
+
+const std::array<char16_t, 256> &cp1252Folded()
+{
+    static const std::array<char16_t, 256> table = [] {
+        std::array<char16_t, 256> t{};
+        for (int b = 0; b < 256; ++b)
+            t[b] = QChar(cp1252Table()[b]).toCaseFolded().unicode();
+        return t;
+    }();
+    return table;
+}
+
+quint8 nameTag(QStringView name)
+{
+    quint32 hash = 0;
+    for (const QChar c : name) {
+        if (c.isSurrogate())
+            return kUnknownTag;
+        hash = hash * 31 + c.toCaseFolded().unicode();
+    }
+    return finishTag(hash);
+}
+
+quint8 nameTag(const char *name, qsizetype size, Encoding encoding)
+{
+    const auto &folded = cp1252Folded();
+    quint32 hash = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        const uchar b = uchar(name[i]);
+        if (encoding == Encoding::Utf8 && b >= 0x80)
+            return kUnknownTag;
+        hash = hash * 31 + folded[b]; // ASCII folds alike in both
+    }
+    return finishTag(hash);
+}
+
+QString unquote(const QString &raw)
+{
+    QString v = trimBlanks(raw);
+    if (v.size() >= 2 && v.front() == v.back() && (v.front() == u'"' || v.front() == u'\''))
+        v = v.sliced(1, v.size() - 2);
+    return v;
+}
+
+QString cutAtNul(const QString &text)
+{
+    const qsizetype nul = text.indexOf(QChar(0));
+    return nul < 0 ? text : text.left(nul);
+}
+
+// A line break inside a value would split the line and could plant a section or key of its
+// own; each break becomes one blank.
+QString singleLine(const QString &text)
+{
+    QString s = cutAtNul(text);
+    s.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    s.replace(u'\r', u' ');
+    s.replace(u'\n', u' ');
+    return s;
+}
+
+// Reading trims blanks and strips one pair of surrounding quotes, so a value that starts or ends
+// with either is stored inside one more pair of double quotes and reads back exactly as given.
+QString storedValue(const QString &value)
+{
+    QString v = singleLine(value);
+    if (v.isEmpty())
+        return v;
+    const bool quoted = v.size() >= 2 && v.front() == v.back() && (v.front() == u'"' || v.front() == u'\'');
+    if (quoted || isBlank(v.front()) || isBlank(v.back()))
+        return u'"' + v + u'"';
+    return v;
+}
+
+bool fitsCp1252(const QString &text)
+{
+    QStringEncoder encoder(kCp1252, QStringConverter::Flag::Stateless);
+    const QByteArray bytes = encoder.encode(text);
+    if (encoder.hasError())
+        return false;
+    QStringDecoder decoder(kCp1252, QStringConverter::Flag::Stateless);
+    return QString(decoder.decode(bytes)) == text;
+}
+
+QByteArray encode(const QString &text, Encoding target)
+{
+    switch (target) {
+    case Encoding::Utf8:
+        return text.toUtf8();
+    case Encoding::Utf16: {
+        QStringEncoder encoder(QStringConverter::Utf16LE, QStringConverter::Flag::Stateless);
+        return encoder.encode(text);
+    }
+    case Encoding::Cp1252:
+        break;
+    }
+    QStringEncoder encoder(kCp1252, QStringConverter::Flag::Stateless);
+    return encoder.encode(text);
+}
+
+QByteArray lineEnding(Encoding target)
+{
+    return target == Encoding::Utf16 ? QByteArray("\r\0\n\0", 4) : QByteArray("\r\n");
+}
+
+QByteArray byteOrderMark(Encoding target)
+{
+    switch (target) {
+    case Encoding::Utf8:
+        return kUtf8Bom;
+    case Encoding::Utf16:
+        return kUtf16Bom;
+    case Encoding::Cp1252:
+        break;
+    }
+    return {};
+}
+
+struct NewKey
+{
+    QString name;
+    QString stored;
+};
+
+struct NewSection
+{
+    QString name;
+    QList<NewKey> keys;
+};
+
+// A key set in a list the batch is building: the first of that name is updated, as the file's
+// own first duplicate would be.
+void setKey(QList<NewKey> &keys, const QString &name, const QString &stored)
+{
+    for (NewKey &k : keys) {
+        if (k.name.compare(name, Qt::CaseInsensitive) == 0) {
+            k.stored = stored;
+            return;
+        }
+    }
+    keys.append({name, stored});
+}
+
+// Lines replacing bytes [at, at + removed) of the old file, or inserted at `at` when removed is 0.
+struct Patch
+{
+    qsizetype at = 0;
+    qsizetype removed = 0;
+    QStringList lines;
+};
+
+} // namespace
+
+ProfileText::ProfileText(QByteArray bytes, Encoding encoding, qsizetype start)
+    : m_bytes(std::move(bytes)), m_encoding(encoding), m_width(encoding == Encoding::Utf16 ? 2 : 1),
+      m_start(start)
+{}
+
+std::optional<ProfileText> ProfileText::parse(QByteArray bytes)
+{
+    if (bytes.size() > MaxBytes)
+        return std::nullopt;
+    Encoding encoding = Encoding::Cp1252;
+    qsizetype start = 0;
+    if (bytes.startsWith(kUtf8Bom)) {
+        encoding = Encoding::Utf8;
+        start = kUtf8Bom.size();
+    } else if (bytes.startsWith(kUtf16Bom)) {
+        if (bytes.size() % 2 != 0)
+            return std::nullopt;
+        encoding = Encoding::Utf16;
+        start = kUtf16Bom.size();
+    }
+    ProfileText text(std::move(bytes), encoding, start);
+    text.indexHeaders();
+    return text;
+}
+
+// A header is a line whose first non-blank is '[' with a ']' after it. This loop sees every
+// byte of the file, so 8-bit files get one of their own.
+void ProfileText::indexHeaders()
+{
+    const qsizetype size = m_bytes.size();
+    if (m_width == 1) {
+        const char *data = m_bytes.constData();
+        const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+        for (qsizetype pos = m_start; pos < size;) {
+            const qsizetype begin = pos;
+            while (pos < size && blank(data[pos]))
+                ++pos;
+            qsizetype close = -1;
+            if (pos < size && data[pos] == '[') {
+                const qsizetype open = pos;
+                for (++pos; pos < size && data[pos] != '\r' && data[pos] != '\n'; ++pos)
+                    if (data[pos] == ']')
+                        close = pos;
+                if (close > open) {
+                    qsizetype from = open + 1, to = close;
+                    while (from < to && blank(data[from]))
+                        ++from;
+                    while (to > from && blank(data[to - 1]))
+                        --to;
+                    m_headers.push_back(quint32(begin));
+                    m_tags.push_back(nameTag(data + from, to - from, m_encoding));
+                }
+            } else {
+                while (pos < size && data[pos] != '\r' && data[pos] != '\n')
+                    ++pos;
+            }
+            if (pos < size && data[pos] == '\r')
+                ++pos;
+            if (pos < size && data[pos] == '\n')
+                ++pos;
+        }
+    } else {
+        for (qsizetype pos = m_start; pos < size;) {
+            const Line line = lineAt(pos);
+            if (const Entry e = classify(line); e.kind == Kind::Section) {
+                m_headers.push_back(quint32(pos));
+                m_tags.push_back(nameTag(decode(e.name)));
+            }
+            pos = line.end;
+        }
+    }
+    m_headers.shrink_to_fit();
+    m_tags.shrink_to_fit();
+}
+
+std::optional<QString> ProfileText::cleanName(const QString &name)
+{
+    const QString clean = trimBlanks(cutAtNul(name));
+    for (const QChar c : clean)
+        if (c == u'=' || c == u'[' || c == u']' || c == u'\r' || c == u'\n')
+            return std::nullopt;
+    if (clean.startsWith(u';'))
+        return std::nullopt;
+    return clean;
+}
+
+// Each CR, LF or CRLF ends a line.
+ProfileText::Line ProfileText::lineAt(qsizetype begin) const
+{
+    const qsizetype size = m_bytes.size();
+    qsizetype pos = begin;
+    if (m_width == 1) {
+        const char *data = m_bytes.constData();
+        while (pos < size && data[pos] != '\r' && data[pos] != '\n')
+            ++pos;
+    } else {
+        while (pos < size && !isLineBreak(unitAt(pos)))
+            pos += m_width;
+    }
+    Line line{begin, pos, pos};
+    if (pos < size && unitAt(pos) == u'\r')
+        pos += m_width;
+    if (pos < size && unitAt(pos) == u'\n')
+        pos += m_width;
+    line.end = pos;
+    return line;
+}
+
+ProfileText::Span ProfileText::trimmed(Span s) const
+{
+    while (s.begin < s.end && isBlank(QChar(unitAt(s.begin))))
+        s.begin += m_width;
+    while (s.end > s.begin && isBlank(QChar(unitAt(s.end - m_width))))
+        s.end -= m_width;
+    return s;
+}
+
+ProfileText::Entry ProfileText::classify(const Line &line) const
+{
+    Entry entry;
+    const Span text = trimmed({line.begin, line.contentEnd});
+    if (text.begin == text.end) {
+        entry.kind = Kind::Blank;
+        return entry;
+    }
+    const char16_t first = unitAt(text.begin);
+    if (first == u';') {
+        entry.kind = Kind::Comment;
+        return entry;
+    }
+    if (first == u'[') {
+        for (qsizetype close = text.end - m_width; close > text.begin; close -= m_width) {
+            if (unitAt(close) == u']') {
+                entry.kind = Kind::Section;
+                entry.name = trimmed({text.begin + m_width, close});
+                return entry;
+            }
+        }
+    }
+    for (qsizetype eq = text.begin; eq < text.end; eq += m_width) {
+        if (unitAt(eq) == u'=') {
+            entry.kind = Kind::Key;
+            entry.name = trimmed({text.begin, eq});
+            entry.value = {eq + m_width, text.end};
+            return entry;
+        }
+    }
+    return entry;
+}
+
+QString ProfileText::decode(Span s) const
+{
+    const char *data = m_bytes.constData() + s.begin;
+    const qsizetype size = s.end - s.begin;
+    if (m_encoding == Encoding::Utf8)
+        return QString::fromUtf8(data, size);
+    QString text(size / m_width, Qt::Uninitialized);
+    QChar *out = text.data();
+    if (m_encoding == Encoding::Utf16) {
+        for (qsizetype i = 0; i < text.size(); ++i)
+            out[i] = QChar(unitAt(s.begin + 2 * i));
+    } else {
+        const auto &table = cp1252Table();
+        for (qsizetype i = 0; i < size; ++i)
+            out[i] = QChar(table[uchar(data[i])]);
+    }
+    return text;
+}
+
+// Names match without regard to case. Most names are ASCII on both sides and are compared
+// without decoding; anything else is decoded and compared as text.
+bool ProfileText::sameName(Span s, const QString &name) const
+{
+    const qsizetype units = (s.end - s.begin) / m_width;
+    if (m_encoding != Encoding::Utf8 && units != name.size())
+        return false; // one byte (or unit) per character, and folding keeps the length
+    if (units == name.size()) {
+        const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c | 0x20) : c; };
+        bool ascii = true;
+        for (qsizetype i = 0; ascii && i < units; ++i) {
+            const char16_t a = unitAt(s.begin + i * m_width);
+            const char16_t b = name[i].unicode();
+            if (a >= 0x80 || b >= 0x80)
+                ascii = false;
+            else if (lower(a) != lower(b))
+                return false;
+        }
+        if (ascii)
+            return true;
+    }
+    return decode(s).compare(name, Qt::CaseInsensitive) == 0;
+}
+
+qsizetype ProfileText::findSection(const QString &name) const
+{
+    const quint8 tag = nameTag(name);
+    for (size_t i = 0; i < m_headers.size(); ++i) {
+        if (tag != kUnknownTag && m_tags[i] != kUnknownTag && m_tags[i] != tag)
+            continue;
+        if (sameName(classify(lineAt(m_headers[i])).name, name))
+            return qsizetype(i);
+    }
+    return -1;
+}
+
+ProfileText::Span ProfileText::body(qsizetype header) const
+{
+    const size_t next = size_t(header) + 1;
+    return {lineAt(m_headers[header]).end,
+            next < m_headers.size() ? qsizetype(m_headers[next]) : m_bytes.size()};
+}
+
+std::optional<ProfileText::Line> ProfileText::findKey(qsizetype header, const QString &key,
+                                                      Entry *entry) const
+{
+    const Span section = body(header);
+    for (qsizetype pos = section.begin; pos < section.end;) {
+        const Line line = lineAt(pos);
+        const Entry e = classify(line);
+        if (e.kind == Kind::Key && sameName(e.name, key)) {
+            *entry = e;
+            return line;
+        }
+        pos = line.end;
+    }
+    return std::nullopt;
+}
+
+// Where a new key of the section goes: after its last entry, so blank lines and comments that
+// lead into the next section stay where they are.
+qsizetype ProfileText::insertionPoint(qsizetype header) const
+{
+    const Span section = body(header);
+    qsizetype point = section.begin;
+    for (qsizetype pos = section.begin; pos < section.end;) {
+        const Line line = lineAt(pos);
+        const Kind kind = classify(line).kind;
+        if (kind == Kind::Key || kind == Kind::Other)
+            point = line.end;
+        pos = line.end;
+    }
+    return point;
+}
+
+std::optional<QString> ProfileText::value(const QString &section, const QString &key) const
+{
+    const qsizetype header = findSection(section);
+    if (header < 0)
+        return std::nullopt;
+    Entry entry;
+    if (!findKey(header, key, &entry))
+        return std::nullopt;
+    return unquote(decode(entry.value));
+}
+
+// Bytes [from, to) of whole lines in the target encoding; converting keeps each line's ending.
+void ProfileText::copyLines(QByteArray &out, qsizetype from, qsizetype to, Encoding target) const
+{
+    if (target == m_encoding) {
+        out.append(m_bytes.constData() + from, to - from);
+        return;
+    }
+    for (qsizetype pos = from; pos < to;) {
+        const Line line = lineAt(pos);
+        out += encode(decode({line.begin, line.contentEnd}), target);
+        out.append(m_bytes.constData() + line.contentEnd, line.end - line.contentEnd);
+        pos = line.end;
+    }
+}
+
+QByteArray ProfileText::withValues(const QList<ProfileValue> &values) const
+{
+    // The batch is kept as changes to the old bytes, so that a file of any size is walked once.
+    std::map<qsizetype, QString> replaced;    // key line start -> its new text
+    std::map<qsizetype, QList<NewKey>> added; // section -> keys new at its end
+    QList<NewSection> appended;               // sections new at the end of the file
+    for (const ProfileValue &v : values) {
+        const QString stored = storedValue(v.value);
+        if (const qsizetype header = findSection(v.section); header >= 0) {
+            Entry entry;
+            if (const auto line = findKey(header, v.key, &entry))
+                replaced[line->begin] = decode(entry.name) + u'=' + stored;
+            else
+                setKey(added[header], v.key, stored);
+            continue;
+        }
+        const auto it = std::find_if(appended.begin(), appended.end(), [&](const NewSection &s) {
+            return s.name.compare(v.section, Qt::CaseInsensitive) == 0;
+        });
+        if (it != appended.end())
+            setKey(it->keys, v.key, stored);
+        else
+            appended.append({v.section, {{v.key, stored}}});
+    }
+
+    QList<Patch> patches;
+    for (const auto &[begin, text] : replaced)
+        patches.append({begin, lineAt(begin).end - begin, {text}});
+    for (const auto &[header, keys] : added) {
+        Patch p{insertionPoint(header), 0, {}};
+        for (const NewKey &k : keys)
+            p.lines << k.name + u'=' + k.stored;
+        patches.append(p);
+    }
+    if (!appended.isEmpty()) {
+        Patch p{m_bytes.size(), 0, {}};
+        for (const NewSection &s : appended) {
+            p.lines << u'[' + s.name + u']';
+            for (const NewKey &k : s.keys)
+                p.lines << k.name + u'=' + k.stored;
+        }
+        patches.append(p);
+    }
+    // Stable: a section's new keys at the end of the file come before the new sections.
+    std::stable_sort(patches.begin(), patches.end(),
+                     [](const Patch &a, const Patch &b) { return a.at < b.at; });
+
+    Encoding target = m_encoding;
+    if (target == Encoding::Cp1252) {
+        QString written;
+        for (const Patch &p : patches)
+            written += p.lines.join(QString());
+        if (!fitsCp1252(written))
+            target = Encoding::Utf8;
+    }
+
+    const QByteArray ending = lineEnding(target);
+    QByteArray out = byteOrderMark(target);
+    out.reserve(m_bytes.size() + 256);
+    qsizetype pos = m_start;
+    bool openLine = false; // the output ends inside a line (a last line without its ending)
+    for (const Patch &p : patches) {
+        if (p.at > pos) {
+            copyLines(out, pos, p.at, target);
+            openLine = !isLineBreak(unitAt(p.at - m_width));
+        }
+        if (openLine)
+            out += ending;
+        for (const QString &line : p.lines)
+            out += encode(line, target) + ending;
+        openLine = false;
+        pos = p.at + p.removed;
+    }
+    if (pos < m_bytes.size())
+        copyLines(out, pos, m_bytes.size(), target);
+    return out;
+}
