@@ -121,15 +121,53 @@ private Q_SLOTS:
         QCOMPARE(builtIn.hover("Command4"), kExpand);
     }
 
-    void theClockShowsTheTimeToTheSecond()
+    void theClockShowsTheTimeWithoutItsZone_data()
     {
-        // Hours, minutes and seconds in the locale's order, without the long format's time zone.
-        QCOMPARE(StatusHelp::clockText(QTime(15, 4, 5), QLocale(QLocale::English, QLocale::UnitedStates))
-                     .replace(QChar(0x202F), u' '),
-                 QStringLiteral("3:04:05 PM"));
-        QCOMPARE(StatusHelp::clockText(QTime(15, 4, 5), QLocale(QLocale::German, QLocale::Germany)),
-                 QStringLiteral("15:04:05"));
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("shown");
+        // Hours, minutes and seconds in the locale's own way; the zone and its brackets are gone.
+        QTest::newRow("es_ES") << "es_ES"
+                               << "6:59:43";
+        QTest::newRow("es_AR") << "es_AR"
+                               << "06:59:43";
+        QTest::newRow("ca_ES") << "ca_ES"
+                               << "6:59:43";
+        QTest::newRow("en_US") << "en_US"
+                               << "6:59:43 AM";
+        QTest::newRow("de_DE") << "de_DE"
+                               << "06:59:43";
+        QTest::newRow("fr_FR") << "fr_FR"
+                               << "06:59:43";
+        QTest::newRow("fa_IR") << "fa_IR"
+                               << "۶:۵۹:۴۳";
+        QTest::newRow("zh_TW") << "zh_TW" << QLocale("zh_TW").toString(QTime(6, 59, 43), "Bh:mm:ss");
+        QTest::newRow("sq_AL") << "sq_AL" << QLocale("sq_AL").toString(QTime(6, 59, 43), "h:mm:ss AP");
+        QTest::newRow("bg_BG") << "bg_BG"
+                               << "6:59:43 ч.";
+    }
+    void theClockShowsTheTimeWithoutItsZone()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, shown);
+        const QString text = StatusHelp::clockText(QTime(6, 59, 43), QLocale(locale));
+        QCOMPARE(QString(text).replace(QChar(0x202F), u' '), shown);
+    }
 
+    void noLocaleLeavesARemnantOfTheZone()
+    {
+        const QTime time(6, 59, 43);
+        for (const QLocale &locale :
+             QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+            const QString text = StatusHelp::clockText(time, locale);
+            const QString zone = locale.toString(time, QStringLiteral("t"));
+            QVERIFY2(!text.contains(zone) && !text.contains(u'(') && !text.contains(u'[') &&
+                         !text.endsWith(u',') && text == text.trimmed(),
+                     qPrintable(locale.name() + ": " + text));
+        }
+    }
+
+    void theClockTicks()
+    {
         Fixture f;
         auto *clock = f.w.findChild<QLabel *>("lblHora");
         const QString shown = clock->text();
