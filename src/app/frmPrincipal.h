@@ -5,6 +5,7 @@
 #include "SameNumberRun.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <memory>
 #include <span>
@@ -120,6 +121,9 @@ private:
     void hasta_LostFocus(int Index);
     void txtPosX_LostFocus(int Index);
     void txtPosY_LostFocus(int Index);
+    // The rules of leaving a box (row count, printable area); other boxes have none.
+    bool hasLeaveRule(const QObject *box) const;
+    void leaveBox(const QObject *box);
 
     AppContext &m_context;
     std::unique_ptr<Ui::frmPrincipal> ui;
@@ -128,6 +132,7 @@ private:
     QTimer *tmrReloj = nullptr;
     FontPanel *m_fonts = nullptr;
     bool m_puttingBack = false; // a disable box is being checked again by the enable chain
+    QPointer<QLineEdit> m_leftForMenus; // the box the menu bar took the focus from
 
 public:
     // Control arrays, filled once from the form.
