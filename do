@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   poppler-utils fonts-dejavu-core fonts-liberation fonts-urw-base35
   xvfb xauth
 )
