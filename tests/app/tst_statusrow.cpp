@@ -81,7 +81,10 @@ private Q_SLOTS:
         QCOMPARE(f.hover("cmdRestaurar"), QStringLiteral(" Restaurar a los valores originales"));
         QCOMPARE(f.hover("lblHora"), QStringLiteral(" Hora actual de su sistema"));
         QCOMPARE(f.hover("lblEstado"), QStringLiteral(" Aquí aparecerá la ayuda sobre cada objeto."));
-        QCOMPARE(f.hover("tabDistinto"), QString());
+        auto *page = f.w.findChild<QWidget *>("tabDistinto");
+        const QPoint bare(20, page->height() - 8); // below the rows, beside the buttons
+        QVERIFY(!page->childAt(bare));
+        QCOMPARE(f.hover(page, bare), QString());
 
         // A move delivered straight to a control, as another window's code might send it.
         QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), Qt::NoButton, Qt::NoButton,
