@@ -8,8 +8,8 @@ cd "$(dirname "$0")"
 
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev
-  poppler-utils fonts-dejavu-core fonts-liberation
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
+  poppler-utils fonts-dejavu-core fonts-liberation fonts-urw-base35
   xvfb xauth
 )
 BUILD_DIR=${BUILD_DIR:-build}

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QRegularExpression>
 #include <QTime>
 #include <QWidget>
 
@@ -89,17 +90,25 @@ std::optional<QString> textFor(const QString &controlName, const State &state)
 
 QString clockText(const QTime &time, const QLocale &locale)
 {
-    // Drop the time-zone fields ('t') of the long format, keeping quoted literal text.
+    // The time-zone field ('t') goes together with what only framed it: its brackets
+    // ("H:mm:ss (t)") or the separator before it ("h:mm:ss AP, t"). Quoted literal text stays.
+    static const QRegularExpression zone(QStringLiteral(R"([\s,]*(?:\(\s*t+\s*\)|\[\s*t+\s*\]|t+))"));
+    static const QRegularExpression looseEnds(QStringLiteral(R"(^[\s,]+|[\s,]+$)"));
     const QString format = locale.timeFormat(QLocale::LongFormat);
     QString withoutZone;
+    QString fields; // the unquoted run being collected
     bool quoted = false;
     for (QChar c : format) {
+        if (c == u'\'' && !quoted) {
+            withoutZone += fields.remove(zone);
+            fields.clear();
+        }
         if (c == u'\'')
             quoted = !quoted;
-        if (quoted || c != u't')
-            withoutZone += c;
+        (quoted || c == u'\'' ? withoutZone : fields) += c;
     }
-    return locale.toString(time, withoutZone.trimmed());
+    withoutZone += fields.remove(zone);
+    return locale.toString(time, withoutZone.remove(looseEnds));
 }
 
 } // namespace StatusHelp

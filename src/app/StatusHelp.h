@@ -25,8 +25,8 @@ struct State
 // leave the last text in place.
 std::optional<QString> textFor(const QString &controlName, const State &state);
 
-// The time of day in the locale's long time format, without the time zone the long format may
-// carry: hours, minutes and seconds.
+// The time of day in the locale's long time format, without the time zone (and the brackets or
+// separator around it) the long format may carry: hours, minutes and seconds.
 QString clockText(const QTime &time, const QLocale &locale);
 
 } // namespace StatusHelp

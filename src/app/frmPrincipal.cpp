@@ -11,7 +11,10 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QScopedValueRollback>
 #include <QTimer>
 
@@ -35,12 +38,24 @@ int indexIn(const std::array<T *, N> &array, const QObject *object)
     return -1;
 }
 
+Qt::FocusReason reasonOf(const QEvent *event)
+{
+    return static_cast<const QFocusEvent *>(event)->reason();
+}
+
 // Focus that moves to or from another window (a message box, a context menu) is not the user
-// entering or leaving a box, and must not run the box's rules again.
+// entering or leaving a box, and must not run the box's rules again. Nor is a visit to the menus
+// (Alt, or Alt and a letter): the menu bar hands the focus back to the box it took it from.
 bool movesWithinWindow(const QEvent *event)
 {
-    const Qt::FocusReason reason = static_cast<const QFocusEvent *>(event)->reason();
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+    const Qt::FocusReason reason = reasonOf(event);
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
+        && reason != Qt::MenuBarFocusReason;
+}
+
+bool isMenu(const QWidget *widget)
+{
+    return qobject_cast<const QMenuBar *>(widget) || qobject_cast<const QMenu *>(widget);
 }
 
 } // namespace
@@ -123,6 +138,16 @@ void frmPrincipal::connectInputRules()
         connect(Check1[i], &QCheckBox::toggled, this, [this, i] { Check1_Click(int(i)); });
     for (std::size_t i = 0; i < Check2.size(); ++i)
         connect(Check2[i], &QCheckBox::toggled, this, [this, i] { Check2_Click(int(i)); });
+
+    // A box left for the menus is only really left when the focus then goes on to another
+    // control of this window (a click elsewhere, a menu entry that moves the focus).
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (!m_leftForMenus || !now || isMenu(now) || now->window() != this)
+            return;
+        QLineEdit *box = std::exchange(m_leftForMenus, nullptr);
+        if (now != box)
+            leaveBox(box);
+    });
 }
 
 void frmPrincipal::SSTab1_Click(int page)
@@ -170,6 +195,8 @@ bool frmPrincipal::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     case QEvent::FocusIn:
+        if (reasonOf(event) == Qt::MenuBarFocusReason)
+            break; // back from the menus: the box was never left
         if (movesWithinWindow(event))
             if (const int i = indexIn(hasta, watched); i >= 0)
                 hasta_GotFocus(i);
@@ -179,19 +206,30 @@ bool frmPrincipal::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::FocusOut:
         // Run while the focus moves, so that a button clicked next sees the adjusted value.
-        if (movesWithinWindow(event)) {
-            if (const int i = indexIn(hasta, watched); i >= 0)
-                hasta_LostFocus(i);
-            else if (const int x = indexIn(txtPosX, watched); x >= 0)
-                txtPosX_LostFocus(x);
-            else if (const int y = indexIn(txtPosY, watched); y >= 0)
-                txtPosY_LostFocus(y);
-        }
+        if (movesWithinWindow(event))
+            leaveBox(watched);
+        else if (reasonOf(event) == Qt::MenuBarFocusReason && hasLeaveRule(watched))
+            m_leftForMenus = static_cast<QLineEdit *>(watched);
         break;
     default:
         break;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool frmPrincipal::hasLeaveRule(const QObject *box) const
+{
+    return indexIn(hasta, box) >= 0 || indexIn(txtPosX, box) >= 0 || indexIn(txtPosY, box) >= 0;
+}
+
+void frmPrincipal::leaveBox(const QObject *box)
+{
+    if (const int i = indexIn(hasta, box); i >= 0)
+        hasta_LostFocus(i);
+    else if (const int x = indexIn(txtPosX, box); x >= 0)
+        txtPosX_LostFocus(x);
+    else if (const int y = indexIn(txtPosY, box); y >= 0)
+        txtPosY_LostFocus(y);
 }
 
 bool frmPrincipal::filterNumberKey(QLineEdit *box, QKeyEvent *key)

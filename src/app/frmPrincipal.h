@@ -5,6 +5,7 @@
 #include "SameNumberRun.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <memory>
 #include <span>
@@ -131,6 +132,9 @@ private:
     void hasta_LostFocus(int Index);
     void txtPosX_LostFocus(int Index);
     void txtPosY_LostFocus(int Index);
+    // The rules of leaving a box (row count, printable area); other boxes have none.
+    bool hasLeaveRule(const QObject *box) const;
+    void leaveBox(const QObject *box);
 
     AppContext &m_context;
     std::unique_ptr<Ui::frmPrincipal> ui;
@@ -142,6 +146,7 @@ private:
     DocumentCommands *m_documents = nullptr;
     std::unique_ptr<LastPrint> m_lastPrint;
     bool m_puttingBack = false; // a disable box is being checked again by the enable chain
+    QPointer<QLineEdit> m_leftForMenus; // the box the menu bar took the focus from
 
 public:
     // Control arrays, filled once from the form.

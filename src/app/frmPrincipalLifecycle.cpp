@@ -84,6 +84,9 @@ void frmPrincipal::Form_Load()
         tamano->setText(QStringLiteral("12"));
     ui->mnuseparador->setVisible(false);
     disableUnbuiltEntries();
+    // The first box of the page takes the keys as soon as the window shows, as the first
+    // control in tab order did on the old platform; Qt would leave them to the tab strip.
+    (ui->SSTab1->currentIndex() == 0 ? ui->txtDesde : desde[0])->setFocus();
     JobModified = false;
 
     Timer1 = new QTimer(this);

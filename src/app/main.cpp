@@ -1,5 +1,6 @@
 #include "QtDialogs.h"
 #include "QtPrinterSurface.h"
+#include "QtTranslations.h"
 #include "SingleInstance.h"
 #include "StartUp.h"
 #include "frmIni.h"
@@ -11,6 +12,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessarino"));
+    loadQtTranslations(app);
     // The hidden start-up window stays until the end; the main window's unload ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -95,8 +95,10 @@ void FontPanel::buscarFuentes(const QString &quefuente)
         selectFont(0);
         return;
     }
+    // Names stored by earlier versions may carry a foundry tag; the list holds plain names.
+    const QString family = FontSettings::withoutFoundry(quefuente);
     for (int i = 0; i < m_ui.cboFuentes->count(); ++i) {
-        if (m_ui.cboFuentes->itemText(i) == quefuente) {
+        if (m_ui.cboFuentes->itemText(i) == family) {
             selectFont(i);
             return;
         }

@@ -35,7 +35,8 @@ public:
 
     static void LlenarFuentes(QComboBox *list);
 
-    // Selects the font named `quefuente` (exact, case-sensitive); a numeric name means the first.
+    // Selects the font named `quefuente` (exact, case-sensitive, whatever its foundry tag); a
+    // numeric name means the first.
     void buscarFuentes(const QString &quefuente);
 
     // Loads "Fuentes" of `queRuta` (empty: the settings file). Returns false when a value could

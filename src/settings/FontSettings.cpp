@@ -3,7 +3,10 @@
 #include "NumberText.h"
 #include "ProfileFiles.h"
 
+#include <QFont>
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QRegularExpression>
 
 namespace FontSettings {
 
@@ -23,9 +26,26 @@ void write(const ProfileFiles &profiles, QString file, const Stored &values)
     profiles.EscribirValorIni(kSection, kName, values.name, file);
 }
 
+QString withoutFoundry(const QString &family)
+{
+    static const QRegularExpression tag(QStringLiteral("\\s*\\[[^\\[\\]]*\\]$"));
+    QString plain = family;
+    plain.remove(tag);
+    return plain.isEmpty() ? family : plain;
+}
+
 QStringList installedFamilies()
 {
-    QStringList families = QFontDatabase::families();
+    QStringList families;
+    for (const QString &entry : QFontDatabase::families()) {
+        const QString plain = withoutFoundry(entry);
+        // A generic name resolves to the family it stands for; a real family to itself.
+        QFont font;
+        font.setFamilies({entry});
+        if (withoutFoundry(QFontInfo(font).family()) != plain)
+            continue;
+        families << plain;
+    }
     families.sort(Qt::CaseInsensitive);
     families.removeDuplicates();
     return families;

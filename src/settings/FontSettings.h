@@ -38,8 +38,14 @@ inline Stored defaults()
 Stored read(const ProfileFiles &profiles, QString file);
 void write(const ProfileFiles &profiles, QString file, const Stored &values);
 
-// Every installed font family, sorted by name without regard to case, each name once.
+// Every installed font family, sorted by name without regard to case, each name once and by its
+// plain name: without the foundry Qt appends when several foundries ship one family
+// ("Nimbus Sans [UKWN]"), and without the generic names that only stand for another family
+// ("Monospace", "Serif").
 QStringList installedFamilies();
+
+// A family name without a trailing foundry tag: "Nimbus Sans [URW ]" -> "Nimbus Sans".
+QString withoutFoundry(const QString &family);
 
 // A stored colour: a number from 0 (black) to 16777215 (white), red in the low byte.
 // Anything else ("Vacio", "-1", garbage) is no colour.

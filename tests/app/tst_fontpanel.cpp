@@ -7,7 +7,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
@@ -35,10 +34,61 @@ auto keptFont(const QString &color, const QString &size, const QString &name, co
     };
 }
 
+QString output(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The families fontconfig reports, each line one font: its own family name first, then any
+// other names it answers to ("DejaVu Sans,DejaVu Sans Condensed").
+struct FcFamilies
+{
+    QSet<QString> own;
+    QSet<QString> any;
+    QHash<QString, QSet<QString>> foundries; // own family name -> foundries shipping it
+
+    static FcFamilies installed()
+    {
+        FcFamilies fc;
+        for (const QString &line : output("fc-list", {"--format", "%{family}\t%{foundry}\n"}).split(u'\n')) {
+            const QStringList fields = line.split(u'\t');
+            const QStringList names = fields[0].split(u',', Qt::SkipEmptyParts);
+            if (names.isEmpty())
+                continue;
+            fc.own << names.first();
+            fc.any.unite(QSet<QString>(names.begin(), names.end()));
+            fc.foundries[names.first()] << fields.value(1);
+        }
+        return fc;
+    }
+    // The family most foundries ship, which Qt lists once per foundry ("Nimbus Sans [URW ]").
+    QString withSeveralFoundries() const
+    {
+        QString best;
+        for (auto it = foundries.begin(); it != foundries.end(); ++it)
+            if (it->size() > 1 && (best.isEmpty() || it->size() > foundries[best].size() ||
+                                   (it->size() == foundries[best].size() && it.key() < best)))
+                best = it.key();
+        return best;
+    }
+};
+
 // An installed family that is not the first of the list, so that finding it is not luck.
 QString secondFont()
 {
     return FontSettings::installedFamilies().value(1);
+}
+
+// An installed family whose name changes in upper case.
+QString familyWithLowerCase()
+{
+    for (const QString &family : FontSettings::installedFamilies())
+        if (family.toUpper() != family)
+            return family;
+    return {};
 }
 
 template <typename H> struct Panel
@@ -91,17 +141,22 @@ private Q_SLOTS:
         QCOMPARE(h.context.setting("Guardar", "Activado"), QStringLiteral("1"));
     }
 
-    void theListHoldsEveryFamilySortedAndItsCountShows()
+    void theListHoldsEveryFamilyOnceSortedAndItsCountShows()
     {
         FormHarness<> h;
         Panel p{h};
         QStringList listed;
         for (int i = 0; i < p.cboFuentes()->count(); ++i)
             listed << p.cboFuentes()->itemText(i);
-        QStringList installed = QFontDatabase::families();
-        installed.removeDuplicates();
-        QCOMPARE(QSet<QString>(listed.begin(), listed.end()),
-                 QSet<QString>(installed.begin(), installed.end()));
+        // Each family once, by a name fontconfig knows it by (no foundry tags, no generic
+        // aliases), and every font's own family name is there.
+        const FcFamilies fc = FcFamilies::installed();
+        QVERIFY(!fc.own.isEmpty());
+        QCOMPARE(QSet<QString>(listed.begin(), listed.end()).size(), listed.size());
+        for (const QString &name : listed)
+            QVERIFY2(fc.any.contains(name), qPrintable(name + " is not an installed family"));
+        for (const QString &family : fc.own)
+            QVERIFY2(listed.contains(family), qPrintable(family + " is missing"));
         for (qsizetype i = 1; i < listed.size(); ++i)
             QVERIFY2(listed[i - 1].compare(listed[i], Qt::CaseInsensitive) <= 0, qPrintable(listed[i]));
         QCOMPARE(h.w.findChild<QGroupBox *>("Frame3")->title(),
@@ -121,7 +176,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("message");
         QTest::newRow("no font stored") << "-1" << false;
-        QTest::newRow("another letter case") << secondFont().toUpper() << true;
+        QTest::newRow("another letter case") << familyWithLowerCase().toUpper() << true;
         QTest::newRow("not installed") << "Fuente Inexistente" << true;
     }
     void aStoredNameThatIsNotInstalled()
@@ -143,6 +198,47 @@ private Q_SLOTS:
         } else {
             QVERIFY(h.dialogs.messages.isEmpty());
         }
+    }
+
+    void aStoredFamilyIsFoundWhateverItsFoundry_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("family");
+        const FcFamilies fc = FcFamilies::installed();
+        const QString family = fc.withSeveralFoundries();
+        if (family.isEmpty())
+            QSKIP("no family is installed from several foundries");
+        QTest::newRow("plain name") << family << family;
+        for (const QString &foundry : fc.foundries[family])
+            QTest::newRow(qPrintable("tagged " + foundry)) << family + " [" + foundry + "]" << family;
+    }
+    void aStoredFamilyIsFoundWhateverItsFoundry()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, family);
+        FormHarness<QtPrinterSurface> h(keptFont(QStringLiteral("0"), QStringLiteral("20"), stored));
+        h.printer.setCurrentPrinter(h.printer.pdfPrinterIndex());
+        Panel p{h};
+        QVERIFY2(h.dialogs.messages.isEmpty(), qPrintable(h.dialogs.texts().join('\n')));
+        QCOMPARE(p.cboFuentes()->currentText(), family);
+
+        // The printed numbers are in that family, not a substitute.
+        QVERIFY(h.open(0));
+        h.type("txtPosX_0", "1440");
+        h.type("txtPosY_0", "2000");
+        h.click(h.w.findChild<QPushButton *>("cmdImprimir"));
+        QVERIFY2(h.dialogs.messages.isEmpty(), qPrintable(h.dialogs.texts().join('\n')));
+        const QString embedded = output("pdffonts", {h.printer.lastPdfFile()});
+        const QStringList psNames =
+            output("fc-list", {"--format", "%{postscriptname}\n", family}).split(u'\n', Qt::SkipEmptyParts);
+        QVERIFY(!psNames.isEmpty());
+        QVERIFY2(std::any_of(psNames.begin(), psNames.end(),
+                             [&](const QString &ps) { return embedded.contains(ps + ' '); }),
+                 qPrintable(embedded));
+
+        // Leaving keeps the plain name for the next run.
+        h.w.close();
+        QCOMPARE(storedFont(h.context).name, family);
     }
 
     void aStoredColourThatIsNotAColourLeavesTheBuiltInFont_data()

@@ -1,6 +1,9 @@
 #include "FormHarness.h"
 #include "InputRules.h"
 
+#include <QMenu>
+#include <QMenuBar>
+
 class TestInputRules : public QObject
 {
     Q_OBJECT
@@ -145,6 +148,51 @@ private Q_SLOTS:
         const auto axis = box.startsWith("txtPosX") ? InputRules::Axis::X : InputRules::Axis::Y;
         QCOMPARE(h.dialogs.texts(), QStringList{InputRules::outOfAreaMessage(axis, limit)});
         QCOMPARE(h.box(box)->text(), limit);
+    }
+
+    void goingToTheMenusIsNotLeavingTheBox()
+    {
+        FormHarness h;
+        QVERIFY(h.open(0));
+        QWindow *window = h.w.windowHandle();
+        const auto alt = [&] {
+            QTest::keyClick(window, Qt::Key_Alt, Qt::AltModifier);
+            QCoreApplication::processEvents();
+        };
+
+        // Alt alone: the menu bar takes the keys and gives them back; the box keeps its text.
+        h.type("txtPosX_0", "99999");
+        alt();
+        QVERIFY(qobject_cast<QMenuBar *>(QApplication::focusWidget()));
+        alt();
+        QCOMPARE(QApplication::focusWidget(), h.box("txtPosX_0"));
+        // Alt and a letter opens a menu; closing it comes back to the box.
+        QTest::keyClick(window, Qt::Key_A, Qt::AltModifier);
+        QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTest::keyClick(window, Qt::Key_Escape);
+        QTRY_COMPARE(QApplication::focusWidget(), h.box("txtPosX_0"));
+        QCOMPARE(h.dialogs.texts(), QStringList{});
+        QCOMPARE(h.box("txtPosX_0")->text(), "99999");
+        // Going on from the menus to another box is leaving it.
+        alt();
+        QTest::mouseClick(h.box("txtDesde"), Qt::LeftButton);
+        QCOMPARE(h.dialogs.texts(), QStringList{InputRules::outOfAreaMessage(InputRules::Axis::X, "10906")});
+        QCOMPARE(h.box("txtPosX_0")->text(), "10906");
+
+        // A row end that does not agree is neither corrected nor filled again.
+        h.dialogs.clear();
+        h.w.setAvailablePage(1);
+        h.click("Check2_1");
+        h.type("desde_0", "0001");
+        h.type("hasta_0", "0101");
+        h.type("desde_1", "0500");
+        h.type("hasta_1", "0650");
+        alt();
+        alt();
+        QCOMPARE(QApplication::focusWidget(), h.box("hasta_1"));
+        QCOMPARE(h.dialogs.texts(), QStringList{});
+        QCOMPARE(h.box("hasta_1")->text(), "0650");
     }
 
     void positionCheckNeedsAPrinter()

@@ -7,6 +7,8 @@
 #include "frmIni.h"
 #include "frmPrincipal.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -48,6 +50,15 @@ private Q_SLOTS:
         QVERIFY(!splash.isVisible());
         QVERIFY(dialogs.messages.isEmpty());
         QVERIFY(instance.isHeld());
+
+        // The first box has the keyboard: a digit typed at once lands in it.
+        frmPrincipal *main = startUp.mainWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        auto *txtDesde = main->findChild<QLineEdit *>(QStringLiteral("txtDesde"));
+        QTRY_COMPARE(QApplication::focusWidget(), txtDesde);
+        QTRY_COMPARE(txtDesde->selectedText(), QStringLiteral("0000"));
+        QTest::keyClick(main->windowHandle(), Qt::Key_7);
+        QCOMPARE(txtDesde->text(), QStringLiteral("7"));
     }
 
     void aSecondInstanceSaysSoAndLeavesTheFirstAlone()

@@ -81,7 +81,10 @@ private Q_SLOTS:
         QCOMPARE(f.hover("cmdRestaurar"), QStringLiteral(" Restaurar a los valores originales"));
         QCOMPARE(f.hover("lblHora"), QStringLiteral(" Hora actual de su sistema"));
         QCOMPARE(f.hover("lblEstado"), QStringLiteral(" Aquí aparecerá la ayuda sobre cada objeto."));
-        QCOMPARE(f.hover("tabDistinto"), QString());
+        auto *page = f.w.findChild<QWidget *>("tabDistinto");
+        const QPoint bare(20, page->height() - 8); // below the rows, beside the buttons
+        QVERIFY(!page->childAt(bare));
+        QCOMPARE(f.hover(page, bare), QString());
 
         // A move delivered straight to a control, as another window's code might send it.
         QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), QPointF(3, 3), Qt::NoButton, Qt::NoButton,
@@ -121,15 +124,41 @@ private Q_SLOTS:
         QCOMPARE(builtIn.hover("Command4"), kExpand);
     }
 
-    void theClockShowsTheTimeToTheSecond()
+    void theClockShowsTheTimeWithoutItsZone_data()
     {
-        // Hours, minutes and seconds in the locale's order, without the long format's time zone.
-        QCOMPARE(StatusHelp::clockText(QTime(15, 4, 5), QLocale(QLocale::English, QLocale::UnitedStates))
-                     .replace(QChar(0x202F), u' '),
-                 QStringLiteral("3:04:05 PM"));
-        QCOMPARE(StatusHelp::clockText(QTime(15, 4, 5), QLocale(QLocale::German, QLocale::Germany)),
-                 QStringLiteral("15:04:05"));
+        // The row's name is the locale. Hours, minutes and seconds in the locale's own way; the
+        // zone and its brackets are gone.
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("es_ES") << QStringLiteral("6:59:43");
+        QTest::newRow("es_AR") << QStringLiteral("06:59:43");
+        QTest::newRow("ca_ES") << QStringLiteral("6:59:43");
+        QTest::newRow("en_US") << QStringLiteral("6:59:43 AM");
+        QTest::newRow("de_DE") << QStringLiteral("06:59:43");
+        QTest::newRow("fr_FR") << QStringLiteral("06:59:43");
+        QTest::newRow("fa_IR") << QStringLiteral("\u06F6:\u06F5\u06F9:\u06F4\u06F3");
+    }
+    void theClockShowsTheTimeWithoutItsZone()
+    {
+        QFETCH(QString, shown);
+        const QLocale locale(QString::fromLatin1(QTest::currentDataTag()));
+        QCOMPARE(StatusHelp::clockText(QTime(6, 59, 43), locale).replace(QChar(0x202F), u' '), shown);
+    }
 
+    void noLocaleLeavesARemnantOfTheZone()
+    {
+        const QTime time(6, 59, 43);
+        for (const QLocale &locale :
+             QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+            const QString text = StatusHelp::clockText(time, locale);
+            const QString zone = locale.toString(time, QStringLiteral("t"));
+            QVERIFY2(!text.contains(zone) && !text.contains(u'(') && !text.contains(u'[') &&
+                         !text.endsWith(u',') && text == text.trimmed(),
+                     qPrintable(locale.name() + ": " + text));
+        }
+    }
+
+    void theClockTicks()
+    {
         Fixture f;
         auto *clock = f.w.findChild<QLabel *>("lblHora");
         const QString shown = clock->text();
