@@ -236,7 +236,9 @@ private Q_SLOTS:
                              [&](const QString &ps) { return embedded.contains(ps + ' '); }),
                  qPrintable(embedded));
 
-        // Leaving keeps the plain name for the next run.
+        // Leaving keeps the plain name for the next run (the job is left unchanged, so no
+        // question about saving it stands in the way).
+        h.w.JobModified = false;
         h.w.close();
         QCOMPARE(storedFont(h.context).name, family);
     }
