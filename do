@@ -11,6 +11,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   poppler-utils fonts-dejavu-core fonts-liberation
   xvfb xauth
+  libasound2-dev
 )
 BUILD_DIR=${BUILD_DIR:-build}
 
