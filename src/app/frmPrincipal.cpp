@@ -52,6 +52,7 @@ frmPrincipal::frmPrincipal(AppContext &context, QWidget *parent)
     connectPages();
     connectInputRules();
     setUpFontPanel();
+    setUpLanguage();
     setUpStatusRow();
     Form_Initialize();
     Form_Load();

@@ -10,6 +10,7 @@
 #include <span>
 
 class FontPanel;
+class InterfaceLanguage;
 class QCheckBox;
 class QTimer;
 class QKeyEvent;
@@ -97,7 +98,9 @@ private:
     void Form_Unload();
     void setWidthTwips(int twips);
     void setUpFontPanel();
+    void setUpLanguage();
     void loadFontSettings();
+    void RestaurarIdioma();
     void setUpStatusRow();
     void tmrReloj_Timer();
     void showAdvancedArea();
@@ -127,6 +130,7 @@ private:
     QTimer *Timer1 = nullptr;
     QTimer *tmrReloj = nullptr;
     FontPanel *m_fonts = nullptr;
+    InterfaceLanguage *m_language = nullptr;
     bool m_puttingBack = false; // a disable box is being checked again by the enable chain
 
 public:
