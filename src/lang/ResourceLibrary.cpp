@@ -32,10 +32,18 @@ ResourceLibrary &ResourceLibrary::operator=(ResourceLibrary &&) noexcept = defau
 
 QStringList ResourceLibrary::standardCandidates()
 {
-    return {QDir(QCoreApplication::applicationDirPath()).filePath(fileName()),
-            QDir(QStringLiteral(TESSARINO_INSTALL_LIBDIR)).filePath(fileName()),
-            // A bare name: the dynamic loader's own search (LD_LIBRARY_PATH, the system folders).
-            fileName()};
+    const QDir program(QCoreApplication::applicationDirPath());
+    QStringList candidates{
+        program.filePath(fileName()),
+        // The library folder of the prefix the program runs from, then the one it
+        // was configured for: an install moved after the build still finds it.
+        QDir::cleanPath(program.filePath(QStringLiteral(TESSARINO_INSTALL_RELATIVE_LIBDIR "/") + fileName())),
+        QDir(QStringLiteral(TESSARINO_INSTALL_LIBDIR)).filePath(fileName()),
+        // A bare name: the dynamic loader's own search (LD_LIBRARY_PATH, the system
+        // folders).
+        fileName()};
+    candidates.removeDuplicates();
+    return candidates;
 }
 
 Lib::_Clase &ResourceLibrary::clase()
