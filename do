@@ -11,6 +11,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   poppler-utils fonts-dejavu-core fonts-liberation fonts-urw-base35
   xvfb xauth
+  libasound2-dev
 )
 BUILD_DIR=${BUILD_DIR:-build}
 

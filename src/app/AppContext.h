@@ -2,6 +2,7 @@
 
 #include "Paths.h"
 #include "ProfileFiles.h"
+#include "ResourceLibrary.h"
 
 class Dialogs;
 class PrinterSurface;
@@ -13,6 +14,8 @@ struct AppContext
     Dialogs &dialogs;
     PrinterSurface &printer;
     ProfileFiles profiles{paths.settingsFile};
+    // The one binding to Lib_Tessarino; its object is created on the first caption request.
+    ResourceLibrary resources{};
 
     // LeerValorIni/EscribirValorIni on the settings file.
     QString setting(const QString &section, const QString &key) const

@@ -69,6 +69,7 @@ frmPrincipal::frmPrincipal(AppContext &context, QWidget *parent)
     connectPages();
     connectInputRules();
     setUpFontPanel();
+    setUpLanguage();
     setUpStatusRow();
     Form_Initialize();
     Form_Load();

@@ -14,6 +14,7 @@ class DocumentCommands;
 class FontPanel;
 class LastPrint;
 struct JobControls;
+class InterfaceLanguage;
 class QCheckBox;
 class QTimer;
 class QKeyEvent;
@@ -109,7 +110,9 @@ private:
     void setUpFontPanel();
     void setUpDocuments();
     void recordLastPrint(RunOutcome outcome, int page);
+    void setUpLanguage();
     void loadFontSettings();
+    void RestaurarIdioma();
     void setUpStatusRow();
     void tmrReloj_Timer();
     void showAdvancedArea();
@@ -145,6 +148,7 @@ private:
     std::unique_ptr<JobControls> m_job;
     DocumentCommands *m_documents = nullptr;
     std::unique_ptr<LastPrint> m_lastPrint;
+    InterfaceLanguage *m_language = nullptr;
     bool m_puttingBack = false; // a disable box is being checked again by the enable chain
     QPointer<QLineEdit> m_leftForMenus; // the box the menu bar took the focus from
 

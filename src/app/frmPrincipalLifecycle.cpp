@@ -74,8 +74,9 @@ void frmPrincipal::Form_Initialize()
 
 void frmPrincipal::Form_Load()
 {
-    // The language joins before the fonts (its captions name Frame3), recent files and notes
-    // after them, as they are built.
+    // The language comes before the fonts: its caption of Frame3 takes the font count. Recent
+    // files and notes join after the fonts, as they are built.
+    RestaurarIdioma();
     loadFontSettings();
     auto *tamano = findChild<QLineEdit *>(QStringLiteral("txtTamaño"));
     if (ui->cboFuentes->currentIndex() < 0 && ui->cboFuentes->count() > 0)
@@ -106,8 +107,7 @@ void frmPrincipal::disableUnbuiltEntries()
     // nothing pretends to work.
     for (QAction *entry : {ui->mnuNueMismo, ui->mnuNueDistinto, ui->mnuabrir, ui->mnuguardar, ui->impCuadricula,
                            ui->impRectangulo, ui->mnuultimaMismo, ui->mnudistinto, ui->mnulimpiarrecientes,
-                           ui->impConfigurar, ui->mnuEspañol, ui->mnuFrances, ui->mnuItaliano, ui->mnuIngles,
-                           ui->mnuAcerca, ui->mnuescribir, ui->mnuBorrar})
+                           ui->impConfigurar, ui->mnuAcerca, ui->mnuescribir, ui->mnuBorrar})
         entry->setEnabled(false);
 }
 

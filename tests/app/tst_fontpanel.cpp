@@ -159,8 +159,9 @@ private Q_SLOTS:
             QVERIFY2(listed.contains(family), qPrintable(family + " is missing"));
         for (qsizetype i = 1; i < listed.size(); ++i)
             QVERIFY2(listed[i - 1].compare(listed[i], Qt::CaseInsensitive) <= 0, qPrintable(listed[i]));
+        // The caption comes from the resource library, the count after it.
         QCOMPARE(h.w.findChild<QGroupBox *>("Frame3")->title(),
-                 QStringLiteral("Fuente (%1)").arg(listed.size()));
+                 QStringLiteral("Fuentes (%1)").arg(listed.size()));
 
         // Nothing stored: black, 12 points, the first font, the box clear.
         QCOMPARE(p.cboFuentes()->currentIndex(), 0);

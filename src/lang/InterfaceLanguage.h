@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class Dialogs;
+class ProfileFiles;
+class QAction;
+class QWidget;
+class ResourceLibrary;
+
+// The main window's interface language: its captions come from Lib_Tessarino in the language
+// chosen in the Lenguaje menu, which the settings file remembers. Only the captions change;
+// messages, status help and tool tips stay Spanish.
+class InterfaceLanguage : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Menu
+    {
+        QAction *mnuEspanol; // the form's mnuEspañol
+        QAction *mnuFrances;
+        QAction *mnuItaliano;
+        QAction *mnuIngles;
+    };
+
+    // LanguageBase values.
+    static constexpr int32_t Espanol = 0;
+    static constexpr int32_t Ingles = 100;
+    static constexpr int32_t Italiano = 200;
+    static constexpr int32_t Frances = 300;
+
+    static inline const QString kSection = QStringLiteral("Lenguaje");
+    static inline const QString kKey = QStringLiteral("Idioma");
+    static const QString kNotAvailable;
+
+    // `window` holds the captioned controls under their form names; `idiomaCargado` is the
+    // window's flag of the last load.
+    InterfaceLanguage(QWidget *window, const Menu &menu, ResourceLibrary &library,
+                      const ProfileFiles &profiles, Dialogs &dialogs, bool &idiomaCargado, QObject *parent);
+
+    // Sets every mapped caption in the language `base`. A failed request stops the load with two
+    // messages, leaving the captions set so far.
+    void CargarIdioma(int32_t base);
+    // Clears the four language marks and marks `cual`.
+    void ChequearMenu(QAction *cual);
+    // The stored language, at window load. Its entry is marked even when it could not be loaded.
+    void RestaurarIdioma();
+
+    void mnuEspanol_Click();
+    void mnuIngles_Click();
+    void mnuItaliano_Click();
+    void mnuFrances_Click();
+
+private:
+    struct Caption
+    {
+        std::function<void(const QString &)> set;
+        int32_t id;
+    };
+    void mapCaptions(QWidget *window);
+    void elegir(QAction *entry, int32_t base, const QString &stored);
+
+    Menu m_menu;
+    ResourceLibrary &m_library;
+    const ProfileFiles &m_profiles;
+    Dialogs &m_dialogs;
+    bool &m_idiomaCargado;
+    std::vector<Caption> m_captions; // in the order of the requests
+};
