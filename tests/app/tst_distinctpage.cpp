@@ -121,6 +121,12 @@ private Q_SLOTS:
                                                  "imprimirse con exactitud. El mayor número admitido es "
                                                  "9007199254740992."
                                               << 2.0;
+        // 9007199254740991 + 2 rounds to 9007199254740992 in a double: two sheets would share it.
+        QTest::newRow("last number beyond exact") << "desde_1" << "9007199254740991"
+                                                  << "El número 9007199254740993 es demasiado grande para "
+                                                     "imprimirse con exactitud. El mayor número admitido es "
+                                                     "9007199254740992."
+                                                  << 2.0;
         QTest::newRow("row that is off") << "desde_2" << "abc" << "" << 2.0;
         QTest::newRow("end of row 1") << "hasta_1" << "x" << "" << 2.0;
     }
