@@ -6,6 +6,7 @@
 #include "LastPrint.h"
 #include "PrinterSurface.h"
 #include "Twips.h"
+#include "UncutText.h"
 #include "ui_frmPrincipal.h"
 
 #include <QCheckBox>
@@ -329,14 +330,14 @@ void frmPrincipal::txtPosX_LostFocus(int Index)
 {
     QLineEdit *box = txtPosX[Index];
     InputRules::printableAreaCheck(InputRules::Axis::X, box->text(), m_context.printer, m_context.dialogs,
-                                   [box](const QString &limit) { box->setText(limit); });
+                                   [box](const QString &limit) { setTextUncut(box, limit); });
 }
 
 void frmPrincipal::txtPosY_LostFocus(int Index)
 {
     QLineEdit *box = txtPosY[Index];
     InputRules::printableAreaCheck(InputRules::Axis::Y, box->text(), m_context.printer, m_context.dialogs,
-                                   [box](const QString &limit) { box->setText(limit); });
+                                   [box](const QString &limit) { setTextUncut(box, limit); });
 }
 
 void frmPrincipal::Chequear(QWidget *formulario, float preg)

@@ -4,6 +4,7 @@
 #include "NumberFormat.h"
 #include "NumberText.h"
 #include "PrinterSurface.h"
+#include "RangeNumber.h"
 #include "RunMessages.h"
 #include "RuntimeError.h"
 #include "SheetRange.h"
@@ -16,22 +17,24 @@ namespace {
 struct Row
 {
     float x, y;
-    double start;
+    RangeNumber start;
     int16_t width;
 };
 
-double readSpan(const DistinctNumberJob &job)
+// The first row's ends decide how many sheets come out; FirstRowSpan keeps their difference as
+// the window reads it.
+SheetRange readFirstRow(const DistinctNumberJob &job, double &span)
 {
-    const double first = NumberText::strictDouble(job.desde[0]);
-    const double last = NumberText::strictDouble(job.hasta[0]);
-    NumberFormat::requireExact(first, job.desde[0]);
-    NumberFormat::requireExact(last, job.hasta[0]);
-    return last - first;
+    const RangeNumber first = RangeNumber::read(job.desde[0]);
+    const RangeNumber last = RangeNumber::read(job.hasta[0]);
+    span = NumberText::strictDouble(job.hasta[0]) - NumberText::strictDouble(job.desde[0]);
+    return SheetRange::between(first, last);
 }
 
 // Every enabled row is read before anything is drawn, so that a row holding something that is
-// not a number stops the run without leaving a half-printed sheet in the open document.
-std::vector<Row> readRows(const DistinctNumberJob &job, double span)
+// not a number, or one whose last number could not be printed exactly, stops the run without
+// leaving a half-printed sheet in the open document.
+std::vector<Row> readRows(const DistinctNumberJob &job, const SheetRange &range)
 {
     std::vector<Row> rows;
     for (int j = 0; j < DistinctNumberJob::kRows; ++j) {
@@ -39,29 +42,26 @@ std::vector<Row> readRows(const DistinctNumberJob &job, double span)
             continue;
         const float x = NumberText::toSingle(NumberText::lenient(job.posX[j]));
         const float y = NumberText::toSingle(NumberText::lenient(job.posY[j]));
-        const double start = NumberText::strictDouble(job.desde[j]);
-        NumberFormat::requireExact(start, job.desde[j]);
-        const double last = start + span;
-        NumberFormat::requireExact(last, NumberText::plainDecimal(last));
+        const RangeNumber start = RangeNumber::read(job.desde[j]);
+        start.plus(range.lastOffset()); // the numbers in between lie within the two ends
         rows.push_back({x, y, start, int16_t(job.desde[j].size())});
     }
     return rows;
 }
 
-void printSheets(const DistinctNumberJob &job, const FontChoice &font, PrinterSurface &printer, double span)
+void printSheets(const DistinctNumberJob &job, const FontChoice &font, PrinterSurface &printer,
+                 const SheetRange &range)
 {
     printer.setFontName(font.name);
     printer.setFontSize(NumberText::strictInt16(font.sizeText)); // no 1..99 check on this page
     printer.setForeColor(font.color);
 
-    const std::vector<Row> rows = readRows(job, span);
-    const SheetRange range = SheetRange::between(0, span);
+    const std::vector<Row> rows = readRows(job, range);
     for (qint64 sheet = 0; sheet < range.sheets; ++sheet) {
-        const double k = double(sheet) * range.step;
         for (const Row &row : rows) {
             printer.printText(QString()); // begins the document on the first sheet
             printer.setCurrentPosition(row.x, row.y);
-            QString text = NumberText::plainDecimal(row.start + k);
+            QString text = row.start.plus(sheet * range.step).text();
             NumberFormat::CompletarDigitos(text, row.width);
             printer.printText(text);
         }
@@ -81,8 +81,9 @@ RunOutcome fail(Dialogs &dialogs, const RuntimeError &error)
 RunOutcome runDistinctNumber(const DistinctNumberJob &job, const FontChoice &font, PrinterSurface &printer,
                              Dialogs &dialogs, double &FirstRowSpan)
 {
+    SheetRange range{};
     try {
-        FirstRowSpan = readSpan(job);
+        range = readFirstRow(job, FirstRowSpan);
     } catch (const RuntimeError &error) {
         return fail(dialogs, error);
     }
@@ -95,7 +96,7 @@ RunOutcome runDistinctNumber(const DistinctNumberJob &job, const FontChoice &fon
         return RunOutcome::NothingEnabled;
     }
     try {
-        printSheets(job, font, printer, FirstRowSpan);
+        printSheets(job, font, printer, range);
         return RunOutcome::Printed;
     } catch (const RuntimeError &error) {
         return fail(dialogs, error);

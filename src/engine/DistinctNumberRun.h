@@ -24,6 +24,7 @@ struct DistinctNumberJob
 
 // The distinct-number run: as many sheets as the first row has numbers; every enabled row prints
 // its own number, padded to the width of its own start, and all rows advance together.
-// `FirstRowSpan` is set to hasta[0] - desde[0] before any check (left alone if they are not numbers).
+// `FirstRowSpan` is set to hasta[0] - desde[0] before any check (left alone if they are not numbers,
+// or not numbers the run could print exactly).
 RunOutcome runDistinctNumber(const DistinctNumberJob &job, const FontChoice &font, PrinterSurface &printer,
                              Dialogs &dialogs, double &FirstRowSpan);

@@ -6,6 +6,8 @@
 #include "RunMessages.h"
 #include "RuntimeError.h"
 
+#include <cmath>
+
 namespace InputRules {
 
 KeyAction numberKey(char16_t code)
@@ -25,7 +27,10 @@ ChainAction enableChain(int index, bool previousChecked)
 std::optional<QString> rowEndFill(const QString &desde, double firstRowSpan)
 {
     try {
-        return NumberText::plainDecimal(NumberText::strictDouble(desde) + firstRowSpan);
+        const double end = NumberText::strictDouble(desde) + firstRowSpan;
+        if (!std::isfinite(end)) // a first row too wide to count has no end to give
+            return std::nullopt;
+        return NumberText::plainDecimal(end);
     } catch (const RuntimeError &) {
         return std::nullopt;
     }
@@ -44,10 +49,11 @@ bool rowCountCheck(int row, const RowEnds &ends, double &FirstRowSpan, Dialogs &
             return false;
         }
         const double start = NumberText::strictDouble(ends.desde);
-        if (NumberText::strictDouble(ends.hasta) - start == FirstRowSpan)
+        const double end = start + FirstRowSpan;
+        if (!std::isfinite(end) || NumberText::strictDouble(ends.hasta) - start == FirstRowSpan)
             return false;
         dialogs.message(kRowCountMismatch, RunMessages::kTitle, Dialogs::Icon::Exclamation);
-        setHasta(NumberText::plainDecimal(start + FirstRowSpan));
+        setHasta(NumberText::plainDecimal(end));
         return true;
     } catch (const RuntimeError &) {
         return false;

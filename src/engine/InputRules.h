@@ -33,13 +33,13 @@ enum class ChainAction {
 ChainAction enableChain(int index, bool previousChecked);
 
 // Entering hasta(1..3): the end that gives the row as many numbers as the first row, without
-// zero padding; nothing when `desde` is not a number.
+// zero padding; nothing when `desde` is not a number or the span is too wide to add (infinite).
 std::optional<QString> rowEndFill(const QString &desde, double firstRowSpan);
 
 // Leaving hasta(row). Only acts on an ascending first row: leaving hasta(0) sets FirstRowSpan;
 // leaving another row's end whose count disagrees shows the message and puts the matching end
 // through `setHasta`. Returns true in that case, so the caller can give the focus back.
-// Boxes that are not numbers end the check silently.
+// Boxes that are not numbers, and a span too wide to add, end the check silently.
 struct RowEnds
 {
     QString desde0, hasta0;

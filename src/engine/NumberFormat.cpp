@@ -1,38 +1,31 @@
 #include "NumberFormat.h"
 
-#include "NumberText.h"
 #include "RuntimeError.h"
 
-#include <cmath>
-
 namespace NumberFormat {
+namespace {
 
-QString padToWidth(double n, qsizetype width)
+void padInPlace(QString &number, qsizetype width)
 {
-    const QString digits = NumberText::plainDecimal(n);
-    const qsizetype zeros = width - digits.size();
-    if (zeros < 0)
+    if (number.size() < width)
+        number.insert(number.startsWith(u'-') ? 1 : 0, QString(width - number.size(), u'0'));
+}
+
+} // namespace
+
+QString padToWidth(const QString &number, qsizetype width)
+{
+    if (number.size() > width)
         throw RuntimeError::invalidCall();
-    if (zeros == 0)
-        return digits;
-    return QString(zeros, u'0') + digits;
+    QString padded = number;
+    padInPlace(padded, width);
+    return padded;
 }
 
 QString CompletarDigitos(QString &valor, int16_t largo)
 {
-    if (valor.size() < largo)
-        valor.prepend(QString(largo - valor.size(), u'0'));
+    padInPlace(valor, largo);
     return valor;
-}
-
-void requireExact(double n, const QString &typed)
-{
-    constexpr double kLargestExact = 9007199254740992.0; // 2^53
-    if (std::fabs(n) > kLargestExact)
-        throw RuntimeError(RuntimeError::Overflow,
-                           QStringLiteral("El número %1 es demasiado grande para imprimirse con exactitud. "
-                                          "El mayor número admitido es 9007199254740992.")
-                               .arg(typed.trimmed()));
 }
 
 } // namespace NumberFormat

@@ -4,6 +4,7 @@
 #include "NumberFormat.h"
 #include "NumberText.h"
 #include "PrinterSurface.h"
+#include "RangeNumber.h"
 #include "RunMessages.h"
 #include "RuntimeError.h"
 #include "SheetRange.h"
@@ -18,8 +19,8 @@ struct Position
     float x, y;
 };
 
-void printRange(const SameNumberJob &job, const FontChoice &font, PrinterSurface &printer,
-                Dialogs &dialogs, bool &sizeRefused)
+void printRange(const SameNumberJob &job, const FontChoice &font, PrinterSurface &printer, Dialogs &dialogs,
+                bool &sizeRefused)
 {
     printer.printText(QString()); // begins the document and its first sheet
     printer.setFontName(font.name);
@@ -33,10 +34,10 @@ void printRange(const SameNumberJob &job, const FontChoice &font, PrinterSurface
     }
     printer.setFontSize(size);
 
-    const double start = NumberText::strictDouble(job.desde);
-    const double end = NumberText::strictDouble(job.hasta);
-    NumberFormat::requireExact(start, job.desde);
-    NumberFormat::requireExact(end, job.hasta);
+    // Refused here, before any sheet, when either end cannot be printed exactly as typed; every
+    // number between two exact ends is exact too.
+    const RangeNumber start = RangeNumber::read(job.desde);
+    const RangeNumber end = RangeNumber::read(job.hasta);
 
     // Nothing can change the job while the run holds the window thread, so the enabled
     // positions are read once rather than once per sheet.
@@ -49,7 +50,7 @@ void printRange(const SameNumberJob &job, const FontChoice &font, PrinterSurface
     const SheetRange range = SheetRange::between(start, end);
     const qsizetype width = job.desde.size();
     for (qint64 k = 0; k < range.sheets; ++k) {
-        const QString text = NumberFormat::padToWidth(start + double(k) * range.step, width);
+        const QString text = NumberFormat::padToWidth(start.plus(k * range.step).text(), width);
         for (const Position &p : positions) {
             printer.setCurrentPosition(p.x, p.y);
             printer.printText(text);

@@ -1,19 +1,22 @@
 #pragma once
 
-#include <QtGlobal>
-#include <cmath>
+#include "RangeNumber.h"
 
-// How a run walks from its first number to its last: one sheet per step of +1 or -1. The sheets
-// are counted rather than found by comparing with the end, because near 2^53 adding 1 no longer
-// changes a double and such a loop would never end.
+#include <QtGlobal>
+
+// How a run walks from its first number to its last: one sheet per step of +1 or -1, counted on
+// the exact numbers as typed, so that no two sheets can carry the same number.
 struct SheetRange
 {
-    double step;
+    qint64 step;
     qint64 sheets;
 
-    static SheetRange between(double start, double end)
+    static SheetRange between(const RangeNumber &start, const RangeNumber &end)
     {
-        const double step = end >= start ? 1 : -1;
-        return {step, qint64(std::floor((end - start) / step)) + 1};
+        const qint64 steps = start.stepsTo(end);
+        return {steps < 0 ? -1 : 1, (steps < 0 ? -steps : steps) + 1};
     }
+
+    // The offset of the last sheet's number from the first.
+    qint64 lastOffset() const { return (sheets - 1) * step; }
 };

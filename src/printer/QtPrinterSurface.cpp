@@ -1,10 +1,12 @@
 #include "QtPrinterSurface.h"
 
 #include "PdfFileNames.h"
+#include "PdfOutputFile.h"
 #include "RuntimeError.h"
 
 #include <QFontMetricsF>
 #include <QPageLayout>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 
@@ -27,7 +29,10 @@ QtPrinterSurface::QtPrinterSurface(QString pdfOutputFolder)
 
 QtPrinterSurface::~QtPrinterSurface()
 {
-    if (m_painter.isActive())
+    // A document left open by a stopped run is kept as far as it went, as a printer would.
+    if (m_pdfWriter)
+        finishPdf();
+    else if (m_painter.isActive())
         m_painter.end();
 }
 
@@ -49,9 +54,10 @@ void QtPrinterSurface::setCurrentPrinter(int index)
     if (index == m_current)
         return;
     // A document under way on the old printer is handed over as it stands.
-    if (m_painter.isActive())
-        deviceEndDocument();
+    const bool ending = m_painter.isActive();
     forgetDocument();
+    if (ending)
+        deviceEndDocument();
     const int orientation = deviceOrientation();
     m_current = index;
     createPrinter();
@@ -91,26 +97,70 @@ void QtPrinterSurface::deviceSetOrientation(int orientation)
     const auto wanted = orientation == Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
     if (!m_printer->setPageOrientation(wanted))
         throw printerError(QStringLiteral("La impresora no admite esa orientación de página."));
+    if (m_pdfWriter) // from the next sheet on, as on a printer
+        m_pdfWriter->setPageOrientation(wanted);
 }
 
 void QtPrinterSurface::deviceBeginDocument()
 {
-    if (pdfPrinterCurrent()) {
-        m_currentPdf = PdfFileNames::next(m_pdfFolder);
-        m_printer->setOutputFileName(m_currentPdf);
-    }
-    if (!m_painter.begin(m_printer.get())) {
-        throw printerError(pdfPrinterCurrent()
-                               ? QStringLiteral("No se puede crear el archivo PDF \"%1\".").arg(m_currentPdf)
-                               : QStringLiteral("No se puede imprimir en \"%1\".").arg(m_queues.at(m_current)));
-    }
+    if (pdfPrinterCurrent())
+        beginPdf();
+    else if (!m_painter.begin(m_printer.get()))
+        throw printerError(QStringLiteral("No se puede imprimir en \"%1\".").arg(m_queues.at(m_current)));
     m_appliedStyle = ~quint64(0);
     applyTransform();
 }
 
+// The PDF goes through a file of our own rather than QPrinter's: QPrinter drops write errors and
+// reports a truncated file as printed.
+void QtPrinterSurface::beginPdf()
+{
+    m_currentPdf = PdfFileNames::next(m_pdfFolder);
+    auto file = std::make_unique<PdfOutputFile>(m_currentPdf);
+    if (!file->create())
+        throw printerError(QStringLiteral("No se puede crear el archivo PDF \"%1\": %2.")
+                               .arg(m_currentPdf, file->failure()));
+    auto writer = std::make_unique<QPdfWriter>(file.get());
+    writer->setResolution(m_printer->resolution());
+    writer->setPageLayout(m_printer->pageLayout());
+    writer->setTitle(m_printer->docName());
+    writer->setCreator(m_printer->creator());
+    if (!m_painter.begin(writer.get()))
+        throw printerError(QStringLiteral("No se puede crear el archivo PDF \"%1\".").arg(m_currentPdf));
+    m_pdfFile = std::move(file);
+    m_pdfWriter = std::move(writer);
+}
+
+QString QtPrinterSurface::finishPdf()
+{
+    m_painter.end();
+    m_pdfWriter.reset();
+    QString reason;
+    if (!m_pdfFile->finish()) {
+        reason = m_pdfFile->failure();
+        m_pdfFile->discard();
+    }
+    m_pdfFile.reset();
+    return reason;
+}
+
+void QtPrinterSurface::failPdf(const QString &reason)
+{
+    // Nothing more can go into this file: the next drawing starts a fresh document.
+    if (m_pdfWriter) {
+        m_painter.end();
+        m_pdfWriter.reset();
+        m_pdfFile.reset(); // an unfinished file removes itself
+    }
+    forgetDocument();
+    throw printerError(QStringLiteral("No se pudo guardar el archivo PDF \"%1\": %2. "
+                                      "El archivo incompleto se ha borrado.")
+                           .arg(m_currentPdf, reason));
+}
+
 void QtPrinterSurface::applyTransform()
 {
-    const qreal perTwip = m_printer->resolution() / 1440.0;
+    const qreal perTwip = m_painter.device()->logicalDpiX() / 1440.0;
     m_painter.resetTransform();
     m_painter.scale(perTwip, perTwip);
 }
@@ -127,8 +177,13 @@ void QtPrinterSurface::applyStyle()
 
 void QtPrinterSurface::deviceNewPage()
 {
-    if (!m_printer->newPage())
+    if (m_pdfWriter) {
+        // The finished sheet is written out now; a run on a full disk stops at the first that fails.
+        if (!m_pdfWriter->newPage() || m_pdfFile->failed())
+            failPdf(m_pdfFile->failed() ? m_pdfFile->failure() : QStringLiteral("error al escribir la hoja"));
+    } else if (!m_printer->newPage()) {
         throw printerError(QStringLiteral("La impresora no pudo empezar una hoja nueva."));
+    }
     applyTransform();
 }
 
@@ -152,11 +207,14 @@ void QtPrinterSurface::deviceLine(const QPointF &from, const QPointF &to, const 
 
 void QtPrinterSurface::deviceEndDocument()
 {
-    if (!m_painter.end())
-        throw printerError(QStringLiteral("No se pudo terminar el documento."));
-    if (pdfPrinterCurrent()) {
-        m_lastPdf = m_currentPdf;
-        if (m_onFinished)
-            m_onFinished(m_lastPdf);
+    if (!m_pdfWriter) {
+        if (!m_painter.end())
+            throw printerError(QStringLiteral("No se pudo terminar el documento."));
+        return;
     }
+    if (const QString reason = finishPdf(); !reason.isEmpty())
+        failPdf(reason);
+    m_lastPdf = m_currentPdf;
+    if (m_onFinished)
+        m_onFinished(m_lastPdf);
 }

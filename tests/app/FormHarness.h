@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
@@ -60,6 +61,16 @@ template <typename Printer = RecordingSurface> struct FormHarness
         QTest::keyClicks(target, keys);
     }
     void type(const QString &name, const QString &keys) { type(box(name), keys); }
+
+    // Enters the box and pastes over its whole text: the key filter lets anything in this way.
+    void paste(QLineEdit *target, const QString &text)
+    {
+        enter(target);
+        target->selectAll();
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+    }
+    void paste(const QString &name, const QString &text) { paste(box(name), text); }
 
     void enter(QWidget *target)
     {

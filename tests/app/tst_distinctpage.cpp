@@ -4,6 +4,9 @@
 #include "RunMessages.h"
 
 #include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 
 using Sheets = QList<QStringList>;
@@ -121,6 +124,12 @@ private Q_SLOTS:
                                                  "imprimirse con exactitud. El mayor número admitido es "
                                                  "9007199254740992."
                                               << 2.0;
+        // 9007199254740991 + 2 rounds to 9007199254740992 in a double: two sheets would share it.
+        QTest::newRow("last number beyond exact") << "desde_1" << "9007199254740991"
+                                                  << "El número 9007199254740993 es demasiado grande para "
+                                                     "imprimirse con exactitud. El mayor número admitido es "
+                                                     "9007199254740992."
+                                                  << 2.0;
         QTest::newRow("row that is off") << "desde_2" << "abc" << "" << 2.0;
         QTest::newRow("end of row 1") << "hasta_1" << "x" << "" << 2.0;
     }
@@ -152,28 +161,54 @@ private Q_SLOTS:
         }
     }
 
-    void printsThroughThePdfPrinter()
+    void printsThroughThePdfPrinterInTheChosenFont()
     {
+        const QString font = QStringLiteral("DejaVu Serif");
         FormHarness<QtPrinterSurface> h;
         h.printer.setCurrentPrinter(h.printer.pdfPrinterIndex());
         QVERIFY(h.open(1));
+        auto *fonts = h.w.findChild<QComboBox *>("cboFuentes");
+        if (fonts->findText(font) < 0)
+            QSKIP("DejaVu Serif is not installed");
+        fonts->setCurrentIndex(fonts->findText(font));
+        h.type("txtTamaño", "20");
+        h.dialogs.colors.enqueue(255); // red
+        QTest::mouseDClick(h.w.findChild<QLabel *>("PicColor"), Qt::LeftButton);
         fillRows(h, {"0001", "00500"}, "0002");
         h.click(h.w.findChild<QPushButton *>("Command6"));
         QCOMPARE(h.dialogs.texts(), QStringList{});
 
-        const PdfText pdf = PdfText::read(h.printer.lastPdfFile());
+        const QString file = h.printer.lastPdfFile();
+        const PdfText pdf = PdfText::read(file);
         QVERIFY2(pdf.error.isEmpty(), qPrintable(pdf.error));
         QCOMPARE(pdf.pages.size(), 2);
         const Sheets expected{{"0001", "00500"}, {"0002", "00501"}};
         for (int p = 0; p < 2; ++p) {
             QCOMPARE(pdf.pages[p].texts(), expected[p]);
             // Row j sits at (1440, 720) * (j + 1) twips, that is (72, 36) * (j + 1) points; the
-            // glyph box starts a little below the top of the 12-point line.
+            // glyph box starts a little below the top of the line.
             const PdfText::Word &row0 = pdf.pages[p].words[0], &row1 = pdf.pages[p].words[1];
             QVERIFY2(qAbs(row0.xMin - 72) < 2, qPrintable(QString::number(row0.xMin)));
-            QVERIFY2(row0.yMin > 35 && row0.yMin < 36 + 12, qPrintable(QString::number(row0.yMin)));
+            QVERIFY2(row0.yMin > 35 && row0.yMin < 36 + 20, qPrintable(QString::number(row0.yMin)));
             QVERIFY(qAbs(row1.xMin - row0.xMin - 72) < 0.5);
             QVERIFY(qAbs(row1.yMin - row0.yMin - 36) < 0.5);
+            // A 20-point font: every row's box is about 1.16 em high.
+            for (const PdfText::Word &w : pdf.pages[p].words)
+                QVERIFY2(qAbs((w.yMax - w.yMin) - 20 * 1.16) < 3, qPrintable(QString::number(w.yMax - w.yMin)));
+        }
+
+        QProcess fontsUsed;
+        fontsUsed.start("pdffonts", {file});
+        QVERIFY(fontsUsed.waitForFinished());
+        QVERIFY2(fontsUsed.readAllStandardOutput().contains("DejaVuSerif"), "DejaVu Serif not embedded");
+
+        // Rendered at 72 dpi, one pixel is one point: both rows are red and nothing else.
+        const QImage image = PdfText::renderFirstPage(file, h.tmp.path("render"));
+        QVERIFY(!image.isNull());
+        for (const PdfText::Word &w : pdf.pages[0].words) {
+            const PdfText::Ink ink = PdfText::inkIn(image, w);
+            QVERIFY2(ink.red > 20, qPrintable(QString::number(ink.red)));
+            QCOMPARE(ink.other, 0);
         }
     }
 };

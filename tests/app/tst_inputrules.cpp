@@ -109,9 +109,31 @@ private Q_SLOTS:
         QCOMPARE(h.box("hasta_1")->text(), "600");
         QTRY_COMPARE(QApplication::focusWidget(), h.box("hasta_1"));
 
-        // A first row that counts down leaves the other rows' ends alone.
-        h.dialogs.clear();
-        h.type("hasta_0", "0000");
+        // A first row that counts down, or whose ends are equal, leaves the other rows' ends
+        // alone and keeps the span it had.
+        for (const char *lastOfFirstRow : {"0000", "0001"}) {
+            h.dialogs.clear();
+            h.type("hasta_0", lastOfFirstRow);
+            h.type("hasta_1", "0650");
+            h.enter(h.box("posX_1"));
+            QCOMPARE(h.dialogs.texts(), QStringList{});
+            QCOMPARE(h.box("hasta_1")->text(), "0650");
+            QCOMPARE(h.w.FirstRowSpan, 100.0);
+        }
+    }
+
+    // Pasted ends so far apart that their difference is infinite: no row end is written from it.
+    void anInfiniteFirstRowWritesNoEnd()
+    {
+        FormHarness h;
+        QVERIFY(h.open(1));
+        h.click("Check2_1");
+        h.paste("desde_0", "-1e308");
+        h.paste("hasta_0", "1e308");
+        h.type("desde_1", "0500");
+        h.enter(h.box("hasta_1"));
+        QCOMPARE(h.box("hasta_1")->text(), "0000");
+
         h.type("hasta_1", "0650");
         h.enter(h.box("posX_1"));
         QCOMPARE(h.dialogs.texts(), QStringList{});
@@ -123,19 +145,25 @@ private Q_SLOTS:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("limit"); // empty: accepted
-        QTest::newRow("at the limit") << "txtPosX_0" << "10906" << "10906";
-        QTest::newRow("one below") << "txtPosX_0" << "10905" << "";
-        QTest::newRow("empty") << "txtPosX_0" << "" << "10906";
-        QTest::newRow("not a number") << "txtPosX_0" << "1x" << "10906";
-        QTest::newRow("vertical") << "txtPosY_0" << "15900" << "15838";
+        QTest::addColumn<float>("scaleWidth"); // 0: twips
+        QTest::newRow("at the limit") << "txtPosX_0" << "10906" << "10906" << 0.f;
+        QTest::newRow("one below") << "txtPosX_0" << "10905" << "" << 0.f;
+        QTest::newRow("empty") << "txtPosX_0" << "" << "10906" << 0.f;
+        QTest::newRow("not a number") << "txtPosX_0" << "1x" << "10906" << 0.f;
+        QTest::newRow("vertical") << "txtPosY_0" << "15900" << "15838" << 0.f;
+        // The box takes five typed characters, but the limit the program writes arrives whole.
+        QTest::newRow("limit with decimals") << "txtPosX_0" << "9999" << "3571.8" << 4571.8f;
     }
     void positionsStayOnTheSheet()
     {
         QFETCH(QString, box);
         QFETCH(QString, typed);
         QFETCH(QString, limit);
+        QFETCH(float, scaleWidth);
         FormHarness h;
         QVERIFY(h.open(0));
+        if (scaleWidth > 0)
+            h.printer.setUserScale(0, 0, scaleWidth, 16838);
         h.type(box, typed);
         if (typed.isEmpty())
             QTest::keyClick(h.box(box), Qt::Key_Backspace);
@@ -148,6 +176,8 @@ private Q_SLOTS:
         const auto axis = box.startsWith("txtPosX") ? InputRules::Axis::X : InputRules::Axis::Y;
         QCOMPARE(h.dialogs.texts(), QStringList{InputRules::outOfAreaMessage(axis, limit)});
         QCOMPARE(h.box(box)->text(), limit);
+        h.type(box, "1234567");
+        QCOMPARE(h.box(box)->text(), "12345");
     }
 
     void goingToTheMenusIsNotLeavingTheBox()
