@@ -12,6 +12,8 @@
 class DocumentCommands;
 class FontPanel;
 class LastPrint;
+class Notes;
+class RecentFiles;
 struct JobControls;
 class QCheckBox;
 class QTimer;
@@ -88,6 +90,9 @@ public:
 
     // The job document: New, Open, Save, the caption and the document's name.
     DocumentCommands &documents() const { return *m_documents; }
+    // The note of the current document, and the recent-files list of the File menu.
+    Notes &notes() const { return *m_notes; }
+    RecentFiles &recentFiles() const { return *m_recent; }
 
 Q_SIGNALS:
     // The window unloaded: the program ends.
@@ -107,6 +112,7 @@ private:
     void setWidthTwips(int twips);
     void setUpFontPanel();
     void setUpDocuments();
+    void setUpNotesAndRecentFiles();
     void recordLastPrint(RunOutcome outcome, int page);
     void loadFontSettings();
     void setUpStatusRow();
@@ -141,6 +147,8 @@ private:
     std::unique_ptr<JobControls> m_job;
     DocumentCommands *m_documents = nullptr;
     std::unique_ptr<LastPrint> m_lastPrint;
+    Notes *m_notes = nullptr;
+    RecentFiles *m_recent = nullptr;
     bool m_puttingBack = false; // a disable box is being checked again by the enable chain
 
 public:

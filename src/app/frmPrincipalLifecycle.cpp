@@ -74,8 +74,7 @@ void frmPrincipal::Form_Initialize()
 
 void frmPrincipal::Form_Load()
 {
-    // The language joins before the fonts (its captions name Frame3), recent files and notes
-    // after them, as they are built.
+    // The language joins before the fonts (its captions name Frame3).
     loadFontSettings();
     auto *tamano = findChild<QLineEdit *>(QStringLiteral("txtTamaño"));
     if (ui->cboFuentes->currentIndex() < 0 && ui->cboFuentes->count() > 0)
@@ -95,6 +94,7 @@ void frmPrincipal::Form_Load()
     connect(ui->Command4, &QPushButton::clicked, this, &frmPrincipal::Command4_Click);
     connect(ui->mnusalir, &QAction::triggered, this, &QWidget::close);
     setUpDocuments(); // names the first document Nuevo 1
+    setUpNotesAndRecentFiles();
 }
 
 void frmPrincipal::disableUnbuiltEntries()
