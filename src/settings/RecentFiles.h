@@ -6,6 +6,7 @@
 #include <functional>
 
 class ProfileFiles;
+struct ProfileValue;
 class QAction;
 class QMenu;
 
@@ -54,7 +55,7 @@ private:
     static bool listedIn(const QStringList &values, const QString &current);
     QAction *element(int index);
     void show(int index, const QString &path);
-    void write(const QList<struct ProfileValue> &values) const;
+    void write(const QList<ProfileValue> &values) const;
 
     QMenu *m_menu;
     const ProfileFiles &m_profiles;

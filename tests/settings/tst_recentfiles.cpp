@@ -5,6 +5,7 @@
 #include "RecentFiles.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 #include <QTimer>
@@ -210,43 +211,38 @@ private Q_SLOTS:
     void openingAnEntryAsksAboutUnsavedChanges()
     {
         QFETCH(int, answer);
-        Recent h;
-        const QString listed = h.job(QStringLiteral("listado.trv"));
-        put(listed, "[Ultima Impresi\xF3n Solapa:0]\r\nDesde=0070\r\n[Solapa]\r\nSStab=0\r\n"
-                    "[Comentario]\r\nTexto=con nota\r\n");
-        h.setList({listed});
-        frmPrincipal w(h.context); // started with the list in place
-        for (QTimer *t : w.findChildren<QTimer *>())
-            if (t->isSingleShot() && t->interval() == 1000)
-                t->stop();
-        w.documents().busyMilliseconds = 0;
-        w.findChild<QLineEdit *>(QStringLiteral("txtDesde"))->setText(QStringLiteral("0042"));
-        QVERIFY(w.JobModified);
+        QString listed;
+        Recent h([&](const AppContext &c) {
+            listed = QDir(c.paths.programFolder).filePath(QStringLiteral("listado.trv"));
+            put(listed, "[Ultima Impresi\xF3n Solapa:0]\r\nDesde=0070\r\n[Solapa]\r\nSStab=0\r\n"
+                        "[Comentario]\r\nTexto=con nota\r\n");
+            c.setSetting(RecentFiles::kSeccion, QStringLiteral("1"), listed);
+        });
+        h.box(QStringLiteral("txtDesde"))->setText(QStringLiteral("0042"));
+        QVERIFY(h.w.JobModified);
 
         const QString saved = h.job(QStringLiteral("guardado.trv"));
         h.dialogs.answers.enqueue(answer);
         h.dialogs.fileNames.enqueue(saved);
-        w.findChild<QAction *>(QStringLiteral("mnuRecentFile_1"))->trigger();
+        h.action(QStringLiteral("mnuRecentFile_1"))->trigger();
 
         QCOMPARE(h.dialogs.messages.size(), 1);
         QCOMPARE(h.dialogs.messages[0].text, QStringLiteral("Desea guardar los cambios en el archivo ") +
                                                  h.tmp.paths().jobsFolder + QStringLiteral("Nuevo 1"));
         QCOMPARE(QFileInfo::exists(saved), answer == Dialogs::Yes);
-        auto *txtDesde = w.findChild<QLineEdit *>(QStringLiteral("txtDesde"));
         if (answer == Dialogs::Cancel) {
-            QCOMPARE(txtDesde->text(), QStringLiteral("0042"));
-            QVERIFY(w.JobModified);
+            QCOMPARE(h.box(QStringLiteral("txtDesde"))->text(), QStringLiteral("0042"));
+            QVERIFY(h.w.JobModified);
             return;
         }
-        QCOMPARE(txtDesde->text(), QStringLiteral("0070"));
-        QCOMPARE(w.windowTitle(), QStringLiteral("listado.trv - Tessarino"));
-        QCOMPARE(w.documents().ArchivoActual, listed);
-        QCOMPARE(w.documents().ArchivoGuardado, listed);
-        QVERIFY(!w.JobModified);
-        QCOMPARE(w.documents().NotaActual, QStringLiteral("con nota"));
-        QVERIFY(w.findChild<QAction *>(QStringLiteral("mnuBorrar"))->isEnabled());
+        QCOMPARE(h.box(QStringLiteral("txtDesde"))->text(), QStringLiteral("0070"));
+        QCOMPARE(h.w.windowTitle(), QStringLiteral("listado.trv - Tessarino"));
+        QCOMPARE(h.w.documents().ArchivoGuardado, listed);
+        QVERIFY(!h.w.JobModified);
+        QCOMPARE(h.w.documents().NotaActual, QStringLiteral("con nota"));
+        QVERIFY(h.action(QStringLiteral("mnuBorrar"))->isEnabled());
         // The save on Yes listed the saved document after the one opened.
-        QCOMPARE(entries(w), answer == Dialogs::Yes ? captions({listed, saved}) : captions({listed}));
+        QCOMPARE(entries(h.w), answer == Dialogs::Yes ? captions({listed, saved}) : captions({listed}));
     }
 };
 
