@@ -3,13 +3,13 @@
 #include "AppContext.h"
 #include "Dialogs.h"
 #include "DocumentCommands.h"
+#include "ProfileFiles.h"
 #include "SingleInstance.h"
 #include "frmPrincipal.h"
 
 StartUp::StartUp(AppContext &context, SingleInstance &instance, QString commandLine)
     : m_context(context), m_instance(instance), m_commandLine(std::move(commandLine))
-{
-}
+{}
 
 StartUp::~StartUp() = default;
 
@@ -27,8 +27,16 @@ bool StartUp::run(QWidget *splash)
     }
     if (m_main) {
         try {
-            if (!m_commandLine.isEmpty())
-                m_main->documents().openFromCommandLine(m_commandLine);
+            DocumentCommands &documents = m_main->documents();
+            if (!m_commandLine.isEmpty()) {
+                documents.openFromCommandLine(m_commandLine);
+            } else {
+                // The note of the first document, which has its provisional name by now: a note
+                // left on an unsaved Nuevo 1 in an earlier run is still there.
+                documents.readNote();
+                if (documents.NotaActual == ProfileFiles::Vacio)
+                    documents.NotaActual.clear();
+            }
         } catch (const std::exception &) {
         }
         m_main->show();

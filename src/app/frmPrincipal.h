@@ -13,6 +13,8 @@
 class DocumentCommands;
 class FontPanel;
 class LastPrint;
+class Notes;
+class RecentFiles;
 struct JobControls;
 class InterfaceLanguage;
 class QCheckBox;
@@ -90,6 +92,9 @@ public:
 
     // The job document: New, Open, Save, the caption and the document's name.
     DocumentCommands &documents() const { return *m_documents; }
+    // The note of the current document, and the recent-files list of the File menu.
+    Notes &notes() const { return *m_notes; }
+    RecentFiles &recentFiles() const { return *m_recent; }
 
 Q_SIGNALS:
     // The window unloaded: the program ends.
@@ -109,6 +114,7 @@ private:
     void setWidthTwips(int twips);
     void setUpFontPanel();
     void setUpDocuments();
+    void setUpNotesAndRecentFiles();
     void recordLastPrint(RunOutcome outcome, int page);
     void setUpLanguage();
     void loadFontSettings();
@@ -149,6 +155,8 @@ private:
     DocumentCommands *m_documents = nullptr;
     std::unique_ptr<LastPrint> m_lastPrint;
     InterfaceLanguage *m_language = nullptr;
+    Notes *m_notes = nullptr;
+    RecentFiles *m_recent = nullptr;
     bool m_puttingBack = false; // a disable box is being checked again by the enable chain
     QPointer<QLineEdit> m_leftForMenus; // the box the menu bar took the focus from
 

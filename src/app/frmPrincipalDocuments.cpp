@@ -1,8 +1,11 @@
-// The main window's job document and last-print memory: the window only wires its entries.
+// The main window's job document, its note, the recent files and the last-print memory: the
+// window only wires their entries.
 #include "DocumentCommands.h"
 #include "FontPanel.h"
 #include "JobControls.h"
 #include "LastPrint.h"
+#include "Notes.h"
+#include "RecentFiles.h"
 #include "frmPrincipal.h"
 #include "ui_frmPrincipal.h"
 
@@ -38,6 +41,20 @@ void frmPrincipal::setUpDocuments()
         entry->setEnabled(true);
 
     m_documents->PonerCAption();
+}
+
+void frmPrincipal::setUpNotesAndRecentFiles()
+{
+    m_notes = new Notes({ui->centralwidget, ui->imgFlag, ui->mnuNotas, ui->mnuescribir, ui->mnuBorrar},
+                        *m_documents, m_context.profiles, m_context.dialogs, this);
+
+    m_recent = new RecentFiles(
+        ui->mnuarchivo, ui->mnuRecentFile_0, m_context.profiles,
+        [this](const QString &path) { m_documents->openRecent(path); }, this);
+    connect(m_documents, &DocumentCommands::saved, m_recent, &RecentFiles::REcientes);
+    connect(ui->mnulimpiarrecientes, &QAction::triggered, m_recent, &RecentFiles::mnulimpiarrecientes_Click);
+    ui->mnulimpiarrecientes->setEnabled(true);
+    m_recent->build();
 }
 
 void frmPrincipal::recordLastPrint(RunOutcome outcome, int page)

@@ -74,8 +74,7 @@ void frmPrincipal::Form_Initialize()
 
 void frmPrincipal::Form_Load()
 {
-    // The language comes before the fonts: its caption of Frame3 takes the font count. Recent
-    // files and notes join after the fonts, as they are built.
+    // The language comes before the fonts: its caption of Frame3 takes the font count.
     RestaurarIdioma();
     loadFontSettings();
     auto *tamano = findChild<QLineEdit *>(QStringLiteral("txtTamaño"));
@@ -99,6 +98,7 @@ void frmPrincipal::Form_Load()
     connect(ui->Command4, &QPushButton::clicked, this, &frmPrincipal::Command4_Click);
     connect(ui->mnusalir, &QAction::triggered, this, &QWidget::close);
     setUpDocuments(); // names the first document Nuevo 1
+    setUpNotesAndRecentFiles();
 }
 
 void frmPrincipal::disableUnbuiltEntries()

@@ -4,6 +4,7 @@
 #include "JobControls.h"
 #include "JobFile.h"
 #include "LongFileName.h"
+#include "NoteText.h"
 #include "NumberText.h"
 #include "PrinterSurface.h"
 #include "ProfileFiles.h"
@@ -146,6 +147,7 @@ void DocumentCommands::New(int page)
     ArchivoActual.clear();
     ArchivoGuardado.clear();
     NotaActual.clear();
+    Q_EMIT notaActualChanged();
     DesdeLineaComandos = false;
     PonerCAption();
     m_modified = false;
@@ -166,12 +168,36 @@ void DocumentCommands::mnuabrir_Click()
     // A file that could not be read must never be written back under its own name.
     if (AbrirArchivo(chosen) == Opened::Refused)
         return;
-    ArchivoActual = chosen;
-    setCaption(chosen);
+    tookFile(chosen);
+}
+
+void DocumentCommands::openRecent(const QString &path)
+{
+    if (m_busy || !PreguntaGuardar())
+        return;
+    WaitCursor wait;
+    // Unlike the open dialog, a listed file that has gone must not rename the document: the
+    // window would show one job under another job's name.
+    if (AbrirArchivo(path) != Opened::Yes)
+        return;
+    tookFile(path);
+}
+
+// The document is now the file at `path`, as just read.
+void DocumentCommands::tookFile(const QString &path)
+{
+    ArchivoActual = path;
+    setCaption(path);
     ArchivoGuardado = ArchivoActual;
     m_modified = false;
-    NotaActual = readValue(JobFile::kComentario, JobFile::kTexto, ArchivoActual);
+    readNote();
     cmdProgress_Click();
+}
+
+void DocumentCommands::readNote()
+{
+    NotaActual = NoteText::read(m_services.profiles, ArchivoActual);
+    Q_EMIT notaActualChanged();
 }
 
 DocumentCommands::Opened DocumentCommands::AbrirArchivo(const QString &F)
@@ -238,6 +264,7 @@ bool DocumentCommands::SaveTextControl()
         ArchivoActual = target;
         ArchivoGuardado = ArchivoActual;
         m_modified = false;
+        Q_EMIT saved(ArchivoActual);
     }
     cmdProgress_Click();
     return true;
@@ -327,5 +354,5 @@ void DocumentCommands::openFromCommandLine(const QString &commandLine)
     setCaption(name);
     ArchivoActual = name;
     DesdeLineaComandos = true;
-    NotaActual = readValue(JobFile::kComentario, JobFile::kTexto, ArchivoActual);
+    readNote();
 }

@@ -90,8 +90,21 @@ public:
     // The job named on the command line, after the window has loaded.
     void openFromCommandLine(const QString &commandLine);
 
+    // A document of the recent-files list: the save question, then the open. A file that has
+    // gone or cannot be read says so and leaves the document as it was.
+    void openRecent(const QString &path);
+
+    // NotaActual from the current document's file ("Vacio" when it has none).
+    void readNote();
+
     void cmdProgress_Click();
     void lblinfo_MouseMove();
+
+Q_SIGNALS:
+    // NotaActual was read or emptied for another document.
+    void notaActualChanged();
+    // A save wrote the job into `path`, which is now the document's file.
+    void saved(const QString &path);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -103,6 +116,7 @@ private:
     bool writeJob(const QString &path);
     void saveFailed(const QString &path, const QString &reason);
     void setCaption(const QString &path);
+    void tookFile(const QString &path);
     QString readValue(const QString &section, const QString &key, const QString &file) const;
 
     Controls m_ui;
