@@ -127,7 +127,7 @@ private Q_SLOTS:
         h.saveAs(file);
 
         QMenu *menu = h.popUp();
-        QCOMPARE(menu->title(), QStringLiteral("Notas"));
+        QCOMPARE(menu->title(), QStringLiteral("&Notas")); // the resource library's caption
         QVERIFY(!h.w.menuBar()->actions().contains(menu->menuAction()));
         QCOMPARE(menu->defaultAction(), h.action(QStringLiteral("mnuescribir")));
         QVERIFY(!h.action(QStringLiteral("mnuBorrar"))->isEnabled());
