@@ -10,6 +10,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   poppler-utils fonts-dejavu-core fonts-liberation
+  libcups2-dev cups-daemon cups-client
   xvfb xauth
 )
 BUILD_DIR=${BUILD_DIR:-build}

@@ -36,7 +36,7 @@ QList<PrinterInfo> QtPrinterSurface::printers() const
     QList<PrinterInfo> list;
     for (const QString &name : m_queues) {
         const QPrinterInfo info = QPrinterInfo::printerInfo(name);
-        list.append({name, info.makeAndModel(), info.location()});
+        list.append({name, info.makeAndModel(), deviceUri(name, info.location())});
     }
     list.append({QStringLiteral("Tessarino PDF"), QStringLiteral("PDF"), m_pdfFolder});
     return list;
@@ -52,6 +52,8 @@ void QtPrinterSurface::setCurrentPrinter(int index)
     if (m_painter.isActive())
         deviceEndDocument();
     forgetDocument();
+    m_device = {};
+    m_pageOps.clear();
     const int orientation = deviceOrientation();
     m_current = index;
     createPrinter();
@@ -95,6 +97,7 @@ void QtPrinterSurface::deviceSetOrientation(int orientation)
 
 void QtPrinterSurface::deviceBeginDocument()
 {
+    checkQueueStillThere();
     if (pdfPrinterCurrent()) {
         m_currentPdf = PdfFileNames::next(m_pdfFolder);
         m_printer->setOutputFileName(m_currentPdf);
@@ -110,7 +113,7 @@ void QtPrinterSurface::deviceBeginDocument()
 
 void QtPrinterSurface::applyTransform()
 {
-    const qreal perTwip = m_printer->resolution() / 1440.0;
+    const qreal perTwip = m_printer->resolution() / 1440.0 * m_device.zoom / 100.0;
     m_painter.resetTransform();
     m_painter.scale(perTwip, perTwip);
 }
@@ -127,6 +130,7 @@ void QtPrinterSurface::applyStyle()
 
 void QtPrinterSurface::deviceNewPage()
 {
+    repeatSheetForCopies();
     if (!m_printer->newPage())
         throw printerError(QStringLiteral("La impresora no pudo empezar una hoja nueva."));
     applyTransform();
@@ -135,12 +139,14 @@ void QtPrinterSurface::deviceNewPage()
 void QtPrinterSurface::deviceDrawText(const QPointF &topLeftTwips, const QString &text)
 {
     applyStyle();
+    recordOp({true, topLeftTwips, {}, text, font(), penColor(), false});
     m_painter.drawText(QPointF(topLeftTwips.x(), topLeftTwips.y() + m_ascent), text);
 }
 
 void QtPrinterSurface::deviceLine(const QPointF &from, const QPointF &to, const QColor &color, bool box)
 {
     applyStyle();
+    recordOp({false, from, to, {}, {}, color, box});
     m_painter.save();
     m_painter.setPen(QPen(color, 0));
     if (box)
@@ -152,6 +158,7 @@ void QtPrinterSurface::deviceLine(const QPointF &from, const QPointF &to, const 
 
 void QtPrinterSurface::deviceEndDocument()
 {
+    repeatSheetForCopies();
     if (!m_painter.end())
         throw printerError(QStringLiteral("No se pudo terminar el documento."));
     if (pdfPrinterCurrent()) {
@@ -159,4 +166,5 @@ void QtPrinterSurface::deviceEndDocument()
         if (m_onFinished)
             m_onFinished(m_lastPdf);
     }
+    checkQueueStillThere(); // a queue removed while the document was drawn never took it
 }
