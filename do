@@ -10,6 +10,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   poppler-utils fonts-dejavu-core fonts-liberation fonts-urw-base35
+  libcups2-dev cups-daemon cups-client
   xvfb xauth
   libasound2-dev
 )

@@ -74,6 +74,7 @@ frmPrincipal::frmPrincipal(AppContext &context, QWidget *parent)
     setUpStatusRow();
     Form_Initialize();
     Form_Load();
+    connectPrinterEntries();
 }
 
 frmPrincipal::~frmPrincipal() = default;

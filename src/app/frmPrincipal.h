@@ -69,6 +69,10 @@ public:
     void setAvailablePage(int page);
 
     void cmdImprimir_Click();
+    // Calibration prints and the printer setup dialog (frmPrincipalPrinter.cpp).
+    void Command2_Click();
+    void Command3_Click();
+    void impConfigurar_Click();
     void Command4_Click();
     void Timer1_Timer();
     void Command6_Click();
@@ -123,6 +127,7 @@ private:
     void tmrReloj_Timer();
     void showAdvancedArea();
     void disableUnbuiltEntries();
+    void connectPrinterEntries();
     void bindControlArrays();
     void connectPage0();
     void connectPages();

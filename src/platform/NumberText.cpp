@@ -161,6 +161,27 @@ int16_t strictInt16(const QString &text)
     return int16_t(rounded);
 }
 
+int16_t toInt16(double value)
+{
+    const double rounded = roundHalfEven(value);
+    if (!(rounded >= -32768.0 && rounded <= 32767.0))
+        throw RuntimeError::overflow();
+    return int16_t(rounded);
+}
+
+int32_t toInt32(double value)
+{
+    const double rounded = roundHalfEven(value);
+    if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0))
+        throw RuntimeError::overflow();
+    return int32_t(rounded);
+}
+
+int32_t strictInt32(const QString &text)
+{
+    return toInt32(strictDouble(text));
+}
+
 QString plainDecimal(double value, int significantDigits)
 {
     if (value == 0 || !std::isfinite(value))

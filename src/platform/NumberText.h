@@ -20,6 +20,15 @@ double strictDouble(const QString &text);
 // RuntimeError 6 (overflow) outside -32768..32767.
 int16_t strictInt16(const QString &text);
 
+// Strict conversion to a 32-bit whole number: strictDouble, rounded half to even, then
+// RuntimeError 6 (overflow) outside the 32-bit range.
+int32_t strictInt32(const QString &text);
+
+// A value rounded half to even and narrowed to 16 or 32 bits; RuntimeError 6 (overflow) when
+// it does not fit.
+int16_t toInt16(double value);
+int32_t toInt32(double value);
+
 // Narrows to single precision; RuntimeError 6 (overflow) when out of its range.
 float toSingle(double value);
 

@@ -17,6 +17,21 @@ struct PrinterInfo
 // A document begins with the first drawing after an end; there is no explicit start. Every
 // operation may fail with a RuntimeError (no printer, device error); a failure never cancels
 // the document under way, and later drawing continues it.
+// The page and device settings the printer setup dialog shows, as one printer reports them. Width and height are
+// the sheet's in twips as it is oriented; the scale values are those of the current scale.
+struct PrinterSettings
+{
+    int32_t width = 0;
+    int32_t height = 0;
+    float scaleLeft = 0, scaleTop = 0, scaleWidth = 0, scaleHeight = 0;
+    int32_t zoom = 100;                     // percent
+    int16_t paperSize = 0;                  // the classic paper codes: 9 A4, 11 A5, 256 user size
+    int16_t orientation = 1;                // 1 portrait, 2 landscape
+    int16_t colorMode = 1;                  // 1 monochrome, 2 colour
+    int16_t copies = 1;
+    int16_t printQuality = 0;               // -1 draft .. -4 high, or dots per inch
+};
+
 class PrinterSurface
 {
 public:
@@ -79,4 +94,43 @@ public:
     virtual QList<PrinterInfo> printers() const = 0;
     virtual int currentPrinterIndex() const = 0;
     virtual void setCurrentPrinter(int index) = 0;
+
+    // Page and device settings. Each setter either takes the value whole or throws a
+    // RuntimeError whose description names the setting, leaving the printer as it was.
+    static constexpr int ColorMonochrome = 1;
+    static constexpr int ColorColor = 2;
+    static constexpr int PaperUser = 256;
+    // Error number of a setting the printer does not offer.
+    static constexpr int PropertyNotSupported = 483;
+
+    virtual int32_t width() const = 0;  // the sheet, twips, as oriented
+    virtual int32_t height() const = 0;
+    virtual void setWidth(int32_t twips) = 0;
+    virtual void setHeight(int32_t twips) = 0;
+    virtual int16_t paperSize() const = 0;
+    virtual void setPaperSize(int16_t code) = 0;
+    virtual int16_t colorMode() const = 0;
+    virtual void setColorMode(int16_t mode) = 0;
+    virtual int16_t copies() const = 0;
+    virtual void setCopies(int16_t copies) = 0;
+    virtual int16_t printQuality() const = 0;
+    virtual void setPrintQuality(int16_t quality) = 0;
+    virtual int32_t zoom() const = 0;
+    virtual void setZoom(int32_t percent) = 0;
+
+    // One scale value at a time: the others keep what they are, and the scale becomes a user
+    // scale. A width or height of 0 or below, or a value beyond +-1e9, is refused.
+    void setScaleLeft(float left) { setUserScale(checkedScale(left, false, "El margen izquierdo"), scaleTop(), scaleWidth(), scaleHeight()); }
+    void setScaleTop(float top) { setUserScale(scaleLeft(), checkedScale(top, false, "El margen superior"), scaleWidth(), scaleHeight()); }
+    void setScaleWidth(float width) { setUserScale(scaleLeft(), scaleTop(), checkedScale(width, true, "La anchura de escala"), scaleHeight()); }
+    void setScaleHeight(float height) { setUserScale(scaleLeft(), scaleTop(), scaleWidth(), checkedScale(height, true, "La altura de escala")); }
+
+    // The current printer's settings, read through the properties above.
+    PrinterSettings currentSettings() const;
+    // What printer `index` of the collection reports: the current printer's settings, or for
+    // any other member its own defaults.
+    virtual PrinterSettings printerSettings(int index) const = 0;
+
+protected:
+    static float checkedScale(float value, bool extent, const char *what);
 };

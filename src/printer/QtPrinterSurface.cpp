@@ -41,7 +41,7 @@ QList<PrinterInfo> QtPrinterSurface::printers() const
     QList<PrinterInfo> list;
     for (const QString &name : m_queues) {
         const QPrinterInfo info = QPrinterInfo::printerInfo(name);
-        list.append({name, info.makeAndModel(), info.location()});
+        list.append({name, info.makeAndModel(), deviceUri(name, info.location())});
     }
     list.append({QStringLiteral("Tessarino PDF"), QStringLiteral("PDF"), m_pdfFolder});
     return list;
@@ -58,6 +58,8 @@ void QtPrinterSurface::setCurrentPrinter(int index)
     forgetDocument();
     if (ending)
         deviceEndDocument();
+    m_device = {};
+    m_pageOps.clear();
     const int orientation = deviceOrientation();
     m_current = index;
     createPrinter();
@@ -103,6 +105,7 @@ void QtPrinterSurface::deviceSetOrientation(int orientation)
 
 void QtPrinterSurface::deviceBeginDocument()
 {
+    checkQueueStillThere();
     if (pdfPrinterCurrent())
         beginPdf();
     else if (!m_painter.begin(m_printer.get()))
@@ -160,7 +163,7 @@ void QtPrinterSurface::failPdf(const QString &reason)
 
 void QtPrinterSurface::applyTransform()
 {
-    const qreal perTwip = m_painter.device()->logicalDpiX() / 1440.0;
+    const qreal perTwip = m_painter.device()->logicalDpiX() / 1440.0 * m_device.zoom / 100.0;
     m_painter.resetTransform();
     m_painter.scale(perTwip, perTwip);
 }
@@ -177,6 +180,14 @@ void QtPrinterSurface::applyStyle()
 
 void QtPrinterSurface::deviceNewPage()
 {
+    repeatSheetForCopies();
+    breakSheet();
+    applyTransform();
+}
+
+// Starts the next sheet on whichever device draws the document.
+void QtPrinterSurface::breakSheet()
+{
     if (m_pdfWriter) {
         // The finished sheet is written out now; a run on a full disk stops at the first that fails.
         if (!m_pdfWriter->newPage() || m_pdfFile->failed())
@@ -184,18 +195,19 @@ void QtPrinterSurface::deviceNewPage()
     } else if (!m_printer->newPage()) {
         throw printerError(QStringLiteral("La impresora no pudo empezar una hoja nueva."));
     }
-    applyTransform();
 }
 
 void QtPrinterSurface::deviceDrawText(const QPointF &topLeftTwips, const QString &text)
 {
     applyStyle();
+    recordOp({true, topLeftTwips, {}, text, font(), penColor(), false});
     m_painter.drawText(QPointF(topLeftTwips.x(), topLeftTwips.y() + m_ascent), text);
 }
 
 void QtPrinterSurface::deviceLine(const QPointF &from, const QPointF &to, const QColor &color, bool box)
 {
     applyStyle();
+    recordOp({false, from, to, {}, {}, color, box});
     m_painter.save();
     m_painter.setPen(QPen(color, 0));
     if (box)
@@ -207,9 +219,11 @@ void QtPrinterSurface::deviceLine(const QPointF &from, const QPointF &to, const 
 
 void QtPrinterSurface::deviceEndDocument()
 {
+    repeatSheetForCopies();
     if (!m_pdfWriter) {
         if (!m_painter.end())
             throw printerError(QStringLiteral("No se pudo terminar el documento."));
+        checkQueueStillThere(); // a queue removed while the document was drawn never took it
         return;
     }
     if (const QString reason = finishPdf(); !reason.isEmpty())

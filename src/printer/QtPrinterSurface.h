@@ -5,10 +5,12 @@
 #include <QPainter>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class PdfOutputFile;
 class QPdfWriter;
 class QPrinter;
+class RuntimeError;
 
 // The real printer: every CUPS queue plus the built-in PDF printer, which is always last in
 // the collection and current when the system offers no printer. The PDF printer uses the whole
@@ -35,6 +37,25 @@ public:
         m_onFinished = std::move(handler);
     }
 
+    // Page and device settings on QPrinter: paper through QPageSize's Windows ids,
+    // copies, colour mode and resolution as QPrinter keeps them. A CUPS queue refuses what it
+    // does not list; the PDF printer takes every value and repeats each sheet for copies.
+    int32_t width() const override;
+    int32_t height() const override;
+    void setWidth(int32_t twips) override;
+    void setHeight(int32_t twips) override;
+    int16_t paperSize() const override;
+    void setPaperSize(int16_t code) override;
+    int16_t colorMode() const override;
+    void setColorMode(int16_t mode) override;
+    int16_t copies() const override;
+    void setCopies(int16_t copies) override;
+    int16_t printQuality() const override;
+    void setPrintQuality(int16_t quality) override;
+    int32_t zoom() const override { return m_device.zoom; }
+    void setZoom(int32_t percent) override;
+    PrinterSettings printerSettings(int index) const override;
+
 protected:
     void checkReady() const override {}
     QSizeF printableTwips() const override;
@@ -56,6 +77,35 @@ private:
     [[noreturn]] void failPdf(const QString &reason);
     void applyStyle();
     void applyTransform();
+
+    // Settings QPrinter does not keep, reset whenever another printer becomes current.
+    struct DeviceExtras
+    {
+        int32_t zoom = 100;
+        int16_t qualityCode = 0; // -1..-4 when a quality code was chosen, else 0
+        int16_t pdfCopies = 1;   // the PDF printer repeats each sheet itself
+    };
+    // One drawing of the sheet under way, kept while the PDF printer has copies to repeat.
+    struct PageOp
+    {
+        bool text;
+        QPointF from, to;
+        QString string;
+        QFont font;
+        QColor color;
+        bool box;
+    };
+    static RuntimeError printerErrorFor(const QString &description);
+    static QString deviceUri(const QString &queue, const QString &fallback);
+    QString queueName() const;
+    void checkQueueStillThere() const;
+    void setPaperTwips(const QSizeF &orientedTwips, const char *what);
+    void recordOp(PageOp op);
+    void repeatSheetForCopies();
+    void breakSheet();
+
+    DeviceExtras m_device;
+    std::vector<PageOp> m_pageOps;
 
     QString m_pdfFolder;
     QStringList m_queues;

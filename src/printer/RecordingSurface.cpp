@@ -2,6 +2,9 @@
 
 #include "RuntimeError.h"
 
+#include <QPageSize>
+#include <cmath>
+
 RecordingSurface::RecordingSurface()
     : m_printers{{QStringLiteral("Grabadora"), QStringLiteral("memoria"), QString()}}
 {
@@ -56,4 +59,156 @@ void RecordingSurface::deviceLine(const QPointF &from, const QPointF &to, const 
 void RecordingSurface::deviceEndDocument()
 {
     m_documents.back().ended = true;
+}
+
+// Page and device settings --------------------------------------------------------------
+
+void RecordingSurface::checkOffered(const char *property) const
+{
+    checkReady();
+    if (m_refused.contains(QLatin1String(property)))
+        throw RuntimeError(PropertyNotSupported,
+                           QStringLiteral("La impresora no admite ese valor de %1.").arg(QLatin1String(property)));
+}
+
+void RecordingSurface::note(const char *property, double value)
+{
+    assignments << QStringLiteral("%1=%2").arg(QLatin1String(property)).arg(value);
+}
+
+int32_t RecordingSurface::width() const
+{
+    checkReady();
+    return int32_t(std::lround(printableTwips().width()));
+}
+
+int32_t RecordingSurface::height() const
+{
+    checkReady();
+    return int32_t(std::lround(printableTwips().height()));
+}
+
+void RecordingSurface::setWidth(int32_t twips)
+{
+    checkOffered("Width");
+    if (twips < 288 || twips > 288000)
+        throw RuntimeError::invalidPropertyValue();
+    if (orientation() == Portrait)
+        m_portrait.setWidth(twips);
+    else
+        m_portrait.setHeight(twips);
+    m_paper = PaperUser;
+    note("Width", twips);
+}
+
+void RecordingSurface::setHeight(int32_t twips)
+{
+    checkOffered("Height");
+    if (twips < 288 || twips > 288000)
+        throw RuntimeError::invalidPropertyValue();
+    if (orientation() == Portrait)
+        m_portrait.setHeight(twips);
+    else
+        m_portrait.setWidth(twips);
+    m_paper = PaperUser;
+    note("Height", twips);
+}
+
+int16_t RecordingSurface::paperSize() const
+{
+    checkReady();
+    return m_paper;
+}
+
+void RecordingSurface::setPaperSize(int16_t code)
+{
+    checkOffered("PaperSize");
+    if (code != PaperUser) {
+        const QPageSize::PageSizeId id = QPageSize::id(code);
+        if (id == QPageSize::Custom)
+            throw RuntimeError(PropertyNotSupported,
+                               QStringLiteral("La impresora no admite el tamaño de papel %1.").arg(code));
+        const QSizeF mm = QPageSize(id).size(QPageSize::Millimeter);
+        m_portrait = QSizeF(std::round(mm.width() * 1440 / 25.4), std::round(mm.height() * 1440 / 25.4));
+    }
+    m_paper = code;
+    note("PaperSize", code);
+}
+
+int16_t RecordingSurface::colorMode() const
+{
+    checkReady();
+    return m_colorMode;
+}
+
+void RecordingSurface::setColorMode(int16_t mode)
+{
+    checkOffered("ColorMode");
+    if (mode != ColorMonochrome && mode != ColorColor)
+        throw RuntimeError::invalidPropertyValue();
+    m_colorMode = mode;
+    note("ColorMode", mode);
+}
+
+int16_t RecordingSurface::copies() const
+{
+    checkReady();
+    return m_copies;
+}
+
+void RecordingSurface::setCopies(int16_t copies)
+{
+    checkOffered("Copies");
+    if (copies < 1 || copies > 9999)
+        throw RuntimeError::invalidPropertyValue();
+    m_copies = copies;
+    note("Copies", copies);
+}
+
+int16_t RecordingSurface::printQuality() const
+{
+    checkReady();
+    return m_quality;
+}
+
+void RecordingSurface::setPrintQuality(int16_t quality)
+{
+    checkOffered("PrintQuality");
+    if (quality == 0 || quality < -4 || quality > 9600)
+        throw RuntimeError::invalidPropertyValue();
+    m_quality = quality;
+    note("PrintQuality", quality);
+}
+
+int32_t RecordingSurface::zoom() const
+{
+    checkReady();
+    return m_zoom;
+}
+
+void RecordingSurface::setZoom(int32_t percent)
+{
+    checkOffered("Zoom");
+    if (percent < 1 || percent > 1000)
+        throw RuntimeError::invalidPropertyValue();
+    m_zoom = percent;
+    note("Zoom", percent);
+}
+
+PrinterSettings RecordingSurface::printerSettings(int index) const
+{
+    if (index < 0 || index >= printers().size())
+        throw RuntimeError::invalidPropertyValue();
+    if (index == m_current)
+        return currentSettings();
+    // Any other member reports the defaults of a fresh A4 printer.
+    PrinterSettings s;
+    s.width = 11906;
+    s.height = 16838;
+    s.scaleWidth = 11906;
+    s.scaleHeight = 16838;
+    s.paperSize = 9;
+    s.colorMode = ColorColor;
+    s.printQuality = 600;
+    return s;
 }

@@ -2,6 +2,8 @@
 
 #include "SurfaceBase.h"
 
+#include <QSet>
+#include <QStringList>
 #include <vector>
 
 // A printer that keeps what was drawn, document by document and page by page. Tests read it
@@ -50,11 +52,41 @@ public:
     void setCurrentPrinter(int index) override;
     void setPrinters(const QList<PrinterInfo> &printers) { m_printers = printers; }
 
+    // Page and device settings. The sheet is the printable area; paper codes map through
+    // QPageSize's Windows ids.
+    int32_t width() const override;
+    int32_t height() const override;
+    void setWidth(int32_t twips) override;
+    void setHeight(int32_t twips) override;
+    int16_t paperSize() const override;
+    void setPaperSize(int16_t code) override;
+    int16_t colorMode() const override;
+    void setColorMode(int16_t mode) override;
+    int16_t copies() const override;
+    void setCopies(int16_t copies) override;
+    int16_t printQuality() const override;
+    void setPrintQuality(int16_t quality) override;
+    int32_t zoom() const override;
+    void setZoom(int32_t percent) override;
+    PrinterSettings printerSettings(int index) const override;
+
+    // Test hooks: a driver that refuses every value of these properties ("Width", "PaperSize",
+    // "ColorMode", "Copies", "PrintQuality", "Zoom" ...), and one that reports a paper code of
+    // its own.
+    void refuse(const QString &property) { m_refused.insert(property); }
+    void setDriverPaperCode(int16_t code) { m_paper = code; }
+    // Every property assignment that went through, in order ("Orientation=2").
+    QStringList assignments;
+
 protected:
     void checkReady() const override;
     QSizeF printableTwips() const override;
     int deviceOrientation() const override { return m_orientation; }
-    void deviceSetOrientation(int orientation) override { m_orientation = orientation; }
+    void deviceSetOrientation(int orientation) override
+    {
+        m_orientation = orientation;
+        note("Orientation", orientation);
+    }
     void deviceBeginDocument() override;
     void deviceNewPage() override;
     void deviceDrawText(const QPointF &topLeftTwips, const QString &text) override;
@@ -68,4 +100,13 @@ private:
     bool m_available = true;
     int m_orientation = Portrait;
     QSizeF m_portrait{11906, 16838};
+    int16_t m_paper = 9;
+    int16_t m_colorMode = ColorColor;
+    int16_t m_copies = 1;
+    int16_t m_quality = 600;
+    int32_t m_zoom = 100;
+    QSet<QString> m_refused;
+
+    void checkOffered(const char *property) const;
+    void note(const char *property, double value);
 };

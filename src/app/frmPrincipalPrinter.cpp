@@ -1,0 +1,44 @@
+// The main window's printer entries: the two calibration prints of the File menu and the
+// printer setup dialog of the Impresora menu. The rules live in engine/ and printer/.
+#include "Dialogs.h"
+#include "PrinterSurface.h"
+#include "TestPrints.h"
+#include "frmImpresora.h"
+#include "frmPrincipal.h"
+#include "ui_frmPrincipal.h"
+
+void frmPrincipal::connectPrinterEntries()
+{
+    for (QAction *entry : {ui->impCuadricula, ui->impRectangulo, ui->impConfigurar})
+        entry->setEnabled(true);
+    connect(ui->Command2, &QPushButton::clicked, this, &frmPrincipal::Command2_Click);
+    connect(ui->Command3, &QPushButton::clicked, this, &frmPrincipal::Command3_Click);
+    // The menu entries run the buttons' handlers, as the buttons lie outside the window.
+    connect(ui->impCuadricula, &QAction::triggered, this, &frmPrincipal::Command2_Click);
+    connect(ui->impRectangulo, &QAction::triggered, this, &frmPrincipal::Command3_Click);
+    connect(ui->impConfigurar, &QAction::triggered, this, &frmPrincipal::impConfigurar_Click);
+}
+
+void frmPrincipal::Command2_Click()
+{
+    TestPrints::grid(m_context.printer, m_context.dialogs);
+}
+
+void frmPrincipal::Command3_Click()
+{
+    TestPrints::rectangle(txtPosX[0]->text(), txtPosY[0]->text(), m_context.printer, m_context.dialogs);
+}
+
+void frmPrincipal::impConfigurar_Click()
+{
+    try {
+        if (m_context.printer.printers().isEmpty()) {
+            m_context.dialogs.message(frmImpresora::kNoPrinters, frmImpresora::kTitle,
+                                      Dialogs::Icon::Critical);
+            return;
+        }
+        frmImpresora dialog(m_context.printer, m_context.dialogs, this);
+        dialog.exec();
+    } catch (const std::exception &) {
+    }
+}

@@ -1,0 +1,324 @@
+// The page and device settings of the real printer, kept apart from
+// the drawing code. Every setter checks its value against what the printer offers before it
+// touches the QPrinter, so a refused value leaves the printer exactly as it was.
+#include "QtPrinterSurface.h"
+
+#include "RuntimeError.h"
+
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <cups/cups.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kTwipsPerMm = 1440 / 25.4;
+constexpr int32_t kMinSheetTwips = 288;    // 0.2 inch
+constexpr int32_t kMaxSheetTwips = 288000; // 200 inches
+
+RuntimeError notOffered(const QString &description)
+{
+    return {PrinterSurface::PropertyNotSupported, description};
+}
+
+RuntimeError badValue(const QString &description)
+{
+    return {RuntimeError::InvalidPropertyValue, description};
+}
+
+int32_t twips(double mm)
+{
+    return int32_t(std::lround(mm * kTwipsPerMm));
+}
+
+// Resolutions for the four quality codes where the printer lists none: draft .. high.
+constexpr int kQualityDpi[4] = {150, 300, 600, 1200};
+
+PrinterSettings settingsOf(const QPrinter &printer, int16_t qualityCode, int32_t zoom, int16_t copies)
+{
+    const QPageLayout layout = printer.pageLayout();
+    const QRectF full = layout.fullRect(QPageLayout::Millimeter);
+    const QRectF paint = layout.paintRect(QPageLayout::Millimeter);
+    PrinterSettings s;
+    s.width = twips(full.width());
+    s.height = twips(full.height());
+    s.scaleWidth = float(twips(paint.width()));
+    s.scaleHeight = float(twips(paint.height()));
+    const QPageSize size = layout.pageSize();
+    s.paperSize = int16_t(size.id() == QPageSize::Custom || size.windowsId() <= 0 || size.windowsId() > 32767
+                              ? PrinterSurface::PaperUser
+                              : size.windowsId());
+    s.orientation = int16_t(layout.orientation() == QPageLayout::Landscape ? PrinterSurface::Landscape
+                                                                           : PrinterSurface::Portrait);
+    s.colorMode = int16_t(printer.colorMode() == QPrinter::Color ? PrinterSurface::ColorColor
+                                                                 : PrinterSurface::ColorMonochrome);
+    s.copies = copies;
+    s.printQuality = qualityCode ? qualityCode : int16_t(std::min(printer.resolution(), 32767));
+    s.zoom = zoom;
+    return s;
+}
+
+} // namespace
+
+QString QtPrinterSurface::deviceUri(const QString &queue, const QString &fallback)
+{
+    cups_dest_t *dests = nullptr;
+    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+    QString uri = fallback;
+    if (cups_dest_t *dest = cupsGetDest(queue.toUtf8().constData(), nullptr, count, dests)) {
+        if (const char *value = cupsGetOption("device-uri", dest->num_options, dest->options))
+            uri = QString::fromUtf8(value);
+    }
+    cupsFreeDests(count, dests);
+    return uri;
+}
+
+QString QtPrinterSurface::queueName() const
+{
+    return pdfPrinterCurrent() ? QStringLiteral("Tessarino PDF") : m_queues.at(m_current);
+}
+
+void QtPrinterSurface::checkQueueStillThere() const
+{
+    if (pdfPrinterCurrent())
+        return;
+    if (!QPrinterInfo::availablePrinterNames().contains(queueName()))
+        throw printerErrorFor(
+            QStringLiteral("La impresora \"%1\" ya no está instalada en el sistema: el documento "
+                           "no se imprimió. Elija otra impresora en Impresora > Configurar.")
+                .arg(queueName()));
+}
+
+int32_t QtPrinterSurface::width() const
+{
+    return twips(m_printer->pageLayout().fullRect(QPageLayout::Millimeter).width());
+}
+
+int32_t QtPrinterSurface::height() const
+{
+    return twips(m_printer->pageLayout().fullRect(QPageLayout::Millimeter).height());
+}
+
+void QtPrinterSurface::setPaperTwips(const QSizeF &oriented, const char *what)
+{
+    const bool landscape = deviceOrientation() == Landscape;
+    const QSizeF portraitMm = (landscape ? oriented.transposed() : oriented) / kTwipsPerMm;
+    const QPageSize size(portraitMm, QPageSize::Millimeter);
+    if (!pdfPrinterCurrent()) {
+        const QPrinterInfo info = QPrinterInfo::printerInfo(queueName());
+        const QList<QPageSize> offered = info.supportedPageSizes();
+        // A queue that lists no sizes (a raw queue) takes whatever it is given.
+        const bool listed =
+            offered.isEmpty() || std::any_of(offered.begin(), offered.end(),
+                                             [&](const QPageSize &s) { return s.isEquivalentTo(size); });
+        bool custom = false;
+        if (!listed && info.supportsCustomPageSizes()) {
+            const QSizeF min = info.minimumPhysicalPageSize().size(QPageSize::Millimeter);
+            const QSizeF max = info.maximumPhysicalPageSize().size(QPageSize::Millimeter);
+            custom = portraitMm.width() >= min.width() - 0.5 && portraitMm.height() >= min.height() - 0.5 &&
+                     portraitMm.width() <= max.width() + 0.5 && portraitMm.height() <= max.height() + 0.5;
+        }
+        if (!listed && !custom)
+            throw notOffered(QStringLiteral("La impresora \"%1\" no admite %2 (%3 x %4 mm).")
+                                 .arg(queueName(), QString::fromUtf8(what))
+                                 .arg(std::round(portraitMm.width()))
+                                 .arg(std::round(portraitMm.height())));
+    }
+    const QPageLayout before = m_printer->pageLayout();
+    if (!m_printer->setPageSize(size)) {
+        m_printer->setPageLayout(before);
+        throw notOffered(
+            QStringLiteral("La impresora \"%1\" no admite %2.").arg(queueName(), QString::fromUtf8(what)));
+    }
+}
+
+void QtPrinterSurface::setWidth(int32_t value)
+{
+    if (value < kMinSheetTwips || value > kMaxSheetTwips)
+        throw badValue(QStringLiteral("La anchura del papel debe estar entre %1 y %2 twips.")
+                           .arg(kMinSheetTwips)
+                           .arg(kMaxSheetTwips));
+    setPaperTwips(QSizeF(value, height()), "esa anchura de papel");
+}
+
+void QtPrinterSurface::setHeight(int32_t value)
+{
+    if (value < kMinSheetTwips || value > kMaxSheetTwips)
+        throw badValue(QStringLiteral("La altura del papel debe estar entre %1 y %2 twips.")
+                           .arg(kMinSheetTwips)
+                           .arg(kMaxSheetTwips));
+    setPaperTwips(QSizeF(width(), value), "esa altura de papel");
+}
+
+int16_t QtPrinterSurface::paperSize() const
+{
+    return settingsOf(*m_printer, 0, 100, 1).paperSize;
+}
+
+void QtPrinterSurface::setPaperSize(int16_t code)
+{
+    if (code == PaperUser)
+        return; // the sheet keeps its measures; they already are the user size
+    const QPageSize::PageSizeId id = QPageSize::id(int(code));
+    if (code <= 0 || id == QPageSize::Custom)
+        throw notOffered(QStringLiteral("El tamaño de papel %1 no existe.").arg(code));
+    const QPageSize size(id);
+    const QSizeF mm = size.size(QPageSize::Millimeter);
+    const bool landscape = deviceOrientation() == Landscape;
+    setPaperTwips(landscape ? QSizeF(mm.height(), mm.width()) * kTwipsPerMm : mm * kTwipsPerMm,
+                  QStringLiteral("el papel %1").arg(size.name()).toUtf8().constData());
+    // A standard size keeps its own name and code, not a user size of the same measures.
+    const QPageLayout before = m_printer->pageLayout();
+    if (!m_printer->setPageSize(size))
+        m_printer->setPageLayout(before);
+}
+
+int16_t QtPrinterSurface::colorMode() const
+{
+    return m_printer->colorMode() == QPrinter::Color ? ColorColor : ColorMonochrome;
+}
+
+void QtPrinterSurface::setColorMode(int16_t mode)
+{
+    if (mode != ColorMonochrome && mode != ColorColor)
+        throw badValue(QStringLiteral("El modo de color debe ser 1 (monocromo) o 2 (color)."));
+    const QPrinter::ColorMode wanted = mode == ColorColor ? QPrinter::Color : QPrinter::GrayScale;
+    if (!pdfPrinterCurrent()) {
+        const QList<QPrinter::ColorMode> offered =
+            QPrinterInfo::printerInfo(queueName()).supportedColorModes();
+        if (!offered.isEmpty() && !offered.contains(wanted))
+            throw notOffered(
+                mode == ColorColor
+                    ? QStringLiteral("La impresora \"%1\" no imprime en color.").arg(queueName())
+                    : QStringLiteral("La impresora \"%1\" no imprime en monocromo.").arg(queueName()));
+    }
+    m_printer->setColorMode(wanted);
+}
+
+int16_t QtPrinterSurface::copies() const
+{
+    return pdfPrinterCurrent() ? m_device.pdfCopies : int16_t(std::min(m_printer->copyCount(), 32767));
+}
+
+void QtPrinterSurface::setCopies(int16_t value)
+{
+    if (value < 1 || value > 9999)
+        throw badValue(QStringLiteral("El número de copias debe estar entre 1 y 9999."));
+    if (pdfPrinterCurrent()) {
+        m_device.pdfCopies = value;
+        return;
+    }
+    // Each sheet comes out `value` times in a row, as the PDF printer does.
+    m_printer->setCollateCopies(false);
+    m_printer->setCopyCount(value);
+}
+
+int16_t QtPrinterSurface::printQuality() const
+{
+    return m_device.qualityCode ? m_device.qualityCode : int16_t(std::min(m_printer->resolution(), 32767));
+}
+
+void QtPrinterSurface::setPrintQuality(int16_t quality)
+{
+    if (quality == 0 || quality < -4 || quality > 9600)
+        throw badValue(QStringLiteral(
+            "La calidad debe ser -1 (borrador) a -4 (alta) o una resolución de 1 a 9600 ppp."));
+    if (documentOpen())
+        throw printerErrorFor(
+            QStringLiteral("La calidad no se puede cambiar con un documento a medio imprimir."));
+    QList<int> offered;
+    if (!pdfPrinterCurrent())
+        offered = QPrinterInfo::printerInfo(queueName()).supportedResolutions();
+    std::sort(offered.begin(), offered.end());
+    int dpi = quality;
+    if (quality < 0) {
+        const int step = -quality - 1; // 0 draft .. 3 high
+        dpi = offered.isEmpty() ? kQualityDpi[step]
+                                : offered.at(qsizetype(std::lround(step * (offered.size() - 1) / 3.0)));
+    } else if (!offered.isEmpty() && !offered.contains(dpi)) {
+        QStringList list;
+        for (int r : offered)
+            list << QString::number(r);
+        throw notOffered(QStringLiteral("La impresora \"%1\" no admite %2 ppp (admite %3).")
+                             .arg(queueName())
+                             .arg(dpi)
+                             .arg(list.join(QStringLiteral(", "))));
+    }
+    m_printer->setResolution(dpi);
+    m_device.qualityCode = quality < 0 ? quality : 0;
+}
+
+void QtPrinterSurface::setZoom(int32_t percent)
+{
+    if (percent < 1 || percent > 1000)
+        throw badValue(QStringLiteral("El zoom debe estar entre 1 y 1000 por ciento."));
+    m_device.zoom = percent;
+}
+
+PrinterSettings QtPrinterSurface::printerSettings(int index) const
+{
+    if (index < 0 || index > pdfPrinterIndex())
+        throw RuntimeError::invalidPropertyValue();
+    if (index == m_current)
+        return currentSettings();
+    if (index == pdfPrinterIndex()) {
+        QPrinter pdf(QPrinter::HighResolution);
+        pdf.setOutputFormat(QPrinter::PdfFormat);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setFullPage(true);
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        return settingsOf(pdf, 0, 100, 1);
+    }
+    const QPrinter queue(QPrinterInfo::printerInfo(m_queues.at(index)), QPrinter::HighResolution);
+    return settingsOf(queue, 0, 100, int16_t(std::min(queue.copyCount(), 32767)));
+}
+
+// Copies on the PDF printer ------------------------------------------------------------
+
+void QtPrinterSurface::recordOp(PageOp op)
+{
+    if (pdfPrinterCurrent() && m_device.pdfCopies > 1)
+        m_pageOps.push_back(std::move(op));
+}
+
+void QtPrinterSurface::repeatSheetForCopies()
+{
+    if (!pdfPrinterCurrent() || m_device.pdfCopies <= 1) {
+        m_pageOps.clear();
+        return;
+    }
+    const std::vector<PageOp> ops = std::move(m_pageOps);
+    m_pageOps.clear();
+    for (int copy = 1; copy < m_device.pdfCopies; ++copy) {
+        breakSheet();
+        applyTransform();
+        for (const PageOp &op : ops) {
+            m_painter.save();
+            if (op.text) {
+                m_painter.setFont(op.font);
+                m_painter.setPen(op.color);
+                m_painter.drawText(QPointF(op.from.x(), op.from.y() + QFontMetricsF(op.font).ascent()),
+                                   op.string);
+            } else {
+                m_painter.setPen(QPen(op.color, 0));
+                if (op.box)
+                    m_painter.drawRect(QRectF(op.from, op.to).normalized());
+                else
+                    m_painter.drawLine(op.from, op.to);
+            }
+            m_painter.restore();
+        }
+    }
+    m_appliedStyle = ~quint64(0);
+}
+
+RuntimeError QtPrinterSurface::printerErrorFor(const QString &description)
+{
+    return {RuntimeError::PrinterError, description};
+}

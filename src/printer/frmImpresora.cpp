@@ -1,0 +1,378 @@
+#include "frmImpresora.h"
+
+#include "Dialogs.h"
+#include "NumberText.h"
+#include "RuntimeError.h"
+#include "TestPage.h"
+#include "ui_frmImpresora.h"
+
+#include <QEvent>
+#include <QTimer>
+
+const frmImpresora::PaperRow frmImpresora::kPaperRows[42] = {
+    {"Letter", 1, "Carta, 216 x 279 mm"},
+    {"LetterSmall", 2, "Carta pequeña, 216 x 279 mm "},
+    {"Tabloid", 3, "Tabloide, 279 x 432 mm"},
+    {"Ledger", 4, "Doble carta, 432 x 280 mm "},
+    {"Legal", 5, "Oficio, 216 x 356 mm"},
+    {"Statement", 6, "Estamento, 140 x 216 mm"},
+    {"Ejecutivo", 7, "Ejecutivo, 184 x 254 mm"},
+    {"A3", 8, "A3, 297 x 420 mm"},
+    {"A4", 9, "A4, 210 x 297 mm"},
+    {"A4Small", 10, "A4 pequeño, 210 x 297 mm"},
+    {"A5", 11, "A5, 148 x 210 mm"},
+    {"B4", 12, "B4, 250 x 354 mm"},
+    {"B5", 13, "B5, 182 x 257 mm"},
+    {"Folio", 14, "Folio, 216 x 330 mm "},
+    {"Quarto", 15, "Cuarto, 215 x 275 mm"},
+    {"10x14", 16, "254 x 356 mm"},
+    {"11x17", 17, "279 x 431 mm"},
+    {"Note", 18, "Nota, 216 x 279 mm"},
+    {"Env9", 19, "Sobre Nº 9, 98 x 225 mm"},
+    {"Env10", 20, "Sobre Nº 10, 105 x 241 mm"},
+    {"Env11", 21, "Sobre Nº 11, 114 x 264 mm"},
+    {"Env12", 22, "Sobre Nº 12, 114 x 279 mm "},
+    {"Env14", 23, "Sobre Nº 14, 127 x 292 mm"},
+    {"CSheet", 24, "Hoja tamaño C"},
+    {"DSheet", 25, "Hoja tamaño D"},
+    {"ESheet", 26, "Hoja tamaño E"},
+    {"EnvDL", 27, "Sobre DL, 110 x 220 mm"},
+    {"EnvC3", 29, "Sobre C3, 324 x 458 mm"},
+    {"EnvC4", 30, "Sobre C4, 229 x 324 mm"},
+    {"EnvC5", 28, "Sobre C5, 162 x 229 mm"},
+    {"EnvC6", 31, "Sobre C6, 114 x 162 mm"},
+    {"EnvC65", 32, "Sobre C65, 114 x 229 mm"},
+    {"EnvB4", 33, "Sobre B4, 250 x 353 mm"},
+    {"EnvB5", 34, "Sobre B5, 176 x 250 mm"},
+    {"EnvB6", 35, "Sobre B6, 176 x 125 mm"},
+    {"EnvItaly", 36, "Sobre, 110 x 230 mm"},
+    {"EnvMonarch", 37, "Sobre Monarca, 98 x 190 mm"},
+    {"EnvPersonal", 38, "Sobre, 110 x 230 mm "},
+    {"FanfoldUS", 39, "Continuo USA estándar, 310 x 280 mm "},
+    {"FanfoldStdGerman", 40, "Continuo alemán estándar, 216 x 305 mm"},
+    {"FanfoldLglGerman", 41, "Continuo alemán oficio, 216 x 330 mm"},
+    {"User", 256, "Definido por el usuario"},
+};
+
+frmImpresora::frmImpresora(PrinterSurface &printer, Dialogs &dialogs, QWidget *parent)
+    : QDialog(parent), m_printer(printer), m_dialogs(dialogs), ui(std::make_unique<Ui::frmImpresora>())
+{
+    ui->setupUi(this);
+    for (QComboBox *cbo : {ui->cboPaperSize, ui->cboOrientation, ui->cboColorMode, ui->cboPrintQuality}) {
+        // A typed number stays as typed: no completion turns "1" into "10x14".
+        cbo->setCompleter(nullptr);
+        cbo->setInsertPolicy(QComboBox::NoInsert);
+    }
+    for (QLineEdit *box : {ui->txtWidth, ui->txtHeight, ui->txtScaleLeft, ui->txtScaleTop, ui->txtScaleWidth,
+                           ui->txtScaleHeight, ui->txtZoom, ui->txtCopies})
+        box->installEventFilter(this);
+    trackChanges();
+
+    connect(ui->cboPrinters, &QComboBox::currentIndexChanged, this, [this] { cboPrinters_Click(); });
+    connect(ui->cboPaperSize, &QComboBox::currentIndexChanged, this, [this] { cboPaperSize_Click(); });
+    connect(ui->cboPaperSize, &QComboBox::editTextChanged, this, [this] {
+        // A typed code shows its description as a chosen one would.
+        if (ui->cboPaperSize->currentIndex() < 0 ||
+            ui->cboPaperSize->currentText() != ui->cboPaperSize->itemText(ui->cboPaperSize->currentIndex())) {
+            try {
+                ShowPaperName(NumberText::strictInt16(ui->cboPaperSize->currentText()));
+            } catch (const RuntimeError &) {
+                ShowPaperName(0);
+            }
+        }
+    });
+    connect(ui->cmdMakeCurrent, &QPushButton::clicked, this, &frmImpresora::cmdMakeCurrent_Click);
+    connect(ui->cmdSet, &QPushButton::clicked, this, &frmImpresora::cmdSet_Click);
+    connect(ui->cmdTestPage, &QPushButton::clicked, this, &frmImpresora::cmdTestPage_Click);
+    connect(ui->Command1, &QPushButton::clicked, this, &frmImpresora::Command1_Click);
+
+    Form_Load();
+}
+
+frmImpresora::~frmImpresora() = default;
+
+void frmImpresora::Form_Load()
+{
+    InitControls();
+}
+
+void frmImpresora::trackChanges()
+{
+    for (QLineEdit *box : findChildren<QLineEdit *>()) {
+        if (qobject_cast<QComboBox *>(box->parentWidget()))
+            continue; // a list's own editor: the list tracks it
+        connect(box, &QLineEdit::textChanged, this, [this, box] { m_changed[box] = true; });
+    }
+    for (QComboBox *cbo : findChildren<QComboBox *>()) {
+        connect(cbo, &QComboBox::currentIndexChanged, this, [this, cbo] { m_changed[cbo] = true; });
+        connect(cbo, &QComboBox::editTextChanged, this, [this, cbo] { m_changed[cbo] = true; });
+    }
+}
+
+QString frmImpresora::paperDescription(int code)
+{
+    for (const PaperRow &row : kPaperRows)
+        if (row.code == code)
+            return QString::fromUtf8(row.description);
+    return {};
+}
+
+void frmImpresora::InitControls()
+{
+    // Every step stands alone: one that fails is skipped.
+    try {
+        for (const PaperRow &row : kPaperRows)
+            AddItem(ui->cboPaperSize, QString::fromUtf8(row.text), row.code);
+        AddItem(ui->cboOrientation, QStringLiteral("Vertical"), 1);
+        AddItem(ui->cboOrientation, QStringLiteral("Horizontal"), 2);
+        AddItem(ui->cboColorMode, QStringLiteral("Monocromo"), 1);
+        AddItem(ui->cboColorMode, QStringLiteral("Color"), 2);
+        AddItem(ui->cboPrintQuality, QStringLiteral("Borrador"), -1);
+        AddItem(ui->cboPrintQuality, QStringLiteral("Bajo"), -2);
+        AddItem(ui->cboPrintQuality, QStringLiteral("Medio"), -3);
+        AddItem(ui->cboPrintQuality, QStringLiteral("Alto"), -4);
+        // Nothing is chosen until a printer's values are shown.
+        for (QComboBox *cbo : {ui->cboPaperSize, ui->cboOrientation, ui->cboColorMode, ui->cboPrintQuality})
+            cbo->setCurrentIndex(-1);
+    } catch (const std::exception &) {
+    }
+
+    QList<PrinterInfo> printers;
+    try {
+        printers = m_printer.printers();
+    } catch (const std::exception &) {
+    }
+    if (printers.isEmpty()) {
+        m_dialogs.message(kNoPrinters, kTitle, Dialogs::Icon::Critical);
+        return;
+    }
+    QString current;
+    try {
+        current = m_printer.printers().value(m_printer.currentPrinterIndex()).deviceName;
+    } catch (const std::exception &) {
+    }
+    for (int i = 0; i < printers.size(); ++i) {
+        try {
+            ui->cboPrinters->addItem(printers.at(i).deviceName);
+            if (printers.at(i).deviceName == current)
+                ui->cboPrinters->setCurrentIndex(i); // runs cboPrinters_Click
+        } catch (const std::exception &) {
+        }
+    }
+}
+
+void frmImpresora::cboPrinters_Click()
+{
+    const int index = ui->cboPrinters->currentIndex();
+    if (index < 0)
+        return;
+    PrinterInfo info;
+    PrinterSettings settings;
+    try {
+        info = m_printer.printers().value(index);
+        settings = m_printer.printerSettings(index);
+    } catch (const RuntimeError &error) {
+        // A printer that cannot tell its values (gone, or its driver fails) says why.
+        ui->lblDriverName->setText(error.description());
+        ui->lblPort->clear();
+        m_changed.clear();
+        return;
+    }
+    ShowPrinterInfo(info, settings);
+}
+
+void frmImpresora::ShowPrinterInfo(const PrinterInfo &info, const PrinterSettings &prn)
+{
+    ui->lblDriverName->setText(info.driverName);
+    ui->lblPort->setText(info.port);
+    ui->txtWidth->setText(QString::number(prn.width));
+    ui->txtHeight->setText(QString::number(prn.height));
+    ui->txtScaleLeft->setText(NumberText::plainDecimalSingle(prn.scaleLeft));
+    ui->txtScaleTop->setText(NumberText::plainDecimalSingle(prn.scaleTop));
+    ui->txtScaleWidth->setText(NumberText::plainDecimalSingle(prn.scaleWidth));
+    ui->txtScaleHeight->setText(NumberText::plainDecimalSingle(prn.scaleHeight));
+    ui->txtZoom->setText(QString::number(prn.zoom));
+    SelectItem(ui->cboPaperSize, prn.paperSize);
+    SelectItem(ui->cboOrientation, prn.orientation);
+    SelectItem(ui->cboColorMode, prn.colorMode);
+    ui->txtCopies->setText(QString::number(prn.copies));
+    SelectItem(ui->cboPrintQuality, prn.printQuality);
+    m_changed.clear();
+}
+
+void frmImpresora::AddItem(QComboBox *cbo, const QString &Text, int32_t Value)
+{
+    cbo->addItem(Text);
+    cbo->setItemData(cbo->count() - 1, Value);
+}
+
+void frmImpresora::SelectItem(QComboBox *cbo, int32_t Value)
+{
+    for (int i = 0; i < cbo->count(); ++i) {
+        if (cbo->itemData(i).toInt() == Value) {
+            cbo->setCurrentIndex(i);
+            if (cbo->isEditable())
+                cbo->setEditText(cbo->itemText(i));
+            return;
+        }
+    }
+    cbo->setCurrentIndex(-1);
+    if (cbo->isEditable())
+        cbo->setEditText(QString::number(Value));
+}
+
+int32_t frmImpresora::GetItem(const QComboBox *cbo)
+{
+    const int index = cbo->currentIndex();
+    // Typing over a chosen item leaves no item chosen, as in the classic list.
+    if (index >= 0 && (!cbo->isEditable() || cbo->currentText() == cbo->itemText(index)))
+        return cbo->itemData(index).toInt();
+    return NumberText::strictInt32(cbo->currentText());
+}
+
+void frmImpresora::ShowPaperName(int16_t code)
+{
+    ui->Label2->setText(paperDescription(code));
+}
+
+void frmImpresora::cboPaperSize_Click()
+{
+    const int index = ui->cboPaperSize->currentIndex();
+    ShowPaperName(index < 0 ? int16_t(0) : int16_t(ui->cboPaperSize->itemData(index).toInt()));
+}
+
+void frmImpresora::SelecionarTexto(QLineEdit *cajaTexto)
+{
+    cajaTexto->setSelection(0, int(cajaTexto->text().size()));
+}
+
+bool frmImpresora::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        if (auto *box = qobject_cast<QLineEdit *>(watched)) {
+            SelecionarTexto(box);
+            // A mouse click places the cursor after the focus arrives; select again after it.
+            QTimer::singleShot(0, box, [box] { SelecionarTexto(box); });
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmImpresora::cmdMakeCurrent_Click()
+{
+    const int index = ui->cboPrinters->currentIndex();
+    if (index < 0)
+        return;
+    try {
+        m_printer.setCurrentPrinter(index);
+    } catch (const RuntimeError &error) {
+        m_dialogs.message(error.description(), kTitle, Dialogs::Icon::Exclamation);
+    }
+}
+
+template <typename Step> void frmImpresora::applyStep(const QString &label, Step step)
+{
+    try {
+        step();
+    } catch (const RuntimeError &error) {
+        m_dialogs.message(error.description(), kPropertyTitle + label, Dialogs::Icon::Exclamation);
+    }
+}
+
+void frmImpresora::cmdSet_Click()
+{
+    QString current;
+    QString selected;
+    try {
+        const QList<PrinterInfo> printers = m_printer.printers();
+        current = printers.value(m_printer.currentPrinterIndex()).deviceName;
+        selected = printers.value(ui->cboPrinters->currentIndex()).deviceName;
+    } catch (const RuntimeError &) {
+    }
+    if (ui->cboPrinters->currentIndex() < 0 || current != selected) {
+        m_dialogs.message(kMakeCurrentFirst, kTitle, Dialogs::Icon::Exclamation);
+        return;
+    }
+
+    PrinterSurface &p = m_printer;
+    using NumberText::strictInt16;
+    using NumberText::strictInt32;
+    using NumberText::toInt16;
+    const auto single = [](const QLineEdit *box) {
+        return NumberText::toSingle(NumberText::strictDouble(box->text()));
+    };
+
+    applyStep(QStringLiteral("Anchura"), [&] {
+        if (changed(ui->txtWidth))
+            p.setWidth(strictInt32(ui->txtWidth->text()));
+    });
+    applyStep(QStringLiteral("Altura"), [&] {
+        if (changed(ui->txtHeight))
+            p.setHeight(strictInt32(ui->txtHeight->text()));
+    });
+    applyStep(QStringLiteral("Tamaño del papel"), [&] {
+        if (changed(ui->cboPaperSize))
+            p.setPaperSize(toInt16(GetItem(ui->cboPaperSize)));
+    });
+    applyStep(QStringLiteral("Orientación"), [&] {
+        if (changed(ui->cboOrientation))
+            p.setOrientation(toInt16(GetItem(ui->cboOrientation)));
+    });
+    applyStep(QStringLiteral("Modo color"), [&] {
+        if (changed(ui->cboColorMode))
+            p.setColorMode(toInt16(GetItem(ui->cboColorMode)));
+    });
+    applyStep(QStringLiteral("Copias"), [&] {
+        if (changed(ui->txtCopies) && NumberText::lenient(ui->txtCopies->text()) > 0)
+            p.setCopies(strictInt16(ui->txtCopies->text()));
+    });
+    applyStep(ui->lblPrintQuality->text().remove(u'&'), [&] {
+        if (changed(ui->cboPrintQuality)) {
+            const int32_t quality = GetItem(ui->cboPrintQuality);
+            if (quality != 0)
+                p.setPrintQuality(toInt16(quality));
+        }
+    });
+    applyStep(QStringLiteral("Margen izquierdo"), [&] {
+        if (changed(ui->txtScaleLeft))
+            p.setScaleLeft(single(ui->txtScaleLeft));
+    });
+    applyStep(QStringLiteral("Margen superior"), [&] {
+        if (changed(ui->txtScaleTop))
+            p.setScaleTop(single(ui->txtScaleTop));
+    });
+    applyStep(QStringLiteral("Anchura de escala"), [&] {
+        if (changed(ui->txtScaleWidth))
+            p.setScaleWidth(single(ui->txtScaleWidth));
+    });
+    applyStep(QStringLiteral("Altura de escala"), [&] {
+        if (changed(ui->txtScaleHeight))
+            p.setScaleHeight(single(ui->txtScaleHeight));
+    });
+    applyStep(QStringLiteral("Zoom"), [&] {
+        if (changed(ui->txtZoom) && NumberText::roundHalfEven(NumberText::lenient(ui->txtZoom->text())) != 0)
+            p.setZoom(strictInt32(ui->txtZoom->text()));
+    });
+
+    try {
+        const int index = m_printer.currentPrinterIndex();
+        ShowPrinterInfo(m_printer.printers().value(index), m_printer.printerSettings(index));
+    } catch (const RuntimeError &) {
+        m_changed.clear();
+    }
+}
+
+void frmImpresora::cmdTestPage_Click()
+{
+    try {
+        TestPage::print(m_printer);
+    } catch (const RuntimeError &error) {
+        // The Part gives the test page no failure path; a failing printer still says why.
+        m_dialogs.message(error.description(), kTitle, Dialogs::Icon::None);
+    }
+}
+
+void frmImpresora::Command1_Click()
+{
+    reject();
+}

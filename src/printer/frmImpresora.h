@@ -1,0 +1,77 @@
+#pragma once
+
+#include "PrinterSurface.h"
+
+#include <QDialog>
+#include <QHash>
+#include <memory>
+
+class Dialogs;
+class QComboBox;
+class QLineEdit;
+
+namespace Ui {
+class frmImpresora;
+}
+
+// The printer setup dialog: looks at the installed printers, makes one current and
+// applies page and device settings to the current printer. Nothing of it is saved.
+class frmImpresora : public QDialog
+{
+    Q_OBJECT
+
+public:
+    frmImpresora(PrinterSurface &printer, Dialogs &dialogs, QWidget *parent = nullptr);
+    ~frmImpresora() override;
+
+    static inline const QString kTitle = QStringLiteral("Tessarino");
+    static inline const QString kNoPrinters = QStringLiteral("No existen impresoras instaladas");
+    static inline const QString kMakeCurrentFirst =
+        QStringLiteral("En primer lugar, deberá convertir a esta impresora en la actual");
+    static inline const QString kPropertyTitle = QStringLiteral("Propiedad: ");
+
+    // The description ShowPaperName shows for a paper code; "" for a code not in the table.
+    static QString paperDescription(int code);
+    // The 42 rows of the paper list: text and code.
+    struct PaperRow
+    {
+        const char *text;
+        int16_t code;
+        const char *description;
+    };
+    static const PaperRow kPaperRows[42];
+
+    void InitControls();
+    // Shows one printer's values and clears every changed flag.
+    void ShowPrinterInfo(const PrinterInfo &info, const PrinterSettings &prn);
+    static void AddItem(QComboBox *cbo, const QString &Text, int32_t Value);
+    static void SelectItem(QComboBox *cbo, int32_t Value);
+    // The selected item's data; with none selected, the list's text as a whole number.
+    static int32_t GetItem(const QComboBox *cbo);
+    void ShowPaperName(int16_t code);
+    static void SelecionarTexto(QLineEdit *cajaTexto);
+
+    void cboPrinters_Click();
+    void cboPaperSize_Click();
+    void cmdMakeCurrent_Click();
+    void cmdSet_Click();
+    void cmdTestPage_Click();
+    void Command1_Click();
+
+    // The control's content changed since the last ShowPrinterInfo.
+    bool changed(const QWidget *control) const { return m_changed.value(control, false); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void Form_Load();
+    void trackChanges();
+    // Runs one step of Apply; a failure shows its message titled after `label`.
+    template <typename Step> void applyStep(const QString &label, Step step);
+
+    PrinterSurface &m_printer;
+    Dialogs &m_dialogs;
+    std::unique_ptr<Ui::frmImpresora> ui;
+    QHash<const QWidget *, bool> m_changed;
+};

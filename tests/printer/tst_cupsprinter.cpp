@@ -1,0 +1,192 @@
+// Real CUPS: a private scheduler with a capturing raw queue. The queue shows in the printer
+// setup dialog, is made current, takes applied settings, and a run printed to it arrives as a
+// PDF whose numbers read back at the right places.
+#include "CupsScheduler.h"
+#include "PdfText.h"
+#include "QtPrinterSurface.h"
+#include "SameNumberRun.h"
+#include "ScriptedDialogs.h"
+#include "TestPaths.h"
+#include "frmImpresora.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+class TestCupsPrinter : public QObject
+{
+    Q_OBJECT
+
+    // Started before anything in this process talks to CUPS.
+    std::unique_ptr<CupsScheduler> m_cups;
+    TestPaths m_tmp;
+    ScriptedDialogs m_dialogs;
+    std::unique_ptr<QtPrinterSurface> m_printer;
+    const QString kQueue = QStringLiteral("Captura");
+
+    int queueIndex() const
+    {
+        const auto list = m_printer->printers();
+        for (int i = 0; i < list.size(); ++i)
+            if (list[i].deviceName == kQueue)
+                return i;
+        return -1;
+    }
+
+    QString savedPdf(const CupsScheduler::Job &job, const QString &name)
+    {
+        // pdftotext wants a file it can read; the captured one belongs to root:lp 0600.
+        const QString copy = m_tmp.path(name);
+        QFile::remove(copy);
+        QFile out(copy);
+        if (out.open(QIODevice::WriteOnly))
+            out.write(job.data());
+        return copy;
+    }
+
+    template <typename T> T *child(QWidget &w, const char *name)
+    {
+        return w.findChild<T *>(QString::fromLatin1(name));
+    }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        m_cups = std::make_unique<CupsScheduler>();
+        // No silent pass: a machine that cannot run the scheduler fails here with the reason.
+        QVERIFY2(m_cups->running(), qPrintable(m_cups->error()));
+        QVERIFY2(m_cups->addCaptureQueue(kQueue), qPrintable(m_cups->error() + m_cups->log()));
+        m_printer = std::make_unique<QtPrinterSurface>(m_tmp.paths().pdfOutputFolder);
+        // Start from the built-in PDF printer, so making the queue current is a real change.
+        m_printer->setCurrentPrinter(m_printer->pdfPrinterIndex());
+    }
+
+    void theQueueIsInTheCollectionWithDriverAndDeviceUri()
+    {
+        const int index = queueIndex();
+        QVERIFY2(index >= 0, "the CUPS queue is not in the printers collection");
+        const PrinterInfo info = m_printer->printers().at(index);
+        QCOMPARE(info.driverName, QStringLiteral("Local Raw Printer"));
+        QVERIFY2(info.port.startsWith(QStringLiteral("capture:")), qPrintable(info.port));
+        // A member that is not current reports its own defaults.
+        const PrinterSettings s = m_printer->printerSettings(index);
+        QVERIFY(s.width > 0 && s.height > 0);
+        QCOMPARE(s.copies, int16_t(1));
+    }
+
+    void theDialogListsTheQueueMakesItCurrentAndAppliesSettings()
+    {
+        m_dialogs.clear();
+        frmImpresora dlg(*m_printer, m_dialogs);
+        auto *printers = child<QComboBox>(dlg, "cboPrinters");
+        QVERIFY(printers->findText(kQueue) >= 0);
+        // The PDF printer is current, so it is the one selected on opening.
+        QCOMPARE(printers->currentText(), QStringLiteral("Tessarino PDF"));
+
+        printers->setCurrentIndex(printers->findText(kQueue));
+        QCOMPARE(child<QLabel>(dlg, "lblDriverName")->text(), QStringLiteral("Local Raw Printer"));
+        QVERIFY(child<QLabel>(dlg, "lblPort")->text().startsWith(QStringLiteral("capture:")));
+        child<QPushButton>(dlg, "cmdSet")->click();
+        QCOMPARE(m_dialogs.texts(), QStringList{frmImpresora::kMakeCurrentFirst});
+
+        child<QPushButton>(dlg, "cmdMakeCurrent")->click();
+        QCOMPARE(m_printer->currentPrinterIndex(), queueIndex());
+
+        m_dialogs.clear();
+        auto *paper = child<QComboBox>(dlg, "cboPaperSize");
+        paper->setCurrentIndex(paper->findText(QStringLiteral("A5")));
+        child<QLineEdit>(dlg, "txtCopies")->setText(QStringLiteral("2"));
+        auto *color = child<QComboBox>(dlg, "cboColorMode");
+        color->setCurrentIndex(color->findText(QStringLiteral("Color")));
+        child<QPushButton>(dlg, "cmdSet")->click();
+
+        // The raw queue prints in monochrome only: that one step fails and names itself, the
+        // others are applied and the colour mode stays as it was.
+        QCOMPARE(m_dialogs.messages.size(), 1);
+        QCOMPARE(m_dialogs.messages[0].title, QStringLiteral("Propiedad: Modo color"));
+        QVERIFY(m_dialogs.messages[0].text.contains(kQueue));
+        QCOMPARE(m_printer->colorMode(), int16_t(PrinterSurface::ColorMonochrome));
+        QCOMPARE(m_printer->paperSize(), int16_t(11));
+        QCOMPARE(m_printer->copies(), int16_t(2));
+        QCOMPARE(child<QLineEdit>(dlg, "txtCopies")->text(), QStringLiteral("2"));
+        QCOMPARE(child<QComboBox>(dlg, "cboPaperSize")->currentText(), QStringLiteral("A5"));
+    }
+
+    void aRunOnTheQueueArrivesAsAPdfWithTheNumbersInPlace()
+    {
+        QCOMPARE(m_printer->currentPrinterIndex(), queueIndex());
+        const int before = int(m_cups->jobs(kQueue).size());
+        SameNumberJob job;
+        job.desde = QStringLiteral("0001");
+        job.hasta = QStringLiteral("0002");
+        job.posX = {QStringLiteral("1440"), QStringLiteral("0"), QStringLiteral("0"),
+                    QStringLiteral("0"),    QStringLiteral("0"), QStringLiteral("0")};
+        job.posY = {QStringLiteral("2880"), QStringLiteral("0"), QStringLiteral("0"),
+                    QStringLiteral("0"),    QStringLiteral("0"), QStringLiteral("0")};
+        job.off = {false, true, true, true, true, true};
+        m_dialogs.clear();
+        const RunOutcome outcome = runSameNumber(
+            job, {QStringLiteral("DejaVu Sans"), QStringLiteral("12"), 0}, *m_printer, m_dialogs);
+        QVERIFY2(outcome == RunOutcome::Printed, qPrintable(m_dialogs.texts().join(u'\n')));
+        QVERIFY2(m_cups->waitForJobs(kQueue, before + 1), qPrintable(m_cups->log()));
+
+        const CupsScheduler::Job captured = m_cups->jobs(kQueue).at(before);
+        QVERIFY(captured.data().startsWith("%PDF"));
+        // Backend arguments: job id, user, title, copies, options.
+        QVERIFY2(captured.args.size() >= 5, qPrintable(captured.args.join(u'|')));
+        QCOMPARE(captured.args.at(3), QStringLiteral("2"));
+        QVERIFY2(captured.args.at(4).contains(QStringLiteral("media=A5")), qPrintable(captured.args.at(4)));
+
+        const PdfText pdf = PdfText::read(savedPdf(captured, QStringLiteral("captured.pdf")));
+        QVERIFY2(pdf.error.isEmpty(), qPrintable(pdf.error));
+        QCOMPARE(pdf.pages.size(), 2);                   // the queue makes the copies, not the document
+        QVERIFY(qAbs(pdf.pages[0].width - 419.5) < 1.5); // A5: 148 x 210 mm
+        QVERIFY(qAbs(pdf.pages[0].height - 595.3) < 1.5);
+        QCOMPARE(pdf.pages[0].texts(), QStringList{QStringLiteral("0001")});
+        QCOMPARE(pdf.pages[1].texts(), QStringList{QStringLiteral("0002")});
+        // Twips from the top-left of the printable area: the queue's margin is added.
+        const double marginPt = m_printer->printerSettings(queueIndex()).width > 0
+                                    ? (419.5 - m_printer->scaleWidth() / 20.0) / 2
+                                    : 0;
+        const auto *first = pdf.pages[0].find(QStringLiteral("0001"));
+        QVERIFY(qAbs(first->xMin - (72 + marginPt)) < 2);
+        QVERIFY(qAbs(first->yMin - (144 + marginPt)) < 3);
+    }
+
+    void aQueueRemovedBeforePrintingEndsInAClearMessage()
+    {
+        QCOMPARE(m_printer->currentPrinterIndex(), queueIndex());
+        QVERIFY2(m_cups->addCaptureQueue(QStringLiteral("Efimera")), qPrintable(m_cups->error()));
+        // The collection was read when the surface was made: a new surface sees the new queue.
+        QtPrinterSurface printer(m_tmp.paths().pdfOutputFolder);
+        int index = -1;
+        for (int i = 0; i < printer.printers().size(); ++i)
+            if (printer.printers()[i].deviceName == QStringLiteral("Efimera"))
+                index = i;
+        QVERIFY(index >= 0);
+        printer.setCurrentPrinter(index);
+        QVERIFY(m_cups->removeQueue(QStringLiteral("Efimera")));
+
+        SameNumberJob job;
+        m_dialogs.clear();
+        const RunOutcome outcome =
+            runSameNumber(job, {QStringLiteral("DejaVu Sans"), QStringLiteral("12"), 0}, printer, m_dialogs);
+        QCOMPARE(outcome, RunOutcome::Failed);
+        QCOMPARE(m_dialogs.messages.size(), 1);
+        QVERIFY2(m_dialogs.messages[0].text.contains(QStringLiteral("Efimera")) &&
+                     m_dialogs.messages[0].text.contains(QStringLiteral("ya no está instalada")),
+                 qPrintable(m_dialogs.messages[0].text));
+        QVERIFY(m_cups->jobs(QStringLiteral("Efimera")).isEmpty());
+    }
+
+    void cleanupTestCase()
+    {
+        m_printer.reset();
+        m_cups.reset();
+    }
+};
+
+QTEST_MAIN(TestCupsPrinter)
+#include "tst_cupsprinter.moc"
