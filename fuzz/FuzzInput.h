@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
 #include <cstddef>
@@ -36,10 +37,13 @@ private:
     size_t m_pos = 0;
 };
 
-// A private folder for the files a target writes, removed when the process ends.
+// A private folder for the files a target writes, removed when the process ends. In memory
+// where the system offers it: every write syncs to disk, which would make the run crawl.
 inline const QString &fuzzFolder()
 {
-    static QTemporaryDir dir;
+    static QTemporaryDir dir(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
+                                 ? QStringLiteral("/dev/shm/tessarino-fuzz-XXXXXX")
+                                 : QString());
     static const QString path = dir.path();
     return path;
 }
