@@ -54,6 +54,8 @@ case "${1:-}" in
     for sheets in 10000 100000; do
       "$BUILD_DIR/bench/bench_same_number" "$sheets"
     done
+    # Open and save of a job document, averaged over 1,000 of each.
+    "$BUILD_DIR/bench/bench_job_file" 1000
     ;;
   sanitize)
     install_packages

@@ -26,8 +26,8 @@ public:
         return Ok;
     }
     int32_t chooseColor() override { return 0; }
-    QString openFileName(const QString &, const QString &, const QString &) override { return {}; }
-    QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
+    QString openFileName(const FileRequest &) override { return {}; }
+    QString saveFileName(const FileRequest &) override { return {}; }
 };
 
 double peakRssMb()

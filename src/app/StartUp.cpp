@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "Dialogs.h"
+#include "DocumentCommands.h"
 #include "SingleInstance.h"
 #include "frmPrincipal.h"
 
@@ -18,12 +19,19 @@ bool StartUp::run(QWidget *splash)
         m_context.dialogs.message(kAlreadyRunning, kAlreadyRunningTitle, Dialogs::Icon::Information);
         return false;
     }
-    // From here on a failing step is skipped. The first-run file-type registration and the
-    // job named on the command line join here with the parts that provide them.
+    // From here on a failing step is skipped. The first-run file-type registration joins here
+    // with the part that provides it.
     try {
         m_main = std::make_unique<frmPrincipal>(m_context);
-        m_main->show();
     } catch (const std::exception &) {
+    }
+    if (m_main) {
+        try {
+            if (!m_commandLine.isEmpty())
+                m_main->documents().openFromCommandLine(m_commandLine);
+        } catch (const std::exception &) {
+        }
+        m_main->show();
     }
     if (splash)
         splash->hide();

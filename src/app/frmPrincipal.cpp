@@ -2,6 +2,8 @@
 
 #include "BulkEdit.h"
 #include "InputRules.h"
+#include "JobControls.h"
+#include "LastPrint.h"
 #include "PrinterSurface.h"
 #include "Twips.h"
 #include "ui_frmPrincipal.h"
@@ -348,6 +350,7 @@ FontChoice frmPrincipal::fontChoice() const
 void frmPrincipal::cmdImprimir_Click()
 {
     const RunOutcome outcome = runSameNumber(sameNumberJob(), fontChoice(), m_context.printer, m_context.dialogs);
+    recordLastPrint(outcome, 0);
     if (outcome == RunOutcome::DigitsMismatch) {
         ui->txtHasta->setFocus();
         SelecionarTexto(ui->txtHasta);
@@ -358,6 +361,7 @@ void frmPrincipal::Command6_Click()
 {
     const RunOutcome outcome =
         runDistinctNumber(distinctNumberJob(), fontChoice(), m_context.printer, m_context.dialogs, FirstRowSpan);
+    recordLastPrint(outcome, 1);
     if (outcome == RunOutcome::DigitsMismatch) {
         hasta[0]->setFocus();
         SelecionarTexto(hasta[0]);

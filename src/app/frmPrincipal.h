@@ -9,7 +9,10 @@
 #include <memory>
 #include <span>
 
+class DocumentCommands;
 class FontPanel;
+class LastPrint;
+struct JobControls;
 class QCheckBox;
 class QTimer;
 class QKeyEvent;
@@ -83,9 +86,15 @@ public:
     void Chequear(QWidget *formulario, float preg = 0);
     void Limpiar_Click(float preg);
 
+    // The job document: New, Open, Save, the caption and the document's name.
+    DocumentCommands &documents() const { return *m_documents; }
+
 Q_SIGNALS:
     // The window unloaded: the program ends.
     void unloaded();
+    // "No" to the close question: the program ends at once, without unloading (so the font
+    // settings are not written).
+    void endedAtOnce();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -97,6 +106,8 @@ private:
     void Form_Unload();
     void setWidthTwips(int twips);
     void setUpFontPanel();
+    void setUpDocuments();
+    void recordLastPrint(RunOutcome outcome, int page);
     void loadFontSettings();
     void setUpStatusRow();
     void tmrReloj_Timer();
@@ -127,6 +138,9 @@ private:
     QTimer *Timer1 = nullptr;
     QTimer *tmrReloj = nullptr;
     FontPanel *m_fonts = nullptr;
+    std::unique_ptr<JobControls> m_job;
+    DocumentCommands *m_documents = nullptr;
+    std::unique_ptr<LastPrint> m_lastPrint;
     bool m_puttingBack = false; // a disable box is being checked again by the enable chain
 
 public:

@@ -1,5 +1,6 @@
 // The main window's life: creation, load, the expandable advanced area, the start-up timer and
 // unload.
+#include "DocumentCommands.h"
 #include "NumberText.h"
 #include "Twips.h"
 #include "frmPrincipal.h"
@@ -93,6 +94,7 @@ void frmPrincipal::Form_Load()
 
     connect(ui->Command4, &QPushButton::clicked, this, &frmPrincipal::Command4_Click);
     connect(ui->mnusalir, &QAction::triggered, this, &QWidget::close);
+    setUpDocuments(); // names the first document Nuevo 1
 }
 
 void frmPrincipal::disableUnbuiltEntries()
@@ -129,7 +131,17 @@ void frmPrincipal::Command4_Click()
 
 void frmPrincipal::closeEvent(QCloseEvent *event)
 {
-    // The save-changes question joins here with the document commands.
+    switch (m_documents->Form_QueryUnload()) {
+    case DocumentCommands::Closing::Stay:
+        event->ignore();
+        return;
+    case DocumentCommands::Closing::EndAtOnce:
+        event->accept();
+        Q_EMIT endedAtOnce();
+        return;
+    case DocumentCommands::Closing::Close:
+        break;
+    }
     QMainWindow::closeEvent(event);
     if (event->isAccepted())
         Form_Unload();

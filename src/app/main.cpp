@@ -35,6 +35,8 @@ int main(int argc, char *argv[])
         dialogs.setParentWindow(window);
         printer.setDocumentFinishedHandler([window](const QString &pdf) { window->showPrintedFile(pdf); });
         QObject::connect(window, &frmPrincipal::unloaded, &app, &QApplication::quit);
+        // Leaves the event loop without closing (and so without asking) any window again.
+        QObject::connect(window, &frmPrincipal::endedAtOnce, &app, [] { QCoreApplication::exit(0); });
     });
     splash.show();
     return QApplication::exec();

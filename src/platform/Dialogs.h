@@ -26,7 +26,20 @@ public:
     // dialog was closed: the colour last chosen in it during this run, black before any choice.
     virtual int32_t chooseColor() = 0;
 
+    // What a file dialog is opened with. The filter keeps the classic form, pairs of
+    // "description|pattern" joined by '|' ("Archivos de tessarino (Trv)|*.trv"); an empty title
+    // means the platform's own.
+    struct FileRequest
+    {
+        QString title;
+        QString folder;
+        QString fileName;         // proposed name; a pattern such as "*.trv" proposes none
+        QString filter;
+        QString defaultExtension; // given to a name typed without one (save only)
+        bool confirmOverwrite = false;
+    };
+
     // File dialogs: the chosen path, or an empty text when the user cancels.
-    virtual QString openFileName(const QString &title, const QString &folder, const QString &filter) = 0;
-    virtual QString saveFileName(const QString &title, const QString &folder, const QString &filter) = 0;
+    virtual QString openFileName(const FileRequest &request) = 0;
+    virtual QString saveFileName(const FileRequest &request) = 0;
 };

@@ -4,6 +4,7 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -66,12 +67,60 @@ int32_t QtDialogs::chooseColor()
     return m_lastColor;
 }
 
-QString QtDialogs::openFileName(const QString &title, const QString &folder, const QString &filter)
+QStringList QtDialogs::nameFilters(const QString &filter)
 {
-    return QFileDialog::getOpenFileName(m_parent, title, folder, filter);
+    QStringList result;
+    const QStringList parts = filter.split(u'|');
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patterns;
+        for (const QString &pattern : parts[i + 1].split(u';', Qt::SkipEmptyParts)) {
+            const QString p = pattern.trimmed();
+            const qsizetype dot = p.lastIndexOf(u'.');
+            patterns << p;
+            if (dot < 0 || p.mid(dot + 1).contains(u'*'))
+                continue;
+            const QString ext = p.mid(dot + 1);
+            for (const QString &variant : {ext.left(1).toUpper() + ext.mid(1).toLower(), ext.toUpper(), ext.toLower()})
+                if (!patterns.contains(p.left(dot + 1) + variant))
+                    patterns << p.left(dot + 1) + variant;
+        }
+        result << parts[i] + QStringLiteral(" (") + patterns.join(u' ') + u')';
+    }
+    return result;
 }
 
-QString QtDialogs::saveFileName(const QString &title, const QString &folder, const QString &filter)
+namespace {
+
+QString runFileDialog(QWidget *parent, const Dialogs::FileRequest &request, QFileDialog::AcceptMode mode)
 {
-    return QFileDialog::getSaveFileName(m_parent, title, folder, filter);
+    QFileDialog dialog(parent, request.title, request.folder);
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // The description already names its patterns; the case variants stay out of sight.
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
+    dialog.setNameFilters(QtDialogs::nameFilters(request.filter));
+    if (!request.defaultExtension.isEmpty())
+        dialog.setDefaultSuffix(request.defaultExtension);
+    if (!request.fileName.isEmpty() && !request.fileName.contains(u'*'))
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    QString chosen = dialog.selectedFiles().constFirst();
+    // A native dialog may hand back the name as typed.
+    if (mode == QFileDialog::AcceptSave && !request.defaultExtension.isEmpty() && QFileInfo(chosen).suffix().isEmpty())
+        chosen += u'.' + request.defaultExtension;
+    return chosen;
+}
+
+} // namespace
+
+QString QtDialogs::openFileName(const FileRequest &request)
+{
+    return runFileDialog(m_parent, request, QFileDialog::AcceptOpen);
+}
+
+QString QtDialogs::saveFileName(const FileRequest &request)
+{
+    return runFileDialog(m_parent, request, QFileDialog::AcceptSave);
 }

@@ -13,8 +13,12 @@ public:
 
     int message(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
     int32_t chooseColor() override;
-    QString openFileName(const QString &title, const QString &folder, const QString &filter) override;
-    QString saveFileName(const QString &title, const QString &folder, const QString &filter) override;
+    QString openFileName(const FileRequest &request) override;
+    QString saveFileName(const FileRequest &request) override;
+
+    // The classic "description|pattern|..." filter as QFileDialog name filters. File names are
+    // case-sensitive here, so "*.trv" also lists x.Trv and x.TRV.
+    static QStringList nameFilters(const QString &filter);
 
 private:
     QPointer<QWidget> m_parent;

@@ -189,6 +189,7 @@ private Q_SLOTS:
         QCOMPARE(storedFont(h.context).size, QStringLiteral("33"));
 
         h.click(p.Check3());
+        h.w.JobModified = false; // no question about the job on the way out
         h.w.close();
         QCOMPARE(storedFont(h.context), FontSettings::defaults());
         QCOMPARE(h.context.setting("Guardar", "Activado"), QStringLiteral("0"));

@@ -20,13 +20,15 @@ int32_t ScriptedDialogs::chooseColor()
     return m_lastColor;
 }
 
-QString ScriptedDialogs::openFileName(const QString &, const QString &, const QString &)
+QString ScriptedDialogs::openFileName(const FileRequest &request)
 {
+    fileRequests.append(request);
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 
-QString ScriptedDialogs::saveFileName(const QString &, const QString &, const QString &)
+QString ScriptedDialogs::saveFileName(const FileRequest &request)
 {
+    fileRequests.append(request);
     return fileNames.isEmpty() ? QString() : fileNames.dequeue();
 }
 

@@ -22,14 +22,15 @@ public:
     QQueue<int> answers;          // for questions; OK-only boxes need none
     QQueue<int32_t> colors;       // colour dialog results
     QQueue<QString> fileNames;    // open/save dialog results
+    QList<FileRequest> fileRequests; // every file dialog shown, in order
     int unanswered = 0;           // questions asked with no queued answer
     // Runs while a message is "showing", after it was recorded.
     std::function<void(const Message &)> whileShowing;
 
     int message(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
     int32_t chooseColor() override;
-    QString openFileName(const QString &title, const QString &folder, const QString &filter) override;
-    QString saveFileName(const QString &title, const QString &folder, const QString &filter) override;
+    QString openFileName(const FileRequest &request) override;
+    QString saveFileName(const FileRequest &request) override;
 
     QStringList texts() const;
     void clear() { messages.clear(); }

@@ -1,0 +1,47 @@
+// The main window's job document and last-print memory: the window only wires its entries.
+#include "DocumentCommands.h"
+#include "FontPanel.h"
+#include "JobControls.h"
+#include "LastPrint.h"
+#include "frmPrincipal.h"
+#include "ui_frmPrincipal.h"
+
+void frmPrincipal::setUpDocuments()
+{
+    m_job = std::make_unique<JobControls>(JobControls{ui->SSTab1, ui->txtDesde, ui->txtHasta, txtPosX,
+                                                      txtPosY, Check1, desde, hasta, posX, posY, Check2,
+                                                      ui->chVert, ui->chVert2});
+    DocumentCommands::Window window{
+        [this] {
+            Chequear(this, 6);
+            Limpiar_Click(6);
+        },
+        [this] { cmdRestaurar_Click(); },
+        [this](int page) { setAvailablePage(page); },
+        [this](const QString &file) { DatosFuentes(file); },
+        [this] { return m_fonts->current(); },
+    };
+    m_documents = new DocumentCommands(
+        {this, ui->lblinfo, ui->lblEstado, ui->ProgressBar1}, *m_job, std::move(window),
+        {m_context.profiles, m_context.dialogs, m_context.printer, CarpetaTrabajos}, JobModified, this);
+    m_lastPrint = std::make_unique<LastPrint>(*m_job, m_context.profiles, m_context.dialogs,
+                                              [this] { JobModified = true; });
+
+    connect(ui->mnuNueMismo, &QAction::triggered, m_documents, [this] { m_documents->New(0); });
+    connect(ui->mnuNueDistinto, &QAction::triggered, m_documents, [this] { m_documents->New(1); });
+    connect(ui->mnuabrir, &QAction::triggered, m_documents, &DocumentCommands::mnuabrir_Click);
+    connect(ui->mnuguardar, &QAction::triggered, m_documents, &DocumentCommands::SaveTextControl);
+    connect(ui->mnudistinto, &QAction::triggered, this, [this] { m_lastPrint->reload(0); });
+    connect(ui->mnuultimaMismo, &QAction::triggered, this, [this] { m_lastPrint->reload(1); });
+    for (QAction *entry : {ui->mnuNueMismo, ui->mnuNueDistinto, ui->mnuabrir, ui->mnuguardar, ui->mnudistinto,
+                           ui->mnuultimaMismo})
+        entry->setEnabled(true);
+
+    m_documents->PonerCAption();
+}
+
+void frmPrincipal::recordLastPrint(RunOutcome outcome, int page)
+{
+    if (recordsLastPrint(outcome))
+        m_lastPrint->UltimaImpresion(page);
+}

@@ -1,0 +1,67 @@
+#include "JobControls.h"
+
+#include "JobFile.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTabWidget>
+
+SameNumberJob JobControls::sameNumberJob() const
+{
+    SameNumberJob job;
+    job.desde = txtDesde->text();
+    job.hasta = txtHasta->text();
+    for (int i = 0; i < SameNumberJob::kPositions; ++i) {
+        job.posX[i] = txtPosX[i]->text();
+        job.posY[i] = txtPosY[i]->text();
+        job.off[i] = Check1[i]->isChecked();
+    }
+    return job;
+}
+
+DistinctNumberJob JobControls::distinctNumberJob() const
+{
+    DistinctNumberJob job;
+    for (int i = 0; i < DistinctNumberJob::kRows; ++i) {
+        job.desde[i] = desde[i]->text();
+        job.hasta[i] = hasta[i]->text();
+        job.posX[i] = posX[i]->text();
+        job.posY[i] = posY[i]->text();
+        job.off[i] = Check2[i]->isChecked();
+    }
+    return job;
+}
+
+void JobControls::LeerCheck(int page, const ProfileFiles &profiles, const QString &file) const
+{
+    std::optional<int> named;
+    if (page == 0) {
+        const JobFile::Page0Record record = JobFile::readPage0(profiles, file);
+        SSTab1->setCurrentIndex(0);
+        txtDesde->setText(record.desde);
+        txtHasta->setText(record.hasta);
+        for (int i = 0; i < SameNumberJob::kPositions; ++i) {
+            const auto &p = record.positions[i];
+            if (p.off)
+                Check1[i]->setChecked(*p.off);
+            txtPosX[i]->setText(p.x);
+            txtPosY[i]->setText(p.y);
+            if (p.forcedOff)
+                Check1[i]->setChecked(true);
+        }
+        named = record.sstab;
+    } else {
+        const JobFile::Page1Record record = JobFile::readPage1(profiles, file);
+        for (int i = 0; i < DistinctNumberJob::kRows; ++i) {
+            const auto &r = record.rows[i];
+            desde[i]->setText(r.desde);
+            hasta[i]->setText(r.hasta);
+            posX[i]->setText(r.x);
+            posY[i]->setText(r.y);
+            if (r.off)
+                Check2[i]->setChecked(*r.off);
+        }
+        named = record.sstab;
+    }
+    SSTab1->setCurrentIndex(named.value_or(page));
+}

@@ -1,0 +1,234 @@
+#include "JobFile.h"
+
+#include "NumberText.h"
+
+#include <QDate>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QTime>
+
+namespace JobFile {
+namespace {
+
+QString indexed(const QString &prefix, int i)
+{
+    return prefix + QString::number(i);
+}
+
+QString cantidad(const QString &desde, const QString &hasta)
+{
+    return NumberText::plainDecimal(NumberText::strictDouble(hasta) - NumberText::strictDouble(desde));
+}
+
+QString read(const ProfileFiles &profiles, const QString &section, const QString &key, const QString &file)
+{
+    QString path = file;
+    return profiles.LeerValorIni(section, key, path);
+}
+
+QString orDefault(const QString &value, const QString &replacement)
+{
+    return value == ProfileFiles::Vacio ? replacement : value;
+}
+
+// A check box takes a stored 0 or 1; anything else (missing included) leaves it as it was.
+std::optional<bool> checkValue(const QString &text)
+{
+    try {
+        switch (NumberText::strictInt16(text)) {
+        case 0:
+            return false;
+        case 1:
+            return true;
+        default:
+            return std::nullopt;
+        }
+    } catch (const std::exception &) {
+        return std::nullopt;
+    }
+}
+
+std::optional<int> pageValue(const QString &text)
+{
+    try {
+        const double page = NumberText::strictDouble(text);
+        if (page == 0 || page == 1)
+            return int(page);
+    } catch (const std::exception &) {
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+QString recordSection(int page)
+{
+    return QStringLiteral("Ultima Impresión Solapa:") + QString::number(page);
+}
+
+QList<ProfileValue> ContarCheck(int page, const SameNumberJob &same, const DistinctNumberJob &distinct)
+{
+    const QString section = recordSection(page);
+    QList<ProfileValue> values;
+    if (page != 0) {
+        for (int j = 0; j < DistinctNumberJob::kRows; ++j)
+            values.append({section, indexed(QStringLiteral("Check2_"), j),
+                           distinct.off[j] ? QStringLiteral("1") : QStringLiteral("0")});
+        return values;
+    }
+    // A position that is off keeps no coordinates.
+    for (int i = 0; i < SameNumberJob::kPositions; ++i) {
+        const bool off = same.off[i];
+        values.append(
+            {section, indexed(QStringLiteral("PosX_"), i), off ? QStringLiteral("0") : same.posX[i]});
+        values.append(
+            {section, indexed(QStringLiteral("PosY_"), i), off ? QStringLiteral("0") : same.posY[i]});
+        values.append({section, indexed(QStringLiteral("Check1_"), i),
+                       off ? QStringLiteral("1") : QStringLiteral("0")});
+    }
+    return values;
+}
+
+QList<ProfileValue> UltimaImpresion(int page, const SameNumberJob &same, const DistinctNumberJob &distinct)
+{
+    const QString section = recordSection(page);
+    QList<ProfileValue> values;
+    if (page != 0) {
+        // The enable keys follow every row, so in a new file they land after row 0's keys.
+        for (int i = 0; i < DistinctNumberJob::kRows; ++i) {
+            values.append({section, indexed(QStringLiteral("Desde_"), i), distinct.desde[i]});
+            values.append({section, indexed(QStringLiteral("Hasta_"), i), distinct.hasta[i]});
+            values.append({section, indexed(QStringLiteral("PosX_"), i), distinct.posX[i]});
+            values.append({section, indexed(QStringLiteral("PosY_"), i), distinct.posY[i]});
+            values += ContarCheck(page, same, distinct);
+        }
+        values.append({section, QStringLiteral("Cantidad"), cantidad(distinct.desde[0], distinct.hasta[0])});
+    } else {
+        values += ContarCheck(0, same, distinct);
+        values.append({section, QStringLiteral("Desde"), same.desde});
+        values.append({section, QStringLiteral("Hasta"), same.hasta});
+        values.append({section, QStringLiteral("Cantidad"), cantidad(same.desde, same.hasta)});
+    }
+    values.append({section, QStringLiteral("sstab"), u' ' + QString::number(page)});
+    return values;
+}
+
+QList<ProfileValue> jobValues(const Saved &job)
+{
+    QList<ProfileValue> values = UltimaImpresion(job.page, job.same, job.distinct);
+    values.append({FontSettings::kSection, FontSettings::kColor, job.font.color});
+    values.append({FontSettings::kSection, FontSettings::kSize, job.font.size});
+    values.append({FontSettings::kSection, FontSettings::kName, job.font.name});
+    values.append({kFechaYHora, QStringLiteral("Fecha"), job.fecha});
+    values.append({kFechaYHora, QStringLiteral("Hora"), job.hora});
+    values.append({kOrientacion, kSentido, QString::number(job.sentido)});
+    values.append({kSolapa, kSStab, QString::number(job.page)});
+    return values;
+}
+
+QString dateText(const QDate &date)
+{
+    return QLocale::system().toString(date, QLocale::ShortFormat);
+}
+
+QString timeText(const QTime &time)
+{
+    // The long format without the time zone it may carry.
+    const QLocale locale = QLocale::system();
+    QString format;
+    bool quoted = false;
+    for (QChar c : locale.timeFormat(QLocale::LongFormat)) {
+        if (c == u'\'')
+            quoted = !quoted;
+        if (quoted || c != u't')
+            format += c;
+    }
+    return locale.toString(time, format.trimmed());
+}
+
+Page0Record readPage0(const ProfileFiles &profiles, const QString &file)
+{
+    const QString section = recordSection(0);
+    const auto value = [&](const QString &key) { return read(profiles, section, key, file); };
+    Page0Record record;
+    record.desde = orDefault(value(QStringLiteral("Desde")), QStringLiteral("0000"));
+    record.hasta = orDefault(value(QStringLiteral("Hasta")), QStringLiteral("0001"));
+    for (int i = 0; i < SameNumberJob::kPositions; ++i) {
+        auto &p = record.positions[i];
+        p.off = checkValue(value(indexed(QStringLiteral("Check1_"), i)));
+        p.x = orDefault(value(indexed(QStringLiteral("posX_"), i)), QStringLiteral("0"));
+        const QString y = value(indexed(QStringLiteral("posY_"), i));
+        // Without its Y a position cannot be placed: it is turned off. A missing X alone is 0.
+        p.forcedOff = y == ProfileFiles::Vacio;
+        p.y = orDefault(y, QStringLiteral("0"));
+    }
+    record.sstab = pageValue(value(QStringLiteral("sstab")));
+    return record;
+}
+
+Page1Record readPage1(const ProfileFiles &profiles, const QString &file)
+{
+    const QString section = recordSection(1);
+    const auto value = [&](const QString &key) { return read(profiles, section, key, file); };
+    Page1Record record;
+    for (int i = 0; i < DistinctNumberJob::kRows; ++i) {
+        auto &r = record.rows[i];
+        r.desde = orDefault(value(indexed(QStringLiteral("Desde_"), i)), QStringLiteral("0000"));
+        r.hasta = orDefault(value(indexed(QStringLiteral("Hasta_"), i)), QStringLiteral("0000"));
+        r.x = orDefault(value(indexed(QStringLiteral("PosX_"), i)), QStringLiteral("0"));
+        r.y = orDefault(value(indexed(QStringLiteral("PosY_"), i)), QStringLiteral("0"));
+        r.off = checkValue(value(indexed(QStringLiteral("check2_"), i)));
+    }
+    record.sstab = pageValue(value(QStringLiteral("sstab")));
+    return record;
+}
+
+std::optional<int> jobPage(const ProfileFiles &profiles, const QString &file)
+{
+    return pageValue(read(profiles, kSolapa, kSStab, file));
+}
+
+QString refusal(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return QStringLiteral("es una carpeta, no un archivo.");
+    if (info.size() > kMaxJobFileSize)
+        return QStringLiteral("es demasiado grande para ser un trabajo de Tessarino.");
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QStringLiteral("no se puede leer (%1).").arg(f.errorString());
+    const QByteArray bytes = f.read(kMaxJobFileSize + 1);
+    if (f.error() != QFileDevice::NoError)
+        return QStringLiteral("no se puede leer (%1).").arg(f.errorString());
+    if (bytes.size() > kMaxJobFileSize)
+        return QStringLiteral("es demasiado grande para ser un trabajo de Tessarino.");
+
+    QString text;
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        text = QStringDecoder(QStringConverter::Utf16)(bytes);
+    } else {
+        if (bytes.contains('\0'))
+            return QStringLiteral("no es un archivo de texto.");
+        text = bytes.startsWith("\xEF\xBB\xBF") ? QString::fromUtf8(bytes.mid(3))
+                                                : QString(QStringDecoder("windows-1252")(bytes));
+    }
+    const QStringList known{recordSection(0), recordSection(1), kSolapa,    FontSettings::kSection,
+                            kOrientacion,     kFechaYHora,      kComentario};
+    for (const QString &raw : text.split(QRegularExpression(QStringLiteral("[\r\n]")))) {
+        const QString line = raw.trimmed();
+        const qsizetype close = line.lastIndexOf(u']');
+        if (!line.startsWith(u'[') || close < 1)
+            continue;
+        const QString name = line.mid(1, close - 1).trimmed();
+        for (const QString &section : known)
+            if (name.compare(section, Qt::CaseInsensitive) == 0)
+                return QString();
+    }
+    return QStringLiteral("no contiene ningún trabajo de Tessarino.");
+}
+
+} // namespace JobFile

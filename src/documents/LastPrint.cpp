@@ -1,0 +1,37 @@
+#include "LastPrint.h"
+
+#include "Dialogs.h"
+#include "JobControls.h"
+#include "JobFile.h"
+#include "RunMessages.h"
+#include "RuntimeError.h"
+
+LastPrint::LastPrint(const JobControls &job, const ProfileFiles &profiles, Dialogs &dialogs,
+                     std::function<void()> modified)
+    : m_job(job), m_profiles(profiles), m_dialogs(dialogs), m_modified(std::move(modified))
+{}
+
+void LastPrint::UltimaImpresion(int page) const
+{
+    QList<ProfileValue> values;
+    try {
+        values = JobFile::UltimaImpresion(page, m_job.sameNumberJob(), m_job.distinctNumberJob());
+    } catch (const RuntimeError &error) {
+        // Each run words its errors its own way.
+        if (page == 0 && error.number() == RuntimeError::TypeMismatch)
+            m_dialogs.message(RunMessages::kNotNumeric, RunMessages::kTitle, Dialogs::Icon::Critical);
+        else
+            m_dialogs.message(error.description(), RunMessages::kTitle, Dialogs::Icon::None);
+        return;
+    }
+    QString settings;
+    m_profiles.EscribirValoresIni(values, settings, nullptr);
+}
+
+void LastPrint::reload(int page) const
+{
+    m_job.LeerCheck(page, m_profiles, QString());
+    // Boxes that already held the stored text do not signal a change, yet the job is now the
+    // reloaded one.
+    m_modified();
+}

@@ -1,0 +1,88 @@
+// The job file's bytes: what a save writes, key by key order, in one replace.
+#include "JobFile.h"
+#include "ProfileFiles.h"
+#include "QtDialogs.h"
+#include "TestPaths.h"
+
+#include <QFile>
+#include <QTest>
+
+namespace {
+
+QByteArray bytesOf(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+JobFile::Saved exampleJob()
+{
+    JobFile::Saved job;
+    job.page = 0;
+    job.same.desde = QStringLiteral("0001");
+    job.same.hasta = QStringLiteral("0500");
+    job.same.posX = {"500", "900", "750", "0", "0", "0"}; // position 2's X is not kept: it is off
+    job.same.posY = {"300", "300", "0", "0", "0", "0"};
+    job.same.off = {false, false, true, true, true, true};
+    job.font = {"0", "12", "Arial"};
+    job.fecha = QStringLiteral("07/12/2026");
+    job.hora = QStringLiteral("10:15:30");
+    job.sentido = 1;
+    return job;
+}
+
+} // namespace
+
+class TestJobFile : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void theExampleJobIsWrittenByteForByte()
+    {
+        TestPaths tmp;
+        const ProfileFiles profiles(tmp.paths().settingsFile);
+        QString file = tmp.path(QStringLiteral("rifa.trv"));
+        QVERIFY(profiles.EscribirValoresIni(JobFile::jobValues(exampleJob()), file, nullptr));
+
+        QByteArray expected = "[Ultima Impresi\xF3n Solapa:0]\r\n"
+                              "PosX_0=500\r\nPosY_0=300\r\nCheck1_0=0\r\n"
+                              "PosX_1=900\r\nPosY_1=300\r\nCheck1_1=0\r\n";
+        for (int i = 2; i <= 5; ++i)
+            expected += QStringLiteral("PosX_%1=0\r\nPosY_%1=0\r\nCheck1_%1=1\r\n").arg(i).toLatin1();
+        // The profile layer keeps a leading blank by quoting the value, so " 0" reads back as written.
+        expected += "Desde=0001\r\nHasta=0500\r\nCantidad=499\r\nsstab=\" 0\"\r\n"
+                    "[Fuentes]\r\nColor=0\r\nTama\xF1o=12\r\nIndice=Arial\r\n"
+                    "[Fecha y Hora]\r\nFecha=07/12/2026\r\nHora=10:15:30\r\n"
+                    "[Orientaci\xF3n]\r\nSentido=1\r\n"
+                    "[Solapa]\r\nSStab=0\r\n";
+        QCOMPARE(bytesOf(file), expected);
+    }
+
+    void theDistinctRecordKeepsItsEnableKeysAfterTheFirstRow()
+    {
+        DistinctNumberJob distinct;
+        distinct.desde = {"0001", "0101", "0201", "0301"};
+        distinct.hasta = {"0100", "0200", "0300", "0400"};
+        distinct.off = {false, false, true, true};
+        QStringList keys;
+        QStringList values;
+        for (const ProfileValue &v : JobFile::UltimaImpresion(1, SameNumberJob{}, distinct))
+            if (!keys.contains(v.key))
+                keys << v.key, values << v.value;
+        QCOMPARE(keys.mid(0, 9), (QStringList{"Desde_0", "Hasta_0", "PosX_0", "PosY_0", "Check2_0",
+                                              "Check2_1", "Check2_2", "Check2_3", "Desde_1"}));
+        QCOMPARE(values.mid(4, 4), (QStringList{"0", "0", "1", "1"}));
+        QCOMPARE(keys.mid(keys.size() - 2), (QStringList{"Cantidad", "sstab"}));
+        QCOMPARE(values.mid(values.size() - 2), (QStringList{"99", " 1"}));
+    }
+
+    void theOpenDialogListsEveryLetterCaseOfTheExtension()
+    {
+        const QStringList filters = QtDialogs::nameFilters(QStringLiteral("Archivos de texto(*.trv)|*.trv"));
+        QCOMPARE(filters, QStringList{QStringLiteral("Archivos de texto(*.trv) (*.trv *.Trv *.TRV)")});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestJobFile)
+#include "tst_jobfile.moc"
