@@ -3,6 +3,8 @@
 #   ./do run    install what is missing, build, start the program
 #   ./do test   install what is missing, build, run every test
 #   ./do bench  install what is missing, build, run the benchmarks
+#   ./do sanitize  build with ASan+UBSan (clang) in build-sanitize, run every test, then fuzz
+#                  each reader of outside input for FUZZ_SECONDS (60) seconds
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -13,6 +15,7 @@ PACKAGES=(
   libcups2-dev cups-daemon cups-client
   xvfb xauth
   libasound2-dev
+  clang libclang-rt-14-dev
 )
 BUILD_DIR=${BUILD_DIR:-build}
 
@@ -58,8 +61,31 @@ case "${1:-}" in
     # One read of a 50 MB file of bare line breaks, then 100 reads of a normal settings file.
     "$BUILD_DIR/bench/bench_profile_files" 50
     ;;
+  sanitize)
+    install_packages
+    dir=${SANITIZE_DIR:-build-sanitize}
+    CC=clang CXX=clang++ cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DTESSARINO_SANITIZE=ON -DTESSARINO_LIBFUZZER=ON >/dev/null
+    cmake --build "$dir"
+    # Any report fails the run: ASan and UBSan abort, LeakSanitizer exits non-zero.
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    export LSAN_OPTIONS=suppressions=$PWD/fuzz/lsan.supp:print_suppressions=0
+    ctest --test-dir "$dir" --output-on-failure -j2
+    # New inputs grow a corpus inside the build folder; the seeds in the repository stay as
+    # they are. A crash or failed property leaves its input in $dir/fuzz-findings.
+    mkdir -p "$dir/fuzz-findings"
+    for target in fuzz_profile_read fuzz_profile_property fuzz_number_text fuzz_job_file; do
+      corpus=${target#fuzz_}
+      mkdir -p "$dir/fuzz-corpus/$corpus"
+      echo "Fuzzing $target for ${FUZZ_SECONDS:-60} s"
+      QT_QPA_PLATFORM=offscreen "$dir/fuzz/$target" -max_total_time="${FUZZ_SECONDS:-60}" -max_len=4096 \
+        -print_final_stats=1 -artifact_prefix="$dir/fuzz-findings/$target-" \
+        "$dir/fuzz-corpus/$corpus" "fuzz/corpus/$corpus"
+    done
+    ;;
   *)
-    echo "usage: ./do run|test|bench" >&2
+    echo "usage: ./do run|test|bench|sanitize" >&2
     exit 2
     ;;
 esac

@@ -1,0 +1,50 @@
+// Any text typed or pasted into a number box: the lenient and strict readings and the
+// zero-padding must never crash, and whole numbers must survive being written and read again.
+#include "FuzzInput.h"
+#include "NumberFormat.h"
+#include "NumberText.h"
+#include "RuntimeError.h"
+
+#include <cmath>
+
+namespace {
+
+template <typename F>
+void ignoringRuntimeErrors(F &&f)
+{
+    try {
+        f();
+    } catch (const RuntimeError &) {
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    FuzzInput in(data, size);
+    const auto width = int16_t(in.byte() % 40);
+    const QString text = QString::fromUtf8(in.rest());
+
+    ignoringRuntimeErrors([&] {
+        const double lenient = NumberText::lenient(text);
+        const QString plain = NumberText::plainDecimal(lenient);
+        if (std::isfinite(lenient) && lenient == std::trunc(lenient) && std::fabs(lenient) <= 9007199254740992.0
+            && NumberText::strictDouble(plain) != lenient)
+            fuzzFailure("a whole number does not survive plain decimal text", text + QStringLiteral(" -> ") + plain);
+        NumberText::plainDecimalSingle(NumberText::toSingle(lenient));
+    });
+    ignoringRuntimeErrors([&] { NumberText::strictInt16(text); });
+    ignoringRuntimeErrors([&] {
+        const double strict = NumberText::strictDouble(text);
+        NumberFormat::requireExact(strict, text);
+        const QString padded = NumberFormat::padToWidth(strict, width);
+        if (padded.size() < width)
+            fuzzFailure("a padded number is shorter than its width", padded);
+    });
+    QString box = text;
+    NumberFormat::CompletarDigitos(box, width);
+    if (box.size() < std::max<qsizetype>(width, text.size()) || !box.endsWith(text.right(1)))
+        fuzzFailure("padding lost part of the text", box);
+    return 0;
+}
