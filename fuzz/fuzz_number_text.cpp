@@ -3,6 +3,7 @@
 #include "FuzzInput.h"
 #include "NumberFormat.h"
 #include "NumberText.h"
+#include "RangeNumber.h"
 #include "RuntimeError.h"
 
 #include <cmath>
@@ -36,11 +37,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     });
     ignoringRuntimeErrors([&] { NumberText::strictInt16(text); });
     ignoringRuntimeErrors([&] {
-        const double strict = NumberText::strictDouble(text);
-        NumberFormat::requireExact(strict, text);
-        const QString padded = NumberFormat::padToWidth(strict, width);
-        if (padded.size() < width)
-            fuzzFailure("a padded number is shorter than its width", padded);
+        // A range end read exactly reads back as itself, counts steps exactly and pads whole.
+        const RangeNumber start = RangeNumber::read(text);
+        const QString plain = start.text();
+        if (RangeNumber::read(plain).text() != plain)
+            fuzzFailure("a range number does not survive its own text", text + QStringLiteral(" -> ") + plain);
+        const qint64 steps = width;
+        if (start.stepsTo(start.plus(steps)) != steps)
+            fuzzFailure("counting on from a number loses steps", plain);
+        const QString padded = NumberFormat::padToWidth(plain, width);
+        if (padded.size() < width || !padded.endsWith(plain.right(1)))
+            fuzzFailure("a padded number lost its width or its digits", padded);
     });
     QString box = text;
     NumberFormat::CompletarDigitos(box, width);
