@@ -19,6 +19,8 @@
 #include <QScopedValueRollback>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 template <typename T, std::size_t N>
@@ -190,6 +192,12 @@ bool frmPrincipal::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         break;
+    case QEvent::ShortcutOverride:
+        // A box would keep Ctrl+A, Ctrl+C ... for its own editing; the menus' shortcuts win, as
+        // they always did, so Ctrl+A opens a job wherever the focus stands.
+        if (isMenuShortcut(static_cast<QKeyEvent *>(event)))
+            return true;
+        break;
     case QEvent::KeyPress:
         if (watched == ui->txtDesde || watched == ui->txtHasta || indexIn(desde, watched) >= 0
             || indexIn(hasta, watched) >= 0) {
@@ -218,6 +226,15 @@ bool frmPrincipal::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+bool frmPrincipal::isMenuShortcut(const QKeyEvent *key) const
+{
+    const QKeySequence pressed(key->keyCombination());
+    const QList<QAction *> entries = findChildren<QAction *>();
+    return std::any_of(entries.begin(), entries.end(), [&](const QAction *entry) {
+        return entry->isEnabled() && !entry->shortcut().isEmpty() && entry->shortcut() == pressed;
+    });
 }
 
 bool frmPrincipal::hasLeaveRule(const QObject *box) const

@@ -148,6 +148,7 @@ private:
     void txtPosY_LostFocus(int Index);
     // The rules of leaving a box (row count, printable area); other boxes have none.
     bool hasLeaveRule(const QObject *box) const;
+    bool isMenuShortcut(const QKeyEvent *key) const;
     void leaveBox(const QObject *box);
 
     AppContext &m_context;

@@ -57,7 +57,9 @@ template <typename Printer = RecordingSurface> struct FormHarness
     void type(QLineEdit *target, const QString &keys)
     {
         enter(target);
-        QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+        // Home, Shift+End: Ctrl+A belongs to the Abrir menu entry.
+        QTest::keyClick(target, Qt::Key_Home);
+        QTest::keyClick(target, Qt::Key_End, Qt::ShiftModifier);
         QTest::keyClicks(target, keys);
     }
     void type(const QString &name, const QString &keys) { type(box(name), keys); }

@@ -5,6 +5,7 @@
 #include "frmPrincipal.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -155,6 +156,22 @@ private Q_SLOTS:
         o.window->findChild<QAction *>(QStringLiteral("mnusalir"))->trigger();
         QCOMPARE(unloaded.count(), 1);
         QVERIFY(!o.window->isVisible());
+    }
+
+    // With the focus in a box, the menus' shortcuts still win over the box's own editing keys.
+    void menuShortcutsWorkFromInsideABox()
+    {
+        Opened o;
+        QApplication::setActiveWindow(o.window.get());
+        auto *txtDesde = o.window->findChild<QLineEdit *>(QStringLiteral("txtDesde"));
+        txtDesde->setFocus();
+        QVERIFY(QTest::qWaitFor([&] { return txtDesde->hasFocus(); }));
+        o.dialogs.fileNames.enqueue(QString()); // the open dialog is cancelled
+        QTest::keyClick(txtDesde, Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(o.dialogs.fileRequests.size(), 1); // Ctrl+A: Abrir, not select all
+        o.dialogs.colors.enqueue(255);
+        QTest::keyClick(txtDesde, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(o.dialogs.colors.isEmpty()); // Ctrl+C: the colour dialog, not copy
     }
 
     void entriesNotBuiltYetDoNotPretendToWork()

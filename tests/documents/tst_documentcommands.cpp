@@ -377,7 +377,8 @@ private Q_SLOTS:
         h.dialogs.clear();
 
         h.box("txtHasta")->setFocus();
-        QTest::keyClick(h.box("txtHasta"), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(h.box("txtHasta"), Qt::Key_Home);
+        QTest::keyClick(h.box("txtHasta"), Qt::Key_End, Qt::ShiftModifier);
         QTest::keyClick(h.box("txtHasta"), Qt::Key_Delete); // an empty end is no number
         if (cause != "number")
             h.type(QStringLiteral("txtHasta"), QStringLiteral("0999"));

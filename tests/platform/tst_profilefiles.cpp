@@ -422,7 +422,7 @@ private Q_SLOTS:
         QCOMPARE(stat(f8.constData(), &st), 0);
         QCOMPARE(st.st_mode & 07777, 0640u);
         if (root)
-            QCOMPARE(QPair(st.st_uid, st.st_gid), QPair(uid_t(4321), gid_t(4322)));
+            QCOMPARE(std::make_pair(st.st_uid, st.st_gid), std::make_pair(uid_t(4321), gid_t(4322)));
         QCOMPARE(read(QStringLiteral("S"), QStringLiteral("k")), QStringLiteral("2"));
 
         QCOMPARE(chmod(f8.constData(), 0444), 0);
