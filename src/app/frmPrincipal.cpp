@@ -79,7 +79,12 @@ frmPrincipal::frmPrincipal(AppContext &context, QWidget *parent)
     connectPrinterEntries();
 }
 
-frmPrincipal::~frmPrincipal() = default;
+frmPrincipal::~frmPrincipal()
+{
+    // The children are destroyed after this body, moving the focus as they go; by then this is
+    // no longer a frmPrincipal, so the watch must not run.
+    disconnect(m_focusWatch);
+}
 
 void frmPrincipal::bindControlArrays()
 {
@@ -146,7 +151,7 @@ void frmPrincipal::connectInputRules()
 
     // A box left for the menus is only really left when the focus then goes on to another
     // control of this window (a click elsewhere, a menu entry that moves the focus).
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         if (!m_leftForMenus || !now || isMenu(now) || now->window() != this)
             return;
         QLineEdit *box = std::exchange(m_leftForMenus, nullptr);

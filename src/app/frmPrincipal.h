@@ -165,6 +165,7 @@ private:
     RecentFiles *m_recent = nullptr;
     bool m_puttingBack = false; // a disable box is being checked again by the enable chain
     QPointer<QLineEdit> m_leftForMenus; // the box the menu bar took the focus from
+    QMetaObject::Connection m_focusWatch;
 
 public:
     // Control arrays, filled once from the form.
