@@ -90,6 +90,8 @@ public:
     // Hands the document to the system. Without an open document it does nothing.
     virtual void endDoc() = 0;
     virtual bool documentOpen() const = 0;
+    // Told before the first sheet of a print run how many sheets it holds.
+    virtual void beginRun(qint64 sheets) { Q_UNUSED(sheets); }
 
     virtual QList<PrinterInfo> printers() const = 0;
     virtual int currentPrinterIndex() const = 0;
