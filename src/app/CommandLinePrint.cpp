@@ -110,7 +110,8 @@ int printToFile(const PrintJob &job, const QString &output)
     } // a document a failure left open is closed here, inside the private folder
     if ((outcome != RunOutcome::Printed && outcome != RunOutcome::Cancelled) || written.isEmpty())
         return NotPrinted;
-    if (std::rename(QFile::encodeName(written).constData(), QFile::encodeName(info.absoluteFilePath()).constData()) != 0) {
+    if (std::rename(QFile::encodeName(written).constData(),
+                    QFile::encodeName(info.absoluteFilePath()).constData()) != 0) {
         say(QStringLiteral("No se puede guardar el archivo PDF %1: %2.")
                 .arg(shown(info.absoluteFilePath()), QString::fromLocal8Bit(std::strerror(errno))));
         return NotPrinted;
@@ -150,13 +151,15 @@ int main(int argc, char **argv)
     loadQtTranslations(app);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Tessarino numera hojas impresas. Sin opciones abre la ventana "
-                                                    "(con un trabajo si se le nombra)."));
+    parser.setApplicationDescription(
+        QStringLiteral("Tessarino numera hojas impresas. Sin opciones abre la ventana "
+                       "(con un trabajo si se le nombra)."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption print(QStringLiteral("print"),
-                                   QStringLiteral("Imprime el trabajo del archivo sin mostrar ninguna ventana."),
-                                   QStringLiteral("archivo.trv"));
+    const QCommandLineOption print(
+        QStringLiteral("print"),
+        QStringLiteral("Imprime el trabajo del archivo sin mostrar ninguna ventana."),
+        QStringLiteral("archivo.trv"));
     const QCommandLineOption printerOption(QStringLiteral("printer"),
                                            QStringLiteral("Imprime en esa cola de CUPS en lugar de la "
                                                           "impresora predeterminada."),
@@ -183,7 +186,8 @@ int main(int argc, char **argv)
     if (!parser.isSet(print))
         return wrong(QStringLiteral("Falta --print con el archivo del trabajo."));
     if (!parser.positionalArguments().isEmpty())
-        return wrong(QStringLiteral("Argumento inesperado: %1").arg(parser.positionalArguments().constFirst()));
+        return wrong(
+            QStringLiteral("Argumento inesperado: %1").arg(parser.positionalArguments().constFirst()));
     if (parser.isSet(printerOption) && parser.isSet(output))
         return wrong(QStringLiteral("--printer y --output no pueden usarse juntos."));
 

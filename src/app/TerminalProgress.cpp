@@ -19,7 +19,9 @@ constexpr qint64 kRefreshMs = 200;
 TerminalProgress::TerminalProgress() : m_terminal(isatty(STDERR_FILENO) == 1)
 {
     g_interrupted = 0;
-    struct sigaction action{};
+    struct sigaction action
+    {
+    };
     action.sa_handler = interrupted;
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, &m_previous);
@@ -37,8 +39,8 @@ bool TerminalProgress::sheetPrinted(qint64 done, qint64 total, const QString &nu
 {
     const bool stop = g_interrupted != 0;
     if (m_terminal && (done == total || stop || m_clock.elapsed() >= m_nextMs)) {
-        std::fprintf(stderr, "\rImprimiendo hoja %lld de %lld (número %s)\033[K", qlonglong(done), qlonglong(total),
-                     number.toLocal8Bit().constData());
+        std::fprintf(stderr, "\rImprimiendo hoja %lld de %lld (número %s)\033[K", qlonglong(done),
+                     qlonglong(total), number.toLocal8Bit().constData());
         if (stop)
             std::fputc('\n', stderr); // the message about the last number starts on its own line
         std::fflush(stderr);

@@ -23,5 +23,7 @@ private:
     bool m_wrote = false;
     QElapsedTimer m_clock;
     qint64 m_nextMs = 0;
-    struct sigaction m_previous{};
+    struct sigaction m_previous
+    {
+    };
 };

@@ -84,7 +84,8 @@ PrintJob PrintJob::read(const ProfileFiles &profiles, const QString &file)
     }
     try {
         QString path = file;
-        job.orientation = NumberText::strictInt16(profiles.LeerValorIni(JobFile::kOrientacion, JobFile::kSentido, path));
+        job.orientation =
+            NumberText::strictInt16(profiles.LeerValorIni(JobFile::kOrientacion, JobFile::kSentido, path));
     } catch (const std::exception &) {
     }
     job.font = readFont(profiles, file, job.notices);

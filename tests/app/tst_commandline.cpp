@@ -96,10 +96,10 @@ private Q_SLOTS:
                                       << "El archivo solicitado no se encuentra";
         QByteArray letters = kJob;
         letters.replace("Desde=0098", "Desde=00a8");
-        QTest::newRow("range not a number") << QStringList{"--print", "@/job.trv"} << letters << 1
-                                            << "Debe ingresar un valor numérico!";
-        QTest::newRow("unknown option") << QStringList{"--print", "@/job.trv", "--copias", "2"} << kJob << 2
-                                        << "copias";
+        QTest::newRow("range not a number")
+            << QStringList{"--print", "@/job.trv"} << letters << 1 << "Debe ingresar un valor numérico!";
+        QTest::newRow("unknown option")
+            << QStringList{"--print", "@/job.trv", "--copias", "2"} << kJob << 2 << "copias";
         QTest::newRow("no job") << QStringList{} << kJob << 2 << "--print";
     }
 
@@ -121,7 +121,8 @@ private Q_SLOTS:
         QCOMPARE(r.status, status);
         QVERIFY2(r.err.contains(message), qPrintable(r.err));
         const QStringList left = filesIn(folder);
-        QVERIFY2(!left.contains("salida.pdf") && left.size() == (job.isEmpty() ? 0 : 1), qPrintable(left.join(' ')));
+        QVERIFY2(!left.contains("salida.pdf") && left.size() == (job.isEmpty() ? 0 : 1),
+                 qPrintable(left.join(' ')));
     }
 
     void helpAndVersion()
