@@ -16,6 +16,7 @@ PACKAGES=(
   xvfb xauth
   libasound2-dev
   clang libclang-rt-14-dev
+  time
 )
 BUILD_DIR=${BUILD_DIR:-build}
 
@@ -55,6 +56,12 @@ case "${1:-}" in
     # Memory must stay flat as the run grows: compare the two lines.
     for sheets in 10000 100000; do
       "$BUILD_DIR/bench/bench_same_number" "$sheets"
+    done
+    # The same run reporting to the progress window: within 5% of the line above.
+    "$BUILD_DIR/bench/bench_same_number" 100000 progress
+    # The whole command-line print process, as other batch tools are timed.
+    for sheets in 1000 100000; do
+      bench/bench_batch.sh "$BUILD_DIR/tessarino" "$sheets"
     done
     # Open and save of a job document, averaged over 1,000 of each.
     "$BUILD_DIR/bench/bench_job_file" 1000

@@ -1,14 +1,16 @@
 // Prints a same-number job with six positions through the built-in PDF printer and reports
-// throughput and peak memory. Usage: bench_same_number [sheets]
+// throughput and peak memory. Usage: bench_same_number [sheets] [progress]
+// With "progress" the run reports to the window's progress window, as a run from the window does.
 // Last line: sheets_per_second=N peak_rss_mb=M
 
 #include "Dialogs.h"
 #include "QtPrinterSurface.h"
 #include "SameNumberRun.h"
+#include "frmProgreso.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <sys/resource.h>
@@ -46,7 +48,7 @@ int main(int argc, char *argv[])
     char platformFlag[] = "-platform";
     char platformName[] = "offscreen";
     char *qtArgv[] = {argv[0], platformFlag, platformName, nullptr};
-    QGuiApplication app(qtArgc, qtArgv);
+    QApplication app(qtArgc, qtArgv);
 
     QTemporaryDir folder;
     QtPrinterSurface printer(folder.path());
@@ -65,7 +67,9 @@ int main(int argc, char *argv[])
 
     QElapsedTimer timer;
     timer.start();
-    const RunOutcome outcome = runSameNumber(job, font, printer, dialogs);
+    const bool withProgress = argc > 2 && qstrcmp(argv[2], "progress") == 0;
+    frmProgreso progress(nullptr);
+    const RunOutcome outcome = runSameNumber(job, font, printer, dialogs, withProgress ? &progress : nullptr);
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
 
     if (outcome != RunOutcome::Printed || dialogs.count != 0) {
@@ -73,7 +77,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     const double rate = double(sheets) / seconds;
-    std::printf("sheets=%ld seconds=%.2f pdf_mb=%.1f\n", sheets, seconds,
+    std::printf("sheets=%ld progress=%s seconds=%.2f pdf_mb=%.1f\n", sheets, withProgress ? "on" : "off", seconds,
                 double(QFileInfo(printer.lastPdfFile()).size()) / (1024.0 * 1024.0));
     std::printf("sheets_per_second=%.0f peak_rss_mb=%.1f\n", rate, peakRssMb());
     return 0;

@@ -7,6 +7,7 @@
 #include "PrinterSurface.h"
 #include "Twips.h"
 #include "UncutText.h"
+#include "frmProgreso.h"
 #include "ui_frmPrincipal.h"
 
 #include <QCheckBox>
@@ -412,7 +413,9 @@ FontChoice frmPrincipal::fontChoice() const
 
 void frmPrincipal::cmdImprimir_Click()
 {
-    const RunOutcome outcome = runSameNumber(sameNumberJob(), fontChoice(), m_context.printer, m_context.dialogs);
+    frmProgreso progress(this);
+    const RunOutcome outcome =
+        runSameNumber(sameNumberJob(), fontChoice(), m_context.printer, m_context.dialogs, &progress);
     recordLastPrint(outcome, 0);
     if (outcome == RunOutcome::DigitsMismatch) {
         ui->txtHasta->setFocus();
@@ -422,8 +425,9 @@ void frmPrincipal::cmdImprimir_Click()
 
 void frmPrincipal::Command6_Click()
 {
-    const RunOutcome outcome =
-        runDistinctNumber(distinctNumberJob(), fontChoice(), m_context.printer, m_context.dialogs, FirstRowSpan);
+    frmProgreso progress(this);
+    const RunOutcome outcome = runDistinctNumber(distinctNumberJob(), fontChoice(), m_context.printer,
+                                                 m_context.dialogs, FirstRowSpan, &progress);
     recordLastPrint(outcome, 1);
     if (outcome == RunOutcome::DigitsMismatch) {
         hasta[0]->setFocus();

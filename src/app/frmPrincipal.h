@@ -73,6 +73,8 @@ public:
     void Command2_Click();
     void Command3_Click();
     void impConfigurar_Click();
+    // "Vista previa" (frmPrincipalPreview.cpp): the job's sheets on the current printer's paper.
+    void mnuVistaPrevia_Click();
     void Command4_Click();
     void Timer1_Timer();
     void Command6_Click();
@@ -128,6 +130,7 @@ private:
     void showAdvancedArea();
     void disableUnbuiltEntries();
     void connectPrinterEntries();
+    void connectPreview();
     void bindControlArrays();
     void connectPage0();
     void connectPages();

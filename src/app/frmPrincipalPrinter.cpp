@@ -17,6 +17,7 @@ void frmPrincipal::connectPrinterEntries()
     connect(ui->impCuadricula, &QAction::triggered, this, &frmPrincipal::Command2_Click);
     connect(ui->impRectangulo, &QAction::triggered, this, &frmPrincipal::Command3_Click);
     connect(ui->impConfigurar, &QAction::triggered, this, &frmPrincipal::impConfigurar_Click);
+    connectPreview();
 }
 
 void frmPrincipal::Command2_Click()

@@ -1,3 +1,4 @@
+#include "CommandLinePrint.h"
 #include "QtDialogs.h"
 #include "QtPrinterSurface.h"
 #include "QtTranslations.h"
@@ -10,6 +11,8 @@
 
 int main(int argc, char *argv[])
 {
+    if (CommandLinePrint::wanted(argc, argv))
+        return CommandLinePrint::main(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessarino"));
     loadQtTranslations(app);

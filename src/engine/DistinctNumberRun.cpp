@@ -7,9 +7,11 @@
 #include "RangeNumber.h"
 #include "RunMessages.h"
 #include "RuntimeError.h"
+#include "SheetLoop.h"
 #include "SheetRange.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -31,44 +33,56 @@ SheetRange readFirstRow(const DistinctNumberJob &job, double &span)
     return SheetRange::between(first, last);
 }
 
-// Every enabled row is read before anything is drawn, so that a row holding something that is
-// not a number, or one whose last number could not be printed exactly, stops the run without
-// leaving a half-printed sheet in the open document.
-std::vector<Row> readRows(const DistinctNumberJob &job, const SheetRange &range)
+class DistinctNumberSheets final : public JobSheets
 {
-    std::vector<Row> rows;
-    for (int j = 0; j < DistinctNumberJob::kRows; ++j) {
-        if (job.off[j])
-            continue;
-        const float x = NumberText::toSingle(NumberText::lenient(job.posX[j]));
-        const float y = NumberText::toSingle(NumberText::lenient(job.posY[j]));
-        const RangeNumber start = RangeNumber::read(job.desde[j]);
-        start.plus(range.lastOffset()); // the numbers in between lie within the two ends
-        rows.push_back({x, y, start, int16_t(job.desde[j].size())});
+public:
+    // Every enabled row is read before anything is drawn, so that a row holding something that
+    // is not a number, or one whose last number could not be printed exactly, stops the run
+    // without leaving a half-printed sheet in the open document.
+    DistinctNumberSheets(const DistinctNumberJob &job, const FontChoice &font, const SheetRange &range)
+        : m_font(font), m_range(range)
+    {
+        for (int j = 0; j < DistinctNumberJob::kRows; ++j) {
+            if (job.off[j])
+                continue;
+            const float x = NumberText::toSingle(NumberText::lenient(job.posX[j]));
+            const float y = NumberText::toSingle(NumberText::lenient(job.posY[j]));
+            const RangeNumber start = RangeNumber::read(job.desde[j]);
+            start.plus(range.lastOffset()); // the numbers in between lie within the two ends
+            m_rows.push_back({x, y, start, int16_t(job.desde[j].size())});
+        }
     }
-    return rows;
-}
 
-void printSheets(const DistinctNumberJob &job, const FontChoice &font, PrinterSurface &printer,
-                 const SheetRange &range)
-{
-    printer.setFontName(font.name);
-    printer.setFontSize(NumberText::strictInt16(font.sizeText)); // no 1..99 check on this page
-    printer.setForeColor(font.color);
-
-    const std::vector<Row> rows = readRows(job, range);
-    for (qint64 sheet = 0; sheet < range.sheets; ++sheet) {
-        for (const Row &row : rows) {
+    qint64 count() const override { return m_range.sheets; }
+    QString number(qint64 sheet) const override { return rowNumber(m_rows.front(), sheet); }
+    void applyFont(PrinterSurface &printer) const override { applyFontTo(printer, m_font); }
+    static void applyFontTo(PrinterSurface &printer, const FontChoice &font)
+    {
+        printer.setFontName(font.name);
+        printer.setFontSize(NumberText::strictInt16(font.sizeText)); // no 1..99 check on this page
+        printer.setForeColor(font.color);
+    }
+    void draw(qint64 sheet, PrinterSurface &printer) const override
+    {
+        for (const Row &row : m_rows) {
             printer.printText(QString()); // begins the document on the first sheet
             printer.setCurrentPosition(row.x, row.y);
-            QString text = row.start.plus(sheet * range.step).text();
-            NumberFormat::CompletarDigitos(text, row.width);
-            printer.printText(text);
+            printer.printText(rowNumber(row, sheet));
         }
-        printer.newPage();
     }
-    printer.endDoc();
-}
+
+private:
+    QString rowNumber(const Row &row, qint64 sheet) const
+    {
+        QString text = row.start.plus(sheet * m_range.step).text();
+        NumberFormat::CompletarDigitos(text, row.width);
+        return text;
+    }
+
+    FontChoice m_font;
+    SheetRange m_range;
+    std::vector<Row> m_rows;
+};
 
 RunOutcome fail(Dialogs &dialogs, const RuntimeError &error)
 {
@@ -76,14 +90,11 @@ RunOutcome fail(Dialogs &dialogs, const RuntimeError &error)
     return RunOutcome::Failed;
 }
 
-} // namespace
-
-RunOutcome runDistinctNumber(const DistinctNumberJob &job, const FontChoice &font, PrinterSurface &printer,
-                             Dialogs &dialogs, double &FirstRowSpan)
+// The checks made before the printer is touched; the outcome when one refuses the job.
+std::optional<RunOutcome> refusal(const DistinctNumberJob &job, Dialogs &dialogs, SheetRange &range, double &span)
 {
-    SheetRange range{};
     try {
-        range = readFirstRow(job, FirstRowSpan);
+        range = readFirstRow(job, span);
     } catch (const RuntimeError &error) {
         return fail(dialogs, error);
     }
@@ -95,10 +106,38 @@ RunOutcome runDistinctNumber(const DistinctNumberJob &job, const FontChoice &fon
         dialogs.message(RunMessages::kAllOff, RunMessages::kTitle, Dialogs::Icon::Exclamation);
         return RunOutcome::NothingEnabled;
     }
+    return std::nullopt;
+}
+
+} // namespace
+
+RunOutcome runDistinctNumber(const DistinctNumberJob &job, const FontChoice &font, PrinterSurface &printer,
+                             Dialogs &dialogs, double &FirstRowSpan, RunObserver *observer)
+{
+    SheetRange range{};
+    if (const auto refused = refusal(job, dialogs, range, FirstRowSpan))
+        return *refused;
     try {
-        printSheets(job, font, printer, range);
-        return RunOutcome::Printed;
+        DistinctNumberSheets::applyFontTo(printer, font);
+        const DistinctNumberSheets sheets(job, font, range);
+        return printSheets(sheets, printer, dialogs, observer) ? RunOutcome::Printed : RunOutcome::Cancelled;
     } catch (const RuntimeError &error) {
         return fail(dialogs, error);
+    }
+}
+
+std::unique_ptr<JobSheets> distinctNumberSheets(const DistinctNumberJob &job, const FontChoice &font,
+                                                Dialogs &dialogs)
+{
+    SheetRange range{};
+    double span = 0;
+    if (refusal(job, dialogs, range, span))
+        return nullptr;
+    try {
+        NumberText::strictInt16(font.sizeText);
+        return std::make_unique<DistinctNumberSheets>(job, font, range);
+    } catch (const RuntimeError &error) {
+        fail(dialogs, error);
+        return nullptr;
     }
 }

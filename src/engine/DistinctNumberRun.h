@@ -7,6 +7,7 @@
 
 class Dialogs;
 class PrinterSurface;
+class RunObserver;
 
 // Page 1 of the job as the window holds it: up to four rows, each with its own start.
 struct DistinctNumberJob
@@ -27,4 +28,8 @@ struct DistinctNumberJob
 // `FirstRowSpan` is set to hasta[0] - desde[0] before any check (left alone if they are not numbers,
 // or not numbers the run could print exactly).
 RunOutcome runDistinctNumber(const DistinctNumberJob &job, const FontChoice &font, PrinterSurface &printer,
-                             Dialogs &dialogs, double &FirstRowSpan);
+                             Dialogs &dialogs, double &FirstRowSpan, RunObserver *observer = nullptr);
+
+// The job's sheets after the run's checks, with the same messages; nullptr when one refused it.
+std::unique_ptr<JobSheets> distinctNumberSheets(const DistinctNumberJob &job, const FontChoice &font,
+                                                Dialogs &dialogs);

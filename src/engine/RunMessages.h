@@ -14,4 +14,12 @@ inline const QString kDigits = QStringLiteral(
 inline const QString kBadFontSize = QStringLiteral("Tamaño de fuente no válida");
 inline const QString kNotNumeric = QStringLiteral("Debe ingresar un valor numérico!");
 
+// A run the user stopped: the number to start again after.
+inline QString cancelled(const QString &lastNumber)
+{
+    return QStringLiteral("Impresión cancelada. La última hoja impresa lleva el número %1; para seguir, "
+                          "imprima desde el número siguiente.")
+        .arg(lastNumber);
+}
+
 } // namespace RunMessages

@@ -7,9 +7,11 @@
 #include "RangeNumber.h"
 #include "RunMessages.h"
 #include "RuntimeError.h"
+#include "SheetLoop.h"
 #include "SheetRange.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -19,51 +21,54 @@ struct Position
     float x, y;
 };
 
-void printRange(const SameNumberJob &job, const FontChoice &font, PrinterSurface &printer, Dialogs &dialogs,
-                bool &sizeRefused)
+class SameNumberSheets final : public JobSheets
 {
-    printer.printText(QString()); // begins the document and its first sheet
-    printer.setFontName(font.name);
-    printer.setForeColor(font.color);
-
-    const int16_t size = NumberText::strictInt16(font.sizeText);
-    if (size >= 100 || size <= 0) {
-        dialogs.message(RunMessages::kBadFontSize, RunMessages::kTitle, Dialogs::Icon::Critical);
-        sizeRefused = true;
-        return; // the document stays open and the next run continues it
+public:
+    // Throws when either end cannot be printed exactly as typed; every number between two
+    // exact ends is exact too.
+    SameNumberSheets(const SameNumberJob &job, const FontChoice &font, int16_t size)
+        : m_font(font), m_size(size), m_start(RangeNumber::read(job.desde)),
+          m_range(SheetRange::between(m_start, RangeNumber::read(job.hasta))), m_width(job.desde.size())
+    {
+        // Nothing can change the job while the sheets are drawn, so the enabled positions are
+        // read once rather than once per sheet.
+        for (int i = 0; i < SameNumberJob::kPositions; ++i)
+            if (!job.off[i])
+                m_positions.push_back({NumberText::toSingle(NumberText::lenient(job.posX[i])),
+                                       NumberText::toSingle(NumberText::lenient(job.posY[i]))});
     }
-    printer.setFontSize(size);
 
-    // Refused here, before any sheet, when either end cannot be printed exactly as typed; every
-    // number between two exact ends is exact too.
-    const RangeNumber start = RangeNumber::read(job.desde);
-    const RangeNumber end = RangeNumber::read(job.hasta);
-
-    // Nothing can change the job while the run holds the window thread, so the enabled
-    // positions are read once rather than once per sheet.
-    std::vector<Position> positions;
-    for (int i = 0; i < SameNumberJob::kPositions; ++i)
-        if (!job.off[i])
-            positions.push_back({NumberText::toSingle(NumberText::lenient(job.posX[i])),
-                                 NumberText::toSingle(NumberText::lenient(job.posY[i]))});
-
-    const SheetRange range = SheetRange::between(start, end);
-    const qsizetype width = job.desde.size();
-    for (qint64 k = 0; k < range.sheets; ++k) {
-        const QString text = NumberFormat::padToWidth(start.plus(k * range.step).text(), width);
-        for (const Position &p : positions) {
+    qint64 count() const override { return m_range.sheets; }
+    QString number(qint64 sheet) const override
+    {
+        return NumberFormat::padToWidth(m_start.plus(sheet * m_range.step).text(), m_width);
+    }
+    void applyFont(PrinterSurface &printer) const override
+    {
+        printer.setFontName(m_font.name);
+        printer.setForeColor(m_font.color);
+        printer.setFontSize(m_size);
+    }
+    void draw(qint64 sheet, PrinterSurface &printer) const override
+    {
+        const QString text = number(sheet);
+        for (const Position &p : m_positions) {
             printer.setCurrentPosition(p.x, p.y);
             printer.printText(text);
         }
-        printer.newPage();
     }
-    printer.endDoc();
-}
 
-} // namespace
+private:
+    FontChoice m_font;
+    int16_t m_size;
+    RangeNumber m_start;
+    SheetRange m_range;
+    qsizetype m_width;
+    std::vector<Position> m_positions;
+};
 
-RunOutcome runSameNumber(const SameNumberJob &job, const FontChoice &font, PrinterSurface &printer,
-                         Dialogs &dialogs)
+// The checks made before the printer is touched; the outcome when one refuses the job.
+std::optional<RunOutcome> refusal(const SameNumberJob &job, Dialogs &dialogs)
 {
     if (std::all_of(job.off.begin(), job.off.end(), [](bool off) { return off; })) {
         dialogs.message(RunMessages::kAllOff, RunMessages::kTitle, Dialogs::Icon::Exclamation);
@@ -73,15 +78,68 @@ RunOutcome runSameNumber(const SameNumberJob &job, const FontChoice &font, Print
         dialogs.message(RunMessages::kDigits, RunMessages::kTitle, Dialogs::Icon::Information);
         return RunOutcome::DigitsMismatch;
     }
+    return std::nullopt;
+}
+
+bool sizeAccepted(int16_t size)
+{
+    return size > 0 && size < 100;
+}
+
+void reportError(const RuntimeError &error, Dialogs &dialogs)
+{
+    if (error.number() == RuntimeError::TypeMismatch)
+        dialogs.message(RunMessages::kNotNumeric, RunMessages::kTitle, Dialogs::Icon::Critical);
+    else
+        dialogs.message(error.description(), RunMessages::kTitle, Dialogs::Icon::None);
+}
+
+RunOutcome printRange(const SameNumberJob &job, const FontChoice &font, PrinterSurface &printer, Dialogs &dialogs,
+                      RunObserver *observer)
+{
+    printer.printText(QString()); // begins the document and its first sheet
+    printer.setFontName(font.name);
+    printer.setForeColor(font.color);
+
+    const int16_t size = NumberText::strictInt16(font.sizeText);
+    if (!sizeAccepted(size)) {
+        dialogs.message(RunMessages::kBadFontSize, RunMessages::kTitle, Dialogs::Icon::Critical);
+        return RunOutcome::Failed; // the document stays open and the next run continues it
+    }
+    printer.setFontSize(size);
+
+    const SameNumberSheets sheets(job, font, size);
+    return printSheets(sheets, printer, dialogs, observer) ? RunOutcome::Printed : RunOutcome::Cancelled;
+}
+
+} // namespace
+
+RunOutcome runSameNumber(const SameNumberJob &job, const FontChoice &font, PrinterSurface &printer,
+                         Dialogs &dialogs, RunObserver *observer)
+{
+    if (const auto refused = refusal(job, dialogs))
+        return *refused;
     try {
-        bool sizeRefused = false;
-        printRange(job, font, printer, dialogs, sizeRefused);
-        return sizeRefused ? RunOutcome::Failed : RunOutcome::Printed;
+        return printRange(job, font, printer, dialogs, observer);
     } catch (const RuntimeError &error) {
-        if (error.number() == RuntimeError::TypeMismatch)
-            dialogs.message(RunMessages::kNotNumeric, RunMessages::kTitle, Dialogs::Icon::Critical);
-        else
-            dialogs.message(error.description(), RunMessages::kTitle, Dialogs::Icon::None);
+        reportError(error, dialogs);
         return RunOutcome::Failed;
+    }
+}
+
+std::unique_ptr<JobSheets> sameNumberSheets(const SameNumberJob &job, const FontChoice &font, Dialogs &dialogs)
+{
+    if (refusal(job, dialogs))
+        return nullptr;
+    try {
+        const int16_t size = NumberText::strictInt16(font.sizeText);
+        if (!sizeAccepted(size)) {
+            dialogs.message(RunMessages::kBadFontSize, RunMessages::kTitle, Dialogs::Icon::Critical);
+            return nullptr;
+        }
+        return std::make_unique<SameNumberSheets>(job, font, size);
+    } catch (const RuntimeError &error) {
+        reportError(error, dialogs);
+        return nullptr;
     }
 }

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "JobSheets.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <memory>
 
 class Dialogs;
 class PrinterSurface;
+class RunObserver;
 
 // Page 0 of the job as the window holds it.
 struct SameNumberJob
@@ -31,14 +35,21 @@ enum class RunOutcome {
     DigitsMismatch, // the range ends differ in width; the caller moves the focus to the end box
     NothingEnabled, // every position or row is off
     Failed,         // stopped by an error after its message
+    Cancelled,      // stopped by the user; the document holds the sheets printed so far
 };
 
 // True for the outcomes after which the run counts as the last print.
 inline bool recordsLastPrint(RunOutcome outcome)
 {
-    return outcome == RunOutcome::Printed || outcome == RunOutcome::DigitsMismatch;
+    return outcome == RunOutcome::Printed || outcome == RunOutcome::DigitsMismatch ||
+           outcome == RunOutcome::Cancelled;
 }
 
 // The same-number run: one sheet per number of the range, the number at every enabled position.
+// `observer`, when given, hears of every sheet and may stop the run after any of them.
 RunOutcome runSameNumber(const SameNumberJob &job, const FontChoice &font, PrinterSurface &printer,
-                         Dialogs &dialogs);
+                         Dialogs &dialogs, RunObserver *observer = nullptr);
+
+// The job's sheets after the checks a run makes first, with the same messages; nullptr when a
+// check refused the job.
+std::unique_ptr<JobSheets> sameNumberSheets(const SameNumberJob &job, const FontChoice &font, Dialogs &dialogs);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QRectF>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -90,6 +91,11 @@ public:
     // Hands the document to the system. Without an open document it does nothing.
     virtual void endDoc() = 0;
     virtual bool documentOpen() const = 0;
+    // Where the printable area (the origin of the coordinates) lies on the sheet, in twips, as
+    // oriented.
+    virtual QRectF printableAreaTwips() const { return QRectF(0, 0, width(), height()); }
+    // Told before the first sheet of a print run how many sheets it holds.
+    virtual void beginRun(qint64 sheets) { Q_UNUSED(sheets); }
 
     virtual QList<PrinterInfo> printers() const = 0;
     virtual int currentPrinterIndex() const = 0;

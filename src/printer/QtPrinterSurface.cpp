@@ -89,6 +89,13 @@ QSizeF QtPrinterSurface::printableTwips() const
     return {std::round(mm.width() * 1440 / 25.4), std::round(mm.height() * 1440 / 25.4)};
 }
 
+QRectF QtPrinterSurface::printableAreaTwips() const
+{
+    const QRectF mm = m_printer->pageLayout().paintRect(QPageLayout::Millimeter);
+    const QSizeF size = printableTwips();
+    return {std::round(mm.left() * 1440 / 25.4), std::round(mm.top() * 1440 / 25.4), size.width(), size.height()};
+}
+
 int QtPrinterSurface::deviceOrientation() const
 {
     return m_printer->pageLayout().orientation() == QPageLayout::Landscape ? Landscape : Portrait;

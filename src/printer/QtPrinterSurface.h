@@ -55,6 +55,7 @@ public:
     int32_t zoom() const override { return m_device.zoom; }
     void setZoom(int32_t percent) override;
     PrinterSettings printerSettings(int index) const override;
+    QRectF printableAreaTwips() const override;
 
 protected:
     void checkReady() const override {}

@@ -1,0 +1,212 @@
+#include "CommandLinePrint.h"
+
+#include "ConsoleDialogs.h"
+#include "DocumentCommands.h"
+#include "JobFile.h"
+#include "Paths.h"
+#include "PrintJob.h"
+#include "QtPrinterSurface.h"
+#include "QtTranslations.h"
+#include "TerminalProgress.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstring>
+#include <optional>
+
+namespace {
+
+enum Status { Printed = 0, NotPrinted = 1, BadCommandLine = 2 };
+
+void say(const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stderr);
+    std::fputc('\n', stderr);
+}
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// The job file, checked as the window checks it before opening.
+std::optional<PrintJob> readJob(const QString &file, const ProfileFiles &profiles)
+{
+    if (!QFileInfo::exists(file)) {
+        say(DocumentCommands::kNotFound);
+        return std::nullopt;
+    }
+    if (const QString why = JobFile::refusal(file); !why.isEmpty()) {
+        say(QStringLiteral("No se puede abrir el archivo %1: %2").arg(shown(file), why));
+        return std::nullopt;
+    }
+    PrintJob job = PrintJob::read(profiles, file);
+    for (const QString &notice : job.notices)
+        say(notice);
+    return job;
+}
+
+RunOutcome runJob(const PrintJob &job, PrinterSurface &printer, Dialogs &dialogs, RunObserver *observer)
+{
+    if (job.orientation) {
+        try {
+            printer.setOrientation(*job.orientation);
+        } catch (const std::exception &) {
+        }
+    }
+    if (job.page == 0)
+        return runSameNumber(job.same, job.font, printer, dialogs, observer);
+    double span = 0;
+    return runDistinctNumber(job.distinct, job.font, printer, dialogs, span, observer);
+}
+
+struct Target
+{
+    std::optional<int> printer; // nullopt: the default one
+    QString output;             // a PDF file instead of a printer
+};
+
+int printOnPrinter(const PrintJob &job, const Target &target)
+{
+    const Paths paths = Paths::standard();
+    QtPrinterSurface printer(paths.pdfOutputFolder);
+    if (target.printer)
+        printer.setCurrentPrinter(*target.printer);
+    ConsoleDialogs dialogs;
+    TerminalProgress progress;
+    const RunOutcome outcome = runJob(job, printer, dialogs, progress.observer());
+    if (outcome != RunOutcome::Printed)
+        return NotPrinted;
+    if (printer.pdfPrinterCurrent())
+        say(QStringLiteral("Impreso en %1").arg(shown(printer.lastPdfFile())));
+    return Printed;
+}
+
+// The run goes to a private folder beside the output and only a finished file takes the
+// output's name, so a failed run leaves no PDF behind and an old file stays until replaced.
+int printToFile(const PrintJob &job, const QString &output)
+{
+    const QFileInfo info(output);
+    QTemporaryDir work(info.absolutePath() + QStringLiteral("/.tessarino-XXXXXX"));
+    if (!work.isValid()) {
+        say(QStringLiteral("No se puede escribir en la carpeta %1: %2.")
+                .arg(shown(info.absolutePath()), work.errorString()));
+        return NotPrinted;
+    }
+    RunOutcome outcome;
+    QString written;
+    {
+        QtPrinterSurface printer(work.path());
+        printer.setCurrentPrinter(printer.pdfPrinterIndex());
+        ConsoleDialogs dialogs;
+        TerminalProgress progress;
+        outcome = runJob(job, printer, dialogs, progress.observer());
+        written = printer.lastPdfFile();
+    } // a document a failure left open is closed here, inside the private folder
+    if ((outcome != RunOutcome::Printed && outcome != RunOutcome::Cancelled) || written.isEmpty())
+        return NotPrinted;
+    if (std::rename(QFile::encodeName(written).constData(),
+                    QFile::encodeName(info.absoluteFilePath()).constData()) != 0) {
+        say(QStringLiteral("No se puede guardar el archivo PDF %1: %2.")
+                .arg(shown(info.absoluteFilePath()), QString::fromLocal8Bit(std::strerror(errno))));
+        return NotPrinted;
+    }
+    return outcome == RunOutcome::Printed ? Printed : NotPrinted;
+}
+
+std::optional<int> printerNamed(const QString &name)
+{
+    const QtPrinterSurface printers{QString()};
+    const QList<PrinterInfo> list = printers.printers();
+    for (int i = 0; i < list.size(); ++i)
+        if (list[i].deviceName == name)
+            return i;
+    return std::nullopt;
+}
+
+} // namespace
+
+namespace CommandLinePrint {
+
+bool wanted(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (argv[i][0] == '-')
+            return true;
+    return false;
+}
+
+int main(int argc, char **argv)
+{
+    // No window is ever shown, so no display is needed.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tessarino"));
+    QApplication::setApplicationVersion(QStringLiteral(TESSARINO_VERSION));
+    loadQtTranslations(app);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Tessarino numera hojas impresas. Sin opciones abre la ventana "
+                       "(con un trabajo si se le nombra)."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption print(
+        QStringLiteral("print"),
+        QStringLiteral("Imprime el trabajo del archivo sin mostrar ninguna ventana."),
+        QStringLiteral("archivo.trv"));
+    const QCommandLineOption printerOption(QStringLiteral("printer"),
+                                           QStringLiteral("Imprime en esa cola de CUPS en lugar de la "
+                                                          "impresora predeterminada."),
+                                           QStringLiteral("nombre"));
+    const QCommandLineOption output(QStringLiteral("output"),
+                                    QStringLiteral("Escribe la impresión en ese archivo PDF."),
+                                    QStringLiteral("archivo.pdf"));
+    parser.addOptions({print, printerOption, output});
+
+    const auto wrong = [](const QString &text) {
+        say(text + QStringLiteral("\nPruebe «tessarino --help»."));
+        return BadCommandLine;
+    };
+    if (!parser.parse(QApplication::arguments()))
+        return wrong(parser.errorText());
+    if (parser.isSet(help)) {
+        std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
+        return Printed;
+    }
+    if (parser.isSet(version)) {
+        std::printf("Tessarino %s\n", TESSARINO_VERSION);
+        return Printed;
+    }
+    if (!parser.isSet(print))
+        return wrong(QStringLiteral("Falta --print con el archivo del trabajo."));
+    if (!parser.positionalArguments().isEmpty())
+        return wrong(
+            QStringLiteral("Argumento inesperado: %1").arg(parser.positionalArguments().constFirst()));
+    if (parser.isSet(printerOption) && parser.isSet(output))
+        return wrong(QStringLiteral("--printer y --output no pueden usarse juntos."));
+
+    Target target;
+    if (parser.isSet(printerOption)) {
+        target.printer = printerNamed(parser.value(printerOption));
+        if (!target.printer) {
+            say(QStringLiteral("No existe la impresora \"%1\".").arg(parser.value(printerOption)));
+            return NotPrinted;
+        }
+    }
+    target.output = parser.value(output);
+
+    const Paths paths = Paths::standard();
+    const ProfileFiles profiles(paths.settingsFile);
+    const std::optional<PrintJob> job = readJob(parser.value(print), profiles);
+    if (!job)
+        return NotPrinted;
+    return target.output.isEmpty() ? printOnPrinter(*job, target) : printToFile(*job, target.output);
+}
+
+} // namespace CommandLinePrint

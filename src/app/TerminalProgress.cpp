@@ -1,0 +1,51 @@
+#include "TerminalProgress.h"
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+volatile std::sig_atomic_t g_interrupted = 0;
+
+void interrupted(int)
+{
+    g_interrupted = 1;
+}
+
+constexpr qint64 kRefreshMs = 200;
+
+} // namespace
+
+TerminalProgress::TerminalProgress() : m_terminal(isatty(STDERR_FILENO) == 1)
+{
+    g_interrupted = 0;
+    struct sigaction action
+    {
+    };
+    action.sa_handler = interrupted;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, &m_previous);
+    m_clock.start();
+}
+
+TerminalProgress::~TerminalProgress()
+{
+    sigaction(SIGINT, &m_previous, nullptr);
+    if (m_wrote)
+        std::fputc('\n', stderr);
+}
+
+bool TerminalProgress::sheetPrinted(qint64 done, qint64 total, const QString &number)
+{
+    const bool stop = g_interrupted != 0;
+    if (m_terminal && (done == total || stop || m_clock.elapsed() >= m_nextMs)) {
+        std::fprintf(stderr, "\rImprimiendo hoja %lld de %lld (número %s)\033[K", qlonglong(done),
+                     qlonglong(total), number.toLocal8Bit().constData());
+        if (stop)
+            std::fputc('\n', stderr); // the message about the last number starts on its own line
+        std::fflush(stderr);
+        m_wrote = !stop;
+        m_nextMs = m_clock.elapsed() + kRefreshMs;
+    }
+    return !stop;
+}

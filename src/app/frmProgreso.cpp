@@ -1,0 +1,69 @@
+#include "frmProgreso.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+frmProgreso::frmProgreso(QWidget *owner) : QDialog(owner)
+{
+    setObjectName(QStringLiteral("frmProgreso"));
+    setWindowTitle(QStringLiteral("Tessarino"));
+    setWindowModality(Qt::ApplicationModal);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    lblHoja = new QLabel(this);
+    lblHoja->setObjectName(QStringLiteral("lblHoja"));
+    lblNumero = new QLabel(this);
+    lblNumero->setObjectName(QStringLiteral("lblNumero"));
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setRange(0, 1000); // per mille: a run can hold more sheets than an int counts
+    ProgressBar1->setMinimumWidth(320);
+    cmdCancelar = new QPushButton(QStringLiteral("Cancelar"), this);
+    cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
+    connect(cmdCancelar, &QPushButton::clicked, this, &frmProgreso::reject);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdCancelar);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(lblHoja);
+    layout->addWidget(lblNumero);
+    layout->addWidget(ProgressBar1);
+    layout->addLayout(buttons);
+    m_clock.start();
+}
+
+bool frmProgreso::sheetPrinted(qint64 done, qint64 total, const QString &number)
+{
+    if (m_clock.elapsed() >= m_nextRefreshMs) {
+        refresh(done, total, number);
+        m_nextRefreshMs = m_clock.elapsed() + kRefreshMs;
+    }
+    if (m_cancelled)
+        hide(); // the message about the last number follows
+    return !m_cancelled;
+}
+
+void frmProgreso::refresh(qint64 done, qint64 total, const QString &number)
+{
+    lblHoja->setText(QStringLiteral("Imprimiendo hoja %1 de %2").arg(done).arg(total));
+    lblNumero->setText(QStringLiteral("Número: %1").arg(number));
+    ProgressBar1->setValue(total > 0 ? int(done * 1000 / total) : 0);
+    if (!isVisible()) {
+        adjustSize();
+        show();
+    }
+    // The modal window keeps clicks and keys away from the others while they repaint and their
+    // timers run.
+    QCoreApplication::processEvents(QEventLoop::AllEvents, kRefreshMs / 2);
+}
+
+void frmProgreso::reject()
+{
+    m_cancelled = true;
+    cmdCancelar->setEnabled(false);
+}

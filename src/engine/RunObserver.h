@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// Told about every sheet a run hands to the printer, so that a window or a terminal can show
+// how far the run went, and asked whether it may go on.
+class RunObserver
+{
+public:
+    virtual ~RunObserver() = default;
+    // Sheet `done` of `total` (counted from 1) went out carrying `number`. False stops the run:
+    // the document ends after this sheet.
+    virtual bool sheetPrinted(qint64 done, qint64 total, const QString &number) = 0;
+};

@@ -1,0 +1,25 @@
+#include "SheetLoop.h"
+
+#include "Dialogs.h"
+#include "JobSheets.h"
+#include "PrinterSurface.h"
+#include "RunMessages.h"
+#include "RunObserver.h"
+
+bool printSheets(const JobSheets &sheets, PrinterSurface &printer, Dialogs &dialogs, RunObserver *observer)
+{
+    const qint64 total = sheets.count();
+    printer.beginRun(total);
+    for (qint64 k = 0; k < total; ++k) {
+        sheets.draw(k, printer);
+        printer.newPage();
+        if (observer && !observer->sheetPrinted(k + 1, total, sheets.number(k))) {
+            printer.endDoc();
+            dialogs.message(RunMessages::cancelled(sheets.number(k)), RunMessages::kTitle,
+                            Dialogs::Icon::Information);
+            return false;
+        }
+    }
+    printer.endDoc();
+    return true;
+}

@@ -1,0 +1,141 @@
+// `tessarino --print`: the program run as a user runs it from a terminal, with no display.
+#include "PdfText.h"
+#include "TestPaths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTest>
+
+namespace {
+
+struct Result
+{
+    int status;
+    QString out, err;
+};
+
+// A job file as the program saves it: windows-1252 text, CR LF lines.
+const QByteArray kJob = QByteArrayLiteral("[Ultima Impresi\xf3n Solapa:0]\r\n"
+                                          "PosX_0=1440\r\nPosY_0=2000\r\nCheck1_0=0\r\n"
+                                          "PosX_1=6000\r\nPosY_1=8000\r\nCheck1_1=0\r\n"
+                                          "PosX_2=0\r\nPosY_2=0\r\nCheck1_2=1\r\n"
+                                          "Desde=0098\r\nHasta=0102\r\nsstab= 0\r\n"
+                                          "[Fuentes]\r\nColor=255\r\nTama\xf1o=20\r\nIndice=DejaVu Sans\r\n"
+                                          "[Orientaci\xf3n]\r\nSentido=2\r\n[Solapa]\r\nSStab=0\r\n");
+
+} // namespace
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+    TestPaths m_tmp;
+
+    Result run(const QStringList &arguments)
+    {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", m_tmp.path("home"));
+        env.remove("QT_QPA_PLATFORM"); // the command line needs no display of its own choosing
+        env.remove("DISPLAY");
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(m_tmp.path(QString()));
+        process.start(QStringLiteral(TESSARINO_EXE), arguments);
+        if (!process.waitForFinished(60000))
+            return {-1, {}, "did not finish"};
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                QString::fromLocal8Bit(process.readAllStandardOutput()),
+                QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+
+    QString writeJob(const QString &name, const QByteArray &text)
+    {
+        QFile file(m_tmp.path(name));
+        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+            return {};
+        return file.fileName();
+    }
+
+    QStringList filesIn(const QString &folder) const
+    {
+        return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    }
+
+private Q_SLOTS:
+    void printsTheJobToTheOutputFile()
+    {
+        const QString job = writeJob("rifa.trv", kJob);
+        QVERIFY(!job.isEmpty());
+        QDir().mkpath(m_tmp.path("out"));
+        const Result r = run({"--print", job, "--output", m_tmp.path("out/rifa.pdf")});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QCOMPARE(filesIn(m_tmp.path("out")), QStringList{"rifa.pdf"});
+
+        const PdfText pdf = PdfText::read(m_tmp.path("out/rifa.pdf"));
+        QVERIFY2(pdf.error.isEmpty(), qPrintable(pdf.error));
+        QCOMPARE(pdf.pages.size(), 5);
+        const QStringList numbers{"0098", "0099", "0100", "0101", "0102"};
+        for (int s = 0; s < 5; ++s) {
+            const PdfText::Page &page = pdf.pages[s];
+            QVERIFY(page.width > page.height); // stored landscape
+            QCOMPARE(page.texts(), (QStringList{numbers[s], numbers[s]}));
+            QVERIFY(qAbs(page.words[0].xMin - 72) < 2 && qAbs(page.words[0].yMin - 100) < 3);
+            QVERIFY(qAbs(page.words[1].xMin - 300) < 2 && qAbs(page.words[1].yMin - 400) < 3);
+            QVERIFY(qAbs((page.words[0].yMax - page.words[0].yMin) - 20 * 1.16) < 3);
+        }
+    }
+
+    void failuresExitNonZeroAndLeaveNoPdf_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("job");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("missing file") << QStringList{"--print", "@/falta.trv"} << QByteArray() << 1
+                                      << "El archivo solicitado no se encuentra";
+        QByteArray letters = kJob;
+        letters.replace("Desde=0098", "Desde=00a8");
+        QTest::newRow("range not a number")
+            << QStringList{"--print", "@/job.trv"} << letters << 1 << "Debe ingresar un valor numérico!";
+        QTest::newRow("unknown option")
+            << QStringList{"--print", "@/job.trv", "--copias", "2"} << kJob << 2 << "copias";
+        QTest::newRow("no job") << QStringList{} << kJob << 2 << "--print";
+    }
+
+    void failuresExitNonZeroAndLeaveNoPdf()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, job);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        const QString folder = m_tmp.path(QTest::currentDataTag());
+        QVERIFY(QDir().mkpath(folder));
+        if (!job.isEmpty())
+            QVERIFY(!writeJob(QString(QTest::currentDataTag()) + "/job.trv", job).isEmpty());
+        for (QString &a : arguments)
+            a.replace('@', folder);
+        arguments << "--output" << folder + "/salida.pdf";
+
+        const Result r = run(arguments);
+        QCOMPARE(r.status, status);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        const QStringList left = filesIn(folder);
+        QVERIFY2(!left.contains("salida.pdf") && left.size() == (job.isEmpty() ? 0 : 1),
+                 qPrintable(left.join(' ')));
+    }
+
+    void helpAndVersion()
+    {
+        const Result help = run({"--help"});
+        QCOMPARE(help.status, 0);
+        for (const char *option : {"--print", "--printer", "--output", "--version"})
+            QVERIFY2(help.out.contains(option), option);
+        const Result version = run({"--version"});
+        QCOMPARE(version.status, 0);
+        QVERIFY(version.out.startsWith("Tessarino "));
+    }
+};
+
+QTEST_MAIN(TestCommandLine)
+#include "tst_commandline.moc"

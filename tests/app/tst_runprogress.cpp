@@ -1,0 +1,64 @@
+// A long run from the window: the progress window appears, "Cancelar" stops the run after the
+// sheet under way, and the PDF holds exactly the sheets up to the number the message names.
+#include "FormHarness.h"
+#include "PdfText.h"
+#include "QtPrinterSurface.h"
+#include "frmProgreso.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+
+class TestRunProgress : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cancelKeepsTheSheetsUpToTheLastNumber()
+    {
+        FormHarness<QtPrinterSurface> h;
+        h.printer.setCurrentPrinter(h.printer.pdfPrinterIndex());
+        QVERIFY(h.open(0));
+        h.type("txtDesde", "00000");
+        h.type("txtHasta", "99999");
+        h.type("txtPosX_0", "1440");
+        h.type("txtPosY_0", "2000");
+
+        QString shownText;
+        bool blocksTheWindow = false;
+        QTimer watch;
+        watch.setInterval(20);
+        connect(&watch, &QTimer::timeout, this, [&] {
+            auto *progress = h.w.findChild<frmProgreso *>();
+            if (!progress || !progress->isVisible() || !progress->cmdCancelar->isEnabled())
+                return;
+            shownText = progress->lblHoja->text();
+            blocksTheWindow = QApplication::activeModalWidget() == progress;
+            QTest::mouseClick(progress->cmdCancelar, Qt::LeftButton);
+        });
+        watch.start();
+        h.click(h.w.findChild<QPushButton *>("cmdImprimir"));
+        watch.stop();
+
+        QVERIFY2(shownText.startsWith("Imprimiendo hoja "), qPrintable(shownText));
+        QVERIFY2(shownText.endsWith(" de 100000"), qPrintable(shownText));
+        QVERIFY(blocksTheWindow);
+        QCOMPARE(h.dialogs.messages.size(), 1);
+        const QRegularExpressionMatch last =
+            QRegularExpression("^Impresión cancelada\\. La última hoja impresa lleva el número (\\d{5});")
+                .match(h.dialogs.messages[0].text);
+        QVERIFY2(last.hasMatch(), qPrintable(h.dialogs.messages[0].text));
+
+        const PdfText pdf = PdfText::read(h.printer.lastPdfFile());
+        QVERIFY2(pdf.error.isEmpty(), qPrintable(pdf.error));
+        const int lastNumber = last.captured(1).toInt();
+        QVERIFY(lastNumber > 0 && lastNumber < 99999);
+        QCOMPARE(pdf.pages.size(), lastNumber + 1);
+        QCOMPARE(pdf.pages.first().texts(), QStringList{"00000"});
+        QCOMPARE(pdf.pages.last().texts(), QStringList{last.captured(1)});
+    }
+};
+
+QTEST_MAIN(TestRunProgress)
+#include "tst_runprogress.moc"
