@@ -14,6 +14,7 @@ PACKAGES=(
   poppler-utils fonts-dejavu-core fonts-liberation fonts-urw-base35
   libcups2-dev cups-daemon cups-client
   xvfb xauth
+  shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl
   libasound2-dev
   clang libclang-rt-14-dev
   time
@@ -82,7 +83,7 @@ case "${1:-}" in
     # New inputs grow a corpus inside the build folder; the seeds in the repository stay as
     # they are. A crash or failed property leaves its input in $dir/fuzz-findings.
     mkdir -p "$dir/fuzz-findings"
-    for target in fuzz_profile_read fuzz_profile_property fuzz_number_text fuzz_job_file; do
+    for target in fuzz_profile_read fuzz_profile_property fuzz_number_text fuzz_job_file fuzz_registry_store; do
       corpus=${target#fuzz_}
       mkdir -p "$dir/fuzz-corpus/$corpus"
       echo "Fuzzing $target for ${FUZZ_SECONDS:-60} s"

@@ -3,9 +3,13 @@
 #include "AppContext.h"
 #include "Dialogs.h"
 #include "DocumentCommands.h"
+#include "FirstRun.h"
 #include "ProfileFiles.h"
 #include "SingleInstance.h"
 #include "frmPrincipal.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
 
 StartUp::StartUp(AppContext &context, SingleInstance &instance, QString commandLine)
     : m_context(context), m_instance(instance), m_commandLine(std::move(commandLine))
@@ -19,8 +23,11 @@ bool StartUp::run(QWidget *splash)
         m_context.dialogs.message(kAlreadyRunning, kAlreadyRunningTitle, Dialogs::Icon::Information);
         return false;
     }
-    // From here on a failing step is skipped. The first-run file-type registration joins here
-    // with the part that provides it.
+    // From here on a failing step is skipped.
+    try {
+        FirstRun::registerFileType(m_context.paths, QFileInfo(QCoreApplication::applicationFilePath()).fileName());
+    } catch (const std::exception &) {
+    }
     try {
         m_main = std::make_unique<frmPrincipal>(m_context);
     } catch (const std::exception &) {

@@ -78,6 +78,8 @@ public:
     void Command4_Click();
     void Timer1_Timer();
     void Command6_Click();
+    // Shows the about box and waits until it closes.
+    void mnuAcerca_Click();
 
     // Font panel. An empty path means the settings file.
     void DatosFuentes(const QString &queRuta);

@@ -3,6 +3,7 @@
 #include "DocumentCommands.h"
 #include "NumberText.h"
 #include "Twips.h"
+#include "frmAbout.h"
 #include "frmPrincipal.h"
 #include "ui_frmPrincipal.h"
 
@@ -97,6 +98,7 @@ void frmPrincipal::Form_Load()
 
     connect(ui->Command4, &QPushButton::clicked, this, &frmPrincipal::Command4_Click);
     connect(ui->mnusalir, &QAction::triggered, this, &QWidget::close);
+    connect(ui->mnuAcerca, &QAction::triggered, this, &frmPrincipal::mnuAcerca_Click);
     setUpDocuments(); // names the first document Nuevo 1
     setUpNotesAndRecentFiles();
 }
@@ -107,8 +109,14 @@ void frmPrincipal::disableUnbuiltEntries()
     // nothing pretends to work.
     for (QAction *entry : {ui->mnuNueMismo, ui->mnuNueDistinto, ui->mnuabrir, ui->mnuguardar, ui->impCuadricula,
                            ui->impRectangulo, ui->mnuultimaMismo, ui->mnudistinto, ui->mnulimpiarrecientes,
-                           ui->impConfigurar, ui->mnuAcerca, ui->mnuescribir, ui->mnuBorrar})
+                           ui->impConfigurar, ui->mnuescribir, ui->mnuBorrar})
         entry->setEnabled(false);
+}
+
+void frmPrincipal::mnuAcerca_Click()
+{
+    frmAbout box(m_context, this);
+    box.exec();
 }
 
 void frmPrincipal::Timer1_Timer()

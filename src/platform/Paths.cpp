@@ -23,6 +23,10 @@ Paths Paths::standard()
     p.pdfOutputFolder = QDir(documents).filePath(QStringLiteral("Tessarino PDF"));
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     p.registryStore = QDir(data).filePath(QStringLiteral("registry.ini"));
+    p.desktopDataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    p.desktopConfigHome = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    p.desktopDataDirs = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    p.desktopDataDirs.removeAll(p.desktopDataHome);
     p.lockFolder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (p.lockFolder.isEmpty())
         p.lockFolder = QDir::tempPath();
@@ -38,6 +42,8 @@ Paths Paths::under(const QString &root)
     p.jobsFolder = dir.filePath(QStringLiteral("Mis Trabajos")) + u'/';
     p.pdfOutputFolder = dir.filePath(QStringLiteral("pdf"));
     p.registryStore = dir.filePath(QStringLiteral("registry.ini"));
+    p.desktopDataHome = dir.filePath(QStringLiteral("share"));
+    p.desktopConfigHome = dir.filePath(QStringLiteral("config"));
     p.lockFolder = root;
     return p;
 }

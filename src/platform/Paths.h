@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Where the program keeps its files. Built once at start-up from the XDG locations; tests build
 // one over a temporary folder. Nothing here is read from the environment by our own code.
@@ -10,7 +11,12 @@ struct Paths
     QString settingsFile;    // "Vireo.sys"
     QString jobsFolder;      // job documents, ends with '/'
     QString pdfOutputFolder; // documents of the built-in PDF printer
-    QString registryStore;   // stand-in for the system registry
+    QString registryStore;   // stand-in for the system registry, in the XDG data folder
+    // The freedesktop.org places the file-type association is written to for this user:
+    // XDG_DATA_HOME, XDG_CONFIG_HOME, and the system's data folders (XDG_DATA_DIRS).
+    QString desktopDataHome;
+    QString desktopConfigHome;
+    QStringList desktopDataDirs;
     QString lockFolder;      // where the running instance keeps its lock
 
     // The per-user locations; a "Vireo.sys" beside the program makes the install portable.

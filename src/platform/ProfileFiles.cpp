@@ -120,6 +120,9 @@ bool ProfileFiles::EscribirValoresIni(const QList<ProfileValue> &values, QString
     // Unbuffered: a buffered QSaveFile can lose a failed flush (disk full) inside commit() and
     // still replace the file with a cut copy; a direct write reports the short count instead.
     QSaveFile f(target);
+    // A writable file in a folder that refuses the temporary file (a portable install in a
+    // read-only program folder) is written in place rather than not at all.
+    f.setDirectWriteFallback(true);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(f.errorString());
     if (exists)

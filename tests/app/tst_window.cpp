@@ -177,8 +177,7 @@ private Q_SLOTS:
     void entriesNotBuiltYetDoNotPretendToWork()
     {
         Opened o;
-        for (const char *name : {"mnuAcerca"})
-            QVERIFY2(!o.window->findChild<QAction *>(QString::fromLatin1(name))->isEnabled(), name);
+        QVERIFY(o.window->findChild<QAction *>(QStringLiteral("mnuAcerca"))->isEnabled());
         QVERIFY(o.window->findChild<QAction *>(QStringLiteral("archImprimir"))->isEnabled());
         QVERIFY(!o.window->findChild<QAction *>(QStringLiteral("mnuseparador"))->isVisible());
     }

@@ -1,0 +1,124 @@
+#include "DesktopIntegration.h"
+
+#include "DesktopFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSaveFile>
+
+namespace {
+
+const QString kDefaultSection = QStringLiteral("[Default Applications]");
+
+// Sets `key` in `section` of a key file's lines, keeping every other line as it stands.
+QStringList withKey(QStringList lines, const QString &section, const QString &key, const QString &value)
+{
+    qsizetype at = lines.indexOf(section);
+    if (at < 0) {
+        if (!lines.isEmpty() && !lines.last().isEmpty())
+            lines.append(QString());
+        lines.append(section);
+        lines.append(key + u'=' + value);
+        return lines;
+    }
+    qsizetype end = at + 1;
+    while (end < lines.size() && !lines[end].startsWith(u'['))
+        ++end;
+    for (qsizetype i = at + 1; i < end; ++i) {
+        if (lines[i].section(u'=', 0, 0).trimmed() == key) {
+            lines[i] = key + u'=' + value;
+            return lines;
+        }
+    }
+    while (end > at + 1 && lines[end - 1].trimmed().isEmpty())
+        --end; // the new key joins its section, not the blank line before the next one
+    lines.insert(end, key + u'=' + value);
+    return lines;
+}
+
+} // namespace
+
+bool runDesktopTool(const QString &tool, const QString &folder)
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.start(tool, {folder});
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return false;
+    }
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+QString DesktopIntegration::otherOwner() const
+{
+    // globs2 lines are "weight:type:pattern[:flags]"; the user's own database comes first.
+    const QStringList folders = QStringList(m_paths.desktopDataHome) + m_paths.desktopDataDirs;
+    for (const QString &folder : folders) {
+        QFile globs(QDir(folder).filePath(QStringLiteral("mime/globs2")));
+        if (!globs.open(QIODevice::ReadOnly))
+            continue;
+        while (!globs.atEnd()) {
+            const QStringList fields = QString::fromUtf8(globs.readLine()).trimmed().split(u':');
+            if (fields.size() >= 3 && fields[2].compare(DesktopFiles::Glob, Qt::CaseInsensitive) == 0 &&
+                fields[1] != DesktopFiles::MimeType)
+                return fields[1];
+        }
+    }
+    return {};
+}
+
+bool DesktopIntegration::installed() const
+{
+    for (const QString &folder : m_paths.desktopDataDirs) {
+        const QDir share(folder);
+        if (QFileInfo::exists(share.filePath(QStringLiteral("applications/") + DesktopFiles::DesktopId)) &&
+            QFileInfo::exists(
+                share.filePath(QStringLiteral("mime/packages/") + DesktopFiles::MimePackageName)))
+            return true;
+    }
+    return false;
+}
+
+bool DesktopIntegration::makeDefault(const QString &mimeType) const
+{
+    const QString file = QDir(m_paths.desktopConfigHome).filePath(QStringLiteral("mimeapps.list"));
+    QStringList lines;
+    QFile old(file);
+    if (old.open(QIODevice::ReadOnly))
+        lines = QString::fromUtf8(old.readAll()).split(u'\n');
+    else if (old.exists())
+        return false; // never replace a list we could not read
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    lines = withKey(lines, kDefaultSection, mimeType, DesktopFiles::DesktopId + u';');
+    if (!QDir().mkpath(m_paths.desktopConfigHome))
+        return false;
+    QSaveFile f(file);
+    f.setDirectWriteFallback(true);
+    const QByteArray bytes = (lines.join(u'\n') + u'\n').toUtf8();
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit();
+}
+
+bool DesktopIntegration::associate(const QString &programPath, const QString &description) const
+{
+    if (installed())
+        return true; // a packaged install brought it all; the user's folders stay as they are
+    const QString owner = otherOwner();
+    const QString type = owner.isEmpty() ? DesktopFiles::MimeType : owner;
+    if (!DesktopFiles::write(m_paths.desktopDataHome, programPath, description, type, owner.isEmpty()))
+        return false;
+    if (!makeDefault(type))
+        return false;
+    const QDir share(m_paths.desktopDataHome);
+    // Another package's type is in its own database already; ours must be compiled in.
+    if (owner.isEmpty() &&
+        !runDesktopTool(QStringLiteral("update-mime-database"), share.filePath(QStringLiteral("mime"))))
+        return false;
+    return runDesktopTool(QStringLiteral("update-desktop-database"),
+                          share.filePath(QStringLiteral("applications")));
+}

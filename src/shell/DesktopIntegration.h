@@ -1,0 +1,31 @@
+#pragma once
+
+#include "Paths.h"
+
+#include <QString>
+
+// The file-type association realised the freedesktop.org way for the current user: the job
+// files' type, the program's desktop entry and icon in the user's data folder, the program as
+// the type's default application in mimeapps.list, then the MIME and desktop databases updated.
+class DesktopIntegration
+{
+public:
+    explicit DesktopIntegration(const Paths &paths) : m_paths(paths) {}
+
+    // True when the association is in place afterwards. A type that already owns the job files'
+    // extension keeps it: the program only adds itself as that type's application.
+    bool associate(const QString &programPath, const QString &description) const;
+
+    // The type another package gave the job files' extension, or "" when none did.
+    QString otherOwner() const;
+    // The program's desktop entry and type are installed in a system data folder.
+    bool installed() const;
+
+private:
+    bool makeDefault(const QString &mimeType) const;
+
+    const Paths &m_paths;
+};
+
+// Runs one of the desktop's database tools on `folder`; false when it is missing or fails.
+bool runDesktopTool(const QString &tool, const QString &folder);
