@@ -51,5 +51,8 @@ inline const QString &fuzzFolder()
 // A fresh path for every input, so no cache keyed by path can answer for an earlier input.
 QString freshFuzzPath(const char *suffix);
 
+// Writes `bytes` to a fresh path and returns it.
+QString fuzzInputFile(const QByteArray &bytes, const char *suffix);
+
 // Stops the process with a message the fuzzer reports as a finding.
 [[noreturn]] void fuzzFailure(const char *what, const QString &detail);

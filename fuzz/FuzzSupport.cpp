@@ -1,5 +1,7 @@
 #include "FuzzInput.h"
 
+#include <QFile>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -7,6 +9,15 @@ QString freshFuzzPath(const char *suffix)
 {
     static quint64 counter = 0;
     return fuzzFolder() + QStringLiteral("/input%1%2").arg(++counter).arg(QLatin1String(suffix));
+}
+
+QString fuzzInputFile(const QByteArray &bytes, const char *suffix)
+{
+    const QString file = freshFuzzPath(suffix);
+    QFile f(file);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        fuzzFailure("cannot write the input file", file);
+    return file;
 }
 
 void fuzzFailure(const char *what, const QString &detail)

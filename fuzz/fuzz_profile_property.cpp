@@ -67,12 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString value = valueFrom(in.chunk(200));
     const QByteArray bytes = in.rest();
 
-    QString file = freshFuzzPath(".ini");
-    {
-        QFile f(file);
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-            fuzzFailure("cannot write the input file", file);
-    }
+    QString file = fuzzInputFile(bytes, ".ini");
     const ProfileFiles profiles(fuzzFolder() + QStringLiteral("/Vireo.sys"));
     QList<QPair<QString, QString>> others;
     QStringList before;

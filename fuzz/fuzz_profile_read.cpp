@@ -9,12 +9,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char *>(data), qsizetype(size));
-    QString file = freshFuzzPath(".trv");
-    {
-        QFile f(file);
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-            fuzzFailure("cannot write the input file", file);
-    }
+    QString file = fuzzInputFile(bytes, ".trv");
     const ProfileFiles profiles(fuzzFolder() + QStringLiteral("/Vireo.sys"));
     for (const auto &[section, key] : namesIn(bytes)) {
         const QString value = profiles.LeerValorIni(section, key, file);

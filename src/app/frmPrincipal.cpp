@@ -380,30 +380,15 @@ void frmPrincipal::Limpiar_Click(float preg)
     });
 }
 
+// The job's boxes are read in one place, for the runs and the job file alike.
 SameNumberJob frmPrincipal::sameNumberJob() const
 {
-    SameNumberJob job;
-    job.desde = ui->txtDesde->text();
-    job.hasta = ui->txtHasta->text();
-    for (int i = 0; i < SameNumberJob::kPositions; ++i) {
-        job.posX[i] = txtPosX[i]->text();
-        job.posY[i] = txtPosY[i]->text();
-        job.off[i] = Check1[i]->isChecked();
-    }
-    return job;
+    return m_job->sameNumberJob();
 }
 
 DistinctNumberJob frmPrincipal::distinctNumberJob() const
 {
-    DistinctNumberJob job;
-    for (int i = 0; i < DistinctNumberJob::kRows; ++i) {
-        job.desde[i] = desde[i]->text();
-        job.hasta[i] = hasta[i]->text();
-        job.posX[i] = posX[i]->text();
-        job.posY[i] = posY[i]->text();
-        job.off[i] = Check2[i]->isChecked();
-    }
-    return job;
+    return m_job->distinctNumberJob();
 }
 
 FontChoice frmPrincipal::fontChoice() const
