@@ -208,8 +208,12 @@ QString refusal(const QString &path)
         return QStringLiteral("es demasiado grande para ser un trabajo de Tessarino.");
 
     QString text;
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        text = QStringDecoder(QStringConverter::Utf16)(bytes);
+    // Only what the profile layer reads can be opened, or a save would write into a file it
+    // cannot read: UTF-16 is taken little-endian, whole code units only.
+    if (bytes.startsWith("\xFF\xFE")) {
+        if (bytes.size() % 2 != 0)
+            return QStringLiteral("no es un archivo de texto.");
+        text = QStringDecoder(QStringConverter::Utf16LE)(bytes.mid(2));
     } else {
         if (bytes.contains('\0'))
             return QStringLiteral("no es un archivo de texto.");

@@ -431,6 +431,17 @@ private Q_SLOTS:
         QTest::newRow("SStab missing")
             << QByteArray("[Ultima Impresi\xF3n Solapa:0]\r\nDesde=0007\r\n") << "file" << true;
         QTest::newRow("SStab abc") << QByteArray("[Solapa]\r\nSStab=abc\r\n") << "file" << true;
+        // UTF-16: little-endian whole code units open; a cut one or big-endian could not be saved.
+        const auto utf16 = [](const char *text, bool bigEndian) {
+            QByteArray out = bigEndian ? QByteArray("\xFE\xFF") : QByteArray("\xFF\xFE");
+            for (const char *c = text; *c; ++c)
+                out += bigEndian ? QByteArray(1, '\0') + *c : QByteArray(1, *c) + '\0';
+            return out;
+        };
+        QTest::newRow("UTF-16 LE, SStab abc") << utf16("[Solapa]\r\nSStab=abc\r\n", false) << "file" << true;
+        QTest::newRow("UTF-16 LE cut short") << utf16("[Solapa]\r\nSStab=0\r\n", false).chopped(1) << "file"
+                                             << false;
+        QTest::newRow("UTF-16 BE") << utf16("[Solapa]\r\nSStab=0\r\n", true) << "file" << false;
     }
 
     void aFileThatIsNoJobIsRefusedOrOpensWithoutHarm()
