@@ -49,9 +49,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (padded.size() < width || !padded.endsWith(plain.right(1)))
             fuzzFailure("a padded number lost its width or its digits", padded);
     });
+    // Padding only adds zeros, after a leading minus sign if there is one.
     QString box = text;
     NumberFormat::CompletarDigitos(box, width);
-    if (box.size() < std::max<qsizetype>(width, text.size()) || !box.endsWith(text.right(1)))
+    const qsizetype sign = text.startsWith(u'-') ? 1 : 0;
+    const qsizetype zeros = box.size() - text.size();
+    if (box.size() < std::max<qsizetype>(width, text.size()) || box.left(sign) != text.left(sign)
+        || box.mid(sign, zeros) != QString(zeros, u'0') || box.mid(sign + zeros) != text.mid(sign))
         fuzzFailure("padding lost part of the text", box);
     return 0;
 }
