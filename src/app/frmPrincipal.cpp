@@ -7,6 +7,7 @@
 #include "PrinterSurface.h"
 #include "Twips.h"
 #include "UncutText.h"
+#include "frmPilas.h"
 #include "frmProgreso.h"
 #include "ui_frmPrincipal.h"
 
@@ -374,36 +375,25 @@ void frmPrincipal::Chequear(QWidget *formulario, float preg)
 
 void frmPrincipal::Limpiar_Click(float preg)
 {
-    BulkEdit::Limpiar(m_context.dialogs, preg, [this](const QString &name, const QString &text) {
+    bool cleared = false;
+    BulkEdit::Limpiar(m_context.dialogs, preg, [this, &cleared](const QString &name, const QString &text) {
+        cleared = true;
         if (auto *box = findChild<QLineEdit *>(name))
             box->setText(text);
     });
+    if (cleared)
+        m_pilas->reset();
 }
 
+// The job files read the same boxes: one reader for both.
 SameNumberJob frmPrincipal::sameNumberJob() const
 {
-    SameNumberJob job;
-    job.desde = ui->txtDesde->text();
-    job.hasta = ui->txtHasta->text();
-    for (int i = 0; i < SameNumberJob::kPositions; ++i) {
-        job.posX[i] = txtPosX[i]->text();
-        job.posY[i] = txtPosY[i]->text();
-        job.off[i] = Check1[i]->isChecked();
-    }
-    return job;
+    return m_job->sameNumberJob();
 }
 
 DistinctNumberJob frmPrincipal::distinctNumberJob() const
 {
-    DistinctNumberJob job;
-    for (int i = 0; i < DistinctNumberJob::kRows; ++i) {
-        job.desde[i] = desde[i]->text();
-        job.hasta[i] = hasta[i]->text();
-        job.posX[i] = posX[i]->text();
-        job.posY[i] = posY[i]->text();
-        job.off[i] = Check2[i]->isChecked();
-    }
-    return job;
+    return m_job->distinctNumberJob();
 }
 
 FontChoice frmPrincipal::fontChoice() const
