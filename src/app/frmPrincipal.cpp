@@ -7,6 +7,7 @@
 #include "PrinterSurface.h"
 #include "Twips.h"
 #include "UncutText.h"
+#include "frmPilas.h"
 #include "frmProgreso.h"
 #include "ui_frmPrincipal.h"
 
@@ -374,10 +375,14 @@ void frmPrincipal::Chequear(QWidget *formulario, float preg)
 
 void frmPrincipal::Limpiar_Click(float preg)
 {
-    BulkEdit::Limpiar(m_context.dialogs, preg, [this](const QString &name, const QString &text) {
+    bool cleared = false;
+    BulkEdit::Limpiar(m_context.dialogs, preg, [this, &cleared](const QString &name, const QString &text) {
+        cleared = true;
         if (auto *box = findChild<QLineEdit *>(name))
             box->setText(text);
     });
+    if (cleared)
+        m_pilas->reset();
 }
 
 // The job's boxes are read in one place, for the runs and the job file alike.

@@ -12,6 +12,7 @@
 
 class DocumentCommands;
 class FontPanel;
+class frmPilas;
 class LastPrint;
 class Notes;
 class RecentFiles;
@@ -162,6 +163,7 @@ private:
     QTimer *Timer1 = nullptr;
     QTimer *tmrReloj = nullptr;
     FontPanel *m_fonts = nullptr;
+    frmPilas *m_pilas = nullptr;
     std::unique_ptr<JobControls> m_job;
     DocumentCommands *m_documents = nullptr;
     std::unique_ptr<LastPrint> m_lastPrint;

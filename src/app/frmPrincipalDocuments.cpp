@@ -3,6 +3,7 @@
 #include "DocumentCommands.h"
 #include "FontPanel.h"
 #include "JobControls.h"
+#include "frmPilas.h"
 #include "LastPrint.h"
 #include "Notes.h"
 #include "RecentFiles.h"
@@ -11,9 +12,13 @@
 
 void frmPrincipal::setUpDocuments()
 {
+    m_pilas = new frmPilas({desde, hasta, Check2}, ui->tabDistinto, this);
+    connect(ui->mnuPilas, &QAction::triggered, m_pilas, &QDialog::exec);
     m_job = std::make_unique<JobControls>(JobControls{ui->SSTab1, ui->txtDesde, ui->txtHasta, txtPosX,
                                                       txtPosY, Check1, desde, hasta, posX, posY, Check2,
-                                                      ui->chVert, ui->chVert2});
+                                                      ui->chVert, ui->chVert2, m_pilas->chkPilas,
+                                                      m_pilas->txtPilasDesde, m_pilas->txtPilasHasta,
+                                                      m_pilas->txtPilasProfundidad});
     DocumentCommands::Window window{
         [this] {
             Chequear(this, 6);

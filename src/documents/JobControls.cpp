@@ -29,6 +29,7 @@ DistinctNumberJob JobControls::distinctNumberJob() const
         job.posY[i] = posY[i]->text();
         job.off[i] = Check2[i]->isChecked();
     }
+    job.piles = {chkPilas->isChecked(), txtPilasDesde->text(), txtPilasHasta->text(), txtPilasProfundidad->text()};
     return job;
 }
 
@@ -61,6 +62,11 @@ void JobControls::LeerCheck(int page, const ProfileFiles &profiles, const QStrin
             if (r.off)
                 Check2[i]->setChecked(*r.off);
         }
+        // The piles last: turning them on rewrites the rows' starts from the plan.
+        txtPilasDesde->setText(record.piles.desde);
+        txtPilasHasta->setText(record.piles.hasta);
+        txtPilasProfundidad->setText(record.piles.profundidad);
+        chkPilas->setChecked(record.piles.on);
         named = record.sstab;
     }
     SSTab1->setCurrentIndex(named.value_or(page));

@@ -27,6 +27,11 @@ struct JobControls
     std::array<QCheckBox *, 4> Check2{};
     QCheckBox *chVert = nullptr;
     QCheckBox *chVert2 = nullptr;
+    // Cut-and-stack piles of page 1.
+    QCheckBox *chkPilas = nullptr;
+    QLineEdit *txtPilasDesde = nullptr;
+    QLineEdit *txtPilasHasta = nullptr;
+    QLineEdit *txtPilasProfundidad = nullptr;
 
     SameNumberJob sameNumberJob() const;
     DistinctNumberJob distinctNumberJob() const;

@@ -113,6 +113,16 @@ QList<ProfileValue> UltimaImpresion(int page, const SameNumberJob &same, const D
         values.append({section, QStringLiteral("Cantidad"), cantidad(same.desde, same.hasta)});
     }
     values.append({section, QStringLiteral("sstab"), u' ' + QString::number(page)});
+    // Keys added after the old format: a job that does not use them writes them only over an
+    // older value, so its file stays as the old program wrote it.
+    if (page != 0) {
+        const auto &piles = distinct.piles;
+        const bool onlyIfPresent = !piles.on;
+        values.append({section, kPilas, piles.on ? QStringLiteral("1") : QStringLiteral("0"), onlyIfPresent});
+        values.append({section, kPilasDesde, piles.desde, onlyIfPresent});
+        values.append({section, kPilasHasta, piles.hasta, onlyIfPresent});
+        values.append({section, kPilasProfundidad, piles.profundidad, onlyIfPresent});
+    }
     return values;
 }
 
@@ -182,6 +192,11 @@ Page1Record readPage1(const ProfileFiles &profiles, const QString &file)
         r.y = orDefault(value(indexed(QStringLiteral("PosY_"), i)), QStringLiteral("0"));
         r.off = checkValue(value(indexed(QStringLiteral("check2_"), i)));
     }
+    const DistinctNumberJob::Piles defaults;
+    record.piles.on = value(kPilas).trimmed() == u'1';
+    record.piles.desde = orDefault(value(kPilasDesde), defaults.desde);
+    record.piles.hasta = orDefault(value(kPilasHasta), defaults.hasta);
+    record.piles.profundidad = orDefault(value(kPilasProfundidad), defaults.profundidad);
     record.sstab = pageValue(value(QStringLiteral("sstab")));
     return record;
 }

@@ -25,6 +25,11 @@ inline const QString kComentario = QStringLiteral("Comentario");
 inline const QString kTexto = QStringLiteral("Texto");
 inline const QString kOrientacion = QStringLiteral("Orientación");
 inline const QString kSentido = QStringLiteral("Sentido");
+// Cut-and-stack piles, in page 1's record: "1" on; anything else, missing included, off.
+inline const QString kPilas = QStringLiteral("Pilas");
+inline const QString kPilasDesde = QStringLiteral("PilasDesde");
+inline const QString kPilasHasta = QStringLiteral("PilasHasta");
+inline const QString kPilasProfundidad = QStringLiteral("PilasProfundidad");
 
 // "Ultima Impresión Solapa:0" or ":1".
 QString recordSection(int page);
@@ -79,6 +84,7 @@ struct Page1Record
         std::optional<bool> off;
     };
     std::array<Row, 4> rows;
+    DistinctNumberJob::Piles piles; // off, with the default texts, when the file has none
     std::optional<int> sstab;
 };
 

@@ -81,6 +81,7 @@ PrintJob PrintJob::read(const ProfileFiles &profiles, const QString &file)
             job.distinct.posY[i] = r.y.left(kPositionLength);
             job.distinct.off[i] = chainedOff(job.distinct.off, i, r.off);
         }
+        job.distinct.piles = record.piles;
     }
     try {
         QString path = file;

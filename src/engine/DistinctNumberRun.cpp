@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "NumberFormat.h"
 #include "NumberText.h"
+#include "PilePlan.h"
 #include "PrinterSurface.h"
 #include "RangeNumber.h"
 #include "RunMessages.h"
@@ -11,6 +12,7 @@
 #include "SheetRange.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -84,6 +86,52 @@ private:
     std::vector<Row> m_rows;
 };
 
+// Piles: each enabled row takes its number from the plan; the places past the run's last number
+// stay blank.
+class PileSheets final : public JobSheets
+{
+public:
+    PileSheets(const DistinctNumberJob &job, const FontChoice &font)
+        : m_font(font), m_run(PileRun::read(job.piles)), m_plan(m_run.count, enabledRows(job), m_run.depth)
+    {
+        for (int j = 0; j < DistinctNumberJob::kRows; ++j)
+            if (!job.off[j])
+                m_places.push_back({NumberText::toSingle(NumberText::lenient(job.posX[j])),
+                                    NumberText::toSingle(NumberText::lenient(job.posY[j]))});
+    }
+
+    static int enabledRows(const DistinctNumberJob &job)
+    {
+        return int(std::count(job.off.begin(), job.off.end(), false));
+    }
+
+    qint64 count() const override { return m_plan.sheets(); }
+    // The first row is never blank: every pile of a block is at least as long as the next.
+    QString number(qint64 sheet) const override { return m_run.number(m_plan.offsetAt(sheet, 0).value_or(0)); }
+    void applyFont(PrinterSurface &printer) const override { DistinctNumberSheets::applyFontTo(printer, m_font); }
+    void draw(qint64 sheet, PrinterSurface &printer) const override
+    {
+        for (int r = 0; r < int(m_places.size()); ++r) {
+            printer.printText(QString()); // begins the document on the first sheet
+            const auto offset = m_plan.offsetAt(sheet, r);
+            if (!offset)
+                continue;
+            printer.setCurrentPosition(m_places[r].x, m_places[r].y);
+            printer.printText(m_run.number(*offset));
+        }
+    }
+
+private:
+    struct Place
+    {
+        float x, y;
+    };
+    FontChoice m_font;
+    PileRun m_run;
+    PilePlan m_plan;
+    std::vector<Place> m_places;
+};
+
 RunOutcome fail(Dialogs &dialogs, const RuntimeError &error)
 {
     dialogs.message(error.description(), RunMessages::kTitle, Dialogs::Icon::None);
@@ -93,6 +141,14 @@ RunOutcome fail(Dialogs &dialogs, const RuntimeError &error)
 // The checks made before the printer is touched; the outcome when one refuses the job.
 std::optional<RunOutcome> refusal(const DistinctNumberJob &job, Dialogs &dialogs, SheetRange &range, double &span)
 {
+    if (job.piles.on) {
+        // The rows' own ends only show the plan; the run's ends are the piles'.
+        if (std::all_of(job.off.begin(), job.off.end(), [](bool off) { return off; })) {
+            dialogs.message(RunMessages::kAllOff, RunMessages::kTitle, Dialogs::Icon::Exclamation);
+            return RunOutcome::NothingEnabled;
+        }
+        return std::nullopt;
+    }
     try {
         range = readFirstRow(job, span);
     } catch (const RuntimeError &error) {
@@ -109,7 +165,40 @@ std::optional<RunOutcome> refusal(const DistinctNumberJob &job, Dialogs &dialogs
     return std::nullopt;
 }
 
+std::unique_ptr<JobSheets> makeSheets(const DistinctNumberJob &job, const FontChoice &font, const SheetRange &range)
+{
+    if (job.piles.on)
+        return std::make_unique<PileSheets>(job, font);
+    return std::make_unique<DistinctNumberSheets>(job, font, range);
+}
+
 } // namespace
+
+PileRun PileRun::read(const DistinctNumberJob::Piles &piles)
+{
+    const RangeNumber first = RangeNumber::read(piles.desde);
+    const SheetRange range = SheetRange::between(first, RangeNumber::read(piles.hasta));
+    const QString depthText = piles.profundidad.trimmed();
+    double depth = 0;
+    if (!depthText.isEmpty()) {
+        try {
+            depth = NumberText::strictDouble(depthText);
+        } catch (const RuntimeError &) {
+            depth = -1;
+        }
+    }
+    if (!(depth >= 0 && depth <= double(RangeNumber::kLargest) && depth == std::floor(depth)))
+        throw RuntimeError(RuntimeError::InvalidPropertyValue,
+                           QStringLiteral("La profundidad de las pilas debe ser un número entero, 0 para "
+                                          "no limitarla."));
+    return {first, range.step, range.sheets, qint64(depth), piles.hasta.size()};
+}
+
+QString PileRun::number(qint64 offset) const
+{
+    QString text = first.plus(offset * step).text();
+    return NumberFormat::CompletarDigitos(text, int16_t(qMin<qsizetype>(width, 32767)));
+}
 
 RunOutcome runDistinctNumber(const DistinctNumberJob &job, const FontChoice &font, PrinterSurface &printer,
                              Dialogs &dialogs, double &FirstRowSpan, RunObserver *observer)
@@ -118,9 +207,9 @@ RunOutcome runDistinctNumber(const DistinctNumberJob &job, const FontChoice &fon
     if (const auto refused = refusal(job, dialogs, range, FirstRowSpan))
         return *refused;
     try {
+        const std::unique_ptr<JobSheets> sheets = makeSheets(job, font, range);
         DistinctNumberSheets::applyFontTo(printer, font);
-        const DistinctNumberSheets sheets(job, font, range);
-        return printSheets(sheets, printer, dialogs, observer) ? RunOutcome::Printed : RunOutcome::Cancelled;
+        return printSheets(*sheets, printer, dialogs, observer) ? RunOutcome::Printed : RunOutcome::Cancelled;
     } catch (const RuntimeError &error) {
         return fail(dialogs, error);
     }
@@ -135,7 +224,7 @@ std::unique_ptr<JobSheets> distinctNumberSheets(const DistinctNumberJob &job, co
         return nullptr;
     try {
         NumberText::strictInt16(font.sizeText);
-        return std::make_unique<DistinctNumberSheets>(job, font, range);
+        return makeSheets(job, font, range);
     } catch (const RuntimeError &error) {
         fail(dialogs, error);
         return nullptr;

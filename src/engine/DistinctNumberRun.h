@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RangeNumber.h"
 #include "SameNumberRun.h"
 
 #include <QString>
@@ -21,6 +22,33 @@ struct DistinctNumberJob
     std::array<QString, kRows> posX{};
     std::array<QString, kRows> posY{};
     std::array<bool, kRows> off{false, true, true, true}; // a checked disable box: the row is not printed
+
+    // Cut-and-stack mode: the enabled rows print piles of the run desde..hasta instead of their
+    // own starts; `profundidad` is the most sheets per block, 0 (or empty) for no limit.
+    struct Piles
+    {
+        bool on = false;
+        QString desde = QStringLiteral("0001");
+        QString hasta = QStringLiteral("0100");
+        QString profundidad = QStringLiteral("0");
+    } piles;
+};
+
+class PilePlan;
+
+// The piles run as typed: the plan, its first number and direction, the width of its last
+// number. Throws RuntimeError for ends that are not numbers or a depth that is not a whole number.
+struct PileRun
+{
+    RangeNumber first;
+    qint64 step;
+    qint64 count;
+    qint64 depth;
+    qsizetype width;
+
+    static PileRun read(const DistinctNumberJob::Piles &piles);
+    // The number at `offset`, as printed.
+    QString number(qint64 offset) const;
 };
 
 // The distinct-number run: as many sheets as the first row has numbers; every enabled row prints
@@ -29,6 +57,9 @@ struct DistinctNumberJob
 // or not numbers the run could print exactly).
 RunOutcome runDistinctNumber(const DistinctNumberJob &job, const FontChoice &font, PrinterSurface &printer,
                              Dialogs &dialogs, double &FirstRowSpan, RunObserver *observer = nullptr);
+
+// In piles mode rows take their numbers from the pile plan (PilePlan.h) and the first row's
+// ends are not read.
 
 // The job's sheets after the run's checks, with the same messages; nullptr when one refused it.
 std::unique_ptr<JobSheets> distinctNumberSheets(const DistinctNumberJob &job, const FontChoice &font,

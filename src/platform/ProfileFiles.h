@@ -11,6 +11,9 @@ struct ProfileValue
     QString section;
     QString key;
     QString value;
+    // Written only over a key the file already holds: a default that must replace an older
+    // setting without adding a key to files that never had one.
+    bool onlyIfPresent = false;
 };
 
 // INI ("private profile") files as the old platform read and wrote them: the settings file and

@@ -204,6 +204,12 @@ void setKey(QList<NewKey> &keys, const QString &name, const QString &stored)
     keys.append({name, stored});
 }
 
+bool holds(const QList<NewKey> &keys, const QString &name)
+{
+    return std::any_of(keys.begin(), keys.end(),
+                       [&](const NewKey &k) { return k.name.compare(name, Qt::CaseInsensitive) == 0; });
+}
+
 // Lines replacing bytes [at, at + removed) of the old file, or inserted at `at` when removed is 0.
 struct Patch
 {
@@ -496,17 +502,19 @@ QByteArray ProfileText::withValues(const QList<ProfileValue> &values) const
             Entry entry;
             if (const auto line = findKey(header, v.key, &entry))
                 replaced[line->begin] = decode(entry.name) + u'=' + stored;
-            else
+            else if (!v.onlyIfPresent || (added.count(header) && holds(added[header], v.key)))
                 setKey(added[header], v.key, stored);
             continue;
         }
         const auto it = std::find_if(appended.begin(), appended.end(), [&](const NewSection &s) {
             return s.name.compare(v.section, Qt::CaseInsensitive) == 0;
         });
-        if (it != appended.end())
-            setKey(it->keys, v.key, stored);
-        else
+        if (it != appended.end()) {
+            if (!v.onlyIfPresent || holds(it->keys, v.key))
+                setKey(it->keys, v.key, stored);
+        } else if (!v.onlyIfPresent) {
             appended.append({v.section, {{v.key, stored}}});
+        }
     }
 
     QList<Patch> patches;

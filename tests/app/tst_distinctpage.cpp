@@ -5,9 +5,11 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
+#include <QTimer>
 
 using Sheets = QList<QStringList>;
 
@@ -85,6 +87,48 @@ private Q_SLOTS:
         const auto &row1 = h.printer.documents()[0].pages[0].texts[1];
         QCOMPARE(row1.positionTwips, QPointF(2880, 1440));
         QCOMPARE(h.w.FirstRowSpan, lastOfFirstRow.toDouble() - starts[0].toDouble());
+    }
+
+    // Piles from the Herramientas dialog: the rows show the first block, the run prints the plan
+    // and the last print keeps it.
+    void pilesFromTheToolsMenu()
+    {
+        FormHarness h;
+        QVERIFY(h.open(1));
+        fillRows(h, {"0001", "0001"}, "0001");
+        auto *pilas = h.w.findChild<QDialog *>("frmPilas");
+        QTimer::singleShot(0, pilas, [&] {
+            (void)QTest::qWaitForWindowActive(pilas);
+            h.enter(h.check("chkPilas"));
+            QTest::keyClick(h.check("chkPilas"), Qt::Key_Space);
+            h.type("txtPilasDesde", "1");
+            h.type("txtPilasHasta", "10");
+            h.type("txtPilasProfundidad", "2");
+            pilas->accept();
+        });
+        h.w.findChild<QAction *>("mnuPilas")->trigger();
+
+        QCOMPARE((QStringList{h.box("desde_0")->text(), h.box("hasta_0")->text(), h.box("desde_1")->text(),
+                              h.box("hasta_1")->text()}),
+                 (QStringList{"01", "02", "03", "04"}));
+        QVERIFY(h.box("desde_1")->isReadOnly());
+        QVERIFY(h.w.findChild<QLabel *>("lblPilas")->toolTip().startsWith("3 bloques de 2 hojas (el último de 1)"));
+        h.click(h.w.findChild<QPushButton *>("Command6"));
+        QCOMPARE(h.dialogs.texts(), QStringList{});
+        QCOMPARE(printed(h.printer), (Sheets{{"01", "03"}, {"02", "04"}, {"05", "07"},
+                                             {"06", "08"}, {"09", "10"}}));
+        QString settings;
+        QCOMPARE(h.context.profiles.LeerValorIni("Ultima Impresión Solapa:1", "PilasHasta", settings), "10");
+
+        QTimer::singleShot(0, pilas, [&] {
+            (void)QTest::qWaitForWindowActive(pilas);
+            h.enter(h.check("chkPilas"));
+            QTest::keyClick(h.check("chkPilas"), Qt::Key_Space);
+            pilas->accept();
+        });
+        h.w.findChild<QAction *>("mnuPilas")->trigger();
+        QVERIFY(!h.box("desde_1")->isReadOnly());
+        QVERIFY(h.w.findChild<QLabel *>("lblPilas")->isHidden());
     }
 
     void digitsMessageComesFirst()

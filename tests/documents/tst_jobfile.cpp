@@ -68,13 +68,38 @@ private Q_SLOTS:
         QStringList keys;
         QStringList values;
         for (const ProfileValue &v : JobFile::UltimaImpresion(1, SameNumberJob{}, distinct))
-            if (!keys.contains(v.key))
+            if (!keys.contains(v.key) && !v.onlyIfPresent)
                 keys << v.key, values << v.value;
         QCOMPARE(keys.mid(0, 9), (QStringList{"Desde_0", "Hasta_0", "PosX_0", "PosY_0", "Check2_0",
                                               "Check2_1", "Check2_2", "Check2_3", "Desde_1"}));
         QCOMPARE(values.mid(4, 4), (QStringList{"0", "0", "1", "1"}));
         QCOMPARE(keys.mid(keys.size() - 2), (QStringList{"Cantidad", "sstab"}));
         QCOMPARE(values.mid(values.size() - 2), (QStringList{"99", " 1"}));
+    }
+
+    // The pile keys follow the old ones; a job without piles adds none, yet turning piles off
+    // replaces an older "on".
+    void pilesAreKeptAndTurnedOffInPlace()
+    {
+        TestPaths tmp;
+        const ProfileFiles profiles(tmp.paths().settingsFile);
+        QString file = tmp.path(QStringLiteral("pilas.trv"));
+        DistinctNumberJob distinct;
+        QVERIFY(profiles.EscribirValoresIni(JobFile::UltimaImpresion(1, {}, distinct), file, nullptr));
+        QVERIFY(!bytesOf(file).contains("Pilas"));
+        QVERIFY(!JobFile::readPage1(profiles, file).piles.on);
+
+        distinct.piles = {true, "0001", "6000", "500"};
+        QVERIFY(profiles.EscribirValoresIni(JobFile::UltimaImpresion(1, {}, distinct), file, nullptr));
+        QVERIFY(bytesOf(file).endsWith("sstab=\" 1\"\r\nPilas=1\r\nPilasDesde=0001\r\nPilasHasta=6000\r\n"
+                                       "PilasProfundidad=500\r\n"));
+        const auto read = JobFile::readPage1(profiles, file).piles;
+        QVERIFY(read.on && read.desde == "0001" && read.hasta == "6000" && read.profundidad == "500");
+
+        distinct.piles.on = false;
+        QVERIFY(profiles.EscribirValoresIni(JobFile::UltimaImpresion(1, {}, distinct), file, nullptr));
+        QVERIFY(bytesOf(file).contains("\r\nPilas=0\r\n"));
+        QVERIFY(!JobFile::readPage1(profiles, file).piles.on);
     }
 
     void theOpenDialogListsEveryLetterCaseOfTheExtension()

@@ -1,0 +1,125 @@
+#include "frmPilas.h"
+
+#include "DistinctNumberRun.h"
+#include "PilePlan.h"
+#include "RuntimeError.h"
+#include "UncutText.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLineEdit *numberBox(const char *name, QWidget *parent)
+{
+    auto *box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setMaxLength(20);
+    return box;
+}
+
+} // namespace
+
+frmPilas::frmPilas(const Rows &rows, QWidget *page, QWidget *owner) : QDialog(owner), m_rows(rows)
+{
+    setObjectName(QStringLiteral("frmPilas"));
+    setWindowTitle(QStringLiteral("Numerar en pilas"));
+    chkPilas = new QCheckBox(QStringLiteral("Numerar en pilas"), this);
+    chkPilas->setObjectName(QStringLiteral("chkPilas"));
+    txtPilasDesde = numberBox("txtPilasDesde", this);
+    txtPilasHasta = numberBox("txtPilasHasta", this);
+    txtPilasProfundidad = numberBox("txtPilasProfundidad", this);
+    lblPlan = new QLabel(this);
+    lblPlan->setObjectName(QStringLiteral("lblPlan"));
+    lblPlan->setWordWrap(true);
+    lblPlan->setMinimumWidth(320);
+    auto *buttons = new QDialogButtonBox(this);
+    buttons->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::AcceptRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto *form = new QFormLayout;
+    form->addRow(chkPilas);
+    form->addRow(QStringLiteral("Primer número:"), txtPilasDesde);
+    form->addRow(QStringLiteral("Último número:"), txtPilasHasta);
+    form->addRow(QStringLiteral("Hojas por pila (0 = sin límite):"), txtPilasProfundidad);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(lblPlan);
+    layout->addWidget(buttons);
+
+    // Beside "imprimir vertical", left of the page's buttons.
+    lblPilas = new QLabel(page);
+    lblPilas->setObjectName(QStringLiteral("lblPilas"));
+    lblPilas->setGeometry(6, 174, 184, 18);
+    lblPilas->hide();
+
+    for (QLineEdit *box : {txtPilasDesde, txtPilasHasta, txtPilasProfundidad})
+        connect(box, &QLineEdit::textChanged, this, &frmPilas::refresh);
+    connect(chkPilas, &QCheckBox::toggled, this, &frmPilas::refresh);
+    for (QCheckBox *box : m_rows.Check2)
+        connect(box, &QCheckBox::toggled, this, &frmPilas::refresh);
+    reset();
+}
+
+void frmPilas::reset()
+{
+    const DistinctNumberJob::Piles defaults;
+    chkPilas->setChecked(defaults.on);
+    txtPilasDesde->setText(defaults.desde);
+    txtPilasHasta->setText(defaults.hasta);
+    txtPilasProfundidad->setText(defaults.profundidad);
+    refresh();
+}
+
+void frmPilas::refresh()
+{
+    const bool on = chkPilas->isChecked();
+    for (int j = 0; j < 4; ++j) {
+        m_rows.desde[j]->setReadOnly(on);
+        m_rows.hasta[j]->setReadOnly(on);
+    }
+    lblPilas->setVisible(on);
+    if (!on) {
+        lblPlan->clear();
+        return;
+    }
+    QString plan;
+    try {
+        const PileRun run =
+            PileRun::read({true, txtPilasDesde->text(), txtPilasHasta->text(), txtPilasProfundidad->text()});
+        int rows = 0;
+        for (QCheckBox *box : m_rows.Check2)
+            rows += box->isChecked() ? 0 : 1;
+        if (rows == 0) {
+            plan = QStringLiteral("No hay ninguna fila activada.");
+        } else {
+            const PilePlan piles(run.count, rows, run.depth);
+            const auto number = [&run](qint64 offset) { return run.number(offset); };
+            plan = describePiles(piles, number);
+            // The enabled rows show their first pile.
+            const PilePlan::Block first = piles.block(0);
+            int r = 0;
+            for (int j = 0; j < 4; ++j) {
+                if (m_rows.Check2[j]->isChecked())
+                    continue;
+                const qint64 start = r++ * first.sheets;
+                const bool empty = start >= first.numbers;
+                setTextUncut(m_rows.desde[j], empty ? QString() : number(first.first + start));
+                setTextUncut(m_rows.hasta[j],
+                             empty ? QString()
+                                   : number(first.first + qMin(start + first.sheets, first.numbers) - 1));
+            }
+        }
+    } catch (const RuntimeError &error) {
+        plan = error.description();
+    }
+    lblPlan->setText(plan);
+    lblPilas->setToolTip(plan);
+    lblPilas->setText(lblPilas->fontMetrics().elidedText(QStringLiteral("En pilas: ") + plan, Qt::ElideRight,
+                                                         lblPilas->width()));
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+
+// "Numerar en pilas" of the distinct-number page: the run's ends and pile depth, kept in this
+// dialog (Herramientas menu) and read with the rest of the job. While it is on, the rows' boxes
+// show the starts and ends of the first block's piles and cannot be typed into, and a line on
+// the page shows the plan.
+class frmPilas final : public QDialog
+{
+public:
+    struct Rows
+    {
+        std::array<QLineEdit *, 4> desde;
+        std::array<QLineEdit *, 4> hasta;
+        std::array<QCheckBox *, 4> Check2;
+    };
+
+    // `page` is the distinct-number page, `owner` the main window.
+    frmPilas(const Rows &rows, QWidget *page, QWidget *owner);
+
+    QCheckBox *chkPilas = nullptr;
+    QLineEdit *txtPilasDesde = nullptr;
+    QLineEdit *txtPilasHasta = nullptr;
+    QLineEdit *txtPilasProfundidad = nullptr;
+    QLabel *lblPlan = nullptr;  // the plan in the dialog
+    QLabel *lblPilas = nullptr; // the plan on the page, shown while piles are on
+
+    // Piles off, with the texts a new job starts with.
+    void reset();
+
+private:
+    void refresh();
+
+    Rows m_rows;
+};

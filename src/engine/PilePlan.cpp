@@ -1,0 +1,67 @@
+#include "PilePlan.h"
+
+#include <QStringList>
+
+PilePlan::PilePlan(qint64 count, int rows, qint64 depth)
+    : m_count(qMax<qint64>(count, 1)), m_rows(qBound(1, rows, 4))
+{
+    const qint64 whole = (m_count + m_rows - 1) / m_rows;
+    // A depth beyond the whole run is no limit; capping it keeps rows * depth from overflowing.
+    m_depth = depth <= 0 || depth > whole ? whole : depth;
+    const qint64 perBlock = m_depth * m_rows;
+    m_fullBlocks = m_count / perBlock;
+    const qint64 rest = m_count - m_fullBlocks * perBlock;
+    m_last = {m_fullBlocks * perBlock, (rest + m_rows - 1) / m_rows, rest};
+}
+
+PilePlan::Block PilePlan::block(qint64 index) const
+{
+    if (index < m_fullBlocks)
+        return {index * m_depth * m_rows, m_depth, m_depth * m_rows};
+    return m_last;
+}
+
+std::optional<qint64> PilePlan::offsetAt(qint64 sheet, int row) const
+{
+    const Block b = block(sheet / m_depth);
+    const qint64 place = row * b.sheets + sheet % m_depth;
+    if (place >= b.numbers)
+        return std::nullopt;
+    return b.first + place;
+}
+
+QString describePiles(const PilePlan &plan, const std::function<QString(qint64)> &number)
+{
+    const auto sheets = [](qint64 n) {
+        return n == 1 ? QStringLiteral("1 hoja") : QStringLiteral("%1 hojas").arg(n);
+    };
+    QString text;
+    const PilePlan::Block first = plan.block(0);
+    const qint64 blocks = plan.blocks();
+    if (blocks == 1)
+        text = QStringLiteral("1 bloque de %1").arg(sheets(first.sheets));
+    else if (plan.block(blocks - 1).sheets == first.sheets)
+        text = QStringLiteral("%1 bloques de %2").arg(blocks).arg(sheets(first.sheets));
+    else
+        text = QStringLiteral("%1 bloques de %2 (el último de %3)")
+                   .arg(blocks)
+                   .arg(sheets(first.sheets))
+                   .arg(plan.block(blocks - 1).sheets);
+    QStringList piles;
+    for (int r = 0; r < plan.rows(); ++r) {
+        const qint64 start = r * first.sheets;
+        if (start >= first.numbers)
+            break;
+        const qint64 end = qMin(start + first.sheets, first.numbers) - 1;
+        piles << QStringLiteral("pila %1: %2–%3")
+                     .arg(r + 1)
+                     .arg(number(first.first + start), number(first.first + end));
+    }
+    text += QStringLiteral("; ") + piles.join(QStringLiteral(", "));
+    if (blocks > 1)
+        text += QStringLiteral(" …");
+    if (plan.blanks() > 0)
+        text += plan.blanks() == 1 ? QStringLiteral("; 1 lugar en blanco al final")
+                                   : QStringLiteral("; %1 lugares en blanco al final").arg(plan.blanks());
+    return text;
+}
