@@ -148,7 +148,8 @@ int main(int argc, char **argv)
     // No window is ever shown, so no display is needed.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tessarino"));
+    // The name places the settings file: the same one the window reads.
+    QApplication::setApplicationName(QStringLiteral("Tessarino"));
     QApplication::setApplicationVersion(QStringLiteral(TESSARINO_VERSION));
     loadQtTranslations(app);
 
