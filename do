@@ -12,7 +12,7 @@ PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
   poppler-utils fonts-dejavu-core fonts-liberation fonts-urw-base35
-  libcups2-dev cups-daemon cups-client
+  libcups2-dev cups-daemon cups-client cups-filters cups-ipp-utils dbus-daemon
   xvfb xauth
   shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl
   libasound2-dev
@@ -68,6 +68,10 @@ case "${1:-}" in
     "$BUILD_DIR/bench/bench_job_file" 1000
     # One read of a 50 MB file of bare line breaks, then 100 reads of a normal settings file.
     "$BUILD_DIR/bench/bench_profile_files" 50
+    # A long run on a driverless IPP queue (ippeveprinter on loopback behind a private
+    # scheduler): in parts of the default size, then as one job for 10,000 sheets.
+    bench/bench_cups_parts.sh "$BUILD_DIR/tessarino" 100000 1000
+    bench/bench_cups_parts.sh "$BUILD_DIR/tessarino" 10000 0
     ;;
   sanitize)
     install_packages

@@ -7,6 +7,7 @@
 #include "PrintJob.h"
 #include "QtPrinterSurface.h"
 #include "QtTranslations.h"
+#include "SheetsPerJob.h"
 #include "TerminalProgress.h"
 
 #include <QApplication>
@@ -71,10 +72,11 @@ struct Target
     QString output;             // a PDF file instead of a printer
 };
 
-int printOnPrinter(const PrintJob &job, const Target &target)
+int printOnPrinter(const PrintJob &job, const Target &target, const ProfileFiles &profiles)
 {
     const Paths paths = Paths::standard();
     QtPrinterSurface printer(paths.pdfOutputFolder);
+    printer.setSheetsPerJob(SheetsPerJob::read(profiles));
     if (target.printer)
         printer.setCurrentPrinter(*target.printer);
     ConsoleDialogs dialogs;
@@ -146,7 +148,8 @@ int main(int argc, char **argv)
     // No window is ever shown, so no display is needed.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tessarino"));
+    // The name places the settings file: the same one the window reads.
+    QApplication::setApplicationName(QStringLiteral("Tessarino"));
     QApplication::setApplicationVersion(QStringLiteral(TESSARINO_VERSION));
     loadQtTranslations(app);
 
@@ -206,7 +209,8 @@ int main(int argc, char **argv)
     const std::optional<PrintJob> job = readJob(parser.value(print), profiles);
     if (!job)
         return NotPrinted;
-    return target.output.isEmpty() ? printOnPrinter(*job, target) : printToFile(*job, target.output);
+    return target.output.isEmpty() ? printOnPrinter(*job, target, profiles)
+                                   : printToFile(*job, target.output);
 }
 
 } // namespace CommandLinePrint

@@ -38,7 +38,7 @@ void frmPrincipal::impConfigurar_Click()
                                       Dialogs::Icon::Critical);
             return;
         }
-        frmImpresora dialog(m_context.printer, m_context.dialogs, this);
+        frmImpresora dialog(m_context.printer, m_context.dialogs, &m_context.profiles, this);
         dialog.exec();
     } catch (const std::exception &) {
     }

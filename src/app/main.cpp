@@ -2,6 +2,7 @@
 #include "QtDialogs.h"
 #include "QtPrinterSurface.h"
 #include "QtTranslations.h"
+#include "SheetsPerJob.h"
 #include "SingleInstance.h"
 #include "StartUp.h"
 #include "frmIni.h"
@@ -23,6 +24,7 @@ int main(int argc, char *argv[])
     const Paths paths = Paths::standard();
     QtPrinterSurface printer(paths.pdfOutputFolder);
     AppContext context{paths, dialogs, printer};
+    printer.setSheetsPerJob(SheetsPerJob::read(context.profiles));
     SingleInstance instance(paths.lockFolder);
 
     // The command line is handed on as one text, as typed after the program's name.

@@ -22,4 +22,15 @@ inline QString cancelled(const QString &lastNumber)
         .arg(lastNumber);
 }
 
+// A run sent in parts whose next part the printer did not take: `reason`, then where to start
+// again; `lastSent` is the number of the last sheet that went out, empty when none did.
+inline QString partRefused(const QString &reason, const QString &lastSent)
+{
+    if (lastSent.isEmpty())
+        return reason + QStringLiteral(" Ninguna hoja llegó a la impresora.");
+    return reason + QStringLiteral(" La última hoja enviada a la impresora lleva el número %1; para seguir, "
+                                   "imprima desde el número siguiente.")
+                        .arg(lastSent);
+}
+
 } // namespace RunMessages

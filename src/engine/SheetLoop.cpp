@@ -9,17 +9,25 @@
 bool printSheets(const JobSheets &sheets, PrinterSurface &printer, Dialogs &dialogs, RunObserver *observer)
 {
     const qint64 total = sheets.count();
-    printer.beginRun(total);
-    for (qint64 k = 0; k < total; ++k) {
-        sheets.draw(k, printer);
-        printer.newPage();
-        if (observer && !observer->sheetPrinted(k + 1, total, sheets.number(k))) {
-            printer.endDoc();
-            dialogs.message(RunMessages::cancelled(sheets.number(k)), RunMessages::kTitle,
-                            Dialogs::Icon::Information);
-            return false;
+    try {
+        printer.beginRun(total);
+        for (qint64 k = 0; k < total; ++k) {
+            sheets.draw(k, printer);
+            printer.newPage();
+            if (observer && !observer->sheetPrinted(k + 1, total, sheets.number(k))) {
+                printer.endDoc();
+                dialogs.message(RunMessages::cancelled(sheets.number(k)), RunMessages::kTitle,
+                                Dialogs::Icon::Information);
+                return false;
+            }
         }
+        printer.endDoc();
+    } catch (const RunPartRefused &refused) {
+        // Only the printer knows how far the parts got; only the run knows what that sheet carries.
+        const qint64 sent = refused.sheetsSent();
+        throw RuntimeError(
+            refused.number(),
+            RunMessages::partRefused(refused.description(), sent > 0 ? sheets.number(sent - 1) : QString()));
     }
-    printer.endDoc();
     return true;
 }

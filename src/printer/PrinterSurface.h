@@ -1,5 +1,7 @@
 #pragma once
 
+#include "RuntimeError.h"
+
 #include <QList>
 #include <QRectF>
 #include <QString>
@@ -31,6 +33,20 @@ struct PrinterSettings
     int16_t colorMode = 1;                  // 1 monochrome, 2 colour
     int16_t copies = 1;
     int16_t printQuality = 0;               // -1 draft .. -4 high, or dots per inch
+};
+
+// A job of a run sent in parts that the system did not take: the run cannot go on. The parts
+// before it, `sheetsSent` sheets of the run, went out.
+class RunPartRefused : public RuntimeError
+{
+public:
+    RunPartRefused(const QString &description, qint64 sheetsSent)
+        : RuntimeError(PrinterError, description), m_sheetsSent(sheetsSent)
+    {}
+    qint64 sheetsSent() const { return m_sheetsSent; }
+
+private:
+    qint64 m_sheetsSent;
 };
 
 class PrinterSurface
@@ -94,8 +110,12 @@ public:
     // Where the printable area (the origin of the coordinates) lies on the sheet, in twips, as
     // oriented.
     virtual QRectF printableAreaTwips() const { return QRectF(0, 0, width(), height()); }
-    // Told before the first sheet of a print run how many sheets it holds.
+    // Told before the first sheet of a print run how many sheets it holds; each newPage() of
+    // the run ends one of them.
     virtual void beginRun(qint64 sheets) { Q_UNUSED(sheets); }
+    // A run on a system queue of more sheets than this goes out as several jobs of at most this
+    // many sheets each; 0 keeps every run one job. Printers that write files ignore it.
+    virtual void setSheetsPerJob(qint64 sheets) { Q_UNUSED(sheets); }
 
     virtual QList<PrinterInfo> printers() const = 0;
     virtual int currentPrinterIndex() const = 0;

@@ -7,8 +7,11 @@
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPdfWriter>
+#include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
+
+#include <cups/cups.h>
 
 namespace {
 
@@ -16,6 +19,8 @@ RuntimeError printerError(const QString &description)
 {
     return {RuntimeError::PrinterError, description};
 }
+
+const QString kJobName = QStringLiteral("Tessarino");
 
 } // namespace
 
@@ -58,6 +63,7 @@ void QtPrinterSurface::setCurrentPrinter(int index)
     forgetDocument();
     if (ending)
         deviceEndDocument();
+    m_parts = {};
     m_device = {};
     m_pageOps.clear();
     const int orientation = deviceOrientation();
@@ -79,7 +85,7 @@ void QtPrinterSurface::createPrinter()
         m_printer = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(m_queues.at(m_current)),
                                                QPrinter::HighResolution);
     }
-    m_printer->setDocName(QStringLiteral("Tessarino"));
+    m_printer->setDocName(kJobName);
 }
 
 QSizeF QtPrinterSurface::printableTwips() const
@@ -188,7 +194,10 @@ void QtPrinterSurface::applyStyle()
 void QtPrinterSurface::deviceNewPage()
 {
     repeatSheetForCopies();
-    breakSheet();
+    if (m_parts.count > 0 && ++m_parts.sheetsInPart == m_sheetsPerJob && m_parts.current < m_parts.count)
+        startNextPart();
+    else
+        breakSheet();
     applyTransform();
 }
 
@@ -228,14 +237,73 @@ void QtPrinterSurface::deviceEndDocument()
 {
     repeatSheetForCopies();
     if (!m_pdfWriter) {
-        if (!m_painter.end())
-            throw printerError(QStringLiteral("No se pudo terminar el documento."));
-        checkQueueStillThere(); // a queue removed while the document was drawn never took it
-        return;
+        const QString refused = endQueueJob();
+        if (m_parts.count > 0 && !refused.isEmpty())
+            failPart(refused);
+        m_parts = {};
+        setJobTitle(kJobName);
+        if (refused.isEmpty())
+            return;
+        checkQueueStillThere();
+        throw printerError(
+            QStringLiteral("La impresora \"%1\" %2: el documento no se imprimió.").arg(queueName(), refused));
     }
     if (const QString reason = finishPdf(); !reason.isEmpty())
         failPdf(reason);
     m_lastPdf = m_currentPdf;
     if (m_onFinished)
         m_onFinished(m_lastPdf);
+}
+
+// Runs in parts on a queue ------------------------------------------------------------------
+
+void QtPrinterSurface::beginRun(qint64 sheets)
+{
+    m_parts = {};
+    if (pdfPrinterCurrent() || m_sheetsPerJob <= 0 || sheets <= m_sheetsPerJob) {
+        setJobTitle(kJobName);
+        return;
+    }
+    m_parts.count = (sheets + m_sheetsPerJob - 1) / m_sheetsPerJob;
+    m_parts.current = 1;
+    setJobTitle(QStringLiteral("%1 (parte 1 de %2)").arg(kJobName).arg(m_parts.count));
+}
+
+// The run's document is already open when the run learns its length, and QPrinter refuses a new
+// name while printing; its engine reads the title only when it hands the job over.
+void QtPrinterSurface::setJobTitle(const QString &title)
+{
+    if (m_printer->printEngine())
+        m_printer->printEngine()->setProperty(QPrintEngine::PPK_DocumentName, title);
+}
+
+void QtPrinterSurface::startNextPart()
+{
+    if (const QString refused = endQueueJob(); !refused.isEmpty())
+        failPart(refused);
+    m_parts.sheetsSent += m_parts.sheetsInPart;
+    m_parts.sheetsInPart = 0;
+    ++m_parts.current;
+    setJobTitle(QStringLiteral("%1 (parte %2 de %3)").arg(kJobName).arg(m_parts.current).arg(m_parts.count));
+    if (!queueStillThere())
+        failPart(QStringLiteral("ya no está instalada en el sistema"));
+    if (!m_painter.begin(m_printer.get()))
+        failPart(QStringLiteral("no admitió un trabajo nuevo"));
+    m_appliedStyle = ~quint64(0);
+}
+
+void QtPrinterSurface::failPart(const QString &reason)
+{
+    // Nothing more of this run can go out: the next drawing starts a fresh document.
+    if (m_painter.isActive())
+        m_painter.end();
+    forgetDocument();
+    const RunParts parts = m_parts;
+    m_parts = {};
+    setJobTitle(kJobName);
+    throw RunPartRefused(QStringLiteral("La impresora \"%1\" %2: la parte %3 de %4 no se imprimió.")
+                             .arg(queueName(), reason)
+                             .arg(parts.current)
+                             .arg(parts.count),
+                         parts.sheetsSent);
 }

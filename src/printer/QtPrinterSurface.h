@@ -57,6 +57,13 @@ public:
     PrinterSettings printerSettings(int index) const override;
     QRectF printableAreaTwips() const override;
 
+    // A CUPS queue hands each job to its filters only once the whole job has arrived, and the
+    // PDF filter holds the whole job in memory: a long run goes out in parts, each its own job
+    // titled "Tessarino (parte k de n)", so the first sheets print while later ones are drawn.
+    void beginRun(qint64 sheets) override;
+    void setSheetsPerJob(qint64 sheets) override { m_sheetsPerJob = qMax<qint64>(0, sheets); }
+    qint64 sheetsPerJob() const { return m_sheetsPerJob; }
+
 protected:
     void checkReady() const override {}
     QSizeF printableTwips() const override;
@@ -100,12 +107,29 @@ private:
     static QString deviceUri(const QString &queue, const QString &fallback);
     QString queueName() const;
     void checkQueueStillThere() const;
+    bool queueStillThere() const;
+    // Ends the job under way on the queue; why the scheduler did not take it, or "".
+    QString endQueueJob();
+    void setJobTitle(const QString &title);
+    void startNextPart();
+    [[noreturn]] void failPart(const QString &reason);
     void setPaperTwips(const QSizeF &orientedTwips, const char *what);
     void recordOp(PageOp op);
     void repeatSheetForCopies();
     void breakSheet();
 
+    // The parts of the run under way on a queue; count 0 outside a run sent in parts.
+    struct RunParts
+    {
+        qint64 count = 0;
+        qint64 current = 0;      // from 1
+        qint64 sheetsInPart = 0; // sheets of the current part already ended
+        qint64 sheetsSent = 0;   // sheets in the parts the scheduler took
+    };
+
     DeviceExtras m_device;
+    qint64 m_sheetsPerJob = 0;
+    RunParts m_parts;
     std::vector<PageOp> m_pageOps;
 
     QString m_pdfFolder;

@@ -84,11 +84,30 @@ QString QtPrinterSurface::queueName() const
     return pdfPrinterCurrent() ? QStringLiteral("Tessarino PDF") : m_queues.at(m_current);
 }
 
+bool QtPrinterSurface::queueStillThere() const
+{
+    return pdfPrinterCurrent() || QPrinterInfo::availablePrinterNames().contains(queueName());
+}
+
+QString QtPrinterSurface::endQueueJob()
+{
+    const bool ended = m_painter.end();
+    // QPrinter hands the finished file to cupsPrintFile and drops its answer; the library
+    // keeps the answer of its last request for this thread.
+    const ipp_status_t status = cupsLastError();
+    const QString said = QString::fromUtf8(cupsLastErrorString());
+    if (!queueStillThere()) // a queue removed while the document was drawn never took it
+        return QStringLiteral("ya no está instalada en el sistema");
+    if (!ended)
+        return QStringLiteral("no pudo terminar el documento");
+    if (status > IPP_STATUS_OK_EVENTS_COMPLETE)
+        return QStringLiteral("rechazó el trabajo (%1)").arg(said);
+    return {};
+}
+
 void QtPrinterSurface::checkQueueStillThere() const
 {
-    if (pdfPrinterCurrent())
-        return;
-    if (!QPrinterInfo::availablePrinterNames().contains(queueName()))
+    if (!queueStillThere())
         throw printerErrorFor(
             QStringLiteral("La impresora \"%1\" ya no está instalada en el sistema: el documento "
                            "no se imprimió. Elija otra impresora en Impresora > Configurar.")

@@ -51,6 +51,9 @@ public:
     int currentPrinterIndex() const override { return m_current; }
     void setCurrentPrinter(int index) override;
     void setPrinters(const QList<PrinterInfo> &printers) { m_printers = printers; }
+    // Kept only to be read back: a recording never splits a run.
+    void setSheetsPerJob(qint64 sheets) override { m_sheetsPerJob = sheets; }
+    qint64 sheetsPerJob() const { return m_sheetsPerJob; }
 
     // Page and device settings. The sheet is the printable area; paper codes map through
     // QPageSize's Windows ids.
@@ -94,6 +97,7 @@ protected:
     void deviceEndDocument() override;
 
 private:
+    qint64 m_sheetsPerJob = -1; // never set
     std::vector<Document> m_documents;
     QList<PrinterInfo> m_printers;
     int m_current = 0;

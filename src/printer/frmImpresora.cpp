@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "NumberText.h"
 #include "RuntimeError.h"
+#include "SheetsPerJob.h"
 #include "TestPage.h"
 #include "ui_frmImpresora.h"
 
@@ -54,8 +55,10 @@ const frmImpresora::PaperRow frmImpresora::kPaperRows[42] = {
     {"User", 256, "Definido por el usuario"},
 };
 
-frmImpresora::frmImpresora(PrinterSurface &printer, Dialogs &dialogs, QWidget *parent)
-    : QDialog(parent), m_printer(printer), m_dialogs(dialogs), ui(std::make_unique<Ui::frmImpresora>())
+frmImpresora::frmImpresora(PrinterSurface &printer, Dialogs &dialogs, const ProfileFiles *settings,
+                           QWidget *parent)
+    : QDialog(parent), m_printer(printer), m_dialogs(dialogs), m_settings(settings),
+      ui(std::make_unique<Ui::frmImpresora>())
 {
     ui->setupUi(this);
     for (QComboBox *cbo : {ui->cboPaperSize, ui->cboOrientation, ui->cboColorMode, ui->cboPrintQuality}) {
@@ -64,7 +67,7 @@ frmImpresora::frmImpresora(PrinterSurface &printer, Dialogs &dialogs, QWidget *p
         cbo->setInsertPolicy(QComboBox::NoInsert);
     }
     for (QLineEdit *box : {ui->txtWidth, ui->txtHeight, ui->txtScaleLeft, ui->txtScaleTop, ui->txtScaleWidth,
-                           ui->txtScaleHeight, ui->txtZoom, ui->txtCopies})
+                           ui->txtScaleHeight, ui->txtZoom, ui->txtCopies, ui->txtHojasPorTrabajo})
         box->installEventFilter(this);
     trackChanges();
 
@@ -94,6 +97,9 @@ frmImpresora::~frmImpresora() = default;
 void frmImpresora::Form_Load()
 {
     InitControls();
+    ui->txtHojasPorTrabajo->setText(
+        QString::number(m_settings ? SheetsPerJob::read(*m_settings) : SheetsPerJob::kDefault));
+    m_changed.remove(ui->txtHojasPorTrabajo);
 }
 
 void frmImpresora::trackChanges()
@@ -197,7 +203,11 @@ void frmImpresora::ShowPrinterInfo(const PrinterInfo &info, const PrinterSetting
     SelectItem(ui->cboColorMode, prn.colorMode);
     ui->txtCopies->setText(QString::number(prn.copies));
     SelectItem(ui->cboPrintQuality, prn.printQuality);
+    // The sheets per job hold for every queue: another printer's values leave an edit of them.
+    const bool sheetsEdited = changed(ui->txtHojasPorTrabajo);
     m_changed.clear();
+    if (sheetsEdited)
+        m_changed[ui->txtHojasPorTrabajo] = true;
 }
 
 void frmImpresora::AddItem(QComboBox *cbo, const QString &Text, int32_t Value)
@@ -279,8 +289,27 @@ template <typename Step> void frmImpresora::applyStep(const QString &label, Step
     }
 }
 
+void frmImpresora::applySheetsPerJob()
+{
+    if (!changed(ui->txtHojasPorTrabajo))
+        return;
+    const int32_t sheets = NumberText::strictInt32(ui->txtHojasPorTrabajo->text());
+    if (sheets < 0)
+        throw RuntimeError(RuntimeError::InvalidPropertyValue,
+                           QStringLiteral("Las hojas por trabajo deben ser 0 (todo en un trabajo) o más."));
+    QString reason;
+    if (m_settings && !SheetsPerJob::write(*m_settings, sheets, &reason))
+        throw RuntimeError(RuntimeError::PrinterError,
+                           QStringLiteral("No se pudo guardar el valor: %1").arg(reason));
+    m_printer.setSheetsPerJob(sheets);
+    m_changed.remove(ui->txtHojasPorTrabajo);
+}
+
 void frmImpresora::cmdSet_Click()
 {
+    // Not a setting of one printer, so it needs no current printer.
+    applyStep(QStringLiteral("Hojas por trabajo"), [&] { applySheetsPerJob(); });
+
     QString current;
     QString selected;
     try {

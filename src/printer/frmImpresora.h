@@ -7,6 +7,7 @@
 #include <memory>
 
 class Dialogs;
+class ProfileFiles;
 class QComboBox;
 class QLineEdit;
 
@@ -15,13 +16,16 @@ class frmImpresora;
 }
 
 // The printer setup dialog: looks at the installed printers, makes one current and
-// applies page and device settings to the current printer. Nothing of it is saved.
+// applies page and device settings to the current printer. Only the sheets per job of a long run
+// on a system queue, which holds for every queue, is kept in the settings file.
 class frmImpresora : public QDialog
 {
     Q_OBJECT
 
 public:
-    frmImpresora(PrinterSurface &printer, Dialogs &dialogs, QWidget *parent = nullptr);
+    // Without `settings` the sheets per job are only applied to the printer, never kept.
+    frmImpresora(PrinterSurface &printer, Dialogs &dialogs, const ProfileFiles *settings = nullptr,
+                 QWidget *parent = nullptr);
     ~frmImpresora() override;
 
     static inline const QString kTitle = QStringLiteral("Tessarino");
@@ -70,8 +74,11 @@ private:
     // Runs one step of Apply; a failure shows its message titled after `label`.
     template <typename Step> void applyStep(const QString &label, Step step);
 
+    void applySheetsPerJob();
+
     PrinterSurface &m_printer;
     Dialogs &m_dialogs;
+    const ProfileFiles *m_settings;
     std::unique_ptr<Ui::frmImpresora> ui;
     QHash<const QWidget *, bool> m_changed;
 };

@@ -1,9 +1,11 @@
 // Real CUPS: a private scheduler with a capturing raw queue. The queue shows in the printer
 // setup dialog, is made current, takes applied settings, and a run printed to it arrives as a
-// PDF whose numbers read back at the right places.
+// PDF whose numbers read back at the right places. A long run arrives as several jobs.
 #include "CupsScheduler.h"
 #include "PdfText.h"
 #include "QtPrinterSurface.h"
+#include "RunMessages.h"
+#include "RunObserver.h"
 #include "SameNumberRun.h"
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
@@ -14,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 
 class TestCupsPrinter : public QObject
 {
@@ -44,6 +47,62 @@ class TestCupsPrinter : public QObject
         if (out.open(QIODevice::WriteOnly))
             out.write(job.data());
         return copy;
+    }
+
+    // A run of 23 sheets, 0001 to 0023, on the queue `kParts` in jobs of five sheets; at sheet
+    // `actAt` the observer calls `act`, and it stops the run at sheet `stopAt`.
+    const QString kParts = QStringLiteral("Partes");
+    struct Watch final : RunObserver
+    {
+        qint64 stopAt = 0, actAt = 0;
+        std::function<void()> act;
+        QList<qint64> done;
+        bool sheetPrinted(qint64 sheet, qint64 total, const QString &) override
+        {
+            done << sheet * 1000 + total; // both at once: the count and the total it reports
+            if (sheet == actAt && act)
+                act();
+            return sheet != stopAt;
+        }
+    };
+    RunOutcome runInParts(Watch &watch)
+    {
+        QtPrinterSurface printer(m_tmp.paths().pdfOutputFolder);
+        const auto list = printer.printers();
+        for (int i = 0; i < list.size(); ++i)
+            if (list[i].deviceName == kParts)
+                printer.setCurrentPrinter(i);
+        printer.setSheetsPerJob(5);
+        SameNumberJob job;
+        job.desde = QStringLiteral("0001");
+        job.hasta = QStringLiteral("0023");
+        job.posX[0] = job.posY[0] = QStringLiteral("1440");
+        job.off = {false, true, true, true, true, true};
+        m_dialogs.clear();
+        return runSameNumber(job, {QStringLiteral("DejaVu Sans"), QStringLiteral("12"), 0}, printer,
+                             m_dialogs, &watch);
+    }
+    // Every job the scheduler knows on `kParts`, finished or not: lpstat's lines.
+    int jobsKnown()
+    {
+        QString out;
+        m_cups->runTool(QStringLiteral("lpstat"),
+                        {QStringLiteral("-W"), QStringLiteral("all"), QStringLiteral("-o"), kParts}, &out);
+        return int(out.split(u'\n', Qt::SkipEmptyParts).size());
+    }
+    // The captured jobs from `from` on: "title: numbers of each sheet".
+    QStringList partsFrom(int from)
+    {
+        QStringList parts;
+        const auto jobs = m_cups->jobs(kParts);
+        for (int i = from; i < jobs.size(); ++i) {
+            const PdfText pdf = PdfText::read(savedPdf(jobs[i], QStringLiteral("part.pdf")));
+            QStringList numbers;
+            for (const PdfText::Page &page : pdf.pages)
+                numbers << page.texts().join(u'+');
+            parts << jobs[i].args.value(2) + QStringLiteral(": ") + numbers.join(u' ') + pdf.error;
+        }
+        return parts;
     }
 
     template <typename T> T *child(QWidget &w, const char *name)
@@ -179,6 +238,74 @@ private Q_SLOTS:
                      m_dialogs.messages[0].text.contains(QStringLiteral("ya no está instalada")),
                  qPrintable(m_dialogs.messages[0].text));
         QVERIFY(m_cups->jobs(QStringLiteral("Efimera")).isEmpty());
+    }
+
+    void aLongRunArrivesInPartsInOrderAndCancelLeavesOutTheRest()
+    {
+        QVERIFY2(m_cups->addCaptureQueue(kParts), qPrintable(m_cups->error()));
+        Watch whole;
+        QCOMPARE(runInParts(whole), RunOutcome::Printed);
+        QVERIFY2(m_cups->waitForJobs(kParts, 5), qPrintable(m_cups->log()));
+        QCOMPARE(partsFrom(0), QStringList({
+                                   QStringLiteral("Tessarino (parte 1 de 5): 0001 0002 0003 0004 0005"),
+                                   QStringLiteral("Tessarino (parte 2 de 5): 0006 0007 0008 0009 0010"),
+                                   QStringLiteral("Tessarino (parte 3 de 5): 0011 0012 0013 0014 0015"),
+                                   QStringLiteral("Tessarino (parte 4 de 5): 0016 0017 0018 0019 0020"),
+                                   QStringLiteral("Tessarino (parte 5 de 5): 0021 0022 0023"),
+                               }));
+        // The progress window counts the run's sheets, not a part's.
+        QCOMPARE(whole.done.size(), 23);
+        QCOMPARE(whole.done.last(), 23 * 1000 + 23);
+
+        // Stopped in the third part: it ends after the sheet just printed and no later part is
+        // ever sent.
+        const int before = jobsKnown();
+        Watch stopped;
+        stopped.stopAt = 12;
+        QCOMPARE(runInParts(stopped), RunOutcome::Cancelled);
+        QCOMPARE(m_dialogs.texts(), QStringList{RunMessages::cancelled(QStringLiteral("0012"))});
+        QVERIFY2(m_cups->waitForJobs(kParts, 8), qPrintable(m_cups->log()));
+        QTest::qWait(1000);
+        QCOMPARE(jobsKnown(), before + 3);
+        QCOMPARE(partsFrom(5), QStringList({
+                                   QStringLiteral("Tessarino (parte 1 de 5): 0001 0002 0003 0004 0005"),
+                                   QStringLiteral("Tessarino (parte 2 de 5): 0006 0007 0008 0009 0010"),
+                                   QStringLiteral("Tessarino (parte 3 de 5): 0011 0012"),
+                               }));
+    }
+
+    void aRefusedPartEndsTheRunNamingTheLastSheetSent_data()
+    {
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("scheduler refuses")
+            << QStringLiteral("cupsreject") << QStringList{kParts} << QStringLiteral("rechazó el trabajo");
+        QTest::newRow("queue removed")
+            << QStringLiteral("lpadmin") << QStringList{QStringLiteral("-x"), kParts}
+            << QStringLiteral("ya no está instalada");
+    }
+
+    void aRefusedPartEndsTheRunNamingTheLastSheetSent()
+    {
+        QFETCH(QString, tool);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, reason);
+        QVERIFY2(m_cups->addCaptureQueue(kParts), qPrintable(m_cups->error())); // back, and accepting
+        const int before = jobsKnown();
+        Watch watch;
+        watch.actAt = 7; // during the second part
+        watch.act = [&] { QVERIFY2(m_cups->runTool(tool, arguments), qPrintable(m_cups->error())); };
+        QCOMPARE(runInParts(watch), RunOutcome::Failed);
+        QCOMPARE(m_dialogs.messages.size(), 1);
+        const QString text = m_dialogs.messages[0].text;
+        QVERIFY2(
+            text.contains(reason) && text.contains(QStringLiteral("la parte 2 de 5 no se imprimió")) &&
+                text.contains(QStringLiteral("La última hoja enviada a la impresora lleva el número 0005")),
+            qPrintable(text));
+        QCOMPARE(watch.done.size(), 10); // the run ends where the refused part ends
+        if (tool == QStringLiteral("cupsreject"))
+            QCOMPARE(jobsKnown(), before + 1);
     }
 
     void cleanupTestCase()

@@ -1,6 +1,9 @@
 // The printer setup dialog over a recording printer, driven as a user would.
+#include "ProfileFiles.h"
 #include "RecordingSurface.h"
 #include "ScriptedDialogs.h"
+#include "SheetsPerJob.h"
+#include "TestPaths.h"
 #include "frmImpresora.h"
 
 #include <QComboBox>
@@ -17,14 +20,15 @@ struct Dialog
     ScriptedDialogs dialogs;
     std::unique_ptr<frmImpresora> w;
 
-    explicit Dialog(const std::function<void(RecordingSurface &)> &prepare = {})
+    explicit Dialog(const std::function<void(RecordingSurface &)> &prepare = {},
+                    const ProfileFiles *settings = nullptr)
     {
         printer.setPrinters(
             {{QStringLiteral("Oficina"), QStringLiteral("Láser 1"), QStringLiteral("usb://1")},
              {QStringLiteral("Taller"), QStringLiteral("Matricial"), QStringLiteral("lpt1")}});
         if (prepare)
             prepare(printer);
-        w = std::make_unique<frmImpresora>(printer, dialogs);
+        w = std::make_unique<frmImpresora>(printer, dialogs, settings);
         w->show();
         QTest::qWaitForWindowExposed(w.get());
     }
@@ -55,6 +59,32 @@ class TestFrmImpresora : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void sheetsPerJobComeFromTheSettingsFileAndApplyToEveryQueue()
+    {
+        TestPaths tmp;
+        const ProfileFiles settings(tmp.paths().settingsFile);
+        const QString box = QStringLiteral("txtHojasPorTrabajo");
+        {
+            Dialog d([](RecordingSurface &p) { p.setCurrentPrinter(1); }, &settings);
+            QCOMPARE(d.get(box)->text(), QString::number(SheetsPerJob::kDefault)); // a file without the key
+            d.type(d.get(box), QStringLiteral("-3"));
+            d.apply();
+            QCOMPARE(d.dialogs.messages.size(), 1);
+            QCOMPARE(d.dialogs.messages[0].title, QStringLiteral("Propiedad: Hojas por trabajo"));
+            QCOMPARE(d.printer.sheetsPerJob(), -1);
+            // Not a property of one printer: kept with another printer selected, not yet current.
+            d.dialogs.clear();
+            d.choose(QStringLiteral("cboPrinters"), QStringLiteral("Oficina"));
+            d.type(d.get(box), QStringLiteral("250"));
+            d.apply();
+            QCOMPARE(d.dialogs.texts(), QStringList{frmImpresora::kMakeCurrentFirst});
+            QCOMPARE(d.printer.sheetsPerJob(), 250);
+        }
+        QCOMPARE(SheetsPerJob::read(settings), 250);
+        Dialog again({}, &settings);
+        QCOMPARE(again.get(box)->text(), QStringLiteral("250"));
+    }
+
     void opensOnTheCurrentPrinterAndAnImmediateApplyChangesNothing()
     {
         Dialog d([](RecordingSurface &p) { p.setCurrentPrinter(1); });
