@@ -54,6 +54,7 @@ std::optional<PrintJob> readJob(const QString &file, const ProfileFiles &profile
 
 RunOutcome runJob(const PrintJob &job, PrinterSurface &printer, Dialogs &dialogs, RunObserver *observer)
 {
+    printer.setJobName(job.name);
     if (job.orientation) {
         try {
             printer.setOrientation(*job.orientation);

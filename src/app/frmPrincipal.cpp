@@ -2,6 +2,7 @@
 
 #include "BulkEdit.h"
 #include "InputRules.h"
+#include "DocumentCommands.h"
 #include "JobControls.h"
 #include "LastPrint.h"
 #include "PrinterSurface.h"
@@ -404,6 +405,7 @@ FontChoice frmPrincipal::fontChoice() const
 void frmPrincipal::cmdImprimir_Click()
 {
     frmProgreso progress(this);
+    m_context.printer.setJobName(DocumentCommands::Cortar(m_documents->ArchivoActual));
     const RunOutcome outcome =
         runSameNumber(sameNumberJob(), fontChoice(), m_context.printer, m_context.dialogs, &progress);
     recordLastPrint(outcome, 0);
@@ -416,6 +418,7 @@ void frmPrincipal::cmdImprimir_Click()
 void frmPrincipal::Command6_Click()
 {
     frmProgreso progress(this);
+    m_context.printer.setJobName(DocumentCommands::Cortar(m_documents->ArchivoActual));
     const RunOutcome outcome = runDistinctNumber(distinctNumberJob(), fontChoice(), m_context.printer,
                                                  m_context.dialogs, FirstRowSpan, &progress);
     recordLastPrint(outcome, 1);

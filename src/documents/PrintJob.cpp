@@ -6,6 +6,7 @@
 #include "NumberText.h"
 #include "ProfileFiles.h"
 
+#include <QFileInfo>
 #include <span>
 
 namespace {
@@ -54,6 +55,7 @@ FontChoice readFont(const ProfileFiles &profiles, const QString &file, QStringLi
 PrintJob PrintJob::read(const ProfileFiles &profiles, const QString &file)
 {
     PrintJob job;
+    job.name = QFileInfo(file).fileName();
     const std::optional<int> stored = JobFile::jobPage(profiles, file);
     job.page = stored.value_or(0);
     job.same.off.fill(true);

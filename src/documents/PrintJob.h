@@ -19,6 +19,7 @@ struct PrintJob
     DistinctNumberJob distinct;
     FontChoice font;
     std::optional<int16_t> orientation;
+    QString name; // the job file's name, as the printer queue shows it
     // What the window would tell the user on opening it (an unknown font, no page stored);
     // neither stops the print.
     QStringList notices;

@@ -113,6 +113,9 @@ public:
     // Told before the first sheet of a print run how many sheets it holds; each newPage() of
     // the run ends one of them.
     virtual void beginRun(qint64 sheets) { Q_UNUSED(sheets); }
+    // The name the system's queue shows for the next jobs: the document's file name, so a user
+    // can tell the parts of one run from another's. Empty: the program's name.
+    virtual void setJobName(const QString &name) { Q_UNUSED(name); }
     // A run on a system queue of more sheets than this goes out as several jobs of at most this
     // many sheets each; 0 keeps every run one job. Printers that write files ignore it.
     virtual void setSheetsPerJob(qint64 sheets) { Q_UNUSED(sheets); }

@@ -241,7 +241,7 @@ void QtPrinterSurface::deviceEndDocument()
         if (m_parts.count > 0 && !refused.isEmpty())
             failPart(refused);
         m_parts = {};
-        setJobTitle(kJobName);
+        setJobTitle(jobName());
         if (refused.isEmpty())
             return;
         checkQueueStillThere();
@@ -257,16 +257,26 @@ void QtPrinterSurface::deviceEndDocument()
 
 // Runs in parts on a queue ------------------------------------------------------------------
 
+void QtPrinterSurface::setJobName(const QString &name)
+{
+    m_jobName = name;
+}
+
+QString QtPrinterSurface::jobName() const
+{
+    return m_jobName.isEmpty() ? kJobName : m_jobName;
+}
+
 void QtPrinterSurface::beginRun(qint64 sheets)
 {
     m_parts = {};
     if (pdfPrinterCurrent() || m_sheetsPerJob <= 0 || sheets <= m_sheetsPerJob) {
-        setJobTitle(kJobName);
+        setJobTitle(jobName());
         return;
     }
     m_parts.count = (sheets + m_sheetsPerJob - 1) / m_sheetsPerJob;
     m_parts.current = 1;
-    setJobTitle(QStringLiteral("%1 (parte 1 de %2)").arg(kJobName).arg(m_parts.count));
+    setJobTitle(QStringLiteral("%1 (parte 1 de %2)").arg(jobName()).arg(m_parts.count));
 }
 
 // The run's document is already open when the run learns its length, and QPrinter refuses a new
@@ -284,7 +294,7 @@ void QtPrinterSurface::startNextPart()
     m_parts.sheetsSent += m_parts.sheetsInPart;
     m_parts.sheetsInPart = 0;
     ++m_parts.current;
-    setJobTitle(QStringLiteral("%1 (parte %2 de %3)").arg(kJobName).arg(m_parts.current).arg(m_parts.count));
+    setJobTitle(QStringLiteral("%1 (parte %2 de %3)").arg(jobName()).arg(m_parts.current).arg(m_parts.count));
     if (!queueStillThere())
         failPart(QStringLiteral("ya no está instalada en el sistema"));
     if (!m_painter.begin(m_printer.get()))
@@ -300,7 +310,7 @@ void QtPrinterSurface::failPart(const QString &reason)
     forgetDocument();
     const RunParts parts = m_parts;
     m_parts = {};
-    setJobTitle(kJobName);
+    setJobTitle(jobName());
     throw RunPartRefused(QStringLiteral("La impresora \"%1\" %2: la parte %3 de %4 no se imprimió.")
                              .arg(queueName(), reason)
                              .arg(parts.current)

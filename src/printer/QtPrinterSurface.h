@@ -59,8 +59,9 @@ public:
 
     // A CUPS queue hands each job to its filters only once the whole job has arrived, and the
     // PDF filter holds the whole job in memory: a long run goes out in parts, each its own job
-    // titled "Tessarino (parte k de n)", so the first sheets print while later ones are drawn.
+    // titled "<job name> (parte k de n)", so the first sheets print while later ones are drawn.
     void beginRun(qint64 sheets) override;
+    void setJobName(const QString &name) override;
     void setSheetsPerJob(qint64 sheets) override { m_sheetsPerJob = qMax<qint64>(0, sheets); }
     qint64 sheetsPerJob() const { return m_sheetsPerJob; }
 
@@ -111,6 +112,7 @@ private:
     // Ends the job under way on the queue; why the scheduler did not take it, or "".
     QString endQueueJob();
     void setJobTitle(const QString &title);
+    QString jobName() const;
     void startNextPart();
     [[noreturn]] void failPart(const QString &reason);
     void setPaperTwips(const QSizeF &orientedTwips, const char *what);
@@ -130,6 +132,7 @@ private:
     DeviceExtras m_device;
     qint64 m_sheetsPerJob = 0;
     RunParts m_parts;
+    QString m_jobName;
     std::vector<PageOp> m_pageOps;
 
     QString m_pdfFolder;

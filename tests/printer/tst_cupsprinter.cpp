@@ -73,6 +73,7 @@ class TestCupsPrinter : public QObject
             if (list[i].deviceName == kParts)
                 printer.setCurrentPrinter(i);
         printer.setSheetsPerJob(5);
+        printer.setJobName(QStringLiteral("rifa.trv"));
         SameNumberJob job;
         job.desde = QStringLiteral("0001");
         job.hasta = QStringLiteral("0023");
@@ -247,11 +248,11 @@ private Q_SLOTS:
         QCOMPARE(runInParts(whole), RunOutcome::Printed);
         QVERIFY2(m_cups->waitForJobs(kParts, 5), qPrintable(m_cups->log()));
         QCOMPARE(partsFrom(0), QStringList({
-                                   QStringLiteral("Tessarino (parte 1 de 5): 0001 0002 0003 0004 0005"),
-                                   QStringLiteral("Tessarino (parte 2 de 5): 0006 0007 0008 0009 0010"),
-                                   QStringLiteral("Tessarino (parte 3 de 5): 0011 0012 0013 0014 0015"),
-                                   QStringLiteral("Tessarino (parte 4 de 5): 0016 0017 0018 0019 0020"),
-                                   QStringLiteral("Tessarino (parte 5 de 5): 0021 0022 0023"),
+                                   QStringLiteral("rifa.trv (parte 1 de 5): 0001 0002 0003 0004 0005"),
+                                   QStringLiteral("rifa.trv (parte 2 de 5): 0006 0007 0008 0009 0010"),
+                                   QStringLiteral("rifa.trv (parte 3 de 5): 0011 0012 0013 0014 0015"),
+                                   QStringLiteral("rifa.trv (parte 4 de 5): 0016 0017 0018 0019 0020"),
+                                   QStringLiteral("rifa.trv (parte 5 de 5): 0021 0022 0023"),
                                }));
         // The progress window counts the run's sheets, not a part's.
         QCOMPARE(whole.done.size(), 23);
@@ -268,9 +269,9 @@ private Q_SLOTS:
         QTest::qWait(1000);
         QCOMPARE(jobsKnown(), before + 3);
         QCOMPARE(partsFrom(5), QStringList({
-                                   QStringLiteral("Tessarino (parte 1 de 5): 0001 0002 0003 0004 0005"),
-                                   QStringLiteral("Tessarino (parte 2 de 5): 0006 0007 0008 0009 0010"),
-                                   QStringLiteral("Tessarino (parte 3 de 5): 0011 0012"),
+                                   QStringLiteral("rifa.trv (parte 1 de 5): 0001 0002 0003 0004 0005"),
+                                   QStringLiteral("rifa.trv (parte 2 de 5): 0006 0007 0008 0009 0010"),
+                                   QStringLiteral("rifa.trv (parte 3 de 5): 0011 0012"),
                                }));
     }
 
