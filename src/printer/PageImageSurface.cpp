@@ -28,7 +28,7 @@ void PageImageSurface::startSheet()
     m_painter.scale(perTwip, perTwip);
     m_painter.translate(m_printable.topLeft());
     m_painter.scale(m_zoom / 100.0, m_zoom / 100.0);
-    m_appliedStyle = ~quint64(0);
+    m_painting.forgetStyle();
 }
 
 void PageImageSurface::deviceBeginDocument()
@@ -43,30 +43,19 @@ void PageImageSurface::deviceNewPage()
 
 void PageImageSurface::applyStyle()
 {
-    if (m_appliedStyle == styleGeneration())
-        return;
-    m_painter.setFont(font());
-    m_painter.setPen(penColor());
-    m_ascent = QFontMetricsF(font()).ascent();
-    m_appliedStyle = styleGeneration();
+    m_painting.applyStyle(m_painter, font(), penColor(), styleGeneration());
 }
 
 void PageImageSurface::deviceDrawText(const QPointF &topLeftTwips, const QString &text)
 {
     applyStyle();
-    m_painter.drawText(QPointF(topLeftTwips.x(), topLeftTwips.y() + m_ascent), text);
+    m_painting.text(m_painter, topLeftTwips, text);
 }
 
 void PageImageSurface::deviceLine(const QPointF &from, const QPointF &to, const QColor &color, bool box)
 {
     applyStyle();
-    m_painter.save();
-    m_painter.setPen(QPen(color, 0));
-    if (box)
-        m_painter.drawRect(QRectF(from, to).normalized());
-    else
-        m_painter.drawLine(from, to);
-    m_painter.restore();
+    SheetPainting::line(m_painter, from, to, color, box);
 }
 
 void PageImageSurface::deviceEndDocument()

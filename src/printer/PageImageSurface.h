@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SheetPainting.h"
 #include "SurfaceBase.h"
 
 #include <QImage>
@@ -58,6 +59,5 @@ private:
     int32_t m_zoom;
     QImage m_image;
     QPainter m_painter;
-    quint64 m_appliedStyle = ~quint64(0);
-    qreal m_ascent = 0;
+    SheetPainting m_painting;
 };

@@ -123,7 +123,7 @@ void QtPrinterSurface::deviceBeginDocument()
         beginPdf();
     else if (!m_painter.begin(m_printer.get()))
         throw printerError(QStringLiteral("No se puede imprimir en \"%1\".").arg(m_queues.at(m_current)));
-    m_appliedStyle = ~quint64(0);
+    m_painting.forgetStyle();
     applyTransform();
 }
 
@@ -183,12 +183,7 @@ void QtPrinterSurface::applyTransform()
 
 void QtPrinterSurface::applyStyle()
 {
-    if (m_appliedStyle == styleGeneration())
-        return;
-    m_painter.setFont(font());
-    m_painter.setPen(penColor());
-    m_ascent = QFontMetricsF(font()).ascent();
-    m_appliedStyle = styleGeneration();
+    m_painting.applyStyle(m_painter, font(), penColor(), styleGeneration());
 }
 
 void QtPrinterSurface::deviceNewPage()
@@ -217,20 +212,14 @@ void QtPrinterSurface::deviceDrawText(const QPointF &topLeftTwips, const QString
 {
     applyStyle();
     recordOp({true, topLeftTwips, {}, text, font(), penColor(), false});
-    m_painter.drawText(QPointF(topLeftTwips.x(), topLeftTwips.y() + m_ascent), text);
+    m_painting.text(m_painter, topLeftTwips, text);
 }
 
 void QtPrinterSurface::deviceLine(const QPointF &from, const QPointF &to, const QColor &color, bool box)
 {
     applyStyle();
     recordOp({false, from, to, {}, {}, color, box});
-    m_painter.save();
-    m_painter.setPen(QPen(color, 0));
-    if (box)
-        m_painter.drawRect(QRectF(from, to).normalized());
-    else
-        m_painter.drawLine(from, to);
-    m_painter.restore();
+    SheetPainting::line(m_painter, from, to, color, box);
 }
 
 void QtPrinterSurface::deviceEndDocument()
@@ -299,7 +288,7 @@ void QtPrinterSurface::startNextPart()
         failPart(QStringLiteral("ya no está instalada en el sistema"));
     if (!m_painter.begin(m_printer.get()))
         failPart(QStringLiteral("no admitió un trabajo nuevo"));
-    m_appliedStyle = ~quint64(0);
+    m_painting.forgetStyle();
 }
 
 void QtPrinterSurface::failPart(const QString &reason)

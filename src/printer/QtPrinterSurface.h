@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SheetPainting.h"
 #include "SurfaceBase.h"
 
 #include <QPainter>
@@ -142,8 +143,7 @@ private:
     std::unique_ptr<PdfOutputFile> m_pdfFile;
     std::unique_ptr<QPdfWriter> m_pdfWriter; // the document under way on the PDF printer
     QPainter m_painter;
-    quint64 m_appliedStyle = ~quint64(0);
-    qreal m_ascent = 0;
+    SheetPainting m_painting;
     QString m_currentPdf;
     QString m_lastPdf;
     std::function<void(const QString &)> m_onFinished;

@@ -318,23 +318,16 @@ void QtPrinterSurface::repeatSheetForCopies()
         breakSheet();
         applyTransform();
         for (const PageOp &op : ops) {
-            m_painter.save();
             if (op.text) {
-                m_painter.setFont(op.font);
-                m_painter.setPen(op.color);
-                m_painter.drawText(QPointF(op.from.x(), op.from.y() + QFontMetricsF(op.font).ascent()),
-                                   op.string);
+                SheetPainting replay;
+                replay.applyStyle(m_painter, op.font, op.color, 0);
+                replay.text(m_painter, op.from, op.string);
             } else {
-                m_painter.setPen(QPen(op.color, 0));
-                if (op.box)
-                    m_painter.drawRect(QRectF(op.from, op.to).normalized());
-                else
-                    m_painter.drawLine(op.from, op.to);
+                SheetPainting::line(m_painter, op.from, op.to, op.color, op.box);
             }
-            m_painter.restore();
         }
     }
-    m_appliedStyle = ~quint64(0);
+    m_painting.forgetStyle();
 }
 
 RuntimeError QtPrinterSurface::printerErrorFor(const QString &description)

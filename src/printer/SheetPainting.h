@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QString>
+
+// Text and lines as every surface that draws with a QPainter puts them on a sheet, in twips.
+class SheetPainting
+{
+public:
+    // Sets font and pen once per style change of the surface, not once per number.
+    void applyStyle(QPainter &painter, const QFont &font, const QColor &color, quint64 generation)
+    {
+        if (m_applied == generation)
+            return;
+        painter.setFont(font);
+        painter.setPen(color);
+        m_ascent = QFontMetricsF(font).ascent();
+        m_applied = generation;
+    }
+    // The painter lost its state (a new document or sheet): set the style again before drawing.
+    void forgetStyle() { m_applied = ~quint64(0); }
+
+    // `topLeft` is the text's top-left corner, as the surface's current position gives it.
+    void text(QPainter &painter, const QPointF &topLeft, const QString &text) const
+    {
+        painter.drawText(QPointF(topLeft.x(), topLeft.y() + m_ascent), text);
+    }
+
+    static void line(QPainter &painter, const QPointF &from, const QPointF &to, const QColor &color, bool box)
+    {
+        painter.save();
+        painter.setPen(QPen(color, 0));
+        if (box)
+            painter.drawRect(QRectF(from, to).normalized());
+        else
+            painter.drawLine(from, to);
+        painter.restore();
+    }
+
+private:
+    quint64 m_applied = ~quint64(0);
+    qreal m_ascent = 0;
+};
