@@ -22,6 +22,10 @@ QString fuzzInputFile(const QByteArray &bytes, const char *suffix)
 
 void fuzzFailure(const char *what, const QString &detail)
 {
-    std::fprintf(stderr, "FUZZ FAILURE: %s\n%s\n", what, detail.toUtf8().constData());
+    // Control characters shown as \xNN, so that a NUL in a name does not hide the rest.
+    QString shown;
+    for (const QChar c : detail)
+        shown += c.unicode() < 0x20 && c != u'\n' ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0')) : QString(c);
+    std::fprintf(stderr, "FUZZ FAILURE: %s\n%s\n", what, shown.toUtf8().constData());
     std::abort();
 }

@@ -52,9 +52,17 @@ QString expectedBack(QString value)
     return value.left(ProfileFiles::MaxValueLength);
 }
 
+// A name the program passes is read up to its first NUL, as a C string would be, so a name from
+// the file with a NUL in it asks for the same entry as its part before the NUL.
+QString requested(const QString &name)
+{
+    const qsizetype nul = name.indexOf(QChar(0));
+    return (nul < 0 ? name : name.left(nul)).trimmed();
+}
+
 bool sameName(const QString &a, const QString &b)
 {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+    return requested(a).compare(requested(b), Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
