@@ -16,6 +16,7 @@ PACKAGES=(
   xvfb xauth
   shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl
   libasound2-dev
+  libzint-dev libqpdf-dev libzxing-dev  # codes, PDF designs; zxing decodes codes in the tests only
   clang libclang-rt-14-dev
   time
 )
