@@ -3,6 +3,7 @@
 #include "DistinctNumberRun.h"
 #include "PilePlan.h"
 #include "RuntimeError.h"
+#include "Texts.h"
 #include "UncutText.h"
 
 #include <QCheckBox>
@@ -23,14 +24,23 @@ QLineEdit *numberBox(const char *name, QWidget *parent)
     return box;
 }
 
+QLabel *boxLabel(const char *spanish, int32_t id, QWidget *parent)
+{
+    auto *label = new QLabel(QString::fromUtf8(spanish), parent);
+    Texts::bindCaption(label, id);
+    return label;
+}
+
 } // namespace
 
 frmPilas::frmPilas(const Rows &rows, QWidget *page, QWidget *owner) : QDialog(owner), m_rows(rows)
 {
     setObjectName(QStringLiteral("frmPilas"));
     setWindowTitle(QStringLiteral("Numerar en pilas"));
+    Texts::bindTitle(this, 1000);
     chkPilas = new QCheckBox(QStringLiteral("Numerar en pilas"), this);
     chkPilas->setObjectName(QStringLiteral("chkPilas"));
+    Texts::bindCaption(chkPilas, 1000);
     txtPilasDesde = numberBox("txtPilasDesde", this);
     txtPilasHasta = numberBox("txtPilasHasta", this);
     txtPilasProfundidad = numberBox("txtPilasProfundidad", this);
@@ -39,14 +49,14 @@ frmPilas::frmPilas(const Rows &rows, QWidget *page, QWidget *owner) : QDialog(ow
     lblPlan->setWordWrap(true);
     lblPlan->setMinimumWidth(320);
     auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::AcceptRole);
+    Texts::bindCaption(buttons->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::AcceptRole), 1004);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
 
     auto *form = new QFormLayout;
     form->addRow(chkPilas);
-    form->addRow(QStringLiteral("Primer número:"), txtPilasDesde);
-    form->addRow(QStringLiteral("Último número:"), txtPilasHasta);
-    form->addRow(QStringLiteral("Hojas por pila (0 = sin límite):"), txtPilasProfundidad);
+    form->addRow(boxLabel("Primer número:", 1001, this), txtPilasDesde);
+    form->addRow(boxLabel("Último número:", 1002, this), txtPilasHasta);
+    form->addRow(boxLabel("Hojas por pila (0 = sin límite):", 1003, this), txtPilasProfundidad);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(lblPlan);
@@ -61,6 +71,7 @@ frmPilas::frmPilas(const Rows &rows, QWidget *page, QWidget *owner) : QDialog(ow
     for (QLineEdit *box : {txtPilasDesde, txtPilasHasta, txtPilasProfundidad})
         connect(box, &QLineEdit::textChanged, this, &frmPilas::refresh);
     connect(chkPilas, &QCheckBox::toggled, this, &frmPilas::refresh);
+    Texts::follow(this, [this] { refresh(); });
     for (QCheckBox *box : m_rows.Check2)
         connect(box, &QCheckBox::toggled, this, &frmPilas::refresh);
     reset();
@@ -96,7 +107,7 @@ void frmPilas::refresh()
         for (QCheckBox *box : m_rows.Check2)
             rows += box->isChecked() ? 0 : 1;
         if (rows == 0) {
-            plan = QStringLiteral("No hay ninguna fila activada.");
+            plan = Texts::text(1007, QStringLiteral("No hay ninguna fila activada."));
         } else {
             const PilePlan piles(run.count, rows, run.depth);
             const auto number = [&run](qint64 offset) { return run.number(offset); };
@@ -120,6 +131,6 @@ void frmPilas::refresh()
     }
     lblPlan->setText(plan);
     lblPilas->setToolTip(plan);
-    lblPilas->setText(lblPilas->fontMetrics().elidedText(QStringLiteral("En pilas: ") + plan, Qt::ElideRight,
+    lblPilas->setText(lblPilas->fontMetrics().elidedText(Texts::text(1006, QStringLiteral("En pilas: ")) + plan, Qt::ElideRight,
                                                          lblPilas->width()));
 }

@@ -7,6 +7,7 @@
 #include "LastPrint.h"
 #include "Notes.h"
 #include "RecentFiles.h"
+#include "Texts.h"
 #include "frmPrincipal.h"
 #include "ui_frmPrincipal.h"
 
@@ -14,6 +15,7 @@ void frmPrincipal::setUpDocuments()
 {
     m_pilas = new frmPilas({desde, hasta, Check2}, ui->tabDistinto, this);
     connect(ui->mnuPilas, &QAction::triggered, m_pilas, &QDialog::exec);
+    Texts::bindCaption(ui->mnuPilas, 1005);
     m_job = std::make_unique<JobControls>(JobControls{ui->SSTab1, ui->txtDesde, ui->txtHasta, txtPosX,
                                                       txtPosY, Check1, desde, hasta, posX, posY, Check2,
                                                       ui->chVert, ui->chVert2, m_pilas->chkPilas,

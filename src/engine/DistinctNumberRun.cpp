@@ -4,6 +4,7 @@
 #include "NumberFormat.h"
 #include "NumberText.h"
 #include "PilePlan.h"
+#include "Texts.h"
 #include "PrinterSurface.h"
 #include "RangeNumber.h"
 #include "RunMessages.h"
@@ -189,8 +190,8 @@ PileRun PileRun::read(const DistinctNumberJob::Piles &piles)
     }
     if (!(depth >= 0 && depth <= double(RangeNumber::kLargest) && depth == std::floor(depth)))
         throw RuntimeError(RuntimeError::InvalidPropertyValue,
-                           QStringLiteral("La profundidad de las pilas debe ser un número entero, 0 para "
-                                          "no limitarla."));
+                           Texts::text(1016, QStringLiteral("La profundidad de las pilas debe ser un número "
+                                                            "entero, 0 para no limitarla.")));
     return {first, range.step, range.sheets, qint64(depth), piles.hasta.size()};
 }
 

@@ -1,5 +1,7 @@
 #include "PilePlan.h"
 
+#include "Texts.h"
+
 #include <QStringList>
 
 PilePlan::PilePlan(qint64 count, int rows, qint64 depth)
@@ -33,17 +35,17 @@ std::optional<qint64> PilePlan::offsetAt(qint64 sheet, int row) const
 QString describePiles(const PilePlan &plan, const std::function<QString(qint64)> &number)
 {
     const auto sheets = [](qint64 n) {
-        return n == 1 ? QStringLiteral("1 hoja") : QStringLiteral("%1 hojas").arg(n);
+        return n == 1 ? Texts::text(1008, QStringLiteral("1 hoja")) : Texts::text(1009, QStringLiteral("%1 hojas")).arg(n);
     };
     QString text;
     const PilePlan::Block first = plan.block(0);
     const qint64 blocks = plan.blocks();
     if (blocks == 1)
-        text = QStringLiteral("1 bloque de %1").arg(sheets(first.sheets));
+        text = Texts::text(1010, QStringLiteral("1 bloque de %1")).arg(sheets(first.sheets));
     else if (plan.block(blocks - 1).sheets == first.sheets)
-        text = QStringLiteral("%1 bloques de %2").arg(blocks).arg(sheets(first.sheets));
+        text = Texts::text(1011, QStringLiteral("%1 bloques de %2")).arg(blocks).arg(sheets(first.sheets));
     else
-        text = QStringLiteral("%1 bloques de %2 (el último de %3)")
+        text = Texts::text(1012, QStringLiteral("%1 bloques de %2 (el último de %3)"))
                    .arg(blocks)
                    .arg(sheets(first.sheets))
                    .arg(plan.block(blocks - 1).sheets);
@@ -53,7 +55,7 @@ QString describePiles(const PilePlan &plan, const std::function<QString(qint64)>
         if (start >= first.numbers)
             break;
         const qint64 end = qMin(start + first.sheets, first.numbers) - 1;
-        piles << QStringLiteral("pila %1: %2–%3")
+        piles << Texts::text(1013, QStringLiteral("pila %1: %2–%3"))
                      .arg(r + 1)
                      .arg(number(first.first + start), number(first.first + end));
     }
@@ -61,7 +63,7 @@ QString describePiles(const PilePlan &plan, const std::function<QString(qint64)>
     if (blocks > 1)
         text += QStringLiteral(" …");
     if (plan.blanks() > 0)
-        text += plan.blanks() == 1 ? QStringLiteral("; 1 lugar en blanco al final")
-                                   : QStringLiteral("; %1 lugares en blanco al final").arg(plan.blanks());
+        text += plan.blanks() == 1 ? Texts::text(1014, QStringLiteral("; 1 lugar en blanco al final"))
+                                   : Texts::text(1015, QStringLiteral("; %1 lugares en blanco al final")).arg(plan.blanks());
     return text;
 }

@@ -4,6 +4,7 @@
 #include "ProfileFiles.h"
 #include "ResourceLibrary.h"
 #include "RuntimeError.h"
+#include "Texts.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -108,6 +109,12 @@ InterfaceLanguage::InterfaceLanguage(QWidget *window, const Menu &menu, Resource
     mapCaptions(window);
 }
 
+// The texts' source asks the library this object was given.
+InterfaceLanguage::~InterfaceLanguage()
+{
+    Texts::forgetSource();
+}
+
 void InterfaceLanguage::mapCaptions(QWidget *window)
 {
     const auto add = [&](const QString &name, int32_t id) {
@@ -136,6 +143,17 @@ void InterfaceLanguage::CargarIdioma(int32_t base)
         for (const Caption &caption : m_captions)
             caption.set(m_library.CargarCadena(caption.id, base));
         m_idiomaCargado = true;
+        // The later windows and messages follow; a text the library lacks stays Spanish.
+        if (base == Espanol)
+            Texts::setSource({});
+        else
+            Texts::setSource([library = &m_library, base](int32_t id) -> std::optional<QString> {
+                try {
+                    return library->CargarCadena(id, base);
+                } catch (const RuntimeError &) {
+                    return std::nullopt;
+                }
+            });
     } catch (const RuntimeError &error) {
         m_dialogs.message(kNotAvailable, kTitle, Dialogs::Icon::Information);
         m_idiomaCargado = false;

@@ -12,8 +12,9 @@ class QWidget;
 class ResourceLibrary;
 
 // The main window's interface language: its captions come from Lib_Tessarino in the language
-// chosen in the Lenguaje menu, which the settings file remembers. Only the captions change;
-// messages, status help and tool tips stay Spanish.
+// chosen in the Lenguaje menu, which the settings file remembers. The form's own captions change
+// here; the later windows and their messages follow through Texts. The form's messages, status
+// help and tool tips stay Spanish.
 class InterfaceLanguage : public QObject
 {
     Q_OBJECT
@@ -41,6 +42,7 @@ public:
     // window's flag of the last load.
     InterfaceLanguage(QWidget *window, const Menu &menu, ResourceLibrary &library,
                       const ProfileFiles &profiles, Dialogs &dialogs, bool &idiomaCargado, QObject *parent);
+    ~InterfaceLanguage() override;
 
     // Sets every mapped caption in the language `base`. A failed request stops the load with two
     // messages, leaving the captions set so far.

@@ -1,5 +1,7 @@
 #include "Recursos.h"
 
+#include "CadenasAnadidas.h"
+
 #include <array>
 
 namespace LibreriaTessarino::Recursos {
@@ -120,7 +122,7 @@ const char *cadena(int64_t numero)
         return kEspañol[std::size_t(numero)];
     if (numero >= 100 && numero < 100 + int64_t(kIngles.size()))
         return kIngles[std::size_t(numero - 100)];
-    return nullptr;
+    return cadenaAnadida(numero);
 }
 
 std::span<const unsigned char> recurso(TipoRecurso tipo, int id)

@@ -7,11 +7,14 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTabWidget>
 #include <QTest>
@@ -165,8 +168,21 @@ private Q_SLOTS:
         QCOMPARE(o.marked(), QStringList{"mnuIngles"});
         QVERIFY(o.w->IdiomaCargado);
         QVERIFY(o.dialogs.messages.isEmpty());
+        // The later windows follow, their plan included.
+        auto *piles = o.w->findChild<QDialog *>("frmPilas");
+        piles->findChild<QCheckBox *>("chkPilas")->click();
+        for (const auto &[box, text] : {std::pair{"txtPilasDesde", "1"}, std::pair{"txtPilasHasta", "8"}}) {
+            auto *edit = piles->findChild<QLineEdit *>(box);
+            QTest::keyClick(edit, Qt::Key_End);
+            QTest::keyClick(edit, Qt::Key_Home, Qt::ShiftModifier);
+            QTest::keyClicks(edit, text);
+        }
+        QCOMPARE(piles->windowTitle(), "Number in piles");
+        QCOMPARE(o.entry("mnuPilas")->text(), "Number in &piles...");
+        QCOMPARE(piles->findChild<QLabel *>("lblPlan")->text(), "1 block of 8 sheets; pile 1: 1–8");
 
         o.entry("mnuEspañol")->trigger();
+        QCOMPARE(piles->findChild<QLabel *>("lblPlan")->text(), "1 bloque de 8 hojas; pila 1: 1–8");
         QCOMPARE(caption(o.w.get(), "SSTab1:0"), "Mismo número");
         QCOMPARE(caption(o.w.get(), "mnuIngles"), "I&ngles");
         QCOMPARE(o.stored(), "Español");

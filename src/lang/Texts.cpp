@@ -1,0 +1,118 @@
+#include "Texts.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPointer>
+#include <QWidget>
+#include <vector>
+
+namespace {
+
+struct Binding
+{
+    QPointer<QObject> control;
+    std::function<void()> refresh;
+};
+
+Texts::Source &source()
+{
+    static Texts::Source current;
+    return current;
+}
+
+std::vector<Binding> &bindings()
+{
+    static std::vector<Binding> all;
+    return all;
+}
+
+QString captionOf(QObject *control, bool title)
+{
+    if (title)
+        return qobject_cast<QWidget *>(control) ? static_cast<QWidget *>(control)->windowTitle() : QString();
+    if (auto *menu = qobject_cast<QMenu *>(control))
+        return menu->title();
+    if (auto *action = qobject_cast<QAction *>(control))
+        return action->text();
+    if (auto *button = qobject_cast<QAbstractButton *>(control))
+        return button->text();
+    if (auto *label = qobject_cast<QLabel *>(control))
+        return label->text();
+    if (auto *frame = qobject_cast<QGroupBox *>(control))
+        return frame->title();
+    return {};
+}
+
+void setCaption(QObject *control, bool title, const QString &text)
+{
+    if (title) {
+        if (auto *window = qobject_cast<QWidget *>(control))
+            window->setWindowTitle(text);
+    } else if (auto *menu = qobject_cast<QMenu *>(control))
+        menu->setTitle(text);
+    else if (auto *action = qobject_cast<QAction *>(control))
+        action->setText(text);
+    else if (auto *button = qobject_cast<QAbstractButton *>(control))
+        button->setText(text);
+    else if (auto *label = qobject_cast<QLabel *>(control))
+        label->setText(text);
+    else if (auto *frame = qobject_cast<QGroupBox *>(control))
+        frame->setTitle(text);
+}
+
+void bind(QObject *control, int32_t id, bool title)
+{
+    if (!control)
+        return;
+    Texts::follow(control, [control, id, title, spanish = captionOf(control, title)] {
+        setCaption(control, title, Texts::text(id, spanish));
+    });
+}
+
+} // namespace
+
+void Texts::setSource(Source next)
+{
+    source() = std::move(next);
+    auto &all = bindings();
+    std::erase_if(all, [](const Binding &b) { return b.control.isNull(); });
+    for (const Binding &b : std::vector<Binding>(all))
+        if (b.control)
+            b.refresh();
+}
+
+void Texts::forgetSource()
+{
+    source() = nullptr;
+}
+
+QString Texts::text(int32_t id, const QString &spanish)
+{
+    if (!source())
+        return spanish;
+    const std::optional<QString> found = source()(id);
+    return found ? *found : spanish;
+}
+
+void Texts::bindCaption(QObject *control, int32_t id)
+{
+    bind(control, id, false);
+}
+
+void Texts::bindTitle(QObject *window, int32_t id)
+{
+    bind(window, id, true);
+}
+
+void Texts::follow(QObject *owner, std::function<void()> refresh)
+{
+    if (!owner)
+        return;
+    auto &all = bindings();
+    std::erase_if(all, [](const Binding &b) { return b.control.isNull(); });
+    refresh();
+    all.push_back({owner, std::move(refresh)});
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+class QObject;
+
+// The texts of the windows and messages added over the years, in the interface language. Each
+// has an id in Lib_Tessarino (Spanish at the id, English 100 above it), and its Spanish text is
+// also written where it is used, so the program speaks Spanish when the library cannot be asked.
+namespace Texts {
+
+// Where texts come from: the text `id` in the chosen language, or nothing when there is none.
+using Source = std::function<std::optional<QString>(int32_t id)>;
+
+// Set when a language is loaded; an empty source means Spanish. Every bound caption follows.
+void setSource(Source source);
+
+// Drops the source without touching any caption: for the source's owner as it goes away.
+void forgetSource();
+
+// The text `id` in the current language, `spanish` when the language is Spanish or has no such text.
+QString text(int32_t id, const QString &spanish);
+
+// Keeps `control`'s caption (a QAction, QMenu, button, label, group box or a window's title) as
+// text `id` from now on; the caption it holds now is its Spanish text. The binding ends with
+// the control.
+void bindCaption(QObject *control, int32_t id);
+// The same for a window's title.
+void bindTitle(QObject *window, int32_t id);
+// Calls `refresh` at every change of language while `owner` lives: for texts built from parts.
+void follow(QObject *owner, std::function<void()> refresh);
+
+} // namespace Texts
