@@ -86,6 +86,28 @@ private Q_SLOTS:
         }
     }
 
+    // Two rows cut into piles of at most three sheets: the second block holds the one number left.
+    void printsPilesFromTheJobFile()
+    {
+        const QString job = writeJob("pilas.trv", "[Ultima Impresi\xf3n Solapa:1]\r\n"
+                                                  "PosX_0=1440\r\nPosY_0=2000\r\nCheck2_0=0\r\n"
+                                                  "PosX_1=1440\r\nPosY_1=8000\r\nCheck2_1=0\r\n"
+                                                  "Check2_2=1\r\nCheck2_3=1\r\nsstab= 1\r\n"
+                                                  "Pilas=1\r\nPilasDesde=1\r\nPilasHasta=0007\r\n"
+                                                  "PilasProfundidad=3\r\n"
+                                                  "[Fuentes]\r\nTama\xf1o=20\r\nIndice=DejaVu Sans\r\n"
+                                                  "[Solapa]\r\nSStab=1\r\n");
+        QVERIFY(!job.isEmpty());
+        const Result r = run({"--print", job, "--output", m_tmp.path("pilas.pdf")});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        const PdfText pdf = PdfText::read(m_tmp.path("pilas.pdf"));
+        QVERIFY2(pdf.error.isEmpty(), qPrintable(pdf.error));
+        const QList<QStringList> sheets{{"0001", "0004"}, {"0002", "0005"}, {"0003", "0006"}, {"0007"}};
+        QCOMPARE(pdf.pages.size(), sheets.size());
+        for (qsizetype s = 0; s < sheets.size(); ++s)
+            QCOMPARE(pdf.pages[s].texts(), sheets[s]);
+    }
+
     void failuresExitNonZeroAndLeaveNoPdf_data()
     {
         QTest::addColumn<QStringList>("arguments");
