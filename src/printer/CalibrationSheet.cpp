@@ -62,7 +62,10 @@ double tickMm(int mm)
 
 QSizeF CalibrationSheet::paperMm(const PrinterSurface &printer)
 {
-    return {printer.width() / kTwipsPerMm, printer.height() / kTwipsPerMm};
+    // Whole twips miss the paper by hundredths of a millimetre (A4 is 11906 twips, 210.016 mm);
+    // every paper size is a whole tenth of a millimetre.
+    const auto tenths = [](int32_t twips) { return std::round(twips / kTwipsPerMm * 10) / 10; };
+    return {tenths(printer.width()), tenths(printer.height())};
 }
 
 void CalibrationSheet::print(PrinterSurface &printer, const QString &printerName)
