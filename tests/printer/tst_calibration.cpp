@@ -86,6 +86,21 @@ private Q_SLOTS:
         }
     }
 
+    // On a queue the printable area starts inside the paper: the correction still brings every
+    // point of it to its place on the paper.
+    void theCorrectionHoldsWhereverThePrintableAreaStarts()
+    {
+        for (const QPointF origin : {QPointF(0, 0), QPointF(240, 240), QPointF(340, 0), QPointF(0, 567)}) {
+            const QTransform correction = kDistortion.correction(origin);
+            for (const QPointF q : {QPointF(0, 0), QPointF(11000, 200), QPointF(5000, 16000)}) {
+                const QPointF sent = origin + correction.map(q); // on the paper, twips
+                const QPointF landed(kDistortion.offsetX * kPerMm + kDistortion.scaleX * sent.x(),
+                                     kDistortion.offsetY * kPerMm + kDistortion.scaleY * sent.y());
+                QVERIFY(QLineF(landed, origin + q).length() < 1e-6);
+            }
+        }
+    }
+
     void badMeasurementsNameTheBox()
     {
         using B = PrinterCalibration::Box;
