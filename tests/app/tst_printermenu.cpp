@@ -71,13 +71,15 @@ private Q_SLOTS:
         QVERIFY(h.dialogs.messages.isEmpty());
     }
 
-    // Calibrar: the sheet prints, a slip is named and stores nothing, the measurements are
-    // stored for the printer; Quitar calibración takes them out again.
+    // Calibrar: the sheet prints, a slip is named and the earlier calibration stays, the
+    // measurements replace it; Quitar calibración takes them out.
     void calibrationFromTheMenuIsStoredAndRemoved()
     {
-        FormHarness<> h;
-        QVERIFY(h.open(0));
         const QString section = QStringLiteral("Calibración Grabadora");
+        FormHarness<> h([&](const AppContext &c) {
+            c.setSetting(section, QStringLiteral("DesplazamientoX"), QStringLiteral("1"));
+        });
+        QVERIFY(h.open(0));
         QString result;
         QTimer::singleShot(0, [&] {
             QWidget *dialog = QApplication::activeModalWidget();
@@ -93,6 +95,7 @@ private Q_SLOTS:
                     aceptar = button;
             h.click(aceptar); // 19.74: a slip of the far cross
             QVERIFY(dialog->isVisible());
+            QCOMPARE(h.context.setting(section, QStringLiteral("DesplazamientoX")), QStringLiteral("1"));
             QCOMPARE(h.context.setting(section, QStringLiteral("EscalaX")), ProfileFiles::Vacio);
             auto *far = dialog->findChild<QLineEdit *>(QStringLiteral("txtDerechaX"));
             QVERIFY(far->hasFocus());
