@@ -1,6 +1,7 @@
 // Prints a same-number job with six positions through the built-in PDF printer and reports
 // throughput and peak memory. Usage: bench_same_number [sheets] [progress]
-// With "progress" the run reports to the window's progress window, as a run from the window does.
+// With "progress" the run reports to the window's progress window, as a run from the window does;
+// with "calibrated" the printer has a calibration to undo on every sheet.
 // Last line: sheets_per_second=N peak_rss_mb=M
 
 #include "Dialogs.h"
@@ -53,6 +54,9 @@ int main(int argc, char *argv[])
     QTemporaryDir folder;
     QtPrinterSurface printer(folder.path());
     printer.setCurrentPrinter(printer.pdfPrinterIndex());
+    const bool calibrated = argc > 2 && qstrcmp(argv[2], "calibrated") == 0;
+    if (calibrated)
+        printer.setCalibrationSource([](const QString &) { return PrinterCalibration{2.5, -1.8, 0.996, 1.004}; });
 
     SameNumberJob job;
     job.desde = QStringLiteral("000000");
@@ -77,7 +81,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     const double rate = double(sheets) / seconds;
-    std::printf("sheets=%ld progress=%s seconds=%.2f pdf_mb=%.1f\n", sheets, withProgress ? "on" : "off", seconds,
+    std::printf("sheets=%ld progress=%s calibrated=%s seconds=%.2f pdf_mb=%.1f\n", sheets,
+                withProgress ? "on" : "off", calibrated ? "yes" : "no", seconds,
                 double(QFileInfo(printer.lastPdfFile()).size()) / (1024.0 * 1024.0));
     std::printf("sheets_per_second=%.0f peak_rss_mb=%.1f\n", rate, peakRssMb());
     return 0;

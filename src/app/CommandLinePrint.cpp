@@ -1,4 +1,5 @@
 #include "CommandLinePrint.h"
+#include "CalibrationSettings.h"
 
 #include "ConsoleDialogs.h"
 #include "DocumentCommands.h"
@@ -78,6 +79,7 @@ int printOnPrinter(const PrintJob &job, const Target &target, const ProfileFiles
     const Paths paths = Paths::standard();
     QtPrinterSurface printer(paths.pdfOutputFolder);
     printer.setSheetsPerJob(SheetsPerJob::read(profiles));
+    printer.setCalibrationSource(CalibrationSettings::source(profiles));
     if (target.printer)
         printer.setCurrentPrinter(*target.printer);
     ConsoleDialogs dialogs;
@@ -92,7 +94,7 @@ int printOnPrinter(const PrintJob &job, const Target &target, const ProfileFiles
 
 // The run goes to a private folder beside the output and only a finished file takes the
 // output's name, so a failed run leaves no PDF behind and an old file stays until replaced.
-int printToFile(const PrintJob &job, const QString &output)
+int printToFile(const PrintJob &job, const QString &output, const ProfileFiles &profiles)
 {
     const QFileInfo info(output);
     QTemporaryDir work(info.absolutePath() + QStringLiteral("/.tessarino-XXXXXX"));
@@ -106,6 +108,7 @@ int printToFile(const PrintJob &job, const QString &output)
     {
         QtPrinterSurface printer(work.path());
         printer.setCurrentPrinter(printer.pdfPrinterIndex());
+        printer.setCalibrationSource(CalibrationSettings::source(profiles)); // as in the window
         ConsoleDialogs dialogs;
         TerminalProgress progress;
         outcome = runJob(job, printer, dialogs, progress.observer());
@@ -211,7 +214,7 @@ int main(int argc, char **argv)
     if (!job)
         return NotPrinted;
     return target.output.isEmpty() ? printOnPrinter(*job, target, profiles)
-                                   : printToFile(*job, target.output);
+                                   : printToFile(*job, target.output, profiles);
 }
 
 } // namespace CommandLinePrint

@@ -74,6 +74,7 @@ public:
     void Command2_Click();
     void Command3_Click();
     void impConfigurar_Click();
+    void impCalibrar_Click();
     // "Vista previa" (frmPrincipalPreview.cpp): the job's sheets on the current printer's paper.
     void mnuVistaPrevia_Click();
     void Command4_Click();

@@ -1,8 +1,11 @@
-// The main window's printer entries: the two calibration prints of the File menu and the
-// printer setup dialog of the Impresora menu. The rules live in engine/ and printer/.
+// The main window's printer entries: the two calibration prints of the File menu, the printer
+// setup dialog and the printer's calibration in the Impresora menu. The rules live in engine/
+// and printer/.
 #include "Dialogs.h"
 #include "PrinterSurface.h"
 #include "TestPrints.h"
+#include "Texts.h"
+#include "frmCalibracion.h"
 #include "frmImpresora.h"
 #include "frmPrincipal.h"
 #include "ui_frmPrincipal.h"
@@ -17,6 +20,11 @@ void frmPrincipal::connectPrinterEntries()
     connect(ui->impCuadricula, &QAction::triggered, this, &frmPrincipal::Command2_Click);
     connect(ui->impRectangulo, &QAction::triggered, this, &frmPrincipal::Command3_Click);
     connect(ui->impConfigurar, &QAction::triggered, this, &frmPrincipal::impConfigurar_Click);
+    Texts::bindCaption(ui->impCalibrar, 2000);
+    Texts::bindCaption(ui->impQuitarCalibracion, 2001);
+    connect(ui->impCalibrar, &QAction::triggered, this, &frmPrincipal::impCalibrar_Click);
+    connect(ui->impQuitarCalibracion, &QAction::triggered, this,
+            [this] { frmCalibracion::removeCalibration(m_context.printer, m_context.profiles, m_context.dialogs); });
     connectPreview();
 }
 
@@ -42,4 +50,9 @@ void frmPrincipal::impConfigurar_Click()
         dialog.exec();
     } catch (const std::exception &) {
     }
+}
+
+void frmPrincipal::impCalibrar_Click()
+{
+    frmCalibracion::calibrate(m_context.printer, m_context.profiles, m_context.dialogs, this);
 }

@@ -1,3 +1,4 @@
+#include "CalibrationSettings.h"
 #include "CommandLinePrint.h"
 #include "QtDialogs.h"
 #include "QtPrinterSurface.h"
@@ -25,6 +26,7 @@ int main(int argc, char *argv[])
     QtPrinterSurface printer(paths.pdfOutputFolder);
     AppContext context{paths, dialogs, printer};
     printer.setSheetsPerJob(SheetsPerJob::read(context.profiles));
+    printer.setCalibrationSource(CalibrationSettings::source(context.profiles));
     SingleInstance instance(paths.lockFolder);
 
     // The command line is handed on as one text, as typed after the program's name.

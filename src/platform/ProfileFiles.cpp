@@ -90,7 +90,7 @@ bool ProfileFiles::EscribirValoresIni(const QList<ProfileValue> &values, QString
         if (!sectionName || !keyName)
             return fail(QStringLiteral("el nombre de sección o de clave \"%1\" no es válido")
                             .arg(sectionName ? v.key : v.section));
-        clean.append({*sectionName, *keyName, v.value, v.onlyIfPresent});
+        clean.append({*sectionName, *keyName, v.value, v.onlyIfPresent, v.remove});
     }
 
     const QString target = writtenPath(file);

@@ -14,6 +14,8 @@ struct ProfileValue
     // Written only over a key the file already holds: a default that must replace an older
     // setting without adding a key to files that never had one.
     bool onlyIfPresent = false;
+    // Takes the key's line out of the file instead (the section header stays); `value` is unused.
+    bool remove = false;
 };
 
 // INI ("private profile") files as the old platform read and wrote them: the settings file and

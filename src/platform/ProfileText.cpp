@@ -275,7 +275,8 @@ std::optional<ProfileText::Line> ProfileText::findKey(qsizetype header, const QS
         const Line line = lineAt(pos);
         const Entry e = classify(line);
         if (e.kind == Kind::Key && sameName(e.name, key)) {
-            *entry = e;
+            if (entry)
+                *entry = e;
             return line;
         }
         pos = line.end;
@@ -328,11 +329,26 @@ void ProfileText::copyLines(QByteArray &out, qsizetype from, qsizetype to, Encod
 QByteArray ProfileText::withValues(const QList<ProfileValue> &values) const
 {
     // The batch is kept as changes to the old bytes, so that a file of any size is walked once.
-    std::map<qsizetype, QString> replaced;    // key line start -> its new text
-    std::map<qsizetype, QList<NewKey>> added; // section -> keys new at its end
-    QList<NewSection> appended;               // sections new at the end of the file
+    std::map<qsizetype, std::optional<QString>> replaced; // key line start -> its new text, none: removed
+    std::map<qsizetype, QList<NewKey>> added;             // section -> keys new at its end
+    QList<NewSection> appended;                           // sections new at the end of the file
+    const auto dropKey = [](QList<NewKey> &keys, const QString &key) {
+        keys.removeIf([&](const NewKey &k) { return k.name.compare(key, Qt::CaseInsensitive) == 0; });
+    };
     for (const ProfileValue &v : values) {
         const QString stored = storedValue(v.value);
+        if (v.remove) {
+            if (const qsizetype header = findSection(v.section); header >= 0) {
+                if (const auto line = findKey(header, v.key, nullptr))
+                    replaced[line->begin] = std::nullopt;
+                if (added.count(header))
+                    dropKey(added[header], v.key);
+            }
+            for (NewSection &s : appended)
+                if (s.name.compare(v.section, Qt::CaseInsensitive) == 0)
+                    dropKey(s.keys, v.key);
+            continue;
+        }
         if (const qsizetype header = findSection(v.section); header >= 0) {
             Entry entry;
             if (const auto line = findKey(header, v.key, &entry))
@@ -354,7 +370,7 @@ QByteArray ProfileText::withValues(const QList<ProfileValue> &values) const
 
     QList<Patch> patches;
     for (const auto &[begin, text] : replaced)
-        patches.append({begin, lineAt(begin).end - begin, {text}});
+        patches.append({begin, lineAt(begin).end - begin, text ? QStringList{*text} : QStringList{}});
     for (const auto &[header, keys] : added) {
         Patch p{insertionPoint(header), 0, {}};
         for (const NewKey &k : keys)
@@ -364,11 +380,14 @@ QByteArray ProfileText::withValues(const QList<ProfileValue> &values) const
     if (!appended.isEmpty()) {
         Patch p{m_bytes.size(), 0, {}};
         for (const NewSection &s : appended) {
+            if (s.keys.isEmpty()) // every key of it removed again in the same batch
+                continue;
             p.lines << u'[' + s.name + u']';
             for (const NewKey &k : s.keys)
                 p.lines << k.name + u'=' + k.stored;
         }
-        patches.append(p);
+        if (!p.lines.isEmpty())
+            patches.append(p);
     }
     // Stable: a section's new keys at the end of the file come before the new sections.
     std::stable_sort(patches.begin(), patches.end(),

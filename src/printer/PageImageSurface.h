@@ -8,7 +8,8 @@
 
 // One sheet drawn into an image instead of onto paper: the sheet and printable area of a real
 // printer at a chosen resolution, drawn through the same surface rules as a print. Used to
-// preview a job sheet by sheet. Only the last sheet drawn is kept.
+// preview a job sheet by sheet. Only the last sheet drawn is kept. No printer calibration applies:
+// the preview shows the job's own positions, which is where a calibrated printer puts them.
 class PageImageSurface final : public SurfaceBase
 {
 public:

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "PrinterCalibration.h"
 #include "RuntimeError.h"
 
 #include <QList>
 #include <QRectF>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 struct PrinterInfo
@@ -119,6 +121,13 @@ public:
     // A run on a system queue of more sheets than this goes out as several jobs of at most this
     // many sheets each; 0 keeps every run one job. Printers that write files ignore it.
     virtual void setSheetsPerJob(qint64 sheets) { Q_UNUSED(sheets); }
+    // Where each printer's measured distortion comes from, by the printer's name. Looked up as
+    // every document begins, and undone for everything drawn in it.
+    using CalibrationSource = std::function<std::optional<PrinterCalibration>(const QString &printer)>;
+    virtual void setCalibrationSource(CalibrationSource source) { Q_UNUSED(source); }
+    // Off while the calibration sheet itself prints: it must show the printer's own distortion.
+    // Takes effect from the next document.
+    virtual void setCalibrationEnabled(bool on) { Q_UNUSED(on); }
 
     virtual QList<PrinterInfo> printers() const = 0;
     virtual int currentPrinterIndex() const = 0;

@@ -176,9 +176,11 @@ void QtPrinterSurface::failPdf(const QString &reason)
 
 void QtPrinterSurface::applyTransform()
 {
-    const qreal perTwip = m_painter.device()->logicalDpiX() / 1440.0 * m_device.zoom / 100.0;
-    m_painter.resetTransform();
-    m_painter.scale(perTwip, perTwip);
+    // The zoom scales the job; the printer's calibration then moves it to where it must be sent.
+    const qreal perTwip = m_painter.device()->logicalDpiX() / 1440.0;
+    const qreal zoom = m_device.zoom / 100.0;
+    m_painter.setWorldTransform(QTransform::fromScale(zoom, zoom) * calibration() *
+                                QTransform::fromScale(perTwip, perTwip));
 }
 
 void QtPrinterSurface::applyStyle()

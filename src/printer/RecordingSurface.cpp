@@ -46,14 +46,28 @@ void RecordingSurface::deviceNewPage()
     m_documents.back().pages.push_back({m_orientation, {}, {}});
 }
 
+QPointF RecordingSurface::landed(const QPointF &twips) const
+{
+    const QPointF sent = calibration().map(twips);
+    if (m_distortion.isIdentity())
+        return sent;
+    constexpr double perMm = 1440 / 25.4;
+    const QPointF origin = printableAreaTwips().topLeft();
+    const QPointF paper = origin + sent;
+    return QPointF((m_distortion.offsetX * perMm + m_distortion.scaleX * paper.x()),
+                   (m_distortion.offsetY * perMm + m_distortion.scaleY * paper.y())) -
+           origin;
+}
+
 void RecordingSurface::deviceDrawText(const QPointF &topLeftTwips, const QString &text)
 {
-    m_documents.back().pages.back().texts.push_back({text, topLeftTwips, fontName(), fontSize(), foreColor()});
+    m_documents.back().pages.back().texts.push_back(
+        {text, landed(topLeftTwips), fontName(), fontSize(), foreColor()});
 }
 
 void RecordingSurface::deviceLine(const QPointF &from, const QPointF &to, const QColor &color, bool box)
 {
-    m_documents.back().pages.back().lines.push_back({from, to, color, box});
+    m_documents.back().pages.back().lines.push_back({landed(from), landed(to), color, box});
 }
 
 void RecordingSurface::deviceEndDocument()

@@ -78,6 +78,10 @@ public:
     // its own.
     void refuse(const QString &property) { m_refused.insert(property); }
     void setDriverPaperCode(int16_t code) { m_paper = code; }
+    // Test hook: a printer that misplaces what it prints as real ones do: what is sent for paper
+    // position p (millimetres) lands at offset + scale * p. The recording then holds where each
+    // text and line landed; a calibration of the printer applies before it.
+    void setPaperDistortion(const PrinterCalibration &distortion) { m_distortion = distortion; }
     // Every property assignment that went through, in order ("Orientation=2").
     QStringList assignments;
 
@@ -111,6 +115,9 @@ private:
     int32_t m_zoom = 100;
     QSet<QString> m_refused;
 
+    PrinterCalibration m_distortion;
+
+    QPointF landed(const QPointF &twips) const;
     void checkOffered(const char *property) const;
     void note(const char *property, double value);
 };

@@ -16,13 +16,27 @@ void SurfaceBase::ensurePage()
 {
     checkReady();
     if (!m_documentOpen) {
-        deviceBeginDocument();
-        m_documentOpen = true;
+        beginDocument();
         m_pageBreakPending = false;
     } else if (m_pageBreakPending) {
         deviceNewPage();
         m_pageBreakPending = false;
     }
+}
+
+void SurfaceBase::beginDocument()
+{
+    // A section that does not describe a plausible printer counts as none.
+    m_calibration = QTransform();
+    if (m_calibrationOn && m_calibrationSource) {
+        const QList<PrinterInfo> list = printers();
+        const int current = currentPrinterIndex();
+        if (current >= 0 && current < list.size())
+            if (const auto c = m_calibrationSource(list.at(current).deviceName); c && c->plausible())
+                m_calibration = c->correction(printableAreaTwips().topLeft());
+    }
+    deviceBeginDocument();
+    m_documentOpen = true;
 }
 
 void SurfaceBase::printText(const QString &text)
@@ -158,8 +172,7 @@ void SurfaceBase::newPage()
     // The break is only carried out when something is drawn on the next sheet, so that a
     // break followed by the end of the document leaves no blank sheet behind.
     if (!m_documentOpen) {
-        deviceBeginDocument();
-        m_documentOpen = true;
+        beginDocument();
     } else if (m_pageBreakPending) {
         deviceNewPage();
     }

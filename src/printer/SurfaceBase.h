@@ -7,6 +7,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
+#include <QTransform>
 
 // The behaviour every printer shares: current position, font, colour, scale mapping, the
 // implicit document start and the deferred page break. Devices implement the hooks, which
@@ -44,6 +45,8 @@ public:
     void newPage() final;
     void endDoc() final;
     bool documentOpen() const final { return m_documentOpen; }
+    void setCalibrationSource(CalibrationSource source) final { m_calibrationSource = std::move(source); }
+    void setCalibrationEnabled(bool on) final { m_calibrationOn = on; }
 
 protected:
     // Throws when there is no usable printer.
@@ -63,11 +66,16 @@ protected:
     QColor penColor() const { return m_penColor; }
     // Bumped whenever font or colour change, so devices can cache what they derive from them.
     quint64 styleGeneration() const { return m_styleGeneration; }
+    // The document's correction of the printer's distortion, from twips on the printable area to
+    // twips as the device must draw them; identity for an uncalibrated printer. Devices apply it
+    // to everything they draw (their painter's world transform).
+    const QTransform &calibration() const { return m_calibration; }
     // Called when the device changes (another printer chosen): the document state resets.
     void forgetDocument();
 
 private:
     void ensurePage();
+    void beginDocument();
     void updateFont();
     QPointF toTwips(float x, float y) const;
     double unitsPerTwipX() const;
@@ -84,4 +92,7 @@ private:
     std::optional<QRectF> m_userScale;
     bool m_documentOpen = false;
     bool m_pageBreakPending = false;
+    CalibrationSource m_calibrationSource;
+    bool m_calibrationOn = true;
+    QTransform m_calibration;
 };

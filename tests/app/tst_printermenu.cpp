@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 
@@ -68,6 +69,54 @@ private Q_SLOTS:
         QCOMPARE(title, QStringLiteral("Configurar Impresora"));
         QCOMPARE(h.printer.currentPrinterIndex(), 1);
         QVERIFY(h.dialogs.messages.isEmpty());
+    }
+
+    // Calibrar: the sheet prints, a slip is named and the earlier calibration stays, the
+    // measurements replace it; Quitar calibración takes them out.
+    void calibrationFromTheMenuIsStoredAndRemoved()
+    {
+        const QString section = QStringLiteral("Calibración Grabadora");
+        FormHarness<> h([&](const AppContext &c) {
+            c.setSetting(section, QStringLiteral("DesplazamientoX"), QStringLiteral("1"));
+        });
+        QVERIFY(h.open(0));
+        QString result;
+        QTimer::singleShot(0, [&] {
+            QWidget *dialog = QApplication::activeModalWidget();
+            QVERIFY(dialog);
+            const QStringList typed{QStringLiteral("22,42"), QStringLiteral("18.28"), QStringLiteral("19.74"),
+                                    QStringLiteral("276,308")};
+            const char *boxes[] = {"txtIzquierdaX", "txtIzquierdaY", "txtDerechaX", "txtDerechaY"};
+            for (int i = 0; i < 4; ++i)
+                h.type(dialog->findChild<QLineEdit *>(QString::fromLatin1(boxes[i])), typed[i]);
+            QPushButton *aceptar = nullptr;
+            for (auto *button : dialog->findChildren<QPushButton *>())
+                if (button->text() == QStringLiteral("Aceptar"))
+                    aceptar = button;
+            h.click(aceptar); // 19.74: a slip of the far cross
+            QVERIFY(dialog->isVisible());
+            QCOMPARE(h.context.setting(section, QStringLiteral("DesplazamientoX")), QStringLiteral("1"));
+            QCOMPARE(h.context.setting(section, QStringLiteral("EscalaX")), ProfileFiles::Vacio);
+            auto *far = dialog->findChild<QLineEdit *>(QStringLiteral("txtDerechaX"));
+            QVERIFY(far->hasFocus());
+            h.type(far, QStringLiteral("191.74"));
+            result = dialog->findChild<QLabel *>(QStringLiteral("lblResultado"))->text();
+            h.click(aceptar);
+        });
+        entry(h, "impCalibrar")->trigger();
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(h.printer.documents().size(), size_t(1)); // the calibration sheet
+        QCOMPARE(h.dialogs.messages.size(), 1);
+        QVERIFY2(h.dialogs.texts()[0].contains(QStringLiteral("\"cruz inferior derecha, desde el borde izquierdo\"")),
+                 qPrintable(h.dialogs.texts()[0]));
+        QCOMPARE(result, QStringLiteral("Desplazamiento: 2,50 mm horizontal, -1,80 mm vertical. "
+                                        "Escala: 0,9960 horizontal, 1,0040 vertical."));
+        QCOMPARE(h.context.setting(section, QStringLiteral("DesplazamientoX")), QStringLiteral("2.5"));
+        QCOMPARE(h.context.setting(section, QStringLiteral("DesplazamientoY")), QStringLiteral("-1.8"));
+
+        entry(h, "impQuitarCalibracion")->trigger();
+        QCOMPARE(h.dialogs.texts().last(), QStringLiteral("La impresora \"Grabadora\" ya no tiene calibración."));
+        QCOMPARE(h.context.setting(section, QStringLiteral("DesplazamientoX")), ProfileFiles::Vacio);
     }
 };
 

@@ -257,6 +257,40 @@ private Q_SLOTS:
         QVERIFY(reason.isEmpty());
     }
 
+    void removedKeysLeaveTheirLinesOnly()
+    {
+        const struct
+        {
+            const char *start;
+            QList<ProfileValue> values;
+            const char *expected;
+        } cases[] = {
+            {"[A]\r\nx=1\r\ny=2\r\n[B]\r\nx=3\r\n",
+             {{QStringLiteral("a"), QStringLiteral("X"), {}, false, true}},
+             "[A]\r\ny=2\r\n[B]\r\nx=3\r\n"},
+            // The last line without its ending, and a key the file does not hold.
+            {"[A]\r\nx=1\r\ny=2",
+             {{QStringLiteral("A"), QStringLiteral("y"), {}, false, true},
+              {QStringLiteral("A"), QStringLiteral("z"), {}, false, true},
+              {QStringLiteral("C"), QStringLiteral("z"), {}, false, true}},
+             "[A]\r\nx=1\r\n"},
+            // Set and removed in one batch: nothing new is written.
+            {"[A]\r\nx=1\r\n",
+             {{QStringLiteral("A"), QStringLiteral("n"), QStringLiteral("5")},
+              {QStringLiteral("N"), QStringLiteral("n"), QStringLiteral("5")},
+              {QStringLiteral("A"), QStringLiteral("n"), {}, false, true},
+              {QStringLiteral("n"), QStringLiteral("N"), {}, false, true}},
+             "[A]\r\nx=1\r\n"},
+        };
+        for (const auto &c : cases) {
+            QString f = tp.path(QStringLiteral("removed.trv"));
+            put(f, c.start);
+            QString reason;
+            QVERIFY(ini.EscribirValoresIni(c.values, f, &reason));
+            QCOMPARE(bytesOf(f), QByteArray(c.expected));
+        }
+    }
+
     void aWriteThatCannotHappenLeavesEverythingAsItWas()
     {
         // The folder cannot be made: its parent is a plain file.

@@ -215,6 +215,31 @@ private Q_SLOTS:
         QVERIFY(qAbs(first->yMin - (144 + marginPt)) < 3);
     }
 
+    // A calibrated queue is sent each text where the printer's distortion brings it back to the
+    // job's place: (margin + position - offset) / scale on the paper.
+    void aCalibratedQueueIsSentTheCorrectedPositions()
+    {
+        QCOMPARE(m_printer->currentPrinterIndex(), queueIndex());
+        const PrinterCalibration calibration{1.5, -1, 1.01, 0.99};
+        m_printer->setCalibrationSource([&](const QString &name) {
+            return name == kQueue ? std::optional(calibration) : std::nullopt;
+        });
+        const int before = int(m_cups->jobs(kQueue).size());
+        m_printer->setCurrentPosition(2880, 5760);
+        m_printer->printText(QStringLiteral("7777"));
+        m_printer->endDoc();
+        m_printer->setCalibrationSource({});
+        QVERIFY2(m_cups->waitForJobs(kQueue, before + 1), qPrintable(m_cups->log()));
+
+        const PdfText pdf = PdfText::read(savedPdf(m_cups->jobs(kQueue).at(before), QStringLiteral("calibrated.pdf")));
+        const auto *word = pdf.pages.value(0).find(QStringLiteral("7777"));
+        QVERIFY2(word, qPrintable(pdf.error));
+        const QPointF margin = m_printer->printableAreaTwips().topLeft() / 20; // points
+        const double perMm = 72 / 25.4;
+        QVERIFY(qAbs(word->xMin - (margin.x() + 144 - 1.5 * perMm) / 1.01) < 1.5);
+        QVERIFY(qAbs(word->yMin - (margin.y() + 288 + 1 * perMm) / 0.99) < 3);
+    }
+
     void aQueueRemovedBeforePrintingEndsInAClearMessage()
     {
         QCOMPARE(m_printer->currentPrinterIndex(), queueIndex());
