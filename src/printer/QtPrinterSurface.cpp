@@ -3,7 +3,11 @@
 #include "PdfFileNames.h"
 #include "PdfOutputFile.h"
 #include "RuntimeError.h"
+#include "TemplateImage.h"
+#include "TemplateOverlay.h"
+#include "Texts.h"
 
+#include <QFile>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPdfWriter>
@@ -119,12 +123,40 @@ void QtPrinterSurface::deviceSetOrientation(int orientation)
 void QtPrinterSurface::deviceBeginDocument()
 {
     checkQueueStillThere();
+    m_documentTemplate = pdfTemplate();
+    m_templateImage = QImage();
     if (pdfPrinterCurrent())
         beginPdf();
     else if (!m_painter.begin(m_printer.get()))
         throw printerError(QStringLiteral("No se puede imprimir en \"%1\".").arg(m_queues.at(m_current)));
     m_painting.forgetStyle();
     applyTransform();
+    drawTemplateImage();
+}
+
+// A queue takes the template as a picture of the page, rendered once per document at the
+// printer's resolution (at most kTemplateDpi) and stored once in the job Qt sends; the PDF
+// printer places the page itself as vector content when the file is finished.
+void QtPrinterSurface::drawTemplateImage()
+{
+    if (m_pdfWriter || !m_documentTemplate)
+        return;
+    if (m_templateImage.isNull()) {
+        QString problem;
+        m_templateImage = PdfTemplates::image(*m_documentTemplate, qMin(m_printer->resolution(), kTemplateDpi), &problem);
+        if (m_templateImage.isNull())
+            throw printerError(Texts::text(5011, QStringLiteral("No se puede dibujar la plantilla %1: %2."))
+                                   .arg(m_documentTemplate->file, problem));
+    }
+    // The picture's corner on the paper's, wherever the printable area begins.
+    const QRectF printable = printableAreaTwips();
+    const qreal twipsPerDot = 1440.0 * 1000 / qRound(m_templateImage.dotsPerMeterX() * 0.0254 * 1000);
+    m_painter.save();
+    m_painter.scale(100.0 / m_device.zoom, 100.0 / m_device.zoom); // the zoom scales the numbers only
+    m_painter.drawImage(QRectF(-printable.left(), -printable.top(), m_templateImage.width() * twipsPerDot,
+                               m_templateImage.height() * twipsPerDot),
+                        m_templateImage);
+    m_painter.restore();
 }
 
 // The PDF goes through a file of our own rather than QPrinter's: QPrinter drops write errors and
@@ -194,6 +226,7 @@ void QtPrinterSurface::deviceNewPage()
     else
         breakSheet();
     applyTransform();
+    drawTemplateImage();
 }
 
 // Starts the next sheet on whichever device draws the document.
@@ -239,6 +272,15 @@ void QtPrinterSurface::deviceEndDocument()
     }
     if (const QString reason = finishPdf(); !reason.isEmpty())
         failPdf(reason);
+    if (m_documentTemplate) {
+        if (const QString reason = PdfTemplates::overlay(m_currentPdf, *m_documentTemplate); !reason.isEmpty()) {
+            QFile::remove(m_currentPdf); // sheets without their design are not the print asked for
+            forgetDocument();
+            throw printerError(Texts::text(5010, QStringLiteral("No se pudo poner la plantilla en el archivo PDF "
+                                                                "\"%1\": %2. El archivo se ha borrado."))
+                                   .arg(m_currentPdf, reason));
+        }
+    }
     m_lastPdf = m_currentPdf;
     if (m_onFinished)
         m_onFinished(m_lastPdf);

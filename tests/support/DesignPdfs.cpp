@@ -1,0 +1,73 @@
+#include "DesignPdfs.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
+
+namespace DesignPdfs {
+
+QString write(const QString &path, QPageSize size)
+{
+    QPdfWriter writer(path);
+    writer.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF()));
+    writer.setResolution(72); // one unit, one point
+    QPainter painter(&writer);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(24);
+    painter.setFont(font);
+    painter.drawText(QPointF(kTitleLeft, kTitleTop + 24), QStringLiteral("DISEÑO DE PRUEBA"));
+    painter.fillRect(QRectF(kTitleLeft, kTitleTop + 40, 200, 60), Qt::black);
+    writer.newPage();
+    painter.drawText(QPointF(kTitleLeft, kTitleTop + 24), QStringLiteral("SEGUNDA HOJA"));
+    painter.end();
+    return path;
+}
+
+QString encrypted(const QString &design, const QString &path, const QString &userPassword)
+{
+    QProcess::execute(QStringLiteral("qpdf"), {QStringLiteral("--encrypt"), userPassword, QStringLiteral("dueño"),
+                                               QStringLiteral("256"), QStringLiteral("--"), design, path});
+    return path;
+}
+
+QString damaged(const QString &design, const QString &path)
+{
+    QFile::copy(design, path);
+    QFile file(path);
+    file.resize(file.size() * 2 / 3);
+    return path;
+}
+
+QString notPdf(const QString &path)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write("Esto es una lista de la compra, no un diseño.\n");
+    return path;
+}
+
+int countObjects(const QString &pdf, const QString &subtype)
+{
+    QProcess qpdf;
+    qpdf.start(QStringLiteral("qpdf"), {QStringLiteral("--json=2"), QStringLiteral("--json-key=qpdf"), pdf});
+    if (!qpdf.waitForFinished(120000) || qpdf.exitCode() != 0)
+        return -1;
+    const QJsonArray parts = QJsonDocument::fromJson(qpdf.readAllStandardOutput()).object()[u"qpdf"].toArray();
+    int count = 0;
+    const QJsonObject objects = parts.at(1).toObject();
+    for (auto it = objects.begin(); it != objects.end(); ++it) {
+        const QJsonObject object = it.value().toObject();
+        const QJsonObject dict = object.contains(u"stream") ? object[u"stream"].toObject()[u"dict"].toObject()
+                                                            : object[u"value"].toObject();
+        if (dict[u"/Subtype"].toString() == subtype)
+            ++count;
+    }
+    return count;
+}
+
+} // namespace DesignPdfs
