@@ -20,6 +20,7 @@ TemplateMenu::TemplateMenu(QMenu *menu, QAction *before, Services services, QWid
     mnuSinPlantilla = new QAction(QStringLiteral("Sin plantilla"), this);
     mnuSinPlantilla->setObjectName(QStringLiteral("mnuSinPlantilla"));
     Texts::bindCaption(mnuSinPlantilla, 5001);
+    menu->insertSeparator(before);
     menu->insertAction(before, mnuPlantilla);
     menu->insertAction(before, mnuSinPlantilla);
     menu->insertSeparator(before);

@@ -24,7 +24,7 @@ void frmPrincipal::connectPreview()
 void frmPrincipal::mnuVistaPrevia_Click()
 {
     // The run's own checks, with its messages, before anything opens.
-    if (!PdfTemplates::readyToPrint(m_context.printer, m_context.dialogs))
+    if (!PdfTemplates::readyToPrint(m_context.printer, m_context.dialogs, false))
         return;
     std::unique_ptr<JobSheets> sheets =
         ui->SSTab1->currentIndex() == 0

@@ -125,37 +125,52 @@ void QtPrinterSurface::deviceBeginDocument()
     checkQueueStillThere();
     m_documentTemplate = pdfTemplate();
     m_templateImage = QImage();
+    if (m_documentTemplate) {
+        // Checked again here: the file may have changed since the check before the run.
+        const PdfTemplates::Inspection found = PdfTemplates::inspect(*m_documentTemplate);
+        if (!found.usable())
+            throw printerError(found.problem);
+        m_templatePoints = found.points;
+    }
     if (pdfPrinterCurrent())
         beginPdf();
     else if (!m_painter.begin(m_printer.get()))
         throw printerError(QStringLiteral("No se puede imprimir en \"%1\".").arg(m_queues.at(m_current)));
     m_painting.forgetStyle();
     applyTransform();
-    drawTemplateImage();
+    drawTemplate();
 }
 
-// A queue takes the template as a picture of the page, rendered once per document at the
-// printer's resolution (at most kTemplateDpi) and stored once in the job Qt sends; the PDF
-// printer places the page itself as vector content when the file is finished.
-void QtPrinterSurface::drawTemplateImage()
+// Every sheet gets the template first, under the numbers, at the paper's top-left corner at its
+// own size. The PDF printer draws a placeholder that finishing the file turns into the page as
+// vector content, stored once. A queue gets the page as one picture, rendered once per document
+// at the printer's resolution (at most kTemplateDpi) and stored once in the job Qt sends.
+void QtPrinterSurface::drawTemplate()
 {
-    if (m_pdfWriter || !m_documentTemplate)
+    if (!m_documentTemplate)
         return;
-    if (m_templateImage.isNull()) {
-        QString problem;
-        m_templateImage = PdfTemplates::image(*m_documentTemplate, qMin(m_printer->resolution(), kTemplateDpi), &problem);
-        if (m_templateImage.isNull())
-            throw printerError(Texts::text(5011, QStringLiteral("No se puede dibujar la plantilla %1: %2."))
-                                   .arg(m_documentTemplate->file, problem));
+    QSizeF twips = m_templatePoints * 20;
+    const QImage *picture = &PdfTemplates::placeholder();
+    if (!m_pdfWriter) {
+        if (m_templateImage.isNull()) {
+            QString problem;
+            m_templateImage =
+                PdfTemplates::image(*m_documentTemplate, qMin(m_printer->resolution(), kTemplateDpi), &problem);
+            if (m_templateImage.isNull())
+                throw printerError(Texts::text(5011, QStringLiteral("No se puede dibujar la plantilla %1: %2."))
+                                       .arg(m_documentTemplate->file, problem));
+        }
+        picture = &m_templateImage;
+        const qreal twipsPerDot = 1440.0 * 1000 / qRound(m_templateImage.dotsPerMeterX() * 0.0254 * 1000);
+        twips = QSizeF(m_templateImage.width(), m_templateImage.height()) * twipsPerDot;
     }
-    // The picture's corner on the paper's, wherever the printable area begins.
+    // The printer's zoom scales the numbers, not the design.
     const QRectF printable = printableAreaTwips();
-    const qreal twipsPerDot = 1440.0 * 1000 / qRound(m_templateImage.dotsPerMeterX() * 0.0254 * 1000);
+    const qreal perTwip = m_painter.device()->logicalDpiX() / 1440.0;
     m_painter.save();
-    m_painter.scale(100.0 / m_device.zoom, 100.0 / m_device.zoom); // the zoom scales the numbers only
-    m_painter.drawImage(QRectF(-printable.left(), -printable.top(), m_templateImage.width() * twipsPerDot,
-                               m_templateImage.height() * twipsPerDot),
-                        m_templateImage);
+    m_painter.resetTransform();
+    m_painter.scale(perTwip, perTwip);
+    m_painter.drawImage(QRectF(QPointF(-printable.left(), -printable.top()), twips), *picture);
     m_painter.restore();
 }
 
@@ -226,7 +241,6 @@ void QtPrinterSurface::deviceNewPage()
     else
         breakSheet();
     applyTransform();
-    drawTemplateImage();
 }
 
 // Starts the next sheet on whichever device draws the document.
@@ -239,6 +253,7 @@ void QtPrinterSurface::breakSheet()
     } else if (!m_printer->newPage()) {
         throw printerError(QStringLiteral("La impresora no pudo empezar una hoja nueva."));
     }
+    drawTemplate();
 }
 
 void QtPrinterSurface::deviceDrawText(const QPointF &topLeftTwips, const QString &text)
@@ -331,6 +346,7 @@ void QtPrinterSurface::startNextPart()
     if (!m_painter.begin(m_printer.get()))
         failPart(QStringLiteral("no admitió un trabajo nuevo"));
     m_painting.forgetStyle();
+    drawTemplate();
 }
 
 void QtPrinterSurface::failPart(const QString &reason)

@@ -88,7 +88,7 @@ private:
     [[noreturn]] void failPdf(const QString &reason);
     void applyStyle();
     void applyTransform();
-    void drawTemplateImage();
+    void drawTemplate();
 
     // Settings QPrinter does not keep, reset whenever another printer becomes current.
     struct DeviceExtras
@@ -148,6 +148,7 @@ private:
     SheetPainting m_painting;
     static constexpr int kTemplateDpi = 300;
     std::optional<PdfTemplate> m_documentTemplate; // as it was when the document began
+    QSizeF m_templatePoints;
     QImage m_templateImage;
     QString m_currentPdf;
     QString m_lastPdf;

@@ -16,16 +16,18 @@ QString millimetres(double points)
 
 } // namespace
 
-bool readyToPrint(const PrinterSurface &printer, Dialogs &dialogs)
+bool readyToPrint(const PrinterSurface &printer, Dialogs &dialogs, bool printing)
 {
     if (!printer.pdfTemplate())
         return true;
     const Inspection found = inspect(*printer.pdfTemplate());
     if (!found.usable()) {
-        dialogs.message(found.problem + u'\n' + Texts::text(5009, QStringLiteral("No se ha impreso nada.")), kTitle,
-                        Dialogs::Icon::Exclamation);
+        const QString nothing = Texts::text(5009, QStringLiteral("No se ha impreso nada."));
+        dialogs.message(printing ? found.problem + u'\n' + nothing : found.problem, kTitle, Dialogs::Icon::Exclamation);
         return false;
     }
+    if (!printing)
+        return true;
     // A printer that cannot tell its paper is left to the run, which reports it.
     QSizeF paper;
     try {
