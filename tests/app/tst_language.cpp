@@ -179,6 +179,7 @@ private Q_SLOTS:
         }
         QCOMPARE(piles->windowTitle(), "Number in piles");
         QCOMPARE(o.entry("mnuPilas")->text(), "Number in &piles...");
+        QCOMPARE(o.entry("mnuPlantilla")->text(), "P&DF template...");
         QCOMPARE(piles->findChild<QLabel *>("lblPlan")->text(), "1 block of 8 sheets; pile 1: 1–8");
 
         o.entry("mnuEspañol")->trigger();
