@@ -86,6 +86,14 @@ Inspection inspect(const PdfTemplate &pdf)
         for (QPDFObjectHandle &content : page.getPageContents())
             content.getStreamData(qpdf_dl_generalized);
         result.points = pageSize(page);
+        QPDFObjectHandle turn = page.getAttribute("/Rotate", false);
+        if (!turn.isInteger() || turn.getIntValue() % 360 == 0) {
+            const QPDFObjectHandle::Rectangle trim = page.getTrimBox().getArrayAsRectangle();
+            const QPDFObjectHandle::Rectangle crop = page.getCropBox().getArrayAsRectangle();
+            const QRectF inCrop(trim.llx - crop.llx, crop.ury - trim.ury, trim.urx - trim.llx, trim.ury - trim.lly);
+            if (inCrop != QRectF(0, 0, crop.urx - crop.llx, crop.ury - crop.lly))
+                result.trimInCrop = inCrop;
+        }
         if (qpdf.anyWarnings())
             throw std::runtime_error("warnings");
     } catch (const QPDFExc &error) {

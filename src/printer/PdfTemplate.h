@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 
@@ -22,6 +23,9 @@ struct Inspection
     QString problem;
     QSizeF points;
     int pages = 0; // pages in the file, when it could be read
+    // Where the printed part of the page (its trim box) lies in what viewers show (its crop box),
+    // in points from the crop box's top-left; empty when they are the same or the page is turned.
+    QRectF trimInCrop;
 
     bool usable() const { return problem.isEmpty(); }
 };

@@ -1,6 +1,7 @@
 // Numbering over a designer's PDF page on the built-in PDF printer: the page lies under every
 // sheet at the paper's top-left corner, as vector content stored once.
 #include "DesignPdfs.h"
+#include "PageImageSurface.h"
 #include "PdfText.h"
 #include "QtPrinterSurface.h"
 #include "RuntimeError.h"
@@ -75,6 +76,27 @@ private Q_SLOTS:
         QVERIFY2(QFileInfo(file).size() <= QFileInfo(design.file).size() + 2048 * sheets,
                  qPrintable(QString::number(QFileInfo(file).size())));
         QFile::remove(file);
+    }
+
+    // The bleed around the trim box is cut off on paper and in the preview alike.
+    void theTrimBoxLiesAtThePaperCorner()
+    {
+        const PdfTemplate design{DesignPdfs::withBleed(m_tmp.path("sangrado.pdf")), 1};
+        auto printer = pdfPrinter(design);
+        printer->setCurrentPosition(5000, 6000);
+        printer->printText(QStringLiteral("0001"));
+        printer->endDoc();
+        PageImageSurface preview(QSizeF(11906, 16838), QRectF(0, 0, 11906, 16838), 72);
+        preview.setPdfTemplate(design);
+        preview.setCurrentPosition(5000, 6000);
+        preview.printText(QStringLiteral("0001"));
+        const QImage printed = PdfText::renderFirstPage(printer->lastPdfFile(), m_tmp.path("sangrado"));
+        for (const QImage &sheet : {printed, preview.image()}) {
+            QCOMPARE(qGray(sheet.pixel(25, 10)), 0);
+            QCOMPARE(qGray(sheet.pixel(25, 25)), 255);
+            QCOMPARE(qGray(sheet.pixel(55, 10)), 255);
+        }
+        QFile::remove(printer->lastPdfFile());
     }
 
     void aDesignThatCannotBePlacedLeavesNoFileAndSaysWhy()

@@ -28,6 +28,28 @@ QString write(const QString &path, QPageSize size)
     return path;
 }
 
+QString withBleed(const QString &path)
+{
+    const QByteArray content = "0 0 0 rg 9 829 50 20 re f\n";
+    const QList<QByteArray> objects{
+        "<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 612 858] /TrimBox [9 9 603 849] /Resources << >> "
+        "/Contents 4 0 R >>",
+        "<< /Length " + QByteArray::number(content.size()) + " >>\nstream\n" + content + "endstream"};
+    QByteArray pdf = "%PDF-1.4\n";
+    QByteArray xref = "xref\n0 5\n0000000000 65535 f\r\n";
+    for (int i = 0; i < objects.size(); ++i) {
+        xref += QByteArray::number(pdf.size()).rightJustified(10, '0') + " 00000 n\r\n";
+        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
+    }
+    const QByteArray start = QByteArray::number(pdf.size());
+    pdf += xref + "trailer\n<< /Size 5 /Root 1 0 R >>\nstartxref\n" + start + "\n%%EOF\n";
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(pdf);
+    return path;
+}
+
 QString encrypted(const QString &design, const QString &path, const QString &userPassword)
 {
     QProcess::execute(QStringLiteral("qpdf"), {QStringLiteral("--encrypt"), userPassword, QStringLiteral("dueño"),

@@ -12,6 +12,9 @@ constexpr double kTitleLeft = 100, kTitleTop = 60;
 // Two pages: "DISEÑO DE PRUEBA" with a filled black frame below it on page 1, "SEGUNDA HOJA" on
 // page 2. Returns the path.
 QString write(const QString &path, QPageSize size = QPageSize(QPageSize::A4));
+// A page with 9 points of bleed around its trim box and a black 50 x 20 point box at the trim
+// box's top-left corner, as a designer sends it to a print shop.
+QString withBleed(const QString &path);
 // The same design behind a password (`userPassword` empty: restrictions only), through qpdf.
 QString encrypted(const QString &design, const QString &path, const QString &userPassword);
 // The design cut short, its cross-reference table lost.
