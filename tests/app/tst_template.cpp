@@ -129,6 +129,19 @@ private Q_SLOTS:
         QVERIFY(!h.printer.pdfTemplate());
     }
 
+    void aFileThatCannotServeIsRefusedAtTheMenu()
+    {
+        Window h;
+        QVERIFY(h.open(0));
+        const QString good = DesignPdfs::write(h.tmp.path("diseno.pdf"));
+        h.choose(good, 2);
+        h.w.JobModified = false;
+        h.choose(DesignPdfs::notPdf(h.tmp.path("lista.pdf")), 1);
+        QVERIFY(h.dialogs.texts().join('\n').contains("no es un archivo PDF"));
+        QCOMPARE(h.printer.pdfTemplate(), (PdfTemplate{good, 2}));
+        QVERIFY(!h.w.JobModified);
+    }
+
     void theWindowChecksTheTemplateBeforeTheRun_data()
     {
         QTest::addColumn<QString>("kind");
