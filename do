@@ -17,6 +17,7 @@ PACKAGES=(
   shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl
   libasound2-dev
   libzint-dev libqpdf-dev libzxing-dev  # codes, PDF designs; zxing decodes codes in the tests only
+  qpdf  # the tests look inside the printed PDFs with it
   clang libclang-rt-14-dev
   time
 )
@@ -67,6 +68,8 @@ case "${1:-}" in
     for sheets in 1000 100000; do
       bench/bench_batch.sh "$BUILD_DIR/tessarino" "$sheets"
     done
+    # 10,000 sheets over a designed PDF page, against the same run without it.
+    "$BUILD_DIR/bench/bench_template" 10000
     # Open and save of a job document, averaged over 1,000 of each.
     "$BUILD_DIR/bench/bench_job_file" 1000
     # One read of a 50 MB file of bare line breaks, then 100 reads of a normal settings file.

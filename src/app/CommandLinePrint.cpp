@@ -9,6 +9,7 @@
 #include "QtPrinterSurface.h"
 #include "QtTranslations.h"
 #include "SheetsPerJob.h"
+#include "TemplateReady.h"
 #include "TerminalProgress.h"
 
 #include <QApplication>
@@ -56,12 +57,15 @@ std::optional<PrintJob> readJob(const QString &file, const ProfileFiles &profile
 RunOutcome runJob(const PrintJob &job, PrinterSurface &printer, Dialogs &dialogs, RunObserver *observer)
 {
     printer.setJobName(job.name);
+    printer.setPdfTemplate(job.pdfTemplate);
     if (job.orientation) {
         try {
             printer.setOrientation(*job.orientation);
         } catch (const std::exception &) {
         }
     }
+    if (!PdfTemplates::readyToPrint(printer, dialogs))
+        return RunOutcome::Failed;
     if (job.page == 0)
         return runSameNumber(job.same, job.font, printer, dialogs, observer);
     double span = 0;

@@ -6,6 +6,7 @@
 #include "JobControls.h"
 #include "LastPrint.h"
 #include "PrinterSurface.h"
+#include "TemplateReady.h"
 #include "Twips.h"
 #include "UncutText.h"
 #include "frmPilas.h"
@@ -80,6 +81,7 @@ frmPrincipal::frmPrincipal(AppContext &context, QWidget *parent)
     Form_Initialize();
     Form_Load();
     connectPrinterEntries();
+    setUpTemplate();
 }
 
 frmPrincipal::~frmPrincipal()
@@ -404,6 +406,8 @@ FontChoice frmPrincipal::fontChoice() const
 
 void frmPrincipal::cmdImprimir_Click()
 {
+    if (!PdfTemplates::readyToPrint(m_context.printer, m_context.dialogs))
+        return;
     frmProgreso progress(this);
     m_context.printer.setJobName(DocumentCommands::Cortar(m_documents->ArchivoActual));
     const RunOutcome outcome =
@@ -417,6 +421,8 @@ void frmPrincipal::cmdImprimir_Click()
 
 void frmPrincipal::Command6_Click()
 {
+    if (!PdfTemplates::readyToPrint(m_context.printer, m_context.dialogs))
+        return;
     frmProgreso progress(this);
     m_context.printer.setJobName(DocumentCommands::Cortar(m_documents->ArchivoActual));
     const RunOutcome outcome = runDistinctNumber(distinctNumberJob(), fontChoice(), m_context.printer,

@@ -16,6 +16,7 @@ class frmPilas;
 class LastPrint;
 class Notes;
 class RecentFiles;
+class TemplateMenu;
 struct JobControls;
 class InterfaceLanguage;
 class QCheckBox;
@@ -135,6 +136,7 @@ private:
     void disableUnbuiltEntries();
     void connectPrinterEntries();
     void connectPreview();
+    void setUpTemplate();
     void bindControlArrays();
     void connectPage0();
     void connectPages();
@@ -165,6 +167,7 @@ private:
     QTimer *tmrReloj = nullptr;
     FontPanel *m_fonts = nullptr;
     frmPilas *m_pilas = nullptr;
+    TemplateMenu *m_template = nullptr;
     std::unique_ptr<JobControls> m_job;
     DocumentCommands *m_documents = nullptr;
     std::unique_ptr<LastPrint> m_lastPrint;

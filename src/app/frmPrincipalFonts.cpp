@@ -1,7 +1,9 @@
 // The main window's font panel, sample viewer and status row.
 #include "FontPanel.h"
 #include "NumberText.h"
+#include "PrinterSurface.h"
 #include "StatusHelp.h"
+#include "TemplateImage.h"
 #include "Twips.h"
 #include "frmPrincipal.h"
 #include "frmVisor.h"
@@ -106,6 +108,8 @@ void frmPrincipal::Label6_DblClick()
         return;
     frmVisor visor(this, QSize(Width(), Twips::fromPixels(frameGeometry().height())));
     visor.loadSample(*ui->Label6);
+    if (const auto &design = m_context.printer.pdfTemplate())
+        visor.showTemplate(PdfTemplates::image(*design, logicalDpiX()));
     visor.exec();
 }
 

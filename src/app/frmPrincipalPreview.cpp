@@ -1,6 +1,7 @@
 // The main window's print preview entry; the drawing lives in printer/ and engine/.
 #include "Dialogs.h"
 #include "RuntimeError.h"
+#include "TemplateReady.h"
 #include "frmPrincipal.h"
 #include "frmVistaPrevia.h"
 #include "ui_frmPrincipal.h"
@@ -23,6 +24,8 @@ void frmPrincipal::connectPreview()
 void frmPrincipal::mnuVistaPrevia_Click()
 {
     // The run's own checks, with its messages, before anything opens.
+    if (!PdfTemplates::readyToPrint(m_context.printer, m_context.dialogs, false))
+        return;
     std::unique_ptr<JobSheets> sheets =
         ui->SSTab1->currentIndex() == 0
             ? sameNumberSheets(sameNumberJob(), fontChoice(), m_context.dialogs)

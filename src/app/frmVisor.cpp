@@ -39,6 +39,15 @@ void frmVisor::loadSample(const QLabel &sample)
     Label1->adjustSize();
 }
 
+void frmVisor::showTemplate(const QImage &design)
+{
+    if (design.isNull())
+        return;
+    QPalette palette = Label1->palette();
+    palette.setBrush(QPalette::Window, QBrush(design));
+    Label1->setPalette(palette);
+}
+
 bool frmVisor::event(QEvent *event)
 {
     // Laid out before it shows, so it never appears at a first place and then jumps.

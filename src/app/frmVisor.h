@@ -17,6 +17,8 @@ public:
 
     // Copies the sample in the order the sample is built: text, size, name, colour.
     void loadSample(const QLabel &sample);
+    // The job's template at the screen's size under the digits, its top-left corner at theirs.
+    void showTemplate(const QImage &design);
 
     // Where a viewer of `frameSize` pixels goes: centred on the point whose coordinates are the
     // main window's width and height in twips, moved just enough to lie fully inside `screenArea`.

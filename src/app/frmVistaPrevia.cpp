@@ -31,7 +31,8 @@ QToolButton *navigationButton(QWidget *parent, const char *name, const QString &
 frmVistaPrevia::frmVistaPrevia(std::unique_ptr<JobSheets> sheets, const PrinterSurface &printer,
                                QWidget *owner)
     : QDialog(owner), m_sheets(std::move(sheets)), m_sheetTwips(printer.width(), printer.height()),
-      m_printable(printer.printableAreaTwips()), m_printerZoom(printer.zoom())
+      m_printable(printer.printableAreaTwips()), m_printerZoom(printer.zoom()),
+      m_template(printer.pdfTemplate())
 {
     setObjectName(QStringLiteral("frmVistaPrevia"));
     setWindowTitle(QStringLiteral("Vista previa"));
@@ -120,6 +121,7 @@ void frmVistaPrevia::goToTyped()
 QImage frmVistaPrevia::render(qint64 sheet, double dotsPerInch) const
 {
     PageImageSurface page(m_sheetTwips, m_printable, dotsPerInch, m_printerZoom);
+    page.setPdfTemplate(m_template);
     try {
         m_sheets->applyFont(page);
         m_sheets->draw(sheet, page);

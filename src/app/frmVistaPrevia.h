@@ -1,7 +1,10 @@
 #pragma once
 
+#include "PdfTemplate.h"
+
 #include <QDialog>
 #include <memory>
+#include <optional>
 
 class JobSheets;
 class PrinterSurface;
@@ -45,6 +48,7 @@ private:
     QSizeF m_sheetTwips;
     QRectF m_printable;
     int32_t m_printerZoom;
+    std::optional<PdfTemplate> m_template;
     qint64 m_sheet = 0;
     int m_zoom = 100;
     QScrollArea *m_scroll = nullptr;

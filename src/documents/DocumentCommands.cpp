@@ -3,12 +3,14 @@
 #include "Dialogs.h"
 #include "JobControls.h"
 #include "JobFile.h"
+#include "JobTemplate.h"
 #include "LongFileName.h"
 #include "NoteText.h"
 #include "NumberText.h"
 #include "PrinterSurface.h"
 #include "ProfileFiles.h"
 #include "RuntimeError.h"
+#include "Texts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -144,6 +146,7 @@ void DocumentCommands::New(int page)
     m_window.resetJob();
     m_window.restoreFont();
     m_window.setAvailablePage(page);
+    m_services.printer.setPdfTemplate(std::nullopt);
     ArchivoActual.clear();
     ArchivoGuardado.clear();
     NotaActual.clear();
@@ -229,6 +232,7 @@ DocumentCommands::Opened DocumentCommands::AbrirArchivo(const QString &F)
     } catch (const std::exception &) {
     }
     m_window.loadFont(F);
+    m_services.printer.setPdfTemplate(JobTemplate::read(m_services.profiles, F));
     ArchivoActual = F;
     m_window.setAvailablePage(S);
     if (!stored)
@@ -288,12 +292,20 @@ bool DocumentCommands::writeJob(const QString &path)
     try {
         job.sentido = m_services.printer.orientation();
         values = JobFile::jobValues(job);
+        values += JobTemplate::values(m_services.printer.pdfTemplate(), path);
     } catch (const RuntimeError &error) {
         saveFailed(path, error.number() == RuntimeError::TypeMismatch
                              ? QStringLiteral("los campos Desde y Hasta deben ser números.")
                              : error.description());
         return false;
     }
+    // A value longer than a read takes back would come back cut: the job would name another file.
+    for (const ProfileValue &value : values)
+        if (value.section == JobTemplate::kSection && value.value.size() > ProfileFiles::MaxValueLength) {
+            saveFailed(path, Texts::text(5012, QStringLiteral("la ruta de la plantilla es demasiado larga para "
+                                                              "guardarla; acérquela a la carpeta del trabajo.")));
+            return false;
+        }
     QString file = path;
     QString reason;
     if (!m_services.profiles.EscribirValoresIni(values, file, &reason)) {

@@ -3,6 +3,7 @@
 #include "FontSettings.h"
 #include "InputRules.h"
 #include "JobFile.h"
+#include "JobTemplate.h"
 #include "NumberText.h"
 #include "ProfileFiles.h"
 
@@ -92,5 +93,6 @@ PrintJob PrintJob::read(const ProfileFiles &profiles, const QString &file)
     } catch (const std::exception &) {
     }
     job.font = readFont(profiles, file, job.notices);
+    job.pdfTemplate = JobTemplate::read(profiles, file);
     return job;
 }

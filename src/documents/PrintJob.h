@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DistinctNumberRun.h"
+#include "PdfTemplate.h"
 #include "SameNumberRun.h"
 
 #include <QString>
@@ -20,6 +21,7 @@ struct PrintJob
     FontChoice font;
     std::optional<int16_t> orientation;
     QString name; // the job file's name, as the printer queue shows it
+    std::optional<PdfTemplate> pdfTemplate;
     // What the window would tell the user on opening it (an unknown font, no page stored);
     // neither stops the print.
     QStringList notices;

@@ -1,5 +1,7 @@
 #include "PageImageSurface.h"
 
+#include "TemplateImage.h"
+
 #include <QFontMetricsF>
 
 PageImageSurface::PageImageSurface(QSizeF sheet, QRectF printable, double dotsPerInch, int32_t zoomPercent)
@@ -24,6 +26,13 @@ void PageImageSurface::startSheet()
     m_painter.begin(&m_image);
     m_painter.setRenderHint(QPainter::Antialiasing);
     m_painter.setRenderHint(QPainter::TextAntialiasing);
+    if (pdfTemplate()) {
+        // Rendered at this sheet's resolution, so it is put down pixel for pixel. A template that
+        // cannot be drawn was already refused before the preview opened; the sheet stays white.
+        const QImage design = PdfTemplates::image(*pdfTemplate(), m_dpi);
+        if (!design.isNull())
+            m_painter.drawImage(QPointF(0, 0), design);
+    }
     // As on the printer: twips from the printable area's corner, times the printer's zoom.
     m_painter.scale(perTwip, perTwip);
     m_painter.translate(m_printable.topLeft());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PrinterCalibration.h"
+#include "PdfTemplate.h"
 #include "RuntimeError.h"
 
 #include <QList>
@@ -169,6 +170,14 @@ public:
     // any other member its own defaults.
     virtual PrinterSettings printerSettings(int index) const = 0;
 
+    // The designed page every sheet carries under the numbers, from the next document on; none
+    // by default. Printers that cannot draw it ignore it.
+    const std::optional<PdfTemplate> &pdfTemplate() const { return m_template; }
+    void setPdfTemplate(std::optional<PdfTemplate> page) { m_template = std::move(page); }
+
 protected:
     static float checkedScale(float value, bool extent, const char *what);
+
+private:
+    std::optional<PdfTemplate> m_template;
 };

@@ -3,7 +3,11 @@
 #include "PdfFileNames.h"
 #include "PdfOutputFile.h"
 #include "RuntimeError.h"
+#include "TemplateImage.h"
+#include "TemplateOverlay.h"
+#include "Texts.h"
 
+#include <QFile>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPdfWriter>
@@ -119,12 +123,55 @@ void QtPrinterSurface::deviceSetOrientation(int orientation)
 void QtPrinterSurface::deviceBeginDocument()
 {
     checkQueueStillThere();
+    m_documentTemplate = pdfTemplate();
+    m_templateImage = QImage();
+    if (m_documentTemplate) {
+        // Checked again here: the file may have changed since the check before the run.
+        const PdfTemplates::Inspection found = PdfTemplates::inspect(*m_documentTemplate);
+        if (!found.usable())
+            throw printerError(found.problem);
+        m_templatePoints = found.points;
+    }
     if (pdfPrinterCurrent())
         beginPdf();
     else if (!m_painter.begin(m_printer.get()))
         throw printerError(QStringLiteral("No se puede imprimir en \"%1\".").arg(m_queues.at(m_current)));
     m_painting.forgetStyle();
     applyTransform();
+    drawTemplate();
+}
+
+// Every sheet gets the template first, under the numbers, at the paper's top-left corner at its
+// own size. The PDF printer draws a placeholder that finishing the file turns into the page as
+// vector content, stored once. A queue gets the page as one picture, rendered once per document
+// at the printer's resolution (at most kTemplateDpi) and stored once in the job Qt sends.
+void QtPrinterSurface::drawTemplate()
+{
+    if (!m_documentTemplate)
+        return;
+    QSizeF twips = m_templatePoints * 20;
+    const QImage *picture = &PdfTemplates::placeholder();
+    if (!m_pdfWriter) {
+        if (m_templateImage.isNull()) {
+            QString problem;
+            m_templateImage =
+                PdfTemplates::image(*m_documentTemplate, qMin(m_printer->resolution(), kTemplateDpi), &problem);
+            if (m_templateImage.isNull())
+                throw printerError(Texts::text(5011, QStringLiteral("No se puede dibujar la plantilla %1: %2."))
+                                       .arg(m_documentTemplate->file, problem));
+        }
+        picture = &m_templateImage;
+        const qreal twipsPerDot = 1440.0 * 1000 / qRound(m_templateImage.dotsPerMeterX() * 0.0254 * 1000);
+        twips = QSizeF(m_templateImage.width(), m_templateImage.height()) * twipsPerDot;
+    }
+    // The printer's zoom scales the numbers, not the design; its calibration moves both, since
+    // the printer shifts the design as much as the numbers.
+    const QRectF printable = printableAreaTwips();
+    const qreal perTwip = m_painter.device()->logicalDpiX() / 1440.0;
+    m_painter.save();
+    m_painter.setWorldTransform(calibration() * QTransform::fromScale(perTwip, perTwip));
+    m_painter.drawImage(QRectF(QPointF(-printable.left(), -printable.top()), twips), *picture);
+    m_painter.restore();
 }
 
 // The PDF goes through a file of our own rather than QPrinter's: QPrinter drops write errors and
@@ -208,6 +255,7 @@ void QtPrinterSurface::breakSheet()
     } else if (!m_printer->newPage()) {
         throw printerError(QStringLiteral("La impresora no pudo empezar una hoja nueva."));
     }
+    drawTemplate();
 }
 
 void QtPrinterSurface::deviceDrawText(const QPointF &topLeftTwips, const QString &text)
@@ -241,6 +289,15 @@ void QtPrinterSurface::deviceEndDocument()
     }
     if (const QString reason = finishPdf(); !reason.isEmpty())
         failPdf(reason);
+    if (m_documentTemplate) {
+        if (const QString reason = PdfTemplates::overlay(m_currentPdf, *m_documentTemplate); !reason.isEmpty()) {
+            QFile::remove(m_currentPdf); // sheets without their design are not the print asked for
+            forgetDocument();
+            throw printerError(Texts::text(5010, QStringLiteral("No se pudo poner la plantilla en el archivo PDF "
+                                                                "\"%1\": %2. El archivo se ha borrado."))
+                                   .arg(m_currentPdf, reason));
+        }
+    }
     m_lastPdf = m_currentPdf;
     if (m_onFinished)
         m_onFinished(m_lastPdf);
@@ -291,6 +348,7 @@ void QtPrinterSurface::startNextPart()
     if (!m_painter.begin(m_printer.get()))
         failPart(QStringLiteral("no admitió un trabajo nuevo"));
     m_painting.forgetStyle();
+    drawTemplate();
 }
 
 void QtPrinterSurface::failPart(const QString &reason)

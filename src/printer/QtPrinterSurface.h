@@ -3,6 +3,7 @@
 #include "SheetPainting.h"
 #include "SurfaceBase.h"
 
+#include <QImage>
 #include <QPainter>
 #include <functional>
 #include <memory>
@@ -87,6 +88,7 @@ private:
     [[noreturn]] void failPdf(const QString &reason);
     void applyStyle();
     void applyTransform();
+    void drawTemplate();
 
     // Settings QPrinter does not keep, reset whenever another printer becomes current.
     struct DeviceExtras
@@ -144,6 +146,10 @@ private:
     std::unique_ptr<QPdfWriter> m_pdfWriter; // the document under way on the PDF printer
     QPainter m_painter;
     SheetPainting m_painting;
+    static constexpr int kTemplateDpi = 300;
+    std::optional<PdfTemplate> m_documentTemplate; // as it was when the document began
+    QSizeF m_templatePoints;
+    QImage m_templateImage;
     QString m_currentPdf;
     QString m_lastPdf;
     std::function<void(const QString &)> m_onFinished;

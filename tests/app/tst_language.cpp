@@ -181,6 +181,7 @@ private Q_SLOTS:
         QCOMPARE(o.entry("mnuPilas")->text(), "Number in &piles...");
         QCOMPARE(o.entry("impCalibrar")->text(), "C&alibrate printer...");
         QCOMPARE(o.entry("impQuitarCalibracion")->text(), "&Remove calibration");
+        QCOMPARE(o.entry("mnuPlantilla")->text(), "P&DF template...");
         QCOMPARE(piles->findChild<QLabel *>("lblPlan")->text(), "1 block of 8 sheets; pile 1: 1–8");
 
         o.entry("mnuEspañol")->trigger();

@@ -1,4 +1,5 @@
 // The full-size sample viewer opened by a double click on the sample.
+#include "DesignPdfs.h"
 #include "FormHarness.h"
 #include "frmVisor.h"
 
@@ -86,6 +87,17 @@ class TestSampleVisor : public QObject
     };
 
 private Q_SLOTS:
+    void theJobsTemplateLiesUnderTheDigits()
+    {
+        Fixture f;
+        QVERIFY(f.open(0));
+        f.type("txtTamaño", "40");
+        QCOMPARE(f.look().paper, QColor(Qt::white));
+        // The design's black corner box at its size on screen, under the digits' top-left.
+        f.printer.setPdfTemplate(PdfTemplate{DesignPdfs::withBleed(f.tmp.path("diseno.pdf")), 1});
+        QCOMPARE(f.look().paper, QColor(Qt::black));
+    }
+
     void opensFrom28PointsOnly()
     {
         Fixture f;

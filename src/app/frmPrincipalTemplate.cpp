@@ -1,0 +1,11 @@
+// The main window's PDF template entries; the behaviour lives in TemplateMenu.
+#include "TemplateMenu.h"
+#include "frmPrincipal.h"
+#include "ui_frmPrincipal.h"
+
+void frmPrincipal::setUpTemplate()
+{
+    m_template = new TemplateMenu(ui->mnuarchivo, ui->archImprimir,
+                                  {m_context.dialogs, m_context.printer, CarpetaTrabajos, [this] { JobModified = true; }},
+                                  this);
+}

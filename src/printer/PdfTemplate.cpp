@@ -1,0 +1,113 @@
+#include "PdfTemplate.h"
+
+#include "Texts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFExc.hh>
+#include <qpdf/QPDFMatrix.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <qpdf/QPDFPageObjectHelper.hh>
+
+#include <cmath>
+#include <stdexcept>
+
+namespace PdfTemplates {
+namespace {
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// The page's visible size as it is shown: its trim box with /Rotate and /UserUnit applied.
+QSizeF pageSize(QPDFPageObjectHelper page)
+{
+    QPDFObjectHandle form = page.getFormXObjectForPage();
+    QPDFObjectHandle bbox = form.getDict().getKey("/BBox");
+    if (!bbox.isRectangle())
+        throw std::runtime_error("the page has no size");
+    const QPDFObjectHandle::Rectangle box = bbox.getArrayAsRectangle();
+    QPDFObjectHandle matrix = form.getDict().getKey("/Matrix");
+    const QPDFObjectHandle::Rectangle shown =
+        matrix.isMatrix() ? QPDFMatrix(matrix.getArrayAsMatrix()).transformRectangle(box) : box;
+    return {std::abs(shown.urx - shown.llx), std::abs(shown.ury - shown.lly)};
+}
+
+} // namespace
+
+Inspection inspect(const PdfTemplate &pdf)
+{
+    Inspection result;
+    const QString name = shown(pdf.file);
+    const QFileInfo info(pdf.file);
+    if (!info.isFile()) {
+        result.problem = Texts::text(5002, QStringLiteral("No se encuentra la plantilla %1.")).arg(name);
+        return result;
+    }
+    QFile file(pdf.file);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.problem = Texts::text(5007, QStringLiteral("No se puede leer la plantilla %1: %2."))
+                             .arg(name, file.errorString());
+        return result;
+    }
+    // The header may follow a little junk, as readers allow.
+    if (!file.read(1024).contains("%PDF-")) {
+        result.problem = Texts::text(5003, QStringLiteral("La plantilla %1 no es un archivo PDF.")).arg(name);
+        return result;
+    }
+    file.close();
+
+    try {
+        QPDF qpdf;
+        qpdf.setSuppressWarnings(true);
+        qpdf.setAttemptRecovery(false);
+        qpdf.processFile(QFile::encodeName(pdf.file).constData());
+        if (qpdf.isEncrypted()) {
+            result.problem = Texts::text(5004, QStringLiteral("La plantilla %1 está protegida con contraseña o "
+                                                              "cifrado; guárdela sin protección y elíjala de nuevo."))
+                                 .arg(name);
+            return result;
+        }
+        const std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(qpdf).getAllPages();
+        result.pages = int(pages.size());
+        if (pdf.page < 1 || pdf.page > result.pages) {
+            result.problem = Texts::text(5006, QStringLiteral("La plantilla %1 no tiene la página %2 (tiene %3)."))
+                                 .arg(name)
+                                 .arg(pdf.page)
+                                 .arg(result.pages);
+            return result;
+        }
+        QPDFPageObjectHelper page = pages[std::size_t(pdf.page - 1)];
+        // The page is drawn whole when printed: every object it uses must be readable now.
+        for (QPDFObjectHandle &content : page.getPageContents())
+            content.getStreamData(qpdf_dl_generalized);
+        result.points = pageSize(page);
+        QPDFObjectHandle turn = page.getAttribute("/Rotate", false);
+        if (!turn.isInteger() || turn.getIntValue() % 360 == 0) {
+            const QPDFObjectHandle::Rectangle trim = page.getTrimBox().getArrayAsRectangle();
+            const QPDFObjectHandle::Rectangle crop = page.getCropBox().getArrayAsRectangle();
+            const QRectF inCrop(trim.llx - crop.llx, crop.ury - trim.ury, trim.urx - trim.llx, trim.ury - trim.lly);
+            if (inCrop != QRectF(0, 0, crop.urx - crop.llx, crop.ury - crop.lly))
+                result.trimInCrop = inCrop;
+        }
+        if (qpdf.anyWarnings())
+            throw std::runtime_error("warnings");
+    } catch (const QPDFExc &error) {
+        if (error.getErrorCode() == qpdf_e_password) {
+            result.problem = Texts::text(5004, QStringLiteral("La plantilla %1 está protegida con contraseña o "
+                                                              "cifrado; guárdela sin protección y elíjala de nuevo."))
+                                 .arg(name);
+            return result;
+        }
+        result.problem = Texts::text(5005, QStringLiteral("La plantilla %1 está dañada y no se puede leer.")).arg(name);
+    } catch (const std::exception &) {
+        result.problem = Texts::text(5005, QStringLiteral("La plantilla %1 está dañada y no se puede leer.")).arg(name);
+    }
+    return result;
+}
+
+} // namespace PdfTemplates
