@@ -2,6 +2,7 @@
 // land on a printer that shifts and scales like a real one.
 #include "CalibrationSettings.h"
 #include "CalibrationSheet.h"
+#include "DesignPdfs.h"
 #include "PdfText.h"
 #include "ProfileFiles.h"
 #include "QtPrinterSurface.h"
@@ -232,6 +233,10 @@ private Q_SLOTS:
             QVERIFY2(std::abs(mmAt(darkest + 0.5) - centreMm.x()) < 0.5, qPrintable(QString::number(darkest)));
         }
 
+        // The printer shifts a design under the numbers as much as the numbers.
+        const PdfTemplate design{DesignPdfs::write(m_tmp.path(QStringLiteral("diseno.pdf"))), 1};
+        const PdfText::Word title = *PdfText::read(design.file).pages[0].find(QStringLiteral("DISEÑO"));
+        printer.setPdfTemplate(design);
         printer.setFontSize(12);
         printer.setCurrentPosition(float(50 * kPerMm), float(100 * kPerMm));
         printer.printText(QStringLiteral("Tessarino"));
@@ -240,6 +245,9 @@ private Q_SLOTS:
         const PdfText::Word *word = job.pages.value(0).find(QStringLiteral("Tessarino"));
         QVERIFY(word);
         QVERIFY2(std::abs(mmAt(word->xMin) - 48) < 0.5, qPrintable(QString::number(mmAt(word->xMin))));
+        const PdfText::Word *placed = job.pages.value(0).find(QStringLiteral("DISEÑO"));
+        QVERIFY(placed);
+        QVERIFY(std::abs(mmAt(placed->xMin - title.xMin) + 2) < 0.2 && std::abs(mmAt(placed->yMin - title.yMin) - 1) < 0.2);
     }
 };
 
