@@ -13,6 +13,7 @@
 class DocumentCommands;
 class FontPanel;
 class frmPilas;
+class SetsBoxes;
 class LastPrint;
 class Notes;
 class RecentFiles;
@@ -164,6 +165,7 @@ private:
     QTimer *tmrReloj = nullptr;
     FontPanel *m_fonts = nullptr;
     frmPilas *m_pilas = nullptr;
+    SetsBoxes *m_juegos = nullptr;
     std::unique_ptr<JobControls> m_job;
     DocumentCommands *m_documents = nullptr;
     std::unique_ptr<LastPrint> m_lastPrint;

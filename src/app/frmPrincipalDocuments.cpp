@@ -7,6 +7,7 @@
 #include "LastPrint.h"
 #include "Notes.h"
 #include "RecentFiles.h"
+#include "SetsBoxes.h"
 #include "Texts.h"
 #include "frmPrincipal.h"
 #include "ui_frmPrincipal.h"
@@ -16,11 +17,13 @@ void frmPrincipal::setUpDocuments()
     m_pilas = new frmPilas({desde, hasta, Check2}, ui->tabDistinto, this);
     connect(ui->mnuPilas, &QAction::triggered, m_pilas, &QDialog::exec);
     Texts::bindCaption(ui->mnuPilas, 1005);
+    m_juegos = new SetsBoxes(ui->tabMismo, ui->tabDistinto, [this] { JobModified = true; }, this);
     m_job = std::make_unique<JobControls>(JobControls{ui->SSTab1, ui->txtDesde, ui->txtHasta, txtPosX,
                                                       txtPosY, Check1, desde, hasta, posX, posY, Check2,
                                                       ui->chVert, ui->chVert2, m_pilas->chkPilas,
                                                       m_pilas->txtPilasDesde, m_pilas->txtPilasHasta,
-                                                      m_pilas->txtPilasProfundidad});
+                                                      m_pilas->txtPilasProfundidad, m_juegos->txtJuegos,
+                                                      m_juegos->txtJuegos2});
     DocumentCommands::Window window{
         [this] {
             Chequear(this, 6);
