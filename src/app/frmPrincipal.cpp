@@ -10,7 +10,7 @@
 #include "UncutText.h"
 #include "SetsBoxes.h"
 #include "frmPilas.h"
-#include "frmProgreso.h"
+#include "RunHistory.h"
 #include "ui_frmPrincipal.h"
 
 #include <QCheckBox>
@@ -407,10 +407,10 @@ FontChoice frmPrincipal::fontChoice() const
 
 void frmPrincipal::cmdImprimir_Click()
 {
-    frmProgreso progress(this);
     m_context.printer.setJobName(DocumentCommands::Cortar(m_documents->ArchivoActual));
-    const RunOutcome outcome =
-        runSameNumber(sameNumberJob(), fontChoice(), m_context.printer, m_context.dialogs, &progress);
+    const RunOutcome outcome = m_history->print(0, [this](RunObserver *observer) {
+        return runSameNumber(sameNumberJob(), fontChoice(), m_context.printer, m_context.dialogs, observer);
+    });
     recordLastPrint(outcome, 0);
     if (outcome == RunOutcome::DigitsMismatch) {
         ui->txtHasta->setFocus();
@@ -420,10 +420,11 @@ void frmPrincipal::cmdImprimir_Click()
 
 void frmPrincipal::Command6_Click()
 {
-    frmProgreso progress(this);
     m_context.printer.setJobName(DocumentCommands::Cortar(m_documents->ArchivoActual));
-    const RunOutcome outcome = runDistinctNumber(distinctNumberJob(), fontChoice(), m_context.printer,
-                                                 m_context.dialogs, FirstRowSpan, &progress);
+    const RunOutcome outcome = m_history->print(1, [this](RunObserver *observer) {
+        return runDistinctNumber(distinctNumberJob(), fontChoice(), m_context.printer, m_context.dialogs,
+                                 FirstRowSpan, observer);
+    });
     recordLastPrint(outcome, 1);
     if (outcome == RunOutcome::DigitsMismatch) {
         hasta[0]->setFocus();

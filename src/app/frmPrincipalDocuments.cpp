@@ -7,6 +7,7 @@
 #include "LastPrint.h"
 #include "Notes.h"
 #include "RecentFiles.h"
+#include "RunHistory.h"
 #include "SetsBoxes.h"
 #include "Texts.h"
 #include "frmPrincipal.h"
@@ -49,6 +50,15 @@ void frmPrincipal::setUpDocuments()
     for (QAction *entry : {ui->mnuNueMismo, ui->mnuNueDistinto, ui->mnuabrir, ui->mnuguardar, ui->mnudistinto,
                            ui->mnuultimaMismo})
         entry->setEnabled(true);
+
+    m_history = new RunHistory(
+        {m_context.paths.runLogFolder, m_context.profiles, m_context.dialogs, m_context.printer, this},
+        {[this] { return m_documents->currentJob(); },
+         [this] {
+             const bool named = m_documents->DesdeLineaComandos || !m_documents->ArchivoGuardado.isEmpty();
+             return named ? m_documents->ArchivoActual : DocumentCommands::Cortar(m_documents->ArchivoActual);
+         }},
+        ui->mnuherramientas, ui->mnuPilas, this);
 
     m_documents->PonerCAption();
 }

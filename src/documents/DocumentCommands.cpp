@@ -276,18 +276,9 @@ bool DocumentCommands::writeJob(const QString &path)
         saveFailed(path, QStringLiteral("el documento no tiene nombre."));
         return false;
     }
-    JobFile::Saved job;
-    job.page = m_job.SSTab1->currentIndex() == 1 ? 1 : 0;
-    job.same = m_job.sameNumberJob();
-    job.distinct = m_job.distinctNumberJob();
-    job.font = m_window.font();
-    const QDateTime now = QDateTime::currentDateTime();
-    job.fecha = JobFile::dateText(now.date());
-    job.hora = JobFile::timeText(now.time());
     QList<ProfileValue> values;
     try {
-        job.sentido = m_services.printer.orientation();
-        values = JobFile::jobValues(job);
+        values = JobFile::jobValues(currentJob());
     } catch (const RuntimeError &error) {
         saveFailed(path, error.number() == RuntimeError::TypeMismatch
                              ? QStringLiteral("los campos Desde y Hasta deben ser números.")
@@ -301,6 +292,20 @@ bool DocumentCommands::writeJob(const QString &path)
         return false;
     }
     return true;
+}
+
+JobFile::Saved DocumentCommands::currentJob() const
+{
+    JobFile::Saved job;
+    job.page = m_job.SSTab1->currentIndex() == 1 ? 1 : 0;
+    job.same = m_job.sameNumberJob();
+    job.distinct = m_job.distinctNumberJob();
+    job.font = m_window.font();
+    const QDateTime now = QDateTime::currentDateTime();
+    job.fecha = JobFile::dateText(now.date());
+    job.hora = JobFile::timeText(now.time());
+    job.sentido = m_services.printer.orientation();
+    return job;
 }
 
 void DocumentCommands::saveFailed(const QString &path, const QString &reason)

@@ -179,6 +179,8 @@ private Q_SLOTS:
         }
         QCOMPARE(piles->windowTitle(), "Number in piles");
         QCOMPARE(o.entry("mnuPilas")->text(), "Number in &piles...");
+        QCOMPARE(o.entry("mnuRegistro")->text(), "Print &log...");
+        QCOMPARE(caption(o.w.get(), "txtJuegos_lbl"), "Sets:");
         QCOMPARE(piles->findChild<QLabel *>("lblPlan")->text(), "1 block of 8 sheets; pile 1: 1–8");
 
         o.entry("mnuEspañol")->trigger();
