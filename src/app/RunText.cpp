@@ -7,7 +7,7 @@
 
 QString RunText::estado(const RunLog::Run &run)
 {
-    if (run.estado == RunLog::kEnCurso)
+    if (!run.finished())
         return Texts::text(3022, QStringLiteral("sin terminar"));
     if (run.estado == RunLog::kCompleta)
         return Texts::text(3036, QStringLiteral("completa"));

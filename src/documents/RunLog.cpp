@@ -165,6 +165,8 @@ RunLog::Contents RunLog::read() const
     contents.runs.reserve(lines.size());
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const QStringList f = fields(lines[i].trimmed());
+        if (f.size() < names.size())
+            continue; // a line a crash cut short: the run's earlier line stands
         const auto get = [&](Column c) { return at[c] >= 0 ? f.value(at[c]) : QString(); };
         Run run;
         run.id = get(Id);

@@ -33,7 +33,7 @@ public:
         qint64 hojaInicial = 1;  // the run's first sheet among the job's sheets (a reprint's J)
         QString copia;
 
-        bool finished() const { return estado != kEnCurso; }
+        bool finished() const { return estado == kCompleta || estado == kCancelada || estado == kFallida; }
     };
 
     explicit RunLog(const QString &folder);
