@@ -69,10 +69,28 @@ RunOutcome runJob(const PrintJob &job, const QString &file, const std::optional<
                          {QFileInfo(file).absoluteFilePath(), RunRecorder::printerName(printer), job.page,
                           JobRun::saved(job, sentido), QString(), span ? span->first : 1},
                          observer);
+    // Where a stopped run went to is told in sheets, so that the rest of a set is not lost.
+    recorder.setTellsWhereStopped(true);
     const RunOutcome outcome = JobRun::print(job, span, printer, dialogs, &recorder);
     if (const QString problem = recorder.finish(outcome); !problem.isEmpty())
         say(QStringLiteral("No se pudo anotar la impresión en el registro %1: %2")
                 .arg(shown(log.file()), problem));
+    if (outcome == RunOutcome::Cancelled) {
+        const RunLog::Run &run = recorder.run();
+        const qint64 done = run.hojaInicial + run.impresas - 1;
+        const qint64 last = run.hojaInicial + run.hojas - 1;
+        QString text = QStringLiteral("Impresión cancelada después de la hoja %1 de %2; la última hoja impresa lleva "
+                                      "el número %3.")
+                           .arg(done)
+                           .arg(last)
+                           .arg(run.ultima);
+        if (done < last)
+            text += QStringLiteral(" Para seguir: tessarino --print \"%1\" --sheets %2-%3")
+                        .arg(file)
+                        .arg(done + 1)
+                        .arg(last);
+        say(text);
+    }
     return outcome;
 }
 
