@@ -22,10 +22,10 @@
 RunHistory::RunHistory(const Services &services, Job job, QMenu *tools, QAction *after, QObject *owner)
     : QObject(owner), m_services(services), m_job(std::move(job)), m_log(services.logFolder)
 {
-    mnuRegistro = new QAction(QStringLiteral("Registro de &impresiones..."), this);
+    mnuRegistro = new QAction(QStringLiteral("Re&gistro de impresiones..."), this);
     mnuRegistro->setObjectName(QStringLiteral("mnuRegistro"));
     Texts::bindCaption(mnuRegistro, 3010);
-    mnuReimprimir = new QAction(QStringLiteral("&Reimprimir hojas..."), this);
+    mnuReimprimir = new QAction(QStringLiteral("Reimprimir h&ojas..."), this);
     mnuReimprimir->setObjectName(QStringLiteral("mnuReimprimir"));
     Texts::bindCaption(mnuReimprimir, 3011);
     const QList<QAction *> entries = tools->actions();

@@ -179,7 +179,7 @@ private Q_SLOTS:
         }
         QCOMPARE(piles->windowTitle(), "Number in piles");
         QCOMPARE(o.entry("mnuPilas")->text(), "Number in &piles...");
-        QCOMPARE(o.entry("mnuRegistro")->text(), "Print &log...");
+        QCOMPARE(o.entry("mnuRegistro")->text(), "Print lo&g...");
         QCOMPARE(caption(o.w.get(), "txtJuegos_lbl"), "Sets:");
         QCOMPARE(piles->findChild<QLabel *>("lblPlan")->text(), "1 block of 8 sheets; pile 1: 1–8");
 
