@@ -72,6 +72,8 @@ case "${1:-}" in
     "$BUILD_DIR/bench/bench_template" 10000
     # Open and save of a job document, averaged over 1,000 of each.
     "$BUILD_DIR/bench/bench_job_file" 1000
+    # The print log window opening a log of 100,000 lines (50,000 runs): under a second.
+    "$BUILD_DIR/bench/bench_run_log" 50000
     # One read of a 50 MB file of bare line breaks, then 100 reads of a normal settings file.
     "$BUILD_DIR/bench/bench_profile_files" 50
     # A long run on a driverless IPP queue (ippeveprinter on loopback behind a private

@@ -3,11 +3,14 @@
 
 #include "ConsoleDialogs.h"
 #include "DocumentCommands.h"
+#include "JobSheets.h"
 #include "JobFile.h"
+#include "JobRun.h"
 #include "Paths.h"
 #include "PrintJob.h"
 #include "QtPrinterSurface.h"
 #include "QtTranslations.h"
+#include "RunRecorder.h"
 #include "SheetsPerJob.h"
 #include "TemplateReady.h"
 #include "TerminalProgress.h"
@@ -54,28 +57,51 @@ std::optional<PrintJob> readJob(const QString &file, const ProfileFiles &profile
     return job;
 }
 
-RunOutcome runJob(const PrintJob &job, PrinterSurface &printer, Dialogs &dialogs, RunObserver *observer)
+// The run, written into the run log with a copy of the job as printed.
+RunOutcome runJob(const PrintJob &job, const QString &file, const std::optional<SheetSpan> &span,
+                  PrinterSurface &printer, Dialogs &dialogs, RunObserver *observer, const ProfileFiles &profiles)
 {
-    printer.setJobName(job.name);
-    printer.setPdfTemplate(job.pdfTemplate);
-    if (job.orientation) {
-        try {
-            printer.setOrientation(*job.orientation);
-        } catch (const std::exception &) {
-        }
+    const RunLog log(Paths::standard().runLogFolder);
+    int sentido = PrinterSurface::Portrait;
+    try {
+        sentido = job.orientation.value_or(printer.orientation());
+    } catch (const std::exception &) {
     }
-    if (!PdfTemplates::readyToPrint(printer, dialogs))
-        return RunOutcome::Failed;
-    if (job.page == 0)
-        return runSameNumber(job.same, job.font, printer, dialogs, observer);
-    double span = 0;
-    return runDistinctNumber(job.distinct, job.font, printer, dialogs, span, observer);
+    RunRecorder recorder(log, profiles,
+                         {QFileInfo(file).absoluteFilePath(), RunRecorder::printerName(printer), job.page,
+                          JobRun::saved(job, sentido), QString(), span ? span->first : 1},
+                         observer);
+    // Where a stopped run went to is told in sheets, so that the rest of a set is not lost.
+    recorder.setTellsWhereStopped(true);
+    const RunOutcome outcome = JobRun::print(job, span, printer, dialogs, &recorder);
+    if (const QString problem = recorder.finish(outcome); !problem.isEmpty())
+        say(QStringLiteral("No se pudo anotar la impresión en el registro %1: %2")
+                .arg(shown(log.file()), problem));
+    if (outcome == RunOutcome::Cancelled) {
+        const RunLog::Run &run = recorder.run();
+        const qint64 done = run.hojaInicial + run.impresas - 1;
+        const qint64 last = run.hojaInicial + run.hojas - 1;
+        QString text = QStringLiteral("Impresión cancelada después de la hoja %1 de %2; la última hoja impresa lleva "
+                                      "el número %3.")
+                           .arg(done)
+                           .arg(last)
+                           .arg(run.ultima);
+        if (done < last)
+            text += QStringLiteral(" Para seguir: tessarino --print \"%1\" --sheets %2-%3")
+                        .arg(file)
+                        .arg(done + 1)
+                        .arg(last);
+        say(text);
+    }
+    return outcome;
 }
 
 struct Target
 {
     std::optional<int> printer; // nullopt: the default one
     QString output;             // a PDF file instead of a printer
+    QString file;               // the job file
+    std::optional<SheetSpan> span; // only these sheets of the run
 };
 
 int printOnPrinter(const PrintJob &job, const Target &target, const ProfileFiles &profiles)
@@ -88,7 +114,7 @@ int printOnPrinter(const PrintJob &job, const Target &target, const ProfileFiles
         printer.setCurrentPrinter(*target.printer);
     ConsoleDialogs dialogs;
     TerminalProgress progress;
-    const RunOutcome outcome = runJob(job, printer, dialogs, progress.observer());
+    const RunOutcome outcome = runJob(job, target.file, target.span, printer, dialogs, progress.observer(), profiles);
     if (outcome != RunOutcome::Printed)
         return NotPrinted;
     if (printer.pdfPrinterCurrent())
@@ -98,9 +124,9 @@ int printOnPrinter(const PrintJob &job, const Target &target, const ProfileFiles
 
 // The run goes to a private folder beside the output and only a finished file takes the
 // output's name, so a failed run leaves no PDF behind and an old file stays until replaced.
-int printToFile(const PrintJob &job, const QString &output, const ProfileFiles &profiles)
+int printToFile(const PrintJob &job, const Target &target, const ProfileFiles &profiles)
 {
-    const QFileInfo info(output);
+    const QFileInfo info(target.output);
     QTemporaryDir work(info.absolutePath() + QStringLiteral("/.tessarino-XXXXXX"));
     if (!work.isValid()) {
         say(QStringLiteral("No se puede escribir en la carpeta %1: %2.")
@@ -115,7 +141,7 @@ int printToFile(const PrintJob &job, const QString &output, const ProfileFiles &
         printer.setCalibrationSource(CalibrationSettings::source(profiles)); // as in the window
         ConsoleDialogs dialogs;
         TerminalProgress progress;
-        outcome = runJob(job, printer, dialogs, progress.observer());
+        outcome = runJob(job, target.file, target.span, printer, dialogs, progress.observer(), profiles);
         written = printer.lastPdfFile();
     } // a document a failure left open is closed here, inside the private folder
     if ((outcome != RunOutcome::Printed && outcome != RunOutcome::Cancelled) || written.isEmpty())
@@ -178,7 +204,11 @@ int main(int argc, char **argv)
     const QCommandLineOption output(QStringLiteral("output"),
                                     QStringLiteral("Escribe la impresión en ese archivo PDF."),
                                     QStringLiteral("archivo.pdf"));
-    parser.addOptions({print, printerOption, output});
+    const QCommandLineOption sheets(QStringLiteral("sheets"),
+                                    QStringLiteral("Imprime solo las hojas J a K de la impresión (contadas desde 1, "
+                                                   "con los juegos), por ejemplo 4322-10000."),
+                                    QStringLiteral("J-K"));
+    parser.addOptions({print, printerOption, output, sheets});
 
     const auto wrong = [](const QString &text) {
         say(text + QStringLiteral("\nPruebe «tessarino --help»."));
@@ -214,11 +244,23 @@ int main(int argc, char **argv)
 
     const Paths paths = Paths::standard();
     const ProfileFiles profiles(paths.settingsFile);
-    const std::optional<PrintJob> job = readJob(parser.value(print), profiles);
+    target.file = parser.value(print);
+    const std::optional<PrintJob> job = readJob(target.file, profiles);
     if (!job)
         return NotPrinted;
+    if (parser.isSet(sheets)) {
+        // The run's sheets are counted as it would print them, sets included.
+        ConsoleDialogs dialogs;
+        const std::unique_ptr<JobSheets> all = JobRun::sheets(*job, dialogs);
+        if (!all)
+            return NotPrinted;
+        QString why;
+        target.span = SheetSpan::parse(parser.value(sheets), all->count(), why);
+        if (!target.span)
+            return wrong(QStringLiteral("--sheets: ") + why);
+    }
     return target.output.isEmpty() ? printOnPrinter(*job, target, profiles)
-                                   : printToFile(*job, target.output, profiles);
+                                   : printToFile(*job, target, profiles);
 }
 
 } // namespace CommandLinePrint

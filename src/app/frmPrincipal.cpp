@@ -9,8 +9,9 @@
 #include "TemplateReady.h"
 #include "Twips.h"
 #include "UncutText.h"
+#include "SetsBoxes.h"
 #include "frmPilas.h"
-#include "frmProgreso.h"
+#include "RunHistory.h"
 #include "ui_frmPrincipal.h"
 
 #include <QCheckBox>
@@ -384,8 +385,10 @@ void frmPrincipal::Limpiar_Click(float preg)
         if (auto *box = findChild<QLineEdit *>(name))
             box->setText(text);
     });
-    if (cleared)
+    if (cleared) {
         m_pilas->reset();
+        m_juegos->reset();
+    }
 }
 
 // The job's boxes are read in one place, for the runs and the job file alike.
@@ -408,10 +411,10 @@ void frmPrincipal::cmdImprimir_Click()
 {
     if (!PdfTemplates::readyToPrint(m_context.printer, m_context.dialogs))
         return;
-    frmProgreso progress(this);
     m_context.printer.setJobName(DocumentCommands::Cortar(m_documents->ArchivoActual));
-    const RunOutcome outcome =
-        runSameNumber(sameNumberJob(), fontChoice(), m_context.printer, m_context.dialogs, &progress);
+    const RunOutcome outcome = m_history->print(0, [this](RunObserver *observer) {
+        return runSameNumber(sameNumberJob(), fontChoice(), m_context.printer, m_context.dialogs, observer);
+    });
     recordLastPrint(outcome, 0);
     if (outcome == RunOutcome::DigitsMismatch) {
         ui->txtHasta->setFocus();
@@ -423,10 +426,11 @@ void frmPrincipal::Command6_Click()
 {
     if (!PdfTemplates::readyToPrint(m_context.printer, m_context.dialogs))
         return;
-    frmProgreso progress(this);
     m_context.printer.setJobName(DocumentCommands::Cortar(m_documents->ArchivoActual));
-    const RunOutcome outcome = runDistinctNumber(distinctNumberJob(), fontChoice(), m_context.printer,
-                                                 m_context.dialogs, FirstRowSpan, &progress);
+    const RunOutcome outcome = m_history->print(1, [this](RunObserver *observer) {
+        return runDistinctNumber(distinctNumberJob(), fontChoice(), m_context.printer, m_context.dialogs,
+                                 FirstRowSpan, observer);
+    });
     recordLastPrint(outcome, 1);
     if (outcome == RunOutcome::DigitsMismatch) {
         hasta[0]->setFocus();

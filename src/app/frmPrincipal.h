@@ -13,6 +13,8 @@
 class DocumentCommands;
 class FontPanel;
 class frmPilas;
+class SetsBoxes;
+class RunHistory;
 class LastPrint;
 class Notes;
 class RecentFiles;
@@ -105,6 +107,8 @@ public:
     DocumentCommands &documents() const { return *m_documents; }
     // The note of the current document, and the recent-files list of the File menu.
     Notes &notes() const { return *m_notes; }
+    // The run log: every run printed from the window, the log window and reprints.
+    RunHistory &history() const { return *m_history; }
     RecentFiles &recentFiles() const { return *m_recent; }
 
 Q_SIGNALS:
@@ -168,6 +172,8 @@ private:
     FontPanel *m_fonts = nullptr;
     frmPilas *m_pilas = nullptr;
     TemplateMenu *m_template = nullptr;
+    SetsBoxes *m_juegos = nullptr;
+    RunHistory *m_history = nullptr;
     std::unique_ptr<JobControls> m_job;
     DocumentCommands *m_documents = nullptr;
     std::unique_ptr<LastPrint> m_lastPrint;

@@ -7,6 +7,8 @@
 #include "LastPrint.h"
 #include "Notes.h"
 #include "RecentFiles.h"
+#include "RunHistory.h"
+#include "SetsBoxes.h"
 #include "Texts.h"
 #include "frmPrincipal.h"
 #include "ui_frmPrincipal.h"
@@ -16,11 +18,13 @@ void frmPrincipal::setUpDocuments()
     m_pilas = new frmPilas({desde, hasta, Check2}, ui->tabDistinto, this);
     connect(ui->mnuPilas, &QAction::triggered, m_pilas, &QDialog::exec);
     Texts::bindCaption(ui->mnuPilas, 1005);
+    m_juegos = new SetsBoxes(ui->tabMismo, ui->tabDistinto, [this] { JobModified = true; }, this);
     m_job = std::make_unique<JobControls>(JobControls{ui->SSTab1, ui->txtDesde, ui->txtHasta, txtPosX,
                                                       txtPosY, Check1, desde, hasta, posX, posY, Check2,
                                                       ui->chVert, ui->chVert2, m_pilas->chkPilas,
                                                       m_pilas->txtPilasDesde, m_pilas->txtPilasHasta,
-                                                      m_pilas->txtPilasProfundidad});
+                                                      m_pilas->txtPilasProfundidad, m_juegos->txtJuegos,
+                                                      m_juegos->txtJuegos2});
     DocumentCommands::Window window{
         [this] {
             Chequear(this, 6);
@@ -46,6 +50,15 @@ void frmPrincipal::setUpDocuments()
     for (QAction *entry : {ui->mnuNueMismo, ui->mnuNueDistinto, ui->mnuabrir, ui->mnuguardar, ui->mnudistinto,
                            ui->mnuultimaMismo})
         entry->setEnabled(true);
+
+    m_history = new RunHistory(
+        {m_context.paths.runLogFolder, m_context.profiles, m_context.dialogs, m_context.printer, this},
+        {[this] { return m_documents->currentJob(); },
+         [this] {
+             const bool named = m_documents->DesdeLineaComandos || !m_documents->ArchivoGuardado.isEmpty();
+             return named ? m_documents->ArchivoActual : DocumentCommands::Cortar(m_documents->ArchivoActual);
+         }},
+        ui->mnuherramientas, ui->mnuPilas, this);
 
     m_documents->PonerCAption();
 }

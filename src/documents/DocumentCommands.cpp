@@ -280,19 +280,11 @@ bool DocumentCommands::writeJob(const QString &path)
         saveFailed(path, QStringLiteral("el documento no tiene nombre."));
         return false;
     }
-    JobFile::Saved job;
-    job.page = m_job.SSTab1->currentIndex() == 1 ? 1 : 0;
-    job.same = m_job.sameNumberJob();
-    job.distinct = m_job.distinctNumberJob();
-    job.font = m_window.font();
-    const QDateTime now = QDateTime::currentDateTime();
-    job.fecha = JobFile::dateText(now.date());
-    job.hora = JobFile::timeText(now.time());
     QList<ProfileValue> values;
     try {
-        job.sentido = m_services.printer.orientation();
+        const JobFile::Saved job = currentJob();
         values = JobFile::jobValues(job);
-        values += JobTemplate::values(m_services.printer.pdfTemplate(), path);
+        values += JobTemplate::values(job.pdfTemplate, path);
     } catch (const RuntimeError &error) {
         saveFailed(path, error.number() == RuntimeError::TypeMismatch
                              ? QStringLiteral("los campos Desde y Hasta deben ser números.")
@@ -313,6 +305,21 @@ bool DocumentCommands::writeJob(const QString &path)
         return false;
     }
     return true;
+}
+
+JobFile::Saved DocumentCommands::currentJob() const
+{
+    JobFile::Saved job;
+    job.page = m_job.SSTab1->currentIndex() == 1 ? 1 : 0;
+    job.same = m_job.sameNumberJob();
+    job.distinct = m_job.distinctNumberJob();
+    job.font = m_window.font();
+    const QDateTime now = QDateTime::currentDateTime();
+    job.fecha = JobFile::dateText(now.date());
+    job.hora = JobFile::timeText(now.time());
+    job.sentido = m_services.printer.orientation();
+    job.pdfTemplate = m_services.printer.pdfTemplate();
+    return job;
 }
 
 void DocumentCommands::saveFailed(const QString &path, const QString &reason)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FontSettings.h"
+#include "JobFile.h"
 
 #include <QObject>
 #include <QString>
@@ -93,6 +94,10 @@ public:
     // A document of the recent-files list: the save question, then the open. A file that has
     // gone or cannot be read says so and leaves the document as it was.
     void openRecent(const QString &path);
+
+    // The job as a save would write it now. Throws RuntimeError when the printer cannot tell its
+    // orientation.
+    JobFile::Saved currentJob() const;
 
     // NotaActual from the current document's file ("Vacio" when it has none).
     void readNote();

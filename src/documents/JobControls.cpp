@@ -16,6 +16,7 @@ SameNumberJob JobControls::sameNumberJob() const
         job.posY[i] = txtPosY[i]->text();
         job.off[i] = Check1[i]->isChecked();
     }
+    job.juegos = txtJuegos->text();
     return job;
 }
 
@@ -30,6 +31,7 @@ DistinctNumberJob JobControls::distinctNumberJob() const
         job.off[i] = Check2[i]->isChecked();
     }
     job.piles = {chkPilas->isChecked(), txtPilasDesde->text(), txtPilasHasta->text(), txtPilasProfundidad->text()};
+    job.juegos = txtJuegos2->text();
     return job;
 }
 
@@ -50,6 +52,7 @@ void JobControls::LeerCheck(int page, const ProfileFiles &profiles, const QStrin
             if (p.forcedOff)
                 Check1[i]->setChecked(true);
         }
+        txtJuegos->setText(record.juegos);
         named = record.sstab;
     } else {
         const JobFile::Page1Record record = JobFile::readPage1(profiles, file);
@@ -67,6 +70,7 @@ void JobControls::LeerCheck(int page, const ProfileFiles &profiles, const QStrin
         txtPilasHasta->setText(record.piles.hasta);
         txtPilasProfundidad->setText(record.piles.profundidad);
         chkPilas->setChecked(record.piles.on);
+        txtJuegos2->setText(record.juegos);
         named = record.sstab;
     }
     SSTab1->setCurrentIndex(named.value_or(page));

@@ -32,6 +32,9 @@ struct JobControls
     QLineEdit *txtPilasDesde = nullptr;
     QLineEdit *txtPilasHasta = nullptr;
     QLineEdit *txtPilasProfundidad = nullptr;
+    // Receipt-book sets of page 0 and page 1.
+    QLineEdit *txtJuegos = nullptr;
+    QLineEdit *txtJuegos2 = nullptr;
 
     SameNumberJob sameNumberJob() const;
     DistinctNumberJob distinctNumberJob() const;

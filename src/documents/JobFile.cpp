@@ -123,6 +123,8 @@ QList<ProfileValue> UltimaImpresion(int page, const SameNumberJob &same, const D
         values.append({section, kPilasHasta, piles.hasta, onlyIfPresent});
         values.append({section, kPilasProfundidad, piles.profundidad, onlyIfPresent});
     }
+    const QString &juegos = page != 0 ? distinct.juegos : same.juegos;
+    values.append({section, kJuegos, juegos, juegos.trimmed() == u'1'});
     return values;
 }
 
@@ -175,6 +177,7 @@ Page0Record readPage0(const ProfileFiles &profiles, const QString &file)
         p.forcedOff = y == ProfileFiles::Vacio;
         p.y = orDefault(y, QStringLiteral("0"));
     }
+    record.juegos = orDefault(value(kJuegos), QStringLiteral("1"));
     record.sstab = pageValue(value(QStringLiteral("sstab")));
     return record;
 }
@@ -197,6 +200,7 @@ Page1Record readPage1(const ProfileFiles &profiles, const QString &file)
     record.piles.desde = orDefault(value(kPilasDesde), defaults.desde);
     record.piles.hasta = orDefault(value(kPilasHasta), defaults.hasta);
     record.piles.profundidad = orDefault(value(kPilasProfundidad), defaults.profundidad);
+    record.juegos = orDefault(value(kJuegos), QStringLiteral("1"));
     record.sstab = pageValue(value(QStringLiteral("sstab")));
     return record;
 }

@@ -2,6 +2,7 @@
 
 #include "DistinctNumberRun.h"
 #include "FontSettings.h"
+#include "PdfTemplate.h"
 #include "ProfileFiles.h"
 #include "SameNumberRun.h"
 
@@ -30,6 +31,8 @@ inline const QString kPilas = QStringLiteral("Pilas");
 inline const QString kPilasDesde = QStringLiteral("PilasDesde");
 inline const QString kPilasHasta = QStringLiteral("PilasHasta");
 inline const QString kPilasProfundidad = QStringLiteral("PilasProfundidad");
+// Receipt-book sets, in each page's record: how many times each sheet is printed; missing is 1.
+inline const QString kJuegos = QStringLiteral("Juegos");
 
 // "Ultima Impresión Solapa:0" or ":1".
 QString recordSection(int page);
@@ -51,6 +54,7 @@ struct Saved
     QString fecha;
     QString hora;
     int sentido = 1; // printer orientation: 1 portrait, 2 landscape
+    std::optional<PdfTemplate> pdfTemplate; // written apart: its path depends on where the file goes
 };
 
 // The job-file write, in file order. Throws as UltimaImpresion does.
@@ -73,6 +77,7 @@ struct Page0Record
         bool forcedOff = false;
     };
     std::array<Position, 6> positions;
+    QString juegos;
     std::optional<int> sstab; // the record's own "sstab"
 };
 
@@ -85,6 +90,7 @@ struct Page1Record
     };
     std::array<Row, 4> rows;
     DistinctNumberJob::Piles piles; // off, with the default texts, when the file has none
+    QString juegos;
     std::optional<int> sstab;
 };
 

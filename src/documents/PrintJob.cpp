@@ -15,6 +15,7 @@ namespace {
 // The lengths the window's boxes take.
 constexpr int kPositionLength = 5;
 constexpr int kSizeLength = 2;
+constexpr int kSetsLength = 2;
 
 // A disable box as the window ends up with it: an open starts with every box checked, and the
 // enable chain puts a box back when the one before it is checked.
@@ -74,6 +75,7 @@ PrintJob PrintJob::read(const ProfileFiles &profiles, const QString &file)
             job.same.posX[i] = p.x.left(kPositionLength);
             job.same.posY[i] = p.y.left(kPositionLength);
         }
+        job.same.juegos = record.juegos.left(kSetsLength);
     } else {
         const JobFile::Page1Record record = JobFile::readPage1(profiles, file);
         for (int i = 0; i < DistinctNumberJob::kRows; ++i) {
@@ -85,6 +87,7 @@ PrintJob PrintJob::read(const ProfileFiles &profiles, const QString &file)
             job.distinct.off[i] = chainedOff(job.distinct.off, i, r.off);
         }
         job.distinct.piles = record.piles;
+        job.distinct.juegos = record.juegos.left(kSetsLength);
     }
     try {
         QString path = file;

@@ -11,6 +11,7 @@
 #include "RuntimeError.h"
 #include "SheetLoop.h"
 #include "SheetRange.h"
+#include "SheetSets.h"
 
 #include <algorithm>
 #include <cmath>
@@ -140,6 +141,17 @@ RunOutcome fail(Dialogs &dialogs, const RuntimeError &error)
 }
 
 // The checks made before the printer is touched; the outcome when one refuses the job.
+std::optional<RunOutcome> setsRefusal(const DistinctNumberJob &job, Dialogs &dialogs)
+{
+    try {
+        SheetSets::read(job.juegos);
+    } catch (const RuntimeError &error) {
+        dialogs.message(error.description(), RunMessages::kTitle, Dialogs::Icon::Exclamation);
+        return RunOutcome::Failed;
+    }
+    return std::nullopt;
+}
+
 std::optional<RunOutcome> refusal(const DistinctNumberJob &job, Dialogs &dialogs, SheetRange &range, double &span)
 {
     if (job.piles.on) {
@@ -148,7 +160,7 @@ std::optional<RunOutcome> refusal(const DistinctNumberJob &job, Dialogs &dialogs
             dialogs.message(RunMessages::kAllOff, RunMessages::kTitle, Dialogs::Icon::Exclamation);
             return RunOutcome::NothingEnabled;
         }
-        return std::nullopt;
+        return setsRefusal(job, dialogs);
     }
     try {
         range = readFirstRow(job, span);
@@ -163,14 +175,15 @@ std::optional<RunOutcome> refusal(const DistinctNumberJob &job, Dialogs &dialogs
         dialogs.message(RunMessages::kAllOff, RunMessages::kTitle, Dialogs::Icon::Exclamation);
         return RunOutcome::NothingEnabled;
     }
-    return std::nullopt;
+    return setsRefusal(job, dialogs);
 }
 
 std::unique_ptr<JobSheets> makeSheets(const DistinctNumberJob &job, const FontChoice &font, const SheetRange &range)
 {
+    const int copies = SheetSets::read(job.juegos);
     if (job.piles.on)
-        return std::make_unique<PileSheets>(job, font);
-    return std::make_unique<DistinctNumberSheets>(job, font, range);
+        return SheetSets::repeat(std::make_unique<PileSheets>(job, font), copies);
+    return SheetSets::repeat(std::make_unique<DistinctNumberSheets>(job, font, range), copies);
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "RuntimeError.h"
 #include "SheetLoop.h"
 #include "SheetRange.h"
+#include "SheetSets.h"
 
 #include <algorithm>
 #include <optional>
@@ -78,6 +79,12 @@ std::optional<RunOutcome> refusal(const SameNumberJob &job, Dialogs &dialogs)
         dialogs.message(RunMessages::kDigits, RunMessages::kTitle, Dialogs::Icon::Information);
         return RunOutcome::DigitsMismatch;
     }
+    try {
+        SheetSets::read(job.juegos);
+    } catch (const RuntimeError &error) {
+        dialogs.message(error.description(), RunMessages::kTitle, Dialogs::Icon::Exclamation);
+        return RunOutcome::Failed;
+    }
     return std::nullopt;
 }
 
@@ -108,8 +115,9 @@ RunOutcome printRange(const SameNumberJob &job, const FontChoice &font, PrinterS
     }
     printer.setFontSize(size);
 
-    const SameNumberSheets sheets(job, font, size);
-    return printSheets(sheets, printer, dialogs, observer) ? RunOutcome::Printed : RunOutcome::Cancelled;
+    const auto sheets =
+        SheetSets::repeat(std::make_unique<SameNumberSheets>(job, font, size), SheetSets::read(job.juegos));
+    return printSheets(*sheets, printer, dialogs, observer) ? RunOutcome::Printed : RunOutcome::Cancelled;
 }
 
 } // namespace
@@ -137,7 +145,7 @@ std::unique_ptr<JobSheets> sameNumberSheets(const SameNumberJob &job, const Font
             dialogs.message(RunMessages::kBadFontSize, RunMessages::kTitle, Dialogs::Icon::Critical);
             return nullptr;
         }
-        return std::make_unique<SameNumberSheets>(job, font, size);
+        return SheetSets::repeat(std::make_unique<SameNumberSheets>(job, font, size), SheetSets::read(job.juegos));
     } catch (const RuntimeError &error) {
         reportError(error, dialogs);
         return nullptr;

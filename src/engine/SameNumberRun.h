@@ -20,6 +20,7 @@ struct SameNumberJob
     std::array<QString, kPositions> posX{};
     std::array<QString, kPositions> posY{};
     std::array<bool, kPositions> off{}; // a checked disable box: the position is not printed
+    QString juegos = QStringLiteral("1"); // each sheet printed this many times in a row (SheetSets)
 };
 
 // The shared font fields.

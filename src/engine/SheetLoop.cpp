@@ -10,12 +10,16 @@ bool printSheets(const JobSheets &sheets, PrinterSurface &printer, Dialogs &dial
 {
     const qint64 total = sheets.count();
     try {
+        if (observer)
+            observer->runStarting(total);
         printer.beginRun(total);
         for (qint64 k = 0; k < total; ++k) {
             sheets.draw(k, printer);
             printer.newPage();
             if (observer && !observer->sheetPrinted(k + 1, total, sheets.number(k))) {
                 printer.endDoc();
+                if (observer->tellsWhereStopped())
+                    return false;
                 dialogs.message(RunMessages::cancelled(sheets.number(k)), RunMessages::kTitle,
                                 Dialogs::Icon::Information);
                 return false;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 // Every message box, question, file dialog and colour dialog of the program goes through this
@@ -21,6 +22,15 @@ public:
     // Shows a modal message and returns the answer code.
     virtual int message(const QString &text, const QString &title, Icon icon,
                         Buttons buttons = Buttons::Ok) = 0;
+
+    // A message whose buttons carry `choices` (at least one); returns the index of the one
+    // pressed. The last choice is the one that does nothing: Escape and closing the box give it,
+    // and so does every stand-in that cannot ask.
+    virtual int choose(const QString &text, const QString &title, Icon icon, const QStringList &choices)
+    {
+        message(text, title, icon, Buttons::Ok);
+        return int(choices.size()) - 1;
+    }
 
     // The colour dialog. Returns the dialog's colour value (red in the low byte) however the
     // dialog was closed: the colour last chosen in it during this run, black before any choice.

@@ -23,6 +23,7 @@ Paths Paths::standard()
     p.pdfOutputFolder = QDir(documents).filePath(QStringLiteral("Tessarino PDF"));
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     p.registryStore = QDir(data).filePath(QStringLiteral("registry.ini"));
+    p.runLogFolder = data;
     p.desktopDataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     p.desktopConfigHome = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     p.desktopDataDirs = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
@@ -45,5 +46,6 @@ Paths Paths::under(const QString &root)
     p.desktopDataHome = dir.filePath(QStringLiteral("share"));
     p.desktopConfigHome = dir.filePath(QStringLiteral("config"));
     p.lockFolder = root;
+    p.runLogFolder = dir.filePath(QStringLiteral("data"));
     return p;
 }

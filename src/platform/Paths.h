@@ -18,6 +18,7 @@ struct Paths
     QString desktopConfigHome;
     QStringList desktopDataDirs;
     QString lockFolder;      // where the running instance keeps its lock
+    QString runLogFolder;    // the log of print runs and the copies of their jobs (XDG data folder)
 
     // The per-user locations; a "Vireo.sys" beside the program makes the install portable.
     static Paths standard();

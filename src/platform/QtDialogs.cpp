@@ -58,6 +58,21 @@ int QtDialogs::message(const QString &text, const QString &title, Icon icon, But
     return Ok;
 }
 
+int QtDialogs::choose(const QString &text, const QString &title, Icon icon, const QStringList &choices)
+{
+    QMessageBox box(toQtIcon(icon), title, text, QMessageBox::NoButton, m_parent);
+    QList<QAbstractButton *> buttons;
+    for (const QString &choice : choices)
+        buttons << box.addButton(choice, QMessageBox::ActionRole);
+    if (!buttons.isEmpty()) {
+        box.setDefaultButton(static_cast<QPushButton *>(buttons.constFirst()));
+        box.setEscapeButton(buttons.constLast());
+    }
+    box.exec();
+    const qsizetype pressed = buttons.indexOf(box.clickedButton());
+    return int(pressed >= 0 ? pressed : choices.size() - 1);
+}
+
 int32_t QtDialogs::chooseColor()
 {
     // The dialog is not preset; whatever way it closes, the last colour chosen in it counts.

@@ -12,6 +12,7 @@ public:
     void setParentWindow(QWidget *parent) { m_parent = parent; }
 
     int message(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
+    int choose(const QString &text, const QString &title, Icon icon, const QStringList &choices) override;
     int32_t chooseColor() override;
     QString openFileName(const FileRequest &request) override;
     QString saveFileName(const FileRequest &request) override;

@@ -1,5 +1,6 @@
 // `tessarino --print`: the program run as a user runs it from a terminal, with no display.
 #include "PdfText.h"
+#include "RunLog.h"
 #include "TestPaths.h"
 
 #include <QDir>
@@ -37,6 +38,7 @@ class TestCommandLine : public QObject
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("HOME", m_tmp.path("home"));
+        env.remove("XDG_DATA_HOME"); // the run log goes below HOME
         env.remove("QT_QPA_PLATFORM"); // the command line needs no display of its own choosing
         env.remove("DISPLAY");
         process.setProcessEnvironment(env);
@@ -123,6 +125,12 @@ private Q_SLOTS:
         QTest::newRow("unknown option")
             << QStringList{"--print", "@/job.trv", "--copias", "2"} << kJob << 2 << "copias";
         QTest::newRow("no job") << QStringList{} << kJob << 2 << "--print";
+        QTest::newRow("sheets past the end")
+            << QStringList{"--print", "@/job.trv", "--sheets", "4-6"} << kJob << 2 << "no hay hoja 6";
+        QTest::newRow("sheets reversed")
+            << QStringList{"--print", "@/job.trv", "--sheets", "4-2"} << kJob << 2 << "es anterior a la inicial";
+        QTest::newRow("sheets not numeric")
+            << QStringList{"--print", "@/job.trv", "--sheets", "dos-tres"} << kJob << 2 << "no es un tramo";
     }
 
     void failuresExitNonZeroAndLeaveNoPdf()
@@ -147,11 +155,53 @@ private Q_SLOTS:
                  qPrintable(left.join(' ')));
     }
 
+    void sheetsPrintsOnlyThatPartOfTheRun()
+    {
+        const QString job = writeJob("parte.trv", kJob);
+        const Result r = run({"--print", job, "--sheets", "2-3", "--output", m_tmp.path("parte.pdf")});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        const PdfText pdf = PdfText::read(m_tmp.path("parte.pdf"));
+        QCOMPARE(pdf.pages.size(), 2);
+        QCOMPARE(pdf.pages[0].texts(), QStringList({"0099", "0099"}));
+        QCOMPARE(pdf.pages[1].texts(), QStringList({"0100", "0100"}));
+    }
+
+    // A run killed part-way still has its line in the log, which reads as not finished.
+    void aKilledRunLeavesItsLineUnfinished()
+    {
+        QByteArray text = kJob;
+        text.replace("Desde=0098\r\nHasta=0102", "Desde=000001\r\nHasta=900000");
+        const QString job = writeJob("larga.trv", text);
+        const RunLog log(m_tmp.path("home/.local/share/Tessarino"));
+        QFile::remove(log.file());
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", m_tmp.path("home"));
+        env.remove("XDG_DATA_HOME");
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(TESSARINO_EXE), {"--print", job, "--output", m_tmp.path("larga.pdf")});
+        QVERIFY(process.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(log.read().runs.size() == 1, 30000);
+        QTest::qWait(300); // well into the run
+        QCOMPARE(process.state(), QProcess::Running);
+        process.kill(); // SIGKILL: nothing of the program runs after it
+        QVERIFY(process.waitForFinished());
+
+        const RunLog::Contents contents = log.read();
+        QCOMPARE(contents.runs.size(), std::size_t(1));
+        const RunLog::Run &run = contents.runs[0];
+        QVERIFY(!run.finished());
+        QCOMPARE(run.hojas, 900000);
+        QCOMPARE(run.trabajo, job);
+        QVERIFY(QFile::exists(run.copia));
+        QVERIFY(!QFile::exists(m_tmp.path("larga.pdf")));
+    }
+
     void helpAndVersion()
     {
         const Result help = run({"--help"});
         QCOMPARE(help.status, 0);
-        for (const char *option : {"--print", "--printer", "--output", "--version"})
+        for (const char *option : {"--print", "--printer", "--output", "--sheets", "--version"})
             QVERIFY2(help.out.contains(option), option);
         const Result version = run({"--version"});
         QCOMPARE(version.status, 0);

@@ -182,6 +182,8 @@ private Q_SLOTS:
         QCOMPARE(o.entry("impCalibrar")->text(), "C&alibrate printer...");
         QCOMPARE(o.entry("impQuitarCalibracion")->text(), "&Remove calibration");
         QCOMPARE(o.entry("mnuPlantilla")->text(), "P&DF template...");
+        QCOMPARE(o.entry("mnuRegistro")->text(), "Print lo&g...");
+        QCOMPARE(caption(o.w.get(), "txtJuegos_lbl"), "Sets:");
         QCOMPARE(piles->findChild<QLabel *>("lblPlan")->text(), "1 block of 8 sheets; pile 1: 1–8");
 
         o.entry("mnuEspañol")->trigger();

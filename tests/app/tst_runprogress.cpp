@@ -46,7 +46,8 @@ private Q_SLOTS:
         QVERIFY(blocksTheWindow);
         QCOMPARE(h.dialogs.messages.size(), 1);
         const QRegularExpressionMatch last =
-            QRegularExpression("^Impresión cancelada\\. La última hoja impresa lleva el número (\\d{5});")
+            QRegularExpression("^Impresión cancelada después de la hoja \\d+ de 100000; la última hoja impresa "
+                               "lleva el número (\\d{5})\\.")
                 .match(h.dialogs.messages[0].text);
         QVERIFY2(last.hasMatch(), qPrintable(h.dialogs.messages[0].text));
 

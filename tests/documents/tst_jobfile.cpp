@@ -102,6 +102,27 @@ private Q_SLOTS:
         QVERIFY(!JobFile::readPage1(profiles, file).piles.on);
     }
 
+    // Sets are written only when not 1, or over a file that already has them.
+    void setsAreKeptOnlyWhenUsed()
+    {
+        TestPaths tmp;
+        const ProfileFiles profiles(tmp.paths().settingsFile);
+        QString file = tmp.path(QStringLiteral("juegos.trv"));
+        SameNumberJob same;
+        QVERIFY(profiles.EscribirValoresIni(JobFile::UltimaImpresion(0, same, {}), file, nullptr));
+        QVERIFY(!bytesOf(file).contains("Juegos"));
+        QCOMPARE(JobFile::readPage0(profiles, file).juegos, QStringLiteral("1"));
+
+        same.juegos = QStringLiteral("3");
+        QVERIFY(profiles.EscribirValoresIni(JobFile::UltimaImpresion(0, same, {}), file, nullptr));
+        QVERIFY(bytesOf(file).endsWith("sstab=\" 0\"\r\nJuegos=3\r\n"));
+        QCOMPARE(JobFile::readPage0(profiles, file).juegos, QStringLiteral("3"));
+
+        same.juegos = QStringLiteral("1");
+        QVERIFY(profiles.EscribirValoresIni(JobFile::UltimaImpresion(0, same, {}), file, nullptr));
+        QCOMPARE(JobFile::readPage0(profiles, file).juegos, QStringLiteral("1"));
+    }
+
     void theOpenDialogListsEveryLetterCaseOfTheExtension()
     {
         const QStringList filters = QtDialogs::nameFilters(QStringLiteral("Archivos de texto(*.trv)|*.trv"));

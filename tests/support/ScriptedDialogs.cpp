@@ -13,6 +13,18 @@ int ScriptedDialogs::message(const QString &text, const QString &title, Icon ico
     return Cancel;
 }
 
+int ScriptedDialogs::choose(const QString &text, const QString &title, Icon icon, const QStringList &choices)
+{
+    this->choices.append(choices);
+    messages.append({text, title, icon, Buttons::Ok});
+    if (whileShowing)
+        whileShowing(messages.last());
+    if (!answers.isEmpty())
+        return answers.dequeue();
+    ++unanswered;
+    return int(choices.size()) - 1;
+}
+
 int32_t ScriptedDialogs::chooseColor()
 {
     if (!colors.isEmpty())

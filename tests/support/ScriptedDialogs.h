@@ -28,6 +28,9 @@ public:
     std::function<void(const Message &)> whileShowing;
 
     int message(const QString &text, const QString &title, Icon icon, Buttons buttons) override;
+    // Recorded as a message (buttons Ok) with its choices; the answer queue gives the index.
+    int choose(const QString &text, const QString &title, Icon icon, const QStringList &choices) override;
+    QList<QStringList> choices; // the choices of every choose(), in order
     int32_t chooseColor() override;
     QString openFileName(const FileRequest &request) override;
     QString saveFileName(const FileRequest &request) override;

@@ -1,0 +1,59 @@
+// Opens a run log of N runs (two lines each, as runs write them) in the log window, and reports
+// how long the window took to read and show it. Usage: bench_run_log [runs]
+// Last line: runs=N lines=L open_ms=T
+
+#include "ConsoleDialogs.h"
+#include "RunLog.h"
+#include "frmRegistro.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen"); // no display needed
+    QApplication app(argc, argv);
+    const qint64 runs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 50000;
+
+    QTemporaryDir folder;
+    const RunLog log(folder.path());
+    {
+        QFile file(log.file());
+        if (!file.open(QIODevice::WriteOnly))
+            return 1;
+        QByteArray bytes = RunLog::header().join(u',').toUtf8() + '\n';
+        RunLog::Run run;
+        run.impresora = QStringLiteral("Oficina_HP_LaserJet");
+        run.hojas = 10000;
+        for (qint64 i = 0; i < runs; ++i) {
+            run.id = RunLog::newId();
+            run.inicio = QDateTime::currentDateTime();
+            run.trabajo = QStringLiteral("/home/usuario/Documentos/Mis Trabajos/rifa %1.trv").arg(i);
+            run.copia = log.copyPath(run.id);
+            run.estado = RunLog::kEnCurso;
+            run.fin = QDateTime();
+            bytes += RunLog::csvLine(run).toUtf8();
+            run.estado = RunLog::kCompleta;
+            run.fin = run.inicio.addSecs(600);
+            run.impresas = run.hojas;
+            run.primera = QStringLiteral("00001");
+            run.ultima = QStringLiteral("10000");
+            bytes += RunLog::csvLine(run).toUtf8();
+        }
+        file.write(bytes);
+    }
+
+    ConsoleDialogs dialogs;
+    QElapsedTimer clock;
+    clock.start();
+    frmRegistro window(log, dialogs, nullptr);
+    window.show();
+    QCoreApplication::processEvents();
+    const qint64 ms = clock.elapsed();
+    std::printf("runs=%lld lines=%lld open_ms=%lld\n", qlonglong(runs), qlonglong(2 * runs), qlonglong(ms));
+    return 0;
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "JobFile.h"
+#include "RunLog.h"
+#include "SameNumberRun.h"
+#include "SheetSpan.h"
+
+#include <QObject>
+#include <functional>
+
+class Dialogs;
+class PrinterSurface;
+class ProfileFiles;
+class QMenu;
+class QAction;
+class QWidget;
+class RunObserver;
+
+// The run log seen from the main window: every run the window prints is recorded with a copy
+// of its job; after a cancelled run the end message offers to go on from the next sheet; the
+// Herramientas entries show the log and reprint sheets of a logged run from its copy, on the
+// current printer, without touching the open job.
+class RunHistory final : public QObject
+{
+public:
+    struct Services
+    {
+        QString logFolder;
+        const ProfileFiles &profiles;
+        Dialogs &dialogs;
+        PrinterSurface &printer;
+        QWidget *window;
+    };
+    struct Job
+    {
+        std::function<JobFile::Saved()> saved; // the open job as a save would write it
+        std::function<QString()> name;         // its file, or its "Nuevo N" name
+    };
+
+    // The entries go into `tools` after `after`.
+    RunHistory(const Services &services, Job job, QMenu *tools, QAction *after, QObject *owner);
+
+    // A run of the open job's `page`: `run` prints it, reporting to the observer it is given.
+    RunOutcome print(int page, const std::function<RunOutcome(RunObserver *)> &run);
+
+    // Sheets `span` of the logged `run`, from its copy of the job.
+    RunOutcome reprint(const RunLog::Run &run, const SheetSpan &span);
+
+    // "Registro de impresiones..." and "Reimprimir hojas...".
+    void showLog();
+    void chooseReprint(const QString &runId);
+
+    const RunLog &log() const { return m_log; }
+    QAction *mnuRegistro = nullptr;
+    QAction *mnuReimprimir = nullptr;
+
+private:
+    // The end of a stopped run: how far it went, and "Continuar" while sheets are left.
+    void stopped(const RunLog::Run &run);
+    void logProblem(const QString &problem);
+
+    Services m_services;
+    Job m_job;
+    RunLog m_log;
+};

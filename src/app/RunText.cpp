@@ -1,0 +1,32 @@
+#include "RunText.h"
+
+#include "DocumentCommands.h"
+#include "Texts.h"
+
+#include <QLocale>
+
+QString RunText::estado(const RunLog::Run &run)
+{
+    if (!run.finished())
+        return Texts::text(3022, QStringLiteral("sin terminar"));
+    if (run.estado == RunLog::kCompleta)
+        return Texts::text(3036, QStringLiteral("completa"));
+    if (run.estado == RunLog::kCancelada)
+        return Texts::text(3037, QStringLiteral("cancelada"));
+    if (run.estado == RunLog::kFallida)
+        return Texts::text(3038, QStringLiteral("fallida"));
+    return run.estado;
+}
+
+QString RunText::when(const RunLog::Run &run)
+{
+    return QLocale::system().toString(run.inicio.toLocalTime(), QLocale::ShortFormat);
+}
+
+QString RunText::summary(const RunLog::Run &run)
+{
+    return Texts::text(3040, QStringLiteral("%1 · %2 · %3 · hojas %4 a %5"))
+        .arg(when(run), DocumentCommands::Cortar(run.trabajo), estado(run))
+        .arg(run.hojaInicial)
+        .arg(run.hojaInicial + qMax<qint64>(run.hojas, 1) - 1);
+}

@@ -1,0 +1,138 @@
+#include "frmRegistro.h"
+
+#include "Dialogs.h"
+#include "DocumentCommands.h"
+#include "RunLog.h"
+#include "RunMessages.h"
+#include "RunText.h"
+#include "Texts.h"
+
+#include <QAbstractTableModel>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QVBoxLayout>
+
+// The runs, newest first, one row each; texts are made only for the rows on screen.
+class RunLogModel final : public QAbstractTableModel
+{
+public:
+    using QAbstractTableModel::QAbstractTableModel;
+
+    enum Column { Inicio, Estado, Impresora, Trabajo, Pagina, Hojas, Impresas, Primera, Ultima, Columns };
+
+    void setRuns(std::vector<RunLog::Run> runs)
+    {
+        beginResetModel();
+        m_runs = std::move(runs);
+        endResetModel();
+    }
+    const RunLog::Run &run(int row) const { return m_runs[m_runs.size() - 1 - std::size_t(row)]; }
+
+    int rowCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : int(m_runs.size()); }
+    int columnCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : Columns; }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
+            return {};
+        const RunLog::Run &r = run(index.row());
+        switch (index.column()) {
+        case Inicio: return RunText::when(r);
+        case Estado: return RunText::estado(r);
+        case Impresora: return r.impresora;
+        case Trabajo: return role == Qt::ToolTipRole ? QDir::toNativeSeparators(r.trabajo) : DocumentCommands::Cortar(r.trabajo);
+        case Pagina: return r.pagina;
+        case Hojas:
+            return r.hojaInicial == 1 ? QString::number(r.hojas)
+                                      : QStringLiteral("%1 (%2–%3)").arg(r.hojas).arg(r.hojaInicial).arg(r.hojaInicial + r.hojas - 1);
+        case Impresas: return r.finished() ? QVariant(r.impresas) : QVariant(QStringLiteral("?"));
+        case Primera: return r.primera;
+        case Ultima: return r.ultima;
+        }
+        return {};
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+            return QAbstractTableModel::headerData(section, orientation, role);
+        static const char *const spanish[] = {"Inicio", "Estado", "Impresora", "Trabajo", "Página",
+                                              "Hojas", "Impresas", "Primera", "Última"};
+        return Texts::text(3013 + section, QString::fromUtf8(spanish[section]));
+    }
+
+private:
+    std::vector<RunLog::Run> m_runs; // oldest first, as the log holds them
+};
+
+frmRegistro::frmRegistro(const RunLog &log, Dialogs &dialogs, QWidget *owner)
+    : QDialog(owner), m_log(log), m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("frmRegistro"));
+    setWindowTitle(QStringLiteral("Registro de impresiones"));
+    Texts::bindTitle(this, 3012);
+    m_model = new RunLogModel(this);
+    grdRegistro = new QTableView(this);
+    grdRegistro->setObjectName(QStringLiteral("grdRegistro"));
+    grdRegistro->setModel(m_model);
+    grdRegistro->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grdRegistro->setSelectionMode(QAbstractItemView::SingleSelection);
+    grdRegistro->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdRegistro->verticalHeader()->hide();
+    grdRegistro->horizontalHeader()->setStretchLastSection(true);
+    grdRegistro->setMinimumSize(800, 300);
+
+    auto *buttons = new QDialogButtonBox(this);
+    cmdReimprimir = buttons->addButton(QStringLiteral("Reimprimir hojas..."), QDialogButtonBox::ActionRole);
+    cmdReimprimir->setObjectName(QStringLiteral("cmdReimprimir"));
+    Texts::bindCaption(cmdReimprimir, 3023);
+    cmdExportar = buttons->addButton(QStringLiteral("Exportar..."), QDialogButtonBox::ActionRole);
+    cmdExportar->setObjectName(QStringLiteral("cmdExportar"));
+    Texts::bindCaption(cmdExportar, 3024);
+    Texts::bindCaption(buttons->addButton(QStringLiteral("Cerrar"), QDialogButtonBox::RejectRole), 3025);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(cmdExportar, &QPushButton::clicked, this, &frmRegistro::exportLog);
+    connect(cmdReimprimir, &QPushButton::clicked, this, [this] {
+        const QModelIndex current = grdRegistro->currentIndex();
+        if (onReprint)
+            onReprint(current.isValid() ? m_model->run(current.row()).id : QString());
+    });
+    Texts::follow(this, [this] { m_model->headerDataChanged(Qt::Horizontal, 0, RunLogModel::Columns - 1); });
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(grdRegistro);
+    layout->addWidget(buttons);
+    reload();
+}
+
+void frmRegistro::reload()
+{
+    RunLog::Contents contents = m_log.read();
+    if (!contents.error.isEmpty())
+        m_dialogs.message(Texts::text(3034, QStringLiteral("No se puede leer el registro %1: %2"))
+                              .arg(QDir::toNativeSeparators(m_log.file()), contents.error),
+                          RunMessages::kTitle, Dialogs::Icon::Exclamation);
+    m_model->setRuns(std::move(contents.runs));
+    grdRegistro->resizeColumnsToContents();
+    if (m_model->rowCount({}) > 0)
+        grdRegistro->selectRow(0);
+}
+
+void frmRegistro::exportLog()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = m_dialogs.saveFileName(
+        {Texts::text(3039, QStringLiteral("Exportar el registro de impresiones")), folder,
+         QStringLiteral("impresiones.csv"), QStringLiteral("CSV (*.csv)|*.csv"), QStringLiteral("csv"), true});
+    if (path.isEmpty())
+        return;
+    QString reason;
+    if (!m_log.exportTo(path, &reason))
+        m_dialogs.message(Texts::text(3026, QStringLiteral("No se pudo exportar el registro a %1: %2"))
+                              .arg(QDir::toNativeSeparators(path), reason),
+                          RunMessages::kTitle, Dialogs::Icon::Critical);
+}

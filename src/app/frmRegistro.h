@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class Dialogs;
+class QPushButton;
+class QTableView;
+class RunLog;
+class RunLogModel;
+
+// "Registro de impresiones": every logged run, newest first, with its latest state (a run that
+// never ended shows "sin terminar"); reprints sheets of the chosen run and exports the log.
+class frmRegistro final : public QDialog
+{
+public:
+    frmRegistro(const RunLog &log, Dialogs &dialogs, QWidget *owner);
+
+    QTableView *grdRegistro = nullptr;
+    QPushButton *cmdReimprimir = nullptr;
+    QPushButton *cmdExportar = nullptr;
+
+    // Told the id of the run to reprint.
+    std::function<void(const QString &)> onReprint;
+
+    // Reads the log again (after a reprint added to it).
+    void reload();
+    void exportLog();
+
+private:
+    const RunLog &m_log;
+    Dialogs &m_dialogs;
+    RunLogModel *m_model = nullptr;
+};

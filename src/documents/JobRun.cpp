@@ -1,0 +1,68 @@
+#include "JobRun.h"
+
+#include "Dialogs.h"
+#include "JobSheets.h"
+#include "PrinterSurface.h"
+#include "RunMessages.h"
+#include "RuntimeError.h"
+#include "SheetLoop.h"
+#include "TemplateReady.h"
+
+#include <QDateTime>
+
+std::unique_ptr<JobSheets> JobRun::sheets(const PrintJob &job, Dialogs &dialogs)
+{
+    return job.page == 0 ? sameNumberSheets(job.same, job.font, dialogs)
+                         : distinctNumberSheets(job.distinct, job.font, dialogs);
+}
+
+RunOutcome JobRun::print(const PrintJob &job, const std::optional<SheetSpan> &span, PrinterSurface &printer,
+                         Dialogs &dialogs, RunObserver *observer)
+{
+    printer.setJobName(job.name);
+    if (job.orientation) {
+        try {
+            printer.setOrientation(*job.orientation);
+        } catch (const std::exception &) {
+        }
+    }
+    printer.setPdfTemplate(job.pdfTemplate);
+    if (!PdfTemplates::readyToPrint(printer, dialogs))
+        return RunOutcome::Failed;
+    if (!span) {
+        if (job.page == 0)
+            return runSameNumber(job.same, job.font, printer, dialogs, observer);
+        double rowSpan = 0;
+        return runDistinctNumber(job.distinct, job.font, printer, dialogs, rowSpan, observer);
+    }
+    std::unique_ptr<JobSheets> all = sheets(job, dialogs);
+    if (!all)
+        return RunOutcome::Failed;
+    if (const QString why = SheetSpan::refusal(span->first, span->last, all->count()); !why.isEmpty()) {
+        dialogs.message(why, RunMessages::kTitle, Dialogs::Icon::Exclamation);
+        return RunOutcome::Failed;
+    }
+    const std::unique_ptr<JobSheets> chosen = selectSheets(std::move(all), *span);
+    try {
+        chosen->applyFont(printer);
+        return printSheets(*chosen, printer, dialogs, observer) ? RunOutcome::Printed : RunOutcome::Cancelled;
+    } catch (const RuntimeError &error) {
+        dialogs.message(error.description(), RunMessages::kTitle, Dialogs::Icon::None);
+        return RunOutcome::Failed;
+    }
+}
+
+JobFile::Saved JobRun::saved(const PrintJob &job, int sentido)
+{
+    JobFile::Saved saved;
+    saved.page = job.page;
+    saved.same = job.same;
+    saved.distinct = job.distinct;
+    saved.font = {FontSettings::colorToText(job.font.color), job.font.sizeText, job.font.name};
+    const QDateTime now = QDateTime::currentDateTime();
+    saved.fecha = JobFile::dateText(now.date());
+    saved.hora = JobFile::timeText(now.time());
+    saved.sentido = sentido;
+    saved.pdfTemplate = job.pdfTemplate;
+    return saved;
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "JobFile.h"
+#include "RunLog.h"
+#include "RunObserver.h"
+#include "SameNumberRun.h"
+
+#include <optional>
+
+class PrinterSurface;
+class ProfileFiles;
+
+// Writes one run into the run log while passing every sheet on to the progress it wraps: the
+// copy of the job and the first line as the run starts, the last line from finish(). A run that
+// its checks refused never starts and leaves nothing.
+class RunRecorder final : public RunObserver
+{
+public:
+    struct Job
+    {
+        QString trabajo;
+        QString impresora;
+        int pagina = 0;
+        // The job to keep a copy of, or nothing when `copia` already holds one (a reprint).
+        std::optional<JobFile::Saved> saved;
+        QString copia;
+        qint64 hojaInicial = 1;
+    };
+
+    RunRecorder(const RunLog &log, const ProfileFiles &profiles, Job job, RunObserver *progress);
+
+    bool sheetPrinted(qint64 done, qint64 total, const QString &number) override;
+    void runStarting(qint64 total) override;
+    bool tellsWhereStopped() const override { return m_tells || (m_progress && m_progress->tellsWhereStopped()); }
+    // The caller tells the user how far a stopped run went (it offers to go on from there).
+    void setTellsWhereStopped(bool tells) { m_tells = tells; }
+
+    // The run's last line, after `outcome`. Returns why the log could not be written (then or
+    // when the run started); empty when all went in.
+    QString finish(RunOutcome outcome);
+
+    bool started() const { return m_started; }
+    const RunLog::Run &run() const { return m_run; }
+
+    // The queue's name of the printer the run goes to.
+    static QString printerName(const PrinterSurface &printer);
+
+private:
+    const RunLog &m_log;
+    const ProfileFiles &m_profiles;
+    std::optional<JobFile::Saved> m_saved;
+    RunObserver *m_progress;
+    RunLog::Run m_run;
+    bool m_started = false;
+    bool m_tells = false;
+    QString m_problem;
+};

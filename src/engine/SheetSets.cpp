@@ -1,0 +1,44 @@
+#include "SheetSets.h"
+
+#include "RuntimeError.h"
+#include "Texts.h"
+
+namespace {
+
+class RepeatedSheets final : public JobSheets
+{
+public:
+    RepeatedSheets(std::unique_ptr<JobSheets> sheets, int copies) : m_sheets(std::move(sheets)), m_copies(copies)
+    {}
+
+    qint64 count() const override { return m_sheets->count() * m_copies; }
+    QString number(qint64 sheet) const override { return m_sheets->number(sheet / m_copies); }
+    void applyFont(PrinterSurface &printer) const override { m_sheets->applyFont(printer); }
+    void draw(qint64 sheet, PrinterSurface &printer) const override { m_sheets->draw(sheet / m_copies, printer); }
+
+private:
+    std::unique_ptr<JobSheets> m_sheets;
+    qint64 m_copies;
+};
+
+} // namespace
+
+int SheetSets::read(const QString &text)
+{
+    bool ok = false;
+    const int copies = text.trimmed().toInt(&ok);
+    if (!ok || copies < 1 || copies > kMost)
+        throw RuntimeError(RuntimeError::InvalidPropertyValue,
+                           Texts::text(1040, QStringLiteral("El valor de «Juegos» debe ser un número entero del 1 "
+                                                            "al 10: cada hoja se imprime esa cantidad de veces "
+                                                            "seguidas.")));
+    return copies;
+}
+
+std::unique_ptr<JobSheets> SheetSets::repeat(std::unique_ptr<JobSheets> sheets, int copies)
+{
+    // A run has at most 2^53 + 1 sheets, so ten times that still fits.
+    if (copies == 1)
+        return sheets;
+    return std::make_unique<RepeatedSheets>(std::move(sheets), copies);
+}

@@ -1,0 +1,298 @@
+// Sets, the run log and reprints from the window, printed through the built-in PDF printer and
+// read back.
+#include "DesignPdfs.h"
+#include "FormHarness.h"
+#include "PdfText.h"
+#include "QtPrinterSurface.h"
+#include "RunHistory.h"
+#include "RunLog.h"
+#include "frmProgreso.h"
+#include "frmReimprimir.h"
+
+#include <QAction>
+#include <QFile>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+
+namespace {
+
+using Harness = FormHarness<QtPrinterSurface>;
+
+struct PdfHarness : Harness
+{
+    QStringList pdfs; // every document the PDF printer finished, in order
+
+    PdfHarness()
+    {
+        printer.setCurrentPrinter(printer.pdfPrinterIndex());
+        printer.setDocumentFinishedHandler([this](const QString &pdf) { pdfs << pdf; });
+    }
+    std::vector<RunLog::Run> runs() const { return RunLog(tmp.paths().runLogFolder).read().runs; }
+    void print(int page) { click(w.findChild<QPushButton *>(page == 0 ? "cmdImprimir" : "Command6")); }
+};
+
+QStringList sheetTexts(const QString &pdfFile)
+{
+    QStringList texts;
+    for (const PdfText::Page &page : PdfText::read(pdfFile).pages)
+        texts << page.texts().join(u' ');
+    return texts;
+}
+
+void typeJob(PdfHarness &h, int page, const QString &from, const QString &to, const QString &sets)
+{
+    QVERIFY(h.open(page));
+    if (page == 0) {
+        h.type("txtDesde", from);
+        h.type("txtHasta", to);
+        h.type("txtPosX_0", "1440");
+        h.type("txtPosY_0", "2000");
+        h.type("txtJuegos", sets);
+    } else {
+        h.type("desde_0", from);
+        h.type("hasta_0", to);
+        h.type("posX_0", "1440");
+        h.type("posY_0", "2000");
+        h.type("txtJuegos2", sets);
+    }
+}
+
+// Runs `act` on the window's first visible widget of type T once a modal loop shows it.
+template <typename T> void whenShown(PdfHarness &h, std::function<void(T *)> act)
+{
+    auto *poll = new QTimer(&h.w);
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, poll, [&h, poll, act] {
+        for (T *widget : h.w.findChildren<T *>())
+            if (widget->isVisible()) {
+                poll->deleteLater();
+                poll->stop();
+                act(widget);
+                return;
+            }
+    });
+    poll->start();
+}
+
+} // namespace
+
+class TestRunLog : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void setsRepeatEverySheetAndTheRunIsLogged_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::newRow("same number") << 0;
+        QTest::newRow("distinct number") << 1;
+    }
+    void setsRepeatEverySheetAndTheRunIsLogged()
+    {
+        QFETCH(int, page);
+        PdfHarness h;
+        typeJob(h, page, "0001", "0003", "3");
+        h.print(page);
+        QVERIFY2(h.dialogs.messages.isEmpty(), qPrintable(h.dialogs.texts().join('\n')));
+        QCOMPARE(sheetTexts(h.printer.lastPdfFile()),
+                 QStringList({"0001", "0001", "0001", "0002", "0002", "0002", "0003", "0003", "0003"}));
+
+        const auto runs = h.runs();
+        QCOMPARE(runs.size(), std::size_t(1));
+        const RunLog::Run &run = runs[0];
+        QCOMPARE(run.estado, RunLog::kCompleta);
+        QCOMPARE(run.pagina, page);
+        QCOMPARE(run.hojas, 9);
+        QCOMPARE(run.impresas, 9);
+        QCOMPARE(run.primera, QString("0001"));
+        QCOMPARE(run.ultima, QString("0003"));
+        QCOMPARE(run.trabajo, QString("Nuevo 1"));
+        QCOMPARE(run.impresora, QString("Tessarino PDF"));
+        QVERIFY(run.inicio.isValid() && run.fin >= run.inicio);
+        QVERIFY(QFile::exists(run.copia));
+    }
+
+    void badSetsAreRefusedBeforePrinting_data()
+    {
+        QTest::addColumn<QString>("sets");
+        QTest::newRow("zero") << "0";
+        QTest::newRow("eleven") << "11";
+        QTest::newRow("letters") << "x";
+        QTest::newRow("blank") << " ";
+    }
+    void badSetsAreRefusedBeforePrinting()
+    {
+        QFETCH(QString, sets);
+        PdfHarness h;
+        typeJob(h, 0, "0001", "0003", sets);
+        h.print(0);
+        QCOMPARE(h.dialogs.messages.size(), 1);
+        QVERIFY2(h.dialogs.messages[0].text.contains("«Juegos»"), qPrintable(h.dialogs.messages[0].text));
+        QVERIFY(h.pdfs.isEmpty());
+        QVERIFY(h.runs().empty());
+    }
+
+    // 10,000 sheets cancelled from the progress window and continued from its end message: the
+    // two documents together hold every number once, in order.
+    void cancelledRunContinuesFromTheNextSheet()
+    {
+        PdfHarness h;
+        typeJob(h, 0, "00001", "10000", "1");
+        bool cancelled = false;
+        QTimer watch;
+        watch.setInterval(20);
+        connect(&watch, &QTimer::timeout, this, [&] {
+            auto *progress = h.w.findChild<frmProgreso *>();
+            if (cancelled || !progress || !progress->isVisible())
+                return;
+            cancelled = true;
+            QTest::mouseClick(progress->cmdCancelar, Qt::LeftButton);
+        });
+        watch.start();
+        h.dialogs.answers.enqueue(0); // "Continuar"
+        h.print(0);
+        watch.stop();
+
+        QVERIFY(cancelled);
+        QCOMPARE(h.dialogs.choices.size(), 1);
+        QCOMPARE(h.dialogs.choices[0], QStringList({"Continuar", "Aceptar"}));
+        QCOMPARE(h.pdfs.size(), 2);
+        const QStringList first = sheetTexts(h.pdfs[0]);
+        const QStringList rest = sheetTexts(h.pdfs[1]);
+        QVERIFY(!first.isEmpty() && !rest.isEmpty());
+        QVERIFY2(h.dialogs.messages[0].text.contains(QStringLiteral("número %1.").arg(first.last())),
+                 qPrintable(h.dialogs.messages[0].text));
+        const QStringList all = first + rest;
+        QCOMPARE(all.size(), 10000);
+        for (int n = 0; n < all.size(); ++n)
+            QCOMPARE(all[n], QStringLiteral("%1").arg(n + 1, 5, 10, QChar(u'0')));
+
+        const auto runs = h.runs();
+        QCOMPARE(runs.size(), std::size_t(2));
+        QCOMPARE(runs[0].estado, RunLog::kCancelada);
+        QCOMPARE(runs[0].impresas, first.size());
+        QCOMPARE(runs[1].estado, RunLog::kCompleta);
+        QCOMPARE(runs[1].hojaInicial, first.size() + 1);
+        QCOMPARE(runs[1].hojas, rest.size());
+        QCOMPARE(runs[1].copia, runs[0].copia);
+    }
+
+    void aRunThatFailsIsLoggedAsFailed()
+    {
+        PdfHarness h;
+        typeJob(h, 1, "0001", "0003", "1");
+        // The PDF printer's folder is a file: the first sheet cannot be written.
+        QFile blocker(h.tmp.paths().pdfOutputFolder);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        h.print(1);
+        QCOMPARE(h.dialogs.messages.size(), 1);
+        const auto runs = h.runs();
+        QCOMPARE(runs.size(), std::size_t(1));
+        QCOMPARE(runs[0].estado, RunLog::kFallida);
+        QCOMPARE(runs[0].impresas, 0);
+    }
+
+    // Sheets J..K reprinted from the log's copy match the original sheet by sheet, while the open
+    // job and the printer's orientation stay as the user left them.
+    void reprintMatchesTheOriginalSheets()
+    {
+        PdfHarness h;
+        QVERIFY(h.open(1));
+        h.click("Check2_1");
+        for (int j = 0; j < 2; ++j) {
+            h.type(QStringLiteral("posX_%1").arg(j), QString::number(1440 + 4000 * j));
+            h.type(QStringLiteral("posY_%1").arg(j), "4000"); // below the design's black band
+        }
+        h.w.findChild<QCheckBox *>("chkPilas")->setChecked(true);
+        h.w.findChild<QLineEdit *>("txtPilasHasta")->setText("0020");
+        h.type("txtJuegos2", "2");
+        h.type(h.w.findChild<QLineEdit *>("txtTamaño"), "20");
+        h.dialogs.colors.enqueue(255); // red
+        h.w.PicColor_DblClick();
+        h.click("chVert2"); // landscape
+        h.printer.setPdfTemplate(PdfTemplate{DesignPdfs::write(h.tmp.path("diseno.pdf"), QPageSize(QPageSize::A5)), 1});
+        h.print(1);
+        const PdfText original = PdfText::read(h.printer.lastPdfFile());
+        QCOMPARE(original.pages.size(), 20); // 10 sheets of two piles, twice each
+        QVERIFY(original.pages[0].width > original.pages[0].height);
+
+        h.type("txtJuegos2", "5");
+        h.click("chVert2");
+        h.printer.setPdfTemplate(std::nullopt); // the design is taken off the open job
+        whenShown<frmReimprimir>(h, [](frmReimprimir *dialog) {
+            dialog->txtDesdeHoja->setText("5");
+            dialog->txtHastaHoja->setText("12");
+            dialog->accept();
+        });
+        h.w.history().mnuReimprimir->trigger();
+
+        const PdfText again = PdfText::read(h.printer.lastPdfFile());
+        QCOMPARE(again.pages.size(), 8);
+        QVERIFY(again.pages[0].find(QStringLiteral("DISEÑO")));
+        for (int s = 0; s < 8; ++s) {
+            const PdfText::Page &a = original.pages[4 + s], &b = again.pages[s];
+            QCOMPARE(b.texts(), a.texts());
+            QCOMPARE(b.width, a.width);
+            QCOMPARE(b.height, a.height);
+            for (int k = 0; k < a.words.size(); ++k) {
+                QCOMPARE(b.words[k].xMin, a.words[k].xMin);
+                QCOMPARE(b.words[k].yMin, a.words[k].yMin);
+                QCOMPARE(b.words[k].yMax, a.words[k].yMax);
+            }
+        }
+        const QImage first = PdfText::renderFirstPage(h.printer.lastPdfFile(), h.tmp.path("again"));
+        const auto number = std::find_if(again.pages[0].words.begin(), again.pages[0].words.end(),
+                                         [](const PdfText::Word &w) { return w.text.front().isDigit(); });
+        QVERIFY(number != again.pages[0].words.end());
+        const PdfText::Ink ink = PdfText::inkIn(first, *number);
+        QVERIFY(ink.red > 20 && ink.other == 0);
+        QCOMPARE(h.box("txtJuegos2")->text(), QString("5"));
+        QCOMPARE(h.printer.orientation(), int(PrinterSurface::Portrait));
+        QVERIFY(!h.printer.pdfTemplate());
+        const auto runs = h.runs();
+        QCOMPARE(runs.size(), std::size_t(2));
+        QCOMPARE(runs[1].hojaInicial, 5);
+        QCOMPARE(runs[1].hojas, 8);
+    }
+
+    // The log window shows the latest state of every run, newest first, a run that never ended
+    // as not finished, and exports that.
+    void theLogWindowShowsNewestFirstAndExports()
+    {
+        PdfHarness h;
+        typeJob(h, 0, "0001", "0002", "1");
+        h.print(0);
+        RunLog::Run killed;
+        killed.id = RunLog::newId();
+        killed.inicio = QDateTime::currentDateTime().addSecs(60);
+        killed.trabajo = "/trabajos/rifa, grande.trv";
+        killed.hojas = 500;
+        QVERIFY(RunLog(h.tmp.paths().runLogFolder).append(killed, nullptr));
+
+        const QString exported = h.tmp.path("export.csv");
+        h.dialogs.fileNames.enqueue(exported);
+        QStringList rows;
+        whenShown<QTableView>(h, [&](QTableView *grid) {
+            for (int r = 0; r < grid->model()->rowCount(); ++r)
+                rows << grid->model()->index(r, 1).data().toString() + '|' + grid->model()->index(r, 3).data().toString();
+            QTest::mouseClick(h.w.findChild<QPushButton *>("cmdExportar"), Qt::LeftButton);
+            grid->window()->close();
+        });
+        h.w.history().mnuRegistro->trigger();
+
+        QCOMPARE(rows, QStringList({"sin terminar|rifa, grande.trv", "completa|Nuevo 1"}));
+        QFile csv(exported);
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(csv.readAll()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3);
+        QVERIFY(lines[0].startsWith("id,inicio,fin,estado,impresora,trabajo,pagina,hojas,impresas,primera,ultima"));
+        QVERIFY2(lines[1].contains(",en curso,") && lines[1].contains("\"/trabajos/rifa, grande.trv\""),
+                 qPrintable(lines[1]));
+        QVERIFY(lines[2].contains(",completa,"));
+    }
+};
+
+QTEST_MAIN(TestRunLog)
+#include "tst_runlog.moc"
