@@ -97,7 +97,7 @@ case "${1:-}" in
     # New inputs grow a corpus inside the build folder; the seeds in the repository stay as
     # they are. A crash or failed property leaves its input in $dir/fuzz-findings.
     mkdir -p "$dir/fuzz-findings"
-    for target in fuzz_profile_read fuzz_profile_property fuzz_number_text fuzz_job_file fuzz_registry_store; do
+    for target in fuzz_profile_read fuzz_profile_property fuzz_number_text fuzz_job_file fuzz_registry_store fuzz_run_log; do
       corpus=${target#fuzz_}
       mkdir -p "$dir/fuzz-corpus/$corpus"
       echo "Fuzzing $target for ${FUZZ_SECONDS:-60} s"
