@@ -318,7 +318,9 @@ void QtPrinterSurface::repeatSheetForCopies()
         breakSheet();
         applyTransform();
         for (const PageOp &op : ops) {
-            if (op.text) {
+            if (!op.fill.isEmpty()) {
+                SheetPainting::fill(m_painter, op.from, op.fill, op.color);
+            } else if (op.text) {
                 SheetPainting replay;
                 replay.applyStyle(m_painter, op.font, op.color, 0);
                 replay.text(m_painter, op.from, op.string);

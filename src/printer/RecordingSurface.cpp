@@ -56,6 +56,11 @@ void RecordingSurface::deviceLine(const QPointF &from, const QPointF &to, const 
     m_documents.back().pages.back().lines.push_back({from, to, color, box});
 }
 
+void RecordingSurface::deviceFill(const QPointF &topLeft, const QPainterPath &shapes, const QColor &color)
+{
+    m_documents.back().pages.back().fills.push_back({topLeft, shapes.boundingRect(), color});
+}
+
 void RecordingSurface::deviceEndDocument()
 {
     m_documents.back().ended = true;

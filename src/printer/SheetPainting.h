@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPainter>
+#include <QPainterPath>
 #include <QString>
 
 // Text and lines as every surface that draws with a QPainter puts them on a sheet, in twips.
@@ -26,6 +27,14 @@ public:
     void text(QPainter &painter, const QPointF &topLeft, const QString &text) const
     {
         painter.drawText(QPointF(topLeft.x(), topLeft.y() + m_ascent), text);
+    }
+
+    // Filled shapes in twips from `topLeft`, such as a code's modules.
+    static void fill(QPainter &painter, const QPointF &topLeft, const QPainterPath &shapes, const QColor &color)
+    {
+        painter.translate(topLeft);
+        painter.fillPath(shapes, color);
+        painter.translate(-topLeft);
     }
 
     static void line(QPainter &painter, const QPointF &from, const QPointF &to, const QColor &color, bool box)
