@@ -1,6 +1,7 @@
 #pragma once
 
 #include "JobSheets.h"
+#include "NumberLook.h"
 
 #include <QString>
 #include <array>
@@ -20,6 +21,7 @@ struct SameNumberJob
     std::array<QString, kPositions> posX{};
     std::array<QString, kPositions> posY{};
     std::array<bool, kPositions> off{}; // a checked disable box: the position is not printed
+    std::array<NumberLook, kPositions> looks{};
 };
 
 // The shared font fields.
