@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DistinctNumberRun.h"
+#include "NumberLookBoxes.h"
 #include "SameNumberRun.h"
 
 #include <array>
@@ -32,6 +33,9 @@ struct JobControls
     QLineEdit *txtPilasDesde = nullptr;
     QLineEdit *txtPilasHasta = nullptr;
     QLineEdit *txtPilasProfundidad = nullptr;
+    // How each position and row prints its number.
+    std::array<NumberLookBoxes, 6> looks0{};
+    std::array<NumberLookBoxes, 4> looks1{};
 
     SameNumberJob sameNumberJob() const;
     DistinctNumberJob distinctNumberJob() const;

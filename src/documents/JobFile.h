@@ -31,6 +31,13 @@ inline const QString kPilasDesde = QStringLiteral("PilasDesde");
 inline const QString kPilasHasta = QStringLiteral("PilasHasta");
 inline const QString kPilasProfundidad = QStringLiteral("PilasProfundidad");
 
+// How each position or row prints its number, for index i of the page: "Formato_"+i,
+// "Prefijo_"+i, "Sufijo_"+i, "Codigo_"+i (NumberLook.h).
+inline const QString kFormato = QStringLiteral("Formato_");
+inline const QString kPrefijo = QStringLiteral("Prefijo_");
+inline const QString kSufijo = QStringLiteral("Sufijo_");
+inline const QString kCodigo = QStringLiteral("Codigo_");
+
 // "Ultima Impresión Solapa:0" or ":1".
 QString recordSection(int page);
 
@@ -71,6 +78,7 @@ struct Page0Record
         std::optional<bool> off;
         QString x, y;
         bool forcedOff = false;
+        NumberLook look;
     };
     std::array<Position, 6> positions;
     std::optional<int> sstab; // the record's own "sstab"
@@ -82,6 +90,7 @@ struct Page1Record
     {
         QString desde, hasta, x, y;
         std::optional<bool> off;
+        NumberLook look;
     };
     std::array<Row, 4> rows;
     DistinctNumberJob::Piles piles; // off, with the default texts, when the file has none
