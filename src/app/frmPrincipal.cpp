@@ -8,6 +8,7 @@
 #include "PrinterSurface.h"
 #include "Twips.h"
 #include "UncutText.h"
+#include "frmFormatos.h"
 #include "frmPilas.h"
 #include "frmProgreso.h"
 #include "ui_frmPrincipal.h"
@@ -382,8 +383,10 @@ void frmPrincipal::Limpiar_Click(float preg)
         if (auto *box = findChild<QLineEdit *>(name))
             box->setText(text);
     });
-    if (cleared)
+    if (cleared) {
         m_pilas->reset();
+        m_formatos->reset();
+    }
 }
 
 // The job's boxes are read in one place, for the runs and the job file alike.

@@ -12,6 +12,7 @@
 
 class DocumentCommands;
 class FontPanel;
+class frmFormatos;
 class frmPilas;
 class LastPrint;
 class Notes;
@@ -123,6 +124,7 @@ private:
     void setWidthTwips(int twips);
     void setUpFontPanel();
     void setUpDocuments();
+    void setUpNumberFormats();
     void setUpNotesAndRecentFiles();
     void recordLastPrint(RunOutcome outcome, int page);
     void setUpLanguage();
@@ -164,6 +166,7 @@ private:
     QTimer *tmrReloj = nullptr;
     FontPanel *m_fonts = nullptr;
     frmPilas *m_pilas = nullptr;
+    frmFormatos *m_formatos = nullptr;
     std::unique_ptr<JobControls> m_job;
     DocumentCommands *m_documents = nullptr;
     std::unique_ptr<LastPrint> m_lastPrint;

@@ -180,6 +180,11 @@ private Q_SLOTS:
         QCOMPARE(piles->windowTitle(), "Number in piles");
         QCOMPARE(o.entry("mnuPilas")->text(), "Number in &piles...");
         QCOMPARE(piles->findChild<QLabel *>("lblPlan")->text(), "1 block of 8 sheets; pile 1: 1–8");
+        auto *formats = o.w->findChild<QDialog *>("frmFormatos");
+        QCOMPARE(formats->windowTitle(), "Number format");
+        QCOMPARE(o.entry("mnuFormatos")->text(), "Number &format...");
+        QCOMPARE(formats->findChild<QComboBox *>("cboFormatoDistinto3")->itemText(0), "Text");
+        QVERIFY(formats->findChild<QLabel *>("lblNota")->text().startsWith("The code is printed with its top-left"));
 
         o.entry("mnuEspañol")->trigger();
         QCOMPARE(piles->findChild<QLabel *>("lblPlan")->text(), "1 bloque de 8 hojas; pila 1: 1–8");
