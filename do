@@ -61,6 +61,8 @@ case "${1:-}" in
     done
     # The same run reporting to the progress window: within 5% of the line above.
     "$BUILD_DIR/bench/bench_same_number" 100000 progress
+    # Every position as a QR code: at least a third of the text-only rate two lines up.
+    "$BUILD_DIR/bench/bench_same_number" 100000 qr
     # The whole command-line print process, as other batch tools are timed.
     for sheets in 1000 100000; do
       bench/bench_batch.sh "$BUILD_DIR/tessarino" "$sheets"
