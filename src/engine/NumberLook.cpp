@@ -101,7 +101,7 @@ const CodeSymbols::Symbol &CodeCache::symbol(CodeSymbols::Kind kind, double side
     for (const Entry &e : m_entries)
         if (e.kind == kind && e.side == sideTwips && e.text == text)
             return e.symbol;
-    Entry entry{kind, sideTwips, text, CodeSymbols::encode(kind, text, sideTwips)};
+    Entry entry{kind, sideTwips, text, m_encoder.encode(kind, text, sideTwips)};
     if (m_entries.size() < kEntries) {
         m_entries.push_back(std::move(entry));
         return m_entries.back().symbol;

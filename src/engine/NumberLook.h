@@ -59,6 +59,7 @@ private:
         CodeSymbols::Symbol symbol;
     };
     static constexpr size_t kEntries = 8;
+    CodeSymbols::Encoder m_encoder;
     std::vector<Entry> m_entries;
     size_t m_next = 0;
 };

@@ -3,7 +3,6 @@
 #include "RuntimeError.h"
 
 #include <QList>
-#include <QPainterPath>
 #include <QRectF>
 #include <QString>
 #include <cstdint>
@@ -62,11 +61,11 @@ public:
     // then moves to the start of the next line. An empty text only moves down a line.
     virtual void printText(const QString &text) = 0;
 
-    // Fills `shapesTwips` (twips from their top-left, `sizeTwips` in all) in the current colour
+    // Fills the rectangles `shapesTwips` (twips from their top-left, `sizeTwips` in all) in the current colour
     // with their top-left at the current position, at their size whatever the scale; a
     // `caption` goes centred under them in the current font. The position then moves to the
     // start of the line below, as after printText.
-    virtual void printShapes(const QPainterPath &shapesTwips, const QSizeF &sizeTwips, const QString &caption = {}) = 0;
+    virtual void printShapes(const QList<QRectF> &shapesTwips, const QSizeF &sizeTwips, const QString &caption = {}) = 0;
 
     virtual float currentX() const = 0;
     virtual float currentY() const = 0;

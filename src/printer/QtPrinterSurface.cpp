@@ -222,10 +222,10 @@ void QtPrinterSurface::deviceLine(const QPointF &from, const QPointF &to, const 
     SheetPainting::line(m_painter, from, to, color, box);
 }
 
-void QtPrinterSurface::deviceFill(const QPointF &topLeft, const QPainterPath &shapes, const QColor &color)
+void QtPrinterSurface::deviceFill(const QPointF &topLeft, const QList<QRectF> &shapes, const QColor &color)
 {
     recordOp({false, topLeft, {}, {}, {}, color, false, shapes});
-    SheetPainting::fill(m_painter, topLeft, shapes, color);
+    m_painting.fill(m_painter, topLeft, shapes, color);
 }
 
 void QtPrinterSurface::deviceEndDocument()

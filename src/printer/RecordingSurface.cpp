@@ -56,9 +56,12 @@ void RecordingSurface::deviceLine(const QPointF &from, const QPointF &to, const 
     m_documents.back().pages.back().lines.push_back({from, to, color, box});
 }
 
-void RecordingSurface::deviceFill(const QPointF &topLeft, const QPainterPath &shapes, const QColor &color)
+void RecordingSurface::deviceFill(const QPointF &topLeft, const QList<QRectF> &shapes, const QColor &color)
 {
-    m_documents.back().pages.back().fills.push_back({topLeft, shapes.boundingRect(), color});
+    QRectF bounds;
+    for (const QRectF &r : shapes)
+        bounds |= r;
+    m_documents.back().pages.back().fills.push_back({topLeft, bounds, color});
 }
 
 void RecordingSurface::deviceEndDocument()

@@ -34,7 +34,7 @@ void SurfaceBase::printText(const QString &text)
     m_y += float(m_lineHeightTwips * unitsPerTwipY());
 }
 
-void SurfaceBase::printShapes(const QPainterPath &shapesTwips, const QSizeF &sizeTwips, const QString &caption)
+void SurfaceBase::printShapes(const QList<QRectF> &shapesTwips, const QSizeF &sizeTwips, const QString &caption)
 {
     ensurePage();
     const QPointF topLeft = toTwips(m_x, m_y);
