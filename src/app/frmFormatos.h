@@ -13,6 +13,8 @@ class QLabel;
 // job; the main window keeps its layout.
 class frmFormatos final : public QDialog
 {
+    Q_OBJECT
+
 public:
     explicit frmFormatos(QWidget *owner);
 

@@ -32,7 +32,7 @@ CodeReader::Code codeOf(const ZXing::Result &result, int top)
 constexpr int kBandStep = 3 * kDpi * 10 / 254;
 constexpr int kBandHalf = 30 * kDpi * 10 / 254;
 
-QList<CodeReader::Code> decode(const QImage &grey)
+QList<CodeReader::Code> decodeGrey(const QImage &grey)
 {
     QList<CodeReader::Code> codes;
     const auto view = [&grey](int top, int height) {
@@ -93,8 +93,13 @@ CodeReader CodeReader::read(const QString &pdfFile, const QString &workFolder, Q
             reader.error = QStringLiteral("cannot read ") + name;
             return reader;
         }
-        reader.pages.append(decode(image.convertToFormat(QImage::Format_Grayscale8)));
+        reader.pages.append(decodeGrey(image.convertToFormat(QImage::Format_Grayscale8)));
         QFile::remove(folder.filePath(name));
     }
     return reader;
+}
+
+QList<CodeReader::Code> CodeReader::decode(const QImage &picture)
+{
+    return decodeGrey(picture.convertToFormat(QImage::Format_Grayscale8));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QPointF>
 #include <QSizeF>
@@ -22,4 +23,6 @@ struct CodeReader
     // Renders every page in grey at 300 dpi, only `areaPoints` from each page's top-left when
     // given (rendering is most of the time), then decodes each.
     static CodeReader read(const QString &pdfFile, const QString &workFolder, QSizeF areaPoints = {});
+    // The codes on one picture, such as a window's; positions as if it were printed at 300 dpi.
+    static QList<Code> decode(const QImage &picture);
 };
