@@ -1,5 +1,7 @@
 #include "NumberLookBoxes.h"
 
+#include "UncutText.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 
@@ -16,7 +18,8 @@ NumberLook NumberLookBoxes::look() const
 void NumberLookBoxes::show(const NumberLook &look) const
 {
     format->setCurrentIndex(int(look.format));
-    prefix->setText(look.prefix);
-    suffix->setText(look.suffix);
-    size->setText(look.size);
+    // A file may hold longer texts than the boxes take typed: they are kept whole.
+    setTextUncut(prefix, look.prefix);
+    setTextUncut(suffix, look.suffix);
+    setTextUncut(size, look.size);
 }

@@ -60,6 +60,13 @@ private Q_SLOTS:
         QCOMPARE(h.box("txtPrefijoMismo0")->text(), "RIFA26-");
         QCOMPARE(h.box("txtSufijoMismo0")->text(), "-A");
         QCOMPARE(h.box("txtCodigoMismo0")->text(), "20");
+
+        // Texts longer than the boxes take typed come back whole, so a save cannot cut them.
+        const QString longer = QString(70, u'x');
+        QString settings;
+        QVERIFY(h.context.profiles.EscribirValoresIni({{"Ultima Impresión Solapa:0", "Sufijo_0", longer}}, settings, nullptr));
+        h.w.findChild<QAction *>("mnudistinto")->trigger();
+        QCOMPARE(h.box("txtSufijoMismo0")->text(), longer);
     }
 };
 
