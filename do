@@ -64,6 +64,8 @@ case "${1:-}" in
     "$BUILD_DIR/bench/bench_same_number" 100000 progress
     # On a calibrated printer: within 5% of the 100,000-sheet line.
     "$BUILD_DIR/bench/bench_same_number" 100000 calibrated
+    # Every position as a QR code: at least a third of the text-only rate two lines up.
+    "$BUILD_DIR/bench/bench_same_number" 100000 qr
     # The whole command-line print process, as other batch tools are timed.
     for sheets in 1000 100000; do
       bench/bench_batch.sh "$BUILD_DIR/tessarino" "$sheets"

@@ -1,7 +1,8 @@
 // Prints a same-number job with six positions through the built-in PDF printer and reports
-// throughput and peak memory. Usage: bench_same_number [sheets] [progress]
+// throughput and peak memory. Usage: bench_same_number [sheets] [progress|calibrated|qr]
 // With "progress" the run reports to the window's progress window, as a run from the window does;
-// with "calibrated" the printer has a calibration to undo on every sheet.
+// with "calibrated" the printer has a calibration to undo on every sheet; with "qr" every
+// position prints its number as a 20 mm QR code with a prefix and suffix.
 // Last line: sheets_per_second=N peak_rss_mb=M
 
 #include "Dialogs.h"
@@ -66,6 +67,9 @@ int main(int argc, char *argv[])
         job.posY[i] = QString::number(1000 + (i / 3) * 6000);
         job.off[i] = false;
     }
+    const bool qr = argc > 2 && qstrcmp(argv[2], "qr") == 0;
+    if (qr)
+        job.looks.fill({NumberLook::Format::QR, QStringLiteral("RIFA26-"), QStringLiteral("-A"), QStringLiteral("20")});
     FontChoice font{QStringLiteral("DejaVu Sans"), QStringLiteral("14"), 0};
     CountingDialogs dialogs;
 
@@ -81,8 +85,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     const double rate = double(sheets) / seconds;
-    std::printf("sheets=%ld progress=%s calibrated=%s seconds=%.2f pdf_mb=%.1f\n", sheets,
-                withProgress ? "on" : "off", calibrated ? "yes" : "no", seconds,
+    std::printf("sheets=%ld progress=%s calibrated=%s codes=%s seconds=%.2f pdf_mb=%.1f\n", sheets,
+                withProgress ? "on" : "off", calibrated ? "yes" : "no", qr ? "qr" : "none", seconds,
                 double(QFileInfo(printer.lastPdfFile()).size()) / (1024.0 * 1024.0));
     std::printf("sheets_per_second=%.0f peak_rss_mb=%.1f\n", rate, peakRssMb());
     return 0;

@@ -10,6 +10,7 @@
 #include "Twips.h"
 #include "UncutText.h"
 #include "SetsBoxes.h"
+#include "frmFormatos.h"
 #include "frmPilas.h"
 #include "RunHistory.h"
 #include "ui_frmPrincipal.h"
@@ -388,6 +389,7 @@ void frmPrincipal::Limpiar_Click(float preg)
     if (cleared) {
         m_pilas->reset();
         m_juegos->reset();
+        m_formatos->reset();
     }
 }
 

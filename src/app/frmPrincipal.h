@@ -12,6 +12,7 @@
 
 class DocumentCommands;
 class FontPanel;
+class frmFormatos;
 class frmPilas;
 class SetsBoxes;
 class RunHistory;
@@ -129,6 +130,7 @@ private:
     void setWidthTwips(int twips);
     void setUpFontPanel();
     void setUpDocuments();
+    void setUpNumberFormats();
     void setUpNotesAndRecentFiles();
     void recordLastPrint(RunOutcome outcome, int page);
     void setUpLanguage();
@@ -174,6 +176,7 @@ private:
     TemplateMenu *m_template = nullptr;
     SetsBoxes *m_juegos = nullptr;
     RunHistory *m_history = nullptr;
+    frmFormatos *m_formatos = nullptr;
     std::unique_ptr<JobControls> m_job;
     DocumentCommands *m_documents = nullptr;
     std::unique_ptr<LastPrint> m_lastPrint;

@@ -3,6 +3,7 @@
 #include "DocumentCommands.h"
 #include "FontPanel.h"
 #include "JobControls.h"
+#include "frmFormatos.h"
 #include "frmPilas.h"
 #include "LastPrint.h"
 #include "Notes.h"
@@ -12,6 +13,10 @@
 #include "Texts.h"
 #include "frmPrincipal.h"
 #include "ui_frmPrincipal.h"
+
+#include <QComboBox>
+#include <algorithm>
+#include <QLineEdit>
 
 void frmPrincipal::setUpDocuments()
 {
@@ -25,6 +30,7 @@ void frmPrincipal::setUpDocuments()
                                                       m_pilas->txtPilasDesde, m_pilas->txtPilasHasta,
                                                       m_pilas->txtPilasProfundidad, m_juegos->txtJuegos,
                                                       m_juegos->txtJuegos2});
+    setUpNumberFormats();
     DocumentCommands::Window window{
         [this] {
             Chequear(this, 6);
@@ -61,6 +67,23 @@ void frmPrincipal::setUpDocuments()
         ui->mnuherramientas, ui->mnuPilas, this);
 
     m_documents->PonerCAption();
+}
+
+void frmPrincipal::setUpNumberFormats()
+{
+    m_formatos = new frmFormatos(this);
+    connect(ui->mnuFormatos, &QAction::triggered, m_formatos, &QDialog::exec);
+    Texts::bindCaption(ui->mnuFormatos, 4022);
+    m_job->looks0 = m_formatos->same;
+    m_job->looks1 = m_formatos->distinct;
+    const auto watch = [this](const NumberLookBoxes &row) {
+        const auto markModified = [this] { JobModified = true; };
+        connect(row.format, &QComboBox::currentIndexChanged, this, markModified);
+        for (QLineEdit *box : {row.prefix, row.suffix, row.size})
+            connect(box, &QLineEdit::textChanged, this, markModified);
+    };
+    std::for_each(m_formatos->same.begin(), m_formatos->same.end(), watch);
+    std::for_each(m_formatos->distinct.begin(), m_formatos->distinct.end(), watch);
 }
 
 void frmPrincipal::setUpNotesAndRecentFiles()

@@ -13,6 +13,20 @@
 #include <QTime>
 #include <QTimer>
 
+namespace {
+
+// How the first place the page prints shows its number.
+template <size_t N>
+NumberLook firstLook(const std::array<NumberLook, N> &looks, const std::array<bool, N> &off)
+{
+    for (size_t i = 0; i < N; ++i)
+        if (!off[i])
+            return looks[i];
+    return {};
+}
+
+} // namespace
+
 void frmPrincipal::setUpFontPanel()
 {
     auto *tamano = findChild<QLineEdit *>(QStringLiteral("txtTamaño"));
@@ -110,6 +124,13 @@ void frmPrincipal::Label6_DblClick()
     visor.loadSample(*ui->Label6);
     if (const auto &design = m_context.printer.pdfTemplate())
         visor.showTemplate(PdfTemplates::image(*design, logicalDpiX()));
+    if (ui->SSTab1->currentIndex() == 1) {
+        const DistinctNumberJob job = distinctNumberJob();
+        visor.showLook(firstLook(job.looks, job.off));
+    } else {
+        const SameNumberJob job = sameNumberJob();
+        visor.showLook(firstLook(job.looks, job.off));
+    }
     visor.exec();
 }
 

@@ -1,10 +1,18 @@
 #include "frmVisor.h"
 
+#include "NumberLook.h"
+#include "PageImageSurface.h"
+#include "RuntimeError.h"
 #include "Twips.h"
+#include "VbColor.h"
 
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
+
+namespace {
+constexpr double kSheetTwips = 1440 * 12; // a foot square: more than any code a sheet holds
+} // namespace
 
 frmVisor::frmVisor(QWidget *mainWindow, QSize ownerTwips)
     : QDialog(mainWindow), m_mainWindow(mainWindow), m_ownerTwips(ownerTwips)
@@ -46,6 +54,43 @@ void frmVisor::showTemplate(const QImage &design)
     QPalette palette = Label1->palette();
     palette.setBrush(QPalette::Window, QBrush(design));
     Label1->setPalette(palette);
+}
+
+void frmVisor::showLook(const NumberLook &look)
+{
+    const QString digits = Label1->text();
+    if (look.format == NumberLook::Format::Text) {
+        Label1->setText(look.text(digits));
+        Label1->adjustSize();
+        return;
+    }
+    try {
+        // Drawn as the printer draws it, on a sheet larger than any code, then cut to the code.
+        const double dpi = logicalDpiX();
+        PageImageSurface sheet(QSizeF(kSheetTwips, kSheetTwips), QRectF(0, 0, kSheetTwips, kSheetTwips), dpi);
+        sheet.setFontName(Label1->font().family());
+        sheet.setFontSize(float(Label1->font().pointSize()));
+        sheet.setForeColor(VbColor::fromQColor(Label1->palette().color(QPalette::WindowText)));
+        CodeCache codes;
+        sheet.setCurrentPosition(1440, 1440); // room for the white margin all round
+        NumberPrinter(look, QString(), {digits}).print(sheet, digits, codes);
+        const QImage &image = sheet.image();
+        QRect ink;
+        for (int y = 0; y < image.height(); ++y) {
+            const auto *row = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+            for (int x = 0; x < image.width(); ++x)
+                if (row[x] != qRgb(255, 255, 255))
+                    ink |= QRect(x, y, 1, 1);
+        }
+        if (ink.isEmpty())
+            return;
+        // White all round, as wide as a code's quiet zone wants it, for a scanner held to the screen.
+        const int margin = qMax(16, qMin(ink.width(), ink.height()) / 6);
+        Label1->setPixmap(QPixmap::fromImage(image.copy(ink.adjusted(-margin, -margin, margin, margin))));
+        Label1->adjustSize();
+    } catch (const RuntimeError &) {
+        // The run says what is wrong when it is asked to print; the viewer keeps the digits.
+    }
 }
 
 bool frmVisor::event(QEvent *event)

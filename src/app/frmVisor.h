@@ -4,6 +4,7 @@
 #include <QSize>
 
 class QLabel;
+struct NumberLook;
 
 // The full-size view of the font sample: the sample's digits on white, framed by a band of the
 // print colour. It closes at a click, or when the mouse moves over the frame rather than the digits.
@@ -19,6 +20,9 @@ public:
     void loadSample(const QLabel &sample);
     // The job's template at the screen's size under the digits, its top-left corner at theirs.
     void showTemplate(const QImage &design);
+    // The sample as `look` prints it, after loadSample: its digits with the texts around them,
+    // or the code they make at its printed size. A look that cannot print leaves the digits.
+    void showLook(const NumberLook &look);
 
     // Where a viewer of `frameSize` pixels goes: centred on the point whose coordinates are the
     // main window's width and height in twips, moved just enough to lie fully inside `screenArea`.

@@ -15,6 +15,8 @@ SameNumberJob JobControls::sameNumberJob() const
         job.posX[i] = txtPosX[i]->text();
         job.posY[i] = txtPosY[i]->text();
         job.off[i] = Check1[i]->isChecked();
+        if (looks0[i].format)
+            job.looks[i] = looks0[i].look();
     }
     job.juegos = txtJuegos->text();
     return job;
@@ -29,6 +31,8 @@ DistinctNumberJob JobControls::distinctNumberJob() const
         job.posX[i] = posX[i]->text();
         job.posY[i] = posY[i]->text();
         job.off[i] = Check2[i]->isChecked();
+        if (looks1[i].format)
+            job.looks[i] = looks1[i].look();
     }
     job.piles = {chkPilas->isChecked(), txtPilasDesde->text(), txtPilasHasta->text(), txtPilasProfundidad->text()};
     job.juegos = txtJuegos2->text();
@@ -51,6 +55,8 @@ void JobControls::LeerCheck(int page, const ProfileFiles &profiles, const QStrin
             txtPosY[i]->setText(p.y);
             if (p.forcedOff)
                 Check1[i]->setChecked(true);
+            if (looks0[i].format)
+                looks0[i].show(p.look);
         }
         txtJuegos->setText(record.juegos);
         named = record.sstab;
@@ -64,6 +70,8 @@ void JobControls::LeerCheck(int page, const ProfileFiles &profiles, const QStrin
             posY[i]->setText(r.y);
             if (r.off)
                 Check2[i]->setChecked(*r.off);
+            if (looks1[i].format)
+                looks1[i].show(r.look);
         }
         // The piles last: turning them on rewrites the rows' starts from the plan.
         txtPilasDesde->setText(record.piles.desde);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DistinctNumberRun.h"
+#include "NumberLookBoxes.h"
 #include "SameNumberRun.h"
 
 #include <array>
@@ -35,6 +36,9 @@ struct JobControls
     // Receipt-book sets of page 0 and page 1.
     QLineEdit *txtJuegos = nullptr;
     QLineEdit *txtJuegos2 = nullptr;
+    // How each position and row prints its number.
+    std::array<NumberLookBoxes, 6> looks0{};
+    std::array<NumberLookBoxes, 4> looks1{};
 
     SameNumberJob sameNumberJob() const;
     DistinctNumberJob distinctNumberJob() const;

@@ -10,6 +10,8 @@
 #include <QStringDecoder>
 #include <QTime>
 
+#include <functional>
+
 namespace JobFile {
 namespace {
 
@@ -60,6 +62,28 @@ std::optional<int> pageValue(const QString &text)
     } catch (const std::exception &) {
     }
     return std::nullopt;
+}
+
+// The look keys of one index: only over older keys for a plain number, so a job that does not
+// use them keeps its file as before.
+void appendLook(QList<ProfileValue> &values, const QString &section, int i, const NumberLook &look)
+{
+    const bool onlyIfPresent = look.isDefault();
+    values.append({section, indexed(kFormato, i), NumberLook::formatKey(look.format), onlyIfPresent});
+    values.append({section, indexed(kPrefijo, i), look.prefix, onlyIfPresent});
+    values.append({section, indexed(kSufijo, i), look.suffix, onlyIfPresent});
+    values.append({section, indexed(kCodigo, i), look.storedSize(), onlyIfPresent});
+}
+
+NumberLook readLook(const std::function<QString(const QString &)> &value, int i)
+{
+    const NumberLook defaults;
+    NumberLook look;
+    look.format = NumberLook::formatFromKey(value(indexed(kFormato, i)));
+    look.prefix = orDefault(value(indexed(kPrefijo, i)), defaults.prefix);
+    look.suffix = orDefault(value(indexed(kSufijo, i)), defaults.suffix);
+    look.size = orDefault(value(indexed(kCodigo, i)), defaults.size);
+    return look;
 }
 
 } // namespace
@@ -122,6 +146,11 @@ QList<ProfileValue> UltimaImpresion(int page, const SameNumberJob &same, const D
         values.append({section, kPilasDesde, piles.desde, onlyIfPresent});
         values.append({section, kPilasHasta, piles.hasta, onlyIfPresent});
         values.append({section, kPilasProfundidad, piles.profundidad, onlyIfPresent});
+        for (int i = 0; i < DistinctNumberJob::kRows; ++i)
+            appendLook(values, section, i, distinct.looks[i]);
+    } else {
+        for (int i = 0; i < SameNumberJob::kPositions; ++i)
+            appendLook(values, section, i, same.looks[i]);
     }
     const QString &juegos = page != 0 ? distinct.juegos : same.juegos;
     values.append({section, kJuegos, juegos, juegos.trimmed() == u'1'});
@@ -176,6 +205,7 @@ Page0Record readPage0(const ProfileFiles &profiles, const QString &file)
         // Without its Y a position cannot be placed: it is turned off. A missing X alone is 0.
         p.forcedOff = y == ProfileFiles::Vacio;
         p.y = orDefault(y, QStringLiteral("0"));
+        p.look = readLook(value, i);
     }
     record.juegos = orDefault(value(kJuegos), QStringLiteral("1"));
     record.sstab = pageValue(value(QStringLiteral("sstab")));
@@ -194,6 +224,7 @@ Page1Record readPage1(const ProfileFiles &profiles, const QString &file)
         r.x = orDefault(value(indexed(QStringLiteral("PosX_"), i)), QStringLiteral("0"));
         r.y = orDefault(value(indexed(QStringLiteral("PosY_"), i)), QStringLiteral("0"));
         r.off = checkValue(value(indexed(QStringLiteral("check2_"), i)));
+        r.look = readLook(value, i);
     }
     const DistinctNumberJob::Piles defaults;
     record.piles.on = value(kPilas).trimmed() == u'1';

@@ -34,6 +34,13 @@ inline const QString kPilasProfundidad = QStringLiteral("PilasProfundidad");
 // Receipt-book sets, in each page's record: how many times each sheet is printed; missing is 1.
 inline const QString kJuegos = QStringLiteral("Juegos");
 
+// How each position or row prints its number, for index i of the page: "Formato_"+i,
+// "Prefijo_"+i, "Sufijo_"+i, "Codigo_"+i (NumberLook.h).
+inline const QString kFormato = QStringLiteral("Formato_");
+inline const QString kPrefijo = QStringLiteral("Prefijo_");
+inline const QString kSufijo = QStringLiteral("Sufijo_");
+inline const QString kCodigo = QStringLiteral("Codigo_");
+
 // "Ultima Impresión Solapa:0" or ":1".
 QString recordSection(int page);
 
@@ -75,6 +82,7 @@ struct Page0Record
         std::optional<bool> off;
         QString x, y;
         bool forcedOff = false;
+        NumberLook look;
     };
     std::array<Position, 6> positions;
     QString juegos;
@@ -87,6 +95,7 @@ struct Page1Record
     {
         QString desde, hasta, x, y;
         std::optional<bool> off;
+        NumberLook look;
     };
     std::array<Row, 4> rows;
     DistinctNumberJob::Piles piles; // off, with the default texts, when the file has none

@@ -74,6 +74,7 @@ PrintJob PrintJob::read(const ProfileFiles &profiles, const QString &file)
             job.same.off[i] = chainedOff(job.same.off, i, p.off) || p.forcedOff;
             job.same.posX[i] = p.x.left(kPositionLength);
             job.same.posY[i] = p.y.left(kPositionLength);
+            job.same.looks[i] = p.look;
         }
         job.same.juegos = record.juegos.left(kSetsLength);
     } else {
@@ -85,6 +86,7 @@ PrintJob PrintJob::read(const ProfileFiles &profiles, const QString &file)
             job.distinct.posX[i] = r.x.left(kPositionLength);
             job.distinct.posY[i] = r.y.left(kPositionLength);
             job.distinct.off[i] = chainedOff(job.distinct.off, i, r.off);
+            job.distinct.looks[i] = r.look;
         }
         job.distinct.piles = record.piles;
         job.distinct.juegos = record.juegos.left(kSetsLength);

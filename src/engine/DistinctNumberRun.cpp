@@ -25,6 +25,7 @@ struct Row
     float x, y;
     RangeNumber start;
     int16_t width;
+    std::optional<NumberPrinter> look; // set once the row's numbers are known
 };
 
 // The first row's ends decide how many sheets come out; FirstRowSpan keeps their difference as
@@ -53,7 +54,11 @@ public:
             const float y = NumberText::toSingle(NumberText::lenient(job.posY[j]));
             const RangeNumber start = RangeNumber::read(job.desde[j]);
             start.plus(range.lastOffset()); // the numbers in between lie within the two ends
-            m_rows.push_back({x, y, start, int16_t(job.desde[j].size())});
+            Row row{x, y, start, int16_t(job.desde[j].size()), std::nullopt};
+            const bool code = job.looks[j].format != NumberLook::Format::Text;
+            row.look.emplace(job.looks[j], NumberPrinter::distinctRow(j),
+                             code ? QStringList{rowNumber(row, 0), rowNumber(row, range.sheets - 1)} : QStringList());
+            m_rows.push_back(std::move(row));
         }
     }
 
@@ -71,7 +76,7 @@ public:
         for (const Row &row : m_rows) {
             printer.printText(QString()); // begins the document on the first sheet
             printer.setCurrentPosition(row.x, row.y);
-            printer.printText(rowNumber(row, sheet));
+            row.look->print(printer, rowNumber(row, sheet), m_codes);
         }
     }
 
@@ -86,6 +91,7 @@ private:
     FontChoice m_font;
     SheetRange m_range;
     std::vector<Row> m_rows;
+    mutable CodeCache m_codes;
 };
 
 // Piles: each enabled row takes its number from the plan; the places past the run's last number
@@ -96,10 +102,12 @@ public:
     PileSheets(const DistinctNumberJob &job, const FontChoice &font)
         : m_font(font), m_run(PileRun::read(job.piles)), m_plan(m_run.count, enabledRows(job), m_run.depth)
     {
+        const QStringList ends{m_run.number(0), m_run.number(m_run.count - 1)};
         for (int j = 0; j < DistinctNumberJob::kRows; ++j)
             if (!job.off[j])
                 m_places.push_back({NumberText::toSingle(NumberText::lenient(job.posX[j])),
-                                    NumberText::toSingle(NumberText::lenient(job.posY[j]))});
+                                    NumberText::toSingle(NumberText::lenient(job.posY[j])),
+                                    NumberPrinter(job.looks[j], NumberPrinter::distinctRow(j), ends)});
     }
 
     static int enabledRows(const DistinctNumberJob &job)
@@ -119,7 +127,7 @@ public:
             if (!offset)
                 continue;
             printer.setCurrentPosition(m_places[r].x, m_places[r].y);
-            printer.printText(m_run.number(*offset));
+            m_places[r].look.print(printer, m_run.number(*offset), m_codes);
         }
     }
 
@@ -127,11 +135,13 @@ private:
     struct Place
     {
         float x, y;
+        NumberPrinter look;
     };
     FontChoice m_font;
     PileRun m_run;
     PilePlan m_plan;
     std::vector<Place> m_places;
+    mutable CodeCache m_codes;
 };
 
 RunOutcome fail(Dialogs &dialogs, const RuntimeError &error)

@@ -23,6 +23,7 @@ struct DistinctNumberJob
     std::array<QString, kRows> posY{};
     std::array<bool, kRows> off{false, true, true, true}; // a checked disable box: the row is not printed
     QString juegos = QStringLiteral("1"); // each sheet printed this many times in a row (SheetSets)
+    std::array<NumberLook, kRows> looks{};
 
     // Cut-and-stack mode: the enabled rows print piles of the run desde..hasta instead of their
     // own starts; `profundidad` is the most sheets per block, 0 (or empty) for no limit.

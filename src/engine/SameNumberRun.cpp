@@ -20,6 +20,7 @@ namespace {
 struct Position
 {
     float x, y;
+    NumberPrinter look;
 };
 
 class SameNumberSheets final : public JobSheets
@@ -36,7 +37,22 @@ public:
         for (int i = 0; i < SameNumberJob::kPositions; ++i)
             if (!job.off[i])
                 m_positions.push_back({NumberText::toSingle(NumberText::lenient(job.posX[i])),
-                                       NumberText::toSingle(NumberText::lenient(job.posY[i]))});
+                                       NumberText::toSingle(NumberText::lenient(job.posY[i])),
+                                       NumberPrinter(job.looks[i], NumberPrinter::samePosition(i), ends(job.looks[i]))});
+    }
+
+    // The numbers a code is checked with: the two ends, or the first alone when the last is
+    // wider than the start (the run stops before it, as it always has).
+    QStringList ends(const NumberLook &look) const
+    {
+        if (look.format == NumberLook::Format::Text)
+            return {};
+        QStringList list{number(0)};
+        try {
+            list << number(m_range.sheets - 1);
+        } catch (const RuntimeError &) {
+        }
+        return list;
     }
 
     qint64 count() const override { return m_range.sheets; }
@@ -55,7 +71,7 @@ public:
         const QString text = number(sheet);
         for (const Position &p : m_positions) {
             printer.setCurrentPosition(p.x, p.y);
-            printer.printText(text);
+            p.look.print(printer, text, m_codes);
         }
     }
 
@@ -66,7 +82,33 @@ private:
     SheetRange m_range;
     qsizetype m_width;
     std::vector<Position> m_positions;
+    mutable CodeCache m_codes;
 };
+
+// Codes that cannot print every number of the range refuse the job before the printer is
+// touched. Ends that are not numbers are left to the run, which reports them as ever.
+void checkLooks(const SameNumberJob &job)
+{
+    QStringList ends;
+    for (int i = 0; i < SameNumberJob::kPositions; ++i) {
+        if (job.off[i] || job.looks[i].format == NumberLook::Format::Text)
+            continue;
+        if (ends.isEmpty()) {
+            try {
+                const RangeNumber start = RangeNumber::read(job.desde);
+                const SheetRange range = SheetRange::between(start, RangeNumber::read(job.hasta));
+                const qsizetype width = job.desde.size();
+                ends = {NumberFormat::padToWidth(start.text(), width)};
+                // A last number wider than the start stops the run before it prints.
+                ends << NumberFormat::padToWidth(start.plus(range.lastOffset()).text(), width);
+            } catch (const RuntimeError &) {
+                if (ends.isEmpty())
+                    return;
+            }
+        }
+        NumberPrinter(job.looks[i], NumberPrinter::samePosition(i), ends);
+    }
+}
 
 // The checks made before the printer is touched; the outcome when one refuses the job.
 std::optional<RunOutcome> refusal(const SameNumberJob &job, Dialogs &dialogs)
@@ -128,6 +170,7 @@ RunOutcome runSameNumber(const SameNumberJob &job, const FontChoice &font, Print
     if (const auto refused = refusal(job, dialogs))
         return *refused;
     try {
+        checkLooks(job);
         return printRange(job, font, printer, dialogs, observer);
     } catch (const RuntimeError &error) {
         reportError(error, dialogs);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "JobSheets.h"
+#include "NumberLook.h"
 
 #include <QString>
 #include <array>
@@ -21,6 +22,7 @@ struct SameNumberJob
     std::array<QString, kPositions> posY{};
     std::array<bool, kPositions> off{}; // a checked disable box: the position is not printed
     QString juegos = QStringLiteral("1"); // each sheet printed this many times in a row (SheetSets)
+    std::array<NumberLook, kPositions> looks{};
 };
 
 // The shared font fields.

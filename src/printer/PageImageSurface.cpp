@@ -67,6 +67,11 @@ void PageImageSurface::deviceLine(const QPointF &from, const QPointF &to, const 
     SheetPainting::line(m_painter, from, to, color, box);
 }
 
+void PageImageSurface::deviceFill(const QPointF &topLeft, const QList<QRectF> &shapes, const QColor &color)
+{
+    m_painting.fill(m_painter, topLeft, shapes, color);
+}
+
 void PageImageSurface::deviceEndDocument()
 {
     m_painter.end();

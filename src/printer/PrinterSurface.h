@@ -64,6 +64,12 @@ public:
     // then moves to the start of the next line. An empty text only moves down a line.
     virtual void printText(const QString &text) = 0;
 
+    // Fills the rectangles `shapesTwips` (twips from their top-left, `sizeTwips` in all) in the current colour
+    // with their top-left at the current position, at their size whatever the scale; a
+    // `caption` goes centred under them in the current font. The position then moves to the
+    // start of the line below, as after printText.
+    virtual void printShapes(const QList<QRectF> &shapesTwips, const QSizeF &sizeTwips, const QString &caption = {}) = 0;
+
     virtual float currentX() const = 0;
     virtual float currentY() const = 0;
     virtual void setCurrentX(float x) = 0;

@@ -261,15 +261,21 @@ void QtPrinterSurface::breakSheet()
 void QtPrinterSurface::deviceDrawText(const QPointF &topLeftTwips, const QString &text)
 {
     applyStyle();
-    recordOp({true, topLeftTwips, {}, text, font(), penColor(), false});
+    recordOp({true, topLeftTwips, {}, text, font(), penColor(), false, {}});
     m_painting.text(m_painter, topLeftTwips, text);
 }
 
 void QtPrinterSurface::deviceLine(const QPointF &from, const QPointF &to, const QColor &color, bool box)
 {
     applyStyle();
-    recordOp({false, from, to, {}, {}, color, box});
+    recordOp({false, from, to, {}, {}, color, box, {}});
     SheetPainting::line(m_painter, from, to, color, box);
+}
+
+void QtPrinterSurface::deviceFill(const QPointF &topLeft, const QList<QRectF> &shapes, const QColor &color)
+{
+    recordOp({false, topLeft, {}, {}, {}, color, false, shapes});
+    m_painting.fill(m_painter, topLeft, shapes, color);
 }
 
 void QtPrinterSurface::deviceEndDocument()

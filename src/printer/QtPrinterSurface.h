@@ -77,6 +77,7 @@ protected:
     void deviceDrawText(const QPointF &topLeftTwips, const QString &text) override;
     void deviceLine(const QPointF &from, const QPointF &to, const QColor &color, bool box) override;
     void deviceEndDocument() override;
+    void deviceFill(const QPointF &topLeftTwips, const QList<QRectF> &shapes, const QColor &color) override;
 
 private:
     void createPrinter();
@@ -106,6 +107,7 @@ private:
         QFont font;
         QColor color;
         bool box;
+        QList<QRectF> fill; // filled rectangles from `from`, when any
     };
     static RuntimeError printerErrorFor(const QString &description);
     static QString deviceUri(const QString &queue, const QString &fallback);

@@ -318,8 +318,10 @@ void QtPrinterSurface::repeatSheetForCopies()
         breakSheet();
         applyTransform();
         for (const PageOp &op : ops) {
-            if (op.text) {
-                SheetPainting replay;
+            SheetPainting replay;
+            if (!op.fill.isEmpty()) {
+                replay.fill(m_painter, op.from, op.fill, op.color);
+            } else if (op.text) {
                 replay.applyStyle(m_painter, op.font, op.color, 0);
                 replay.text(m_painter, op.from, op.string);
             } else {

@@ -70,6 +70,14 @@ void RecordingSurface::deviceLine(const QPointF &from, const QPointF &to, const 
     m_documents.back().pages.back().lines.push_back({landed(from), landed(to), color, box});
 }
 
+void RecordingSurface::deviceFill(const QPointF &topLeft, const QList<QRectF> &shapes, const QColor &color)
+{
+    QRectF bounds;
+    for (const QRectF &r : shapes)
+        bounds |= r;
+    m_documents.back().pages.back().fills.push_back({topLeft, bounds, color});
+}
+
 void RecordingSurface::deviceEndDocument()
 {
     m_documents.back().ended = true;

@@ -25,11 +25,19 @@ public:
         QColor color;
         bool box;
     };
+    // Filled shapes, such as a code: where they went and the area they cover.
+    struct Fill
+    {
+        QPointF positionTwips;
+        QRectF boundsTwips; // from the position
+        QColor color;
+    };
     struct Page
     {
         int orientation;
         std::vector<Text> texts;
         std::vector<Line> lines;
+        std::vector<Fill> fills = {};
     };
     struct Document
     {
@@ -99,6 +107,7 @@ protected:
     void deviceDrawText(const QPointF &topLeftTwips, const QString &text) override;
     void deviceLine(const QPointF &from, const QPointF &to, const QColor &color, bool box) override;
     void deviceEndDocument() override;
+    void deviceFill(const QPointF &topLeftTwips, const QList<QRectF> &shapes, const QColor &color) override;
 
 private:
     qint64 m_sheetsPerJob = -1; // never set

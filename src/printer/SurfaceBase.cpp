@@ -48,6 +48,23 @@ void SurfaceBase::printText(const QString &text)
     m_y += float(m_lineHeightTwips * unitsPerTwipY());
 }
 
+void SurfaceBase::printShapes(const QList<QRectF> &shapesTwips, const QSizeF &sizeTwips, const QString &caption)
+{
+    ensurePage();
+    const QPointF topLeft = toTwips(m_x, m_y);
+    deviceFill(topLeft, shapesTwips, m_penColor);
+    double below = sizeTwips.height();
+    if (!caption.isEmpty()) {
+        const double width = QFontMetricsF(m_font).horizontalAdvance(caption);
+        // A small gap keeps the text's ascenders off the bars, where a scanner would see them.
+        const double gap = m_font.pixelSize() * 0.1;
+        deviceDrawText(topLeft + QPointF((sizeTwips.width() - width) / 2, below + gap), caption);
+        below += gap + m_lineHeightTwips;
+    }
+    m_x = scaleLeft();
+    m_y += float(below * unitsPerTwipY());
+}
+
 void SurfaceBase::setCurrentX(float x)
 {
     checkReady();

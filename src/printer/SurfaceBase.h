@@ -18,6 +18,7 @@ public:
     SurfaceBase();
 
     void printText(const QString &text) final;
+    void printShapes(const QList<QRectF> &shapesTwips, const QSizeF &sizeTwips, const QString &caption = {}) final;
 
     float currentX() const final { return m_x; }
     float currentY() const final { return m_y; }
@@ -60,6 +61,8 @@ protected:
     virtual void deviceLine(const QPointF &fromTwips, const QPointF &toTwips, const QColor &color,
                             bool box) = 0;
     virtual void deviceEndDocument() = 0;
+    // Rectangles in twips from `topLeftTwips`, filled in `color`.
+    virtual void deviceFill(const QPointF &topLeftTwips, const QList<QRectF> &shapes, const QColor &color) = 0;
 
     // The font as drawn: its pixel size is in twips (20 per point).
     const QFont &font() const { return m_font; }

@@ -1,4 +1,5 @@
 // `tessarino --print`: the program run as a user runs it from a terminal, with no display.
+#include "CodeReader.h"
 #include "PdfText.h"
 #include "RunLog.h"
 #include "TestPaths.h"
@@ -110,6 +111,24 @@ private Q_SLOTS:
             QCOMPARE(pdf.pages[s].texts(), sheets[s]);
     }
 
+    // The looks a job file keeps print from the command line too.
+    void printsTheJobsCodes()
+    {
+        QByteArray text = kJob;
+        text.replace("sstab= 0\r\n", "sstab= 0\r\nFormato_1=DataMatrix\r\nPrefijo_1=\" N\xba \"\r\nCodigo_1=20\r\n");
+        const QString job = writeJob("codigos.trv", text);
+        QVERIFY(!job.isEmpty());
+        const Result r = run({"--print", job, "--output", m_tmp.path("codigos.pdf")});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        const CodeReader read = CodeReader::read(m_tmp.path("codigos.pdf"), m_tmp.path("codigos"), {400, 500});
+        QVERIFY2(read.error.isEmpty(), qPrintable(read.error));
+        QCOMPARE(read.pages.size(), 5);
+        for (int s = 0; s < 5; ++s) {
+            QCOMPARE(read.pages[s].size(), 1);
+            QCOMPARE(read.pages[s][0].text, QStringLiteral(" Nº %1").arg(98 + s, 4, 10, QChar(u'0')));
+        }
+    }
+
     void failuresExitNonZeroAndLeaveNoPdf_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -122,6 +141,10 @@ private Q_SLOTS:
         letters.replace("Desde=0098", "Desde=00a8");
         QTest::newRow("range not a number")
             << QStringList{"--print", "@/job.trv"} << letters << 1 << "Debe ingresar un valor numérico!";
+        QByteArray badCode = kJob;
+        badCode.replace("sstab= 0\r\n", "sstab= 0\r\nFormato_0=Code128\r\nPrefijo_0=A\xd1O-\r\n");
+        QTest::newRow("code that cannot hold its prefix")
+            << QStringList{"--print", "@/job.trv"} << badCode << 1 << "Mismo número, posición 1: el código Code 128 no puede llevar «Ñ»";
         QTest::newRow("unknown option")
             << QStringList{"--print", "@/job.trv", "--copias", "2"} << kJob << 2 << "copias";
         QTest::newRow("no job") << QStringList{} << kJob << 2 << "--print";

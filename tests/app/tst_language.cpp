@@ -185,6 +185,11 @@ private Q_SLOTS:
         QCOMPARE(o.entry("mnuRegistro")->text(), "Print lo&g...");
         QCOMPARE(caption(o.w.get(), "txtJuegos_lbl"), "Sets:");
         QCOMPARE(piles->findChild<QLabel *>("lblPlan")->text(), "1 block of 8 sheets; pile 1: 1–8");
+        auto *formats = o.w->findChild<QDialog *>("frmFormatos");
+        QCOMPARE(formats->windowTitle(), "Number format");
+        QCOMPARE(o.entry("mnuFormatos")->text(), "Number &format...");
+        QCOMPARE(formats->findChild<QComboBox *>("cboFormatoDistinto3")->itemText(0), "Text");
+        QVERIFY(formats->findChild<QLabel *>("lblNota")->text().startsWith("The code is printed with its top-left"));
 
         o.entry("mnuEspañol")->trigger();
         QCOMPARE(piles->findChild<QLabel *>("lblPlan")->text(), "1 bloque de 8 hojas; pila 1: 1–8");

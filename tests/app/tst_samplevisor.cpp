@@ -1,6 +1,8 @@
 // The full-size sample viewer opened by a double click on the sample.
 #include "DesignPdfs.h"
+#include "CodeReader.h"
 #include "FormHarness.h"
+#include "frmFormatos.h"
 #include "frmVisor.h"
 
 #include <QLabel>
@@ -116,6 +118,38 @@ private Q_SLOTS:
         QVERIFY(seen.closedByMoveOverBand);
         // It lives only while shown.
         QVERIFY(!f.w.findChild<frmVisor *>());
+    }
+
+    // The viewer shows the sample as the page's first printed place prints it.
+    void showsTheSampleInTheFirstPlacesLook_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("text");   // the label's
+        QTest::addColumn<QString>("decoded"); // the picture's
+        QTest::newRow("text") << int(NumberLook::Format::Text) << "Nº 01234 -A" << "";
+        QTest::newRow("QR") << int(NumberLook::Format::QR) << "" << "QRCode:Nº 01234 -A";
+        QTest::newRow("Code 128, bad prefix") << int(NumberLook::Format::Code128) << "01234" << "";
+    }
+
+    void showsTheSampleInTheFirstPlacesLook()
+    {
+        QFETCH(int, format);
+        QFETCH(QString, text);
+        QFETCH(QString, decoded);
+        Fixture f;
+        QVERIFY(f.open(0));
+        f.type("txtTamaño", "28");
+        f.w.findChild<frmFormatos *>()->same[0].show({NumberLook::Format(format), "Nº ", " -A", "25"});
+        QString label;
+        QStringList codes;
+        f.doubleClickSample([&](frmVisor *v) {
+            label = v->Label1->text();
+            for (const CodeReader::Code &c : CodeReader::decode(v->Label1->pixmap().toImage()))
+                codes << c.format + u':' + c.text;
+            v->reject();
+        });
+        QCOMPARE(label, text);
+        QCOMPARE(codes.join(u' '), decoded);
     }
 
     void aRedSampleShowsRedDigitsOnWhiteInARedFrame()

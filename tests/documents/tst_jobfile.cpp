@@ -123,6 +123,30 @@ private Q_SLOTS:
         QCOMPARE(JobFile::readPage0(profiles, file).juegos, QStringLiteral("1"));
     }
 
+    // A position's look follows the record's old keys only where it is used; blanks and quotes
+    // around its texts come back as typed, and a position turned back to text keeps its keys,
+    // in place, with the plain values.
+    void looksAreKeptAsTypedAndOnlyWhereUsed()
+    {
+        TestPaths tmp;
+        const ProfileFiles profiles(tmp.paths().settingsFile);
+        QString file = tmp.path(QStringLiteral("codigos.trv"));
+        JobFile::Saved job = exampleJob();
+        job.same.looks[1] = {NumberLook::Format::DataMatrix, QStringLiteral(" Nº "), QStringLiteral("\"A\""),
+                             QStringLiteral("12,5")};
+        QVERIFY(profiles.EscribirValoresIni(JobFile::jobValues(job), file, nullptr));
+        QVERIFY(bytesOf(file).contains("sstab=\" 0\"\r\nFormato_1=DataMatrix\r\nPrefijo_1=\" N\xBA \"\r\n"
+                                       "Sufijo_1=\"\"A\"\"\r\nCodigo_1=12.5\r\n[Fuentes]"));
+        const auto positions = JobFile::readPage0(profiles, file).positions;
+        QCOMPARE(positions[1].look, (NumberLook{NumberLook::Format::DataMatrix, " Nº ", "\"A\"", "12.5"}));
+        QVERIFY(positions[0].look.isDefault());
+
+        job.same.looks[1] = {};
+        QVERIFY(profiles.EscribirValoresIni(JobFile::jobValues(job), file, nullptr));
+        QVERIFY(bytesOf(file).contains("Formato_1=Texto\r\nPrefijo_1=\r\nSufijo_1=\r\nCodigo_1=15\r\n[Fuentes]"));
+        QVERIFY(JobFile::readPage0(profiles, file).positions[1].look.isDefault());
+    }
+
     void theOpenDialogListsEveryLetterCaseOfTheExtension()
     {
         const QStringList filters = QtDialogs::nameFilters(QStringLiteral("Archivos de texto(*.trv)|*.trv"));

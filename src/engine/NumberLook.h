@@ -1,0 +1,88 @@
+#pragma once
+
+#include "CodeSymbols.h"
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class PrinterSurface;
+
+// How a position prints its number: as text or as a code, with a text before and after it.
+struct NumberLook
+{
+    enum class Format { Text, QR, Code128, DataMatrix };
+
+    Format format = Format::Text;
+    QString prefix;
+    QString suffix;
+    // The code's size in millimetres as typed (a point or a comma before the decimals): the side
+    // of a QR or DataMatrix code, the height of Code 128 bars. Text ignores it.
+    QString size = QStringLiteral("15");
+
+    bool operator==(const NumberLook &) const = default;
+    bool isDefault() const { return *this == NumberLook{}; }
+    QString text(const QString &number) const { return prefix + number + suffix; }
+
+    // As the job file stores it: "Texto", "QR", "Code128", "DataMatrix".
+    static QString formatKey(Format format);
+    // Any other word, missing ("Vacio") included, is text.
+    static Format formatFromKey(const QString &key);
+    // The size for the job file: a point before the decimals.
+    QString storedSize() const;
+};
+
+// The smallest codes this program prints, so that what it prints can be read back: a QR or
+// DataMatrix module at least 0.25 mm (three dots at 300 dpi, the coarsest common printer, so
+// dot gain cannot merge neighbours), Code 128 bars at least 5 mm high (so a hand-held
+// scanner's line still crosses every bar when held a little askew). Sizes above 300 mm are
+// typing mistakes: no sheet holds them.
+namespace NumberLookLimits {
+constexpr double kMinModuleMm = 0.25;
+constexpr double kMinBarHeightMm = 5;
+constexpr double kMaxSizeMm = 300;
+} // namespace NumberLookLimits
+
+// Codes already encoded, reused while the same text comes back (the same number at every
+// position of a sheet); a few entries only, so a run of any length keeps flat memory.
+class CodeCache
+{
+public:
+    const CodeSymbols::Symbol &symbol(CodeSymbols::Kind kind, double sideTwips, const QString &text);
+
+private:
+    struct Entry
+    {
+        CodeSymbols::Kind kind;
+        double side;
+        QString text;
+        CodeSymbols::Symbol symbol;
+    };
+    static constexpr size_t kEntries = 8;
+    CodeSymbols::Encoder m_encoder;
+    std::vector<Entry> m_entries;
+    size_t m_next = 0;
+};
+
+// A position's look after the checks made before anything prints.
+class NumberPrinter
+{
+public:
+    // Throws RuntimeError (invalid property value) naming `where` (the position, as the user
+    // knows it) when the look cannot print every number of the run; `samples` holds the run's
+    // numbers of every length it prints (its two ends).
+    NumberPrinter(const NumberLook &look, const QString &where, const QStringList &samples);
+
+    // The number in this look at the current position.
+    void print(PrinterSurface &printer, const QString &number, CodeCache &cache) const;
+
+    // "Mismo número, posición 3" and "Distinto número, fila 2", for `index` from 0.
+    static QString samePosition(int index);
+    static QString distinctRow(int index);
+
+private:
+    NumberLook m_look;
+    QString m_where;
+    CodeSymbols::Kind m_kind{};
+    double m_sideTwips = 0;
+};
