@@ -153,12 +153,8 @@ RunOutcome fail(Dialogs &dialogs, const RuntimeError &error)
 // The checks made before the printer is touched; the outcome when one refuses the job.
 std::optional<RunOutcome> setsRefusal(const DistinctNumberJob &job, Dialogs &dialogs)
 {
-    try {
-        SheetSets::read(job.juegos);
-    } catch (const RuntimeError &error) {
-        dialogs.message(error.description(), RunMessages::kTitle, Dialogs::Icon::Exclamation);
+    if (!SheetSets::accepted(job.juegos, dialogs))
         return RunOutcome::Failed;
-    }
     return std::nullopt;
 }
 

@@ -121,12 +121,8 @@ std::optional<RunOutcome> refusal(const SameNumberJob &job, Dialogs &dialogs)
         dialogs.message(RunMessages::kDigits, RunMessages::kTitle, Dialogs::Icon::Information);
         return RunOutcome::DigitsMismatch;
     }
-    try {
-        SheetSets::read(job.juegos);
-    } catch (const RuntimeError &error) {
-        dialogs.message(error.description(), RunMessages::kTitle, Dialogs::Icon::Exclamation);
+    if (!SheetSets::accepted(job.juegos, dialogs))
         return RunOutcome::Failed;
-    }
     return std::nullopt;
 }
 

@@ -1,5 +1,7 @@
 #include "SheetSets.h"
 
+#include "Dialogs.h"
+#include "RunMessages.h"
 #include "RuntimeError.h"
 #include "Texts.h"
 
@@ -41,4 +43,15 @@ std::unique_ptr<JobSheets> SheetSets::repeat(std::unique_ptr<JobSheets> sheets, 
     if (copies == 1)
         return sheets;
     return std::make_unique<RepeatedSheets>(std::move(sheets), copies);
+}
+
+bool SheetSets::accepted(const QString &text, Dialogs &dialogs)
+{
+    try {
+        read(text);
+        return true;
+    } catch (const RuntimeError &error) {
+        dialogs.message(error.description(), RunMessages::kTitle, Dialogs::Icon::Exclamation);
+        return false;
+    }
 }

@@ -79,17 +79,11 @@ constexpr int32_t kTabIds[] = {35, 36};
 
 std::function<void(const QString &)> captionSetter(QObject *control)
 {
-    if (auto *menu = qobject_cast<QMenu *>(control))
-        return [menu](const QString &text) { menu->setTitle(text); };
-    if (auto *action = qobject_cast<QAction *>(control))
-        return [action](const QString &text) { action->setText(text); };
-    if (auto *button = qobject_cast<QAbstractButton *>(control))
-        return [button](const QString &text) { button->setText(text); };
-    if (auto *label = qobject_cast<QLabel *>(control))
-        return [label](const QString &text) { label->setText(text); };
-    if (auto *frame = qobject_cast<QGroupBox *>(control))
-        return [frame](const QString &text) { frame->setTitle(text); };
-    return {};
+    if (!qobject_cast<QMenu *>(control) && !qobject_cast<QAction *>(control) &&
+        !qobject_cast<QAbstractButton *>(control) && !qobject_cast<QLabel *>(control) &&
+        !qobject_cast<QGroupBox *>(control))
+        return {};
+    return [control](const QString &text) { Texts::setCaption(control, text); };
 }
 
 } // namespace

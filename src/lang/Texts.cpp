@@ -29,7 +29,9 @@ std::vector<Binding> &bindings()
     return all;
 }
 
-QString captionOf(QObject *control, bool title)
+} // namespace
+
+QString Texts::caption(QObject *control, bool title)
 {
     if (title)
         return qobject_cast<QWidget *>(control) ? static_cast<QWidget *>(control)->windowTitle() : QString();
@@ -46,7 +48,7 @@ QString captionOf(QObject *control, bool title)
     return {};
 }
 
-void setCaption(QObject *control, bool title, const QString &text)
+void Texts::setCaption(QObject *control, const QString &text, bool title)
 {
     if (title) {
         if (auto *window = qobject_cast<QWidget *>(control))
@@ -63,12 +65,14 @@ void setCaption(QObject *control, bool title, const QString &text)
         frame->setTitle(text);
 }
 
+namespace {
+
 void bind(QObject *control, int32_t id, bool title)
 {
     if (!control)
         return;
-    Texts::follow(control, [control, id, title, spanish = captionOf(control, title)] {
-        setCaption(control, title, Texts::text(id, spanish));
+    Texts::follow(control, [control, id, title, spanish = Texts::caption(control, title)] {
+        Texts::setCaption(control, Texts::text(id, spanish), title);
     });
 }
 

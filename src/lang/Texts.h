@@ -29,6 +29,11 @@ QString text(int32_t id, const QString &spanish);
 void bindCaption(QObject *control, int32_t id);
 // The same for a window's title.
 void bindTitle(QObject *window, int32_t id);
+// The caption of a QAction, QMenu, button, label or group box, or the title of a window when
+// `title`; setCaption changes it. Other controls have none.
+QString caption(QObject *control, bool title = false);
+void setCaption(QObject *control, const QString &text, bool title = false);
+
 // Calls `refresh` at every change of language while `owner` lives: for texts built from parts.
 void follow(QObject *owner, std::function<void()> refresh);
 

@@ -3,6 +3,7 @@
 #include "RecordingSurface.h"
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
+#include "Texts.h"
 #include "frmPrincipal.h"
 
 #include <QAbstractButton>
@@ -87,18 +88,7 @@ QString caption(const QWidget *window, const QString &name)
 {
     if (name.startsWith(QLatin1String("SSTab1:")))
         return window->findChild<QTabWidget *>(QStringLiteral("SSTab1"))->tabText(name.back().digitValue());
-    QObject *control = window->findChild<QObject *>(name);
-    if (auto *menu = qobject_cast<QMenu *>(control))
-        return menu->title();
-    if (auto *action = qobject_cast<QAction *>(control))
-        return action->text();
-    if (auto *button = qobject_cast<QAbstractButton *>(control))
-        return button->text();
-    if (auto *label = qobject_cast<QLabel *>(control))
-        return label->text();
-    if (auto *frame = qobject_cast<QGroupBox *>(control))
-        return frame->title();
-    return QStringLiteral("<no control %1>").arg(name);
+    return Texts::caption(window->findChild<QObject *>(name));
 }
 
 Captions shown(const QWidget *window)
