@@ -123,8 +123,11 @@ bool RunLog::append(const Run &run, QString *reason) const
     } else {
         if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))
             return fail(file);
-        // A line cut short by a crash is ended, so that this one does not run on from it.
+        // A line cut short by a crash is ended, so that this one does not run on from it. A log
+        // left empty (its creator died before writing) gets the header it lacks.
         const qint64 size = file.size();
+        if (size == 0)
+            bytes = header().join(u',').toUtf8() + '\n';
         if (size > 0) {
             QFile tail(m_file);
             char last = '\n';
@@ -155,15 +158,21 @@ RunLog::Contents RunLog::read() const
     const QList<QStringView> lines = QStringView(text).split(u'\n', Qt::SkipEmptyParts);
     if (lines.isEmpty())
         return contents;
-    // Columns are found by name, so a log written by another version still reads.
-    const QStringList names = fields(lines.first().trimmed());
-    std::array<qsizetype, Columns> at{};
+    // Columns are found by name, so a log written by another version still reads; a log whose
+    // header was lost is read in this version's order.
     const QStringList known = header();
+    QStringList names = fields(lines.first().trimmed());
+    qsizetype first = 1;
+    if (!names.contains(known[Id])) {
+        names = known;
+        first = 0;
+    }
+    std::array<qsizetype, Columns> at{};
     for (int c = 0; c < Columns; ++c)
         at[c] = names.indexOf(known[c]);
     std::unordered_map<QString, std::size_t> index;
     contents.runs.reserve(lines.size());
-    for (qsizetype i = 1; i < lines.size(); ++i) {
+    for (qsizetype i = first; i < lines.size(); ++i) {
         const QStringList f = fields(lines[i].trimmed());
         if (f.size() < names.size())
             continue; // a line a crash cut short: the run's earlier line stands

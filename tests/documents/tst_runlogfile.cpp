@@ -66,6 +66,28 @@ private Q_SLOTS:
         QCOMPARE(runs[0].estado, RunLog::kCancelada);
         QCOMPARE(runs[0].hojas, 42);
     }
+
+    // A creator that died before its first write leaves an empty log; a log whose header was
+    // cut off is read in this version's order. Neither loses the runs appended to it.
+    void aLogWithoutItsHeaderKeepsItsRuns()
+    {
+        TestPaths tmp;
+        const RunLog log(tmp.paths().runLogFolder);
+        QVERIFY(QDir().mkpath(tmp.paths().runLogFolder));
+        appendBytes(log.file(), "");
+        RunLog::Run run;
+        run.id = QStringLiteral("a");
+        QVERIFY(log.append(run, nullptr));
+        QCOMPARE(log.read().runs.size(), std::size_t(1));
+
+        QFile::remove(log.file());
+        appendBytes(log.file(), RunLog::csvLine(run).toUtf8());
+        run.id = QStringLiteral("b");
+        QVERIFY(log.append(run, nullptr));
+        const auto runs = log.read().runs;
+        QCOMPARE(runs.size(), std::size_t(2));
+        QCOMPARE(runs[0].id, QStringLiteral("a"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestRunLogFile)
