@@ -11,6 +11,7 @@
 #include "QtPrinterSurface.h"
 #include "QtTranslations.h"
 #include "RunRecorder.h"
+#include "RunText.h"
 #include "SheetsPerJob.h"
 #include "TemplateReady.h"
 #include "TerminalProgress.h"
@@ -78,14 +79,7 @@ RunOutcome runJob(const PrintJob &job, const QString &file, const std::optional<
         say(QStringLiteral("No se pudo anotar la impresión en el registro %1: %2")
                 .arg(shown(log.file()), problem));
     if (outcome == RunOutcome::Cancelled) {
-        const RunLog::Run &run = recorder.run();
-        const qint64 done = run.hojaInicial + run.impresas - 1;
-        const qint64 last = run.hojaInicial + run.hojas - 1;
-        QString text = QStringLiteral("Impresión cancelada después de la hoja %1 de %2; la última hoja impresa lleva "
-                                      "el número %3.")
-                           .arg(done)
-                           .arg(last)
-                           .arg(run.ultima);
+        auto [done, last, text] = RunText::stopped(recorder.run());
         if (done < last)
             text += QStringLiteral(" Para seguir: tessarino --print \"%1\" --sheets %2-%3")
                         .arg(file)

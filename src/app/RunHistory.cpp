@@ -8,6 +8,7 @@
 #include "PrinterSurface.h"
 #include "RunMessages.h"
 #include "RunRecorder.h"
+#include "RunText.h"
 #include "RuntimeError.h"
 #include "Texts.h"
 #include "frmProgreso.h"
@@ -44,15 +45,18 @@ RunOutcome RunHistory::print(int page, const std::function<RunOutcome(RunObserve
     } catch (const RuntimeError &) {
         // A printer that cannot tell its orientation: the run is logged without a copy.
     }
+    return recorded({m_job.name(), RunRecorder::printerName(m_services.printer), page, std::move(saved), QString(), 1},
+                    run);
+}
+
+RunOutcome RunHistory::recorded(RunRecorder::Job job, const std::function<RunOutcome(RunObserver *)> &run)
+{
     RunOutcome outcome;
     RunLog::Run logged;
     QString problem;
     {
         frmProgreso progress(m_services.window);
-        RunRecorder recorder(m_log, m_services.profiles,
-                             {m_job.name(), RunRecorder::printerName(m_services.printer), page, std::move(saved),
-                              QString(), 1},
-                             &progress);
+        RunRecorder recorder(m_log, m_services.profiles, std::move(job), &progress);
         recorder.setTellsWhereStopped(true);
         outcome = run(&recorder);
         problem = recorder.finish(outcome);
@@ -87,42 +91,23 @@ RunOutcome RunHistory::reprint(const RunLog::Run &run, const SheetSpan &span)
         orientation = printer.orientation();
     } catch (const std::exception &) {
     }
-    RunOutcome outcome;
-    RunLog::Run logged;
-    QString problem;
-    {
-        frmProgreso progress(m_services.window);
-        RunRecorder recorder(m_log, m_services.profiles,
-                             {run.trabajo, RunRecorder::printerName(printer), job.page, std::nullopt, run.copia,
-                              span.first},
-                             &progress);
-        recorder.setTellsWhereStopped(true);
-        outcome = JobRun::print(job, span, printer, dialogs, &recorder);
-        problem = recorder.finish(outcome);
-        logged = recorder.run();
-    }
-    printer.setPdfTemplate(openTemplate);
-    if (orientation) {
-        try {
-            printer.setOrientation(*orientation);
-        } catch (const std::exception &) {
-        }
-    }
-    logProblem(problem);
-    if (outcome == RunOutcome::Cancelled)
-        stopped(logged);
-    return outcome;
+    return recorded({run.trabajo, RunRecorder::printerName(printer), job.page, std::nullopt, run.copia, span.first},
+                    [&](RunObserver *observer) {
+                        const RunOutcome outcome = JobRun::print(job, span, printer, dialogs, observer);
+                        printer.setPdfTemplate(openTemplate);
+                        if (orientation) {
+                            try {
+                                printer.setOrientation(*orientation);
+                            } catch (const std::exception &) {
+                            }
+                        }
+                        return outcome;
+                    });
 }
 
 void RunHistory::stopped(const RunLog::Run &run)
 {
-    const qint64 done = run.hojaInicial + run.impresas - 1; // the last sheet printed, among the job's
-    const qint64 last = run.hojaInicial + run.hojas - 1;
-    QString text = Texts::text(3004, QStringLiteral("Impresión cancelada después de la hoja %1 de %2; la última "
-                                                    "hoja impresa lleva el número %3."))
-                       .arg(done)
-                       .arg(last)
-                       .arg(run.ultima);
+    auto [done, last, text] = RunText::stopped(run);
     if (done >= last || run.copia.isEmpty()) {
         m_services.dialogs.message(text, RunMessages::kTitle, Dialogs::Icon::Information);
         return;

@@ -2,6 +2,7 @@
 
 #include "JobFile.h"
 #include "RunLog.h"
+#include "RunRecorder.h"
 #include "SameNumberRun.h"
 #include "SheetSpan.h"
 
@@ -57,6 +58,9 @@ public:
 private:
     // The end of a stopped run: how far it went, and "Continuar" while sheets are left.
     void stopped(const RunLog::Run &run);
+    // `run` under the progress window, logged as `job`; then its log problem and, when
+    // cancelled, where it stopped.
+    RunOutcome recorded(RunRecorder::Job job, const std::function<RunOutcome(RunObserver *)> &run);
     void logProblem(const QString &problem);
 
     Services m_services;

@@ -30,3 +30,15 @@ QString RunText::summary(const RunLog::Run &run)
         .arg(run.hojaInicial)
         .arg(run.hojaInicial + qMax<qint64>(run.hojas, 1) - 1);
 }
+
+RunText::Stop RunText::stopped(const RunLog::Run &run)
+{
+    const qint64 done = run.hojaInicial + run.impresas - 1;
+    const qint64 last = run.hojaInicial + run.hojas - 1;
+    return {done, last,
+            Texts::text(3004, QStringLiteral("Impresión cancelada después de la hoja %1 de %2; la última hoja impresa "
+                                             "lleva el número %3."))
+                .arg(done)
+                .arg(last)
+                .arg(run.ultima)};
+}

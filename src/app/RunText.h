@@ -14,4 +14,14 @@ QString summary(const RunLog::Run &run);
 // The start as the user's system writes dates and times.
 QString when(const RunLog::Run &run);
 
+// Where a cancelled run stopped, among the job's sheets: the last sheet printed, the run's last
+// sheet, and the sentence that says so.
+struct Stop
+{
+    qint64 done;
+    qint64 last;
+    QString text;
+};
+Stop stopped(const RunLog::Run &run);
+
 } // namespace RunText
