@@ -5,6 +5,7 @@
 //   peak_rss_mb  the process's peak resident memory after that read
 //   reads100_ms  100 reads of a normal settings file that has not changed for a few seconds
 
+#include "BenchSupport.h"
 #include "ProfileFiles.h"
 
 #include <QElapsedTimer>
@@ -15,17 +16,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <sys/resource.h>
 #include <thread>
 
 namespace {
-
-double peakRssMb()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
 
 // Written a megabyte at a time, so that making the file does not count in the peak.
 bool writeFile(const QString &path, const QByteArray &head, qint64 megabytes, const QByteArray &unit,
@@ -120,7 +113,7 @@ int main(int argc, char *argv[])
 
     bool found = false;
     const Timed cr = timedRead(ini, bareCr, &found);
-    const double crPeak = peakRssMb();
+    const double crPeak = BenchSupport::peakRssMb();
     if (!found) {
         std::fprintf(stderr, "the value at the end of the bare-CR file was not found\n");
         return 1;

@@ -5,6 +5,7 @@
 // position prints its number as a 20 mm QR code with a prefix and suffix.
 // Last line: sheets_per_second=N peak_rss_mb=M
 
+#include "BenchSupport.h"
 #include "Dialogs.h"
 #include "QtPrinterSurface.h"
 #include "SameNumberRun.h"
@@ -15,7 +16,6 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <sys/resource.h>
 
 namespace {
 
@@ -34,23 +34,12 @@ public:
     QString saveFileName(const FileRequest &) override { return {}; }
 };
 
-double peakRssMb()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
 {
     const long sheets = argc > 1 ? std::max(1L, std::atol(argv[1])) : 100000;
-    int qtArgc = 3;
-    char platformFlag[] = "-platform";
-    char platformName[] = "offscreen";
-    char *qtArgv[] = {argv[0], platformFlag, platformName, nullptr};
-    QApplication app(qtArgc, qtArgv);
+    const BenchSupport::OffscreenApp app(argv[0]);
 
     QTemporaryDir folder;
     QtPrinterSurface printer(folder.path());
@@ -88,6 +77,6 @@ int main(int argc, char *argv[])
     std::printf("sheets=%ld progress=%s calibrated=%s codes=%s seconds=%.2f pdf_mb=%.1f\n", sheets,
                 withProgress ? "on" : "off", calibrated ? "yes" : "no", qr ? "qr" : "none", seconds,
                 double(QFileInfo(printer.lastPdfFile()).size()) / (1024.0 * 1024.0));
-    std::printf("sheets_per_second=%.0f peak_rss_mb=%.1f\n", rate, peakRssMb());
+    std::printf("sheets_per_second=%.0f peak_rss_mb=%.1f\n", rate, BenchSupport::peakRssMb());
     return 0;
 }

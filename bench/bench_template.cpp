@@ -3,6 +3,7 @@
 // lines and a gradient-filled frame, with its font embedded. Usage: bench_template [sheets]
 // Last line: ratio=T (time with / without) bytes_per_sheet=B (output beyond the design, per sheet)
 
+#include "BenchSupport.h"
 #include "Dialogs.h"
 #include "PdfTemplate.h"
 #include "QtPrinterSurface.h"
@@ -16,7 +17,6 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <sys/resource.h>
 
 namespace {
 
@@ -58,13 +58,6 @@ QString writeDesign(const QString &path)
     return path;
 }
 
-double peakRssMb()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
-
 struct Result
 {
     double seconds;
@@ -102,11 +95,7 @@ Result run(QtPrinterSurface &printer, long sheets)
 int main(int argc, char *argv[])
 {
     const long sheets = argc > 1 ? std::max(1L, std::atol(argv[1])) : 10000;
-    int qtArgc = 3;
-    char platformFlag[] = "-platform";
-    char platformName[] = "offscreen";
-    char *qtArgv[] = {argv[0], platformFlag, platformName, nullptr};
-    QApplication app(qtArgc, qtArgv);
+    const BenchSupport::OffscreenApp app(argv[0]);
 
     QTemporaryDir folder;
     const QString design = writeDesign(folder.filePath(QStringLiteral("diseno.pdf")));
@@ -121,7 +110,7 @@ int main(int argc, char *argv[])
     std::printf("sheets=%ld design_bytes=%lld\n", sheets, static_cast<long long>(designBytes));
     std::printf("without: %.2f s, %lld bytes\n", plain.seconds, static_cast<long long>(plain.bytes));
     std::printf("with:    %.2f s, %lld bytes\n", over.seconds, static_cast<long long>(over.bytes));
-    std::printf("peak_rss_mb=%.1f\n", peakRssMb());
+    std::printf("peak_rss_mb=%.1f\n", BenchSupport::peakRssMb());
     std::printf("ratio=%.2f bytes_per_sheet=%.0f\n", over.seconds / plain.seconds,
                 double(over.bytes - designBytes) / double(sheets));
     return 0;
