@@ -1,11 +1,12 @@
 #include "CommandLinePrint.h"
 #include "CalibrationSettings.h"
+#include "ErrorReason.h"
 
 #include "ConsoleDialogs.h"
 #include "DocumentCommands.h"
-#include "JobSheets.h"
 #include "JobFile.h"
 #include "JobRun.h"
+#include "JobSheets.h"
 #include "Paths.h"
 #include "PrintJob.h"
 #include "QtPrinterSurface.h"
@@ -60,7 +61,8 @@ std::optional<PrintJob> readJob(const QString &file, const ProfileFiles &profile
 
 // The run, written into the run log with a copy of the job as printed.
 RunOutcome runJob(const PrintJob &job, const QString &file, const std::optional<SheetSpan> &span,
-                  PrinterSurface &printer, Dialogs &dialogs, RunObserver *observer, const ProfileFiles &profiles)
+                  PrinterSurface &printer, Dialogs &dialogs, RunObserver *observer,
+                  const ProfileFiles &profiles)
 {
     const RunLog log(Paths::standard().runLogFolder);
     int sentido = PrinterSurface::Portrait;
@@ -92,9 +94,9 @@ RunOutcome runJob(const PrintJob &job, const QString &file, const std::optional<
 
 struct Target
 {
-    std::optional<int> printer; // nullopt: the default one
-    QString output;             // a PDF file instead of a printer
-    QString file;               // the job file
+    std::optional<int> printer;    // nullopt: the default one
+    QString output;                // a PDF file instead of a printer
+    QString file;                  // the job file
     std::optional<SheetSpan> span; // only these sheets of the run
 };
 
@@ -108,7 +110,8 @@ int printOnPrinter(const PrintJob &job, const Target &target, const ProfileFiles
         printer.setCurrentPrinter(*target.printer);
     ConsoleDialogs dialogs;
     TerminalProgress progress;
-    const RunOutcome outcome = runJob(job, target.file, target.span, printer, dialogs, progress.observer(), profiles);
+    const RunOutcome outcome =
+        runJob(job, target.file, target.span, printer, dialogs, progress.observer(), profiles);
     if (outcome != RunOutcome::Printed)
         return NotPrinted;
     if (printer.pdfPrinterCurrent())
@@ -124,7 +127,7 @@ int printToFile(const PrintJob &job, const Target &target, const ProfileFiles &p
     QTemporaryDir work(info.absolutePath() + QStringLiteral("/.tessarino-XXXXXX"));
     if (!work.isValid()) {
         say(QStringLiteral("No se puede escribir en la carpeta %1: %2.")
-                .arg(shown(info.absolutePath()), work.errorString()));
+                .arg(shown(info.absolutePath()), ErrorReason::ofText(work.errorString())));
         return NotPrinted;
     }
     RunOutcome outcome;
@@ -143,7 +146,7 @@ int printToFile(const PrintJob &job, const Target &target, const ProfileFiles &p
     if (std::rename(QFile::encodeName(written).constData(),
                     QFile::encodeName(info.absoluteFilePath()).constData()) != 0) {
         say(QStringLiteral("No se puede guardar el archivo PDF %1: %2.")
-                .arg(shown(info.absoluteFilePath()), QString::fromLocal8Bit(std::strerror(errno))));
+                .arg(shown(info.absoluteFilePath()), ErrorReason::of(errno)));
         return NotPrinted;
     }
     return outcome == RunOutcome::Printed ? Printed : NotPrinted;
@@ -198,10 +201,11 @@ int main(int argc, char **argv)
     const QCommandLineOption output(QStringLiteral("output"),
                                     QStringLiteral("Escribe la impresión en ese archivo PDF."),
                                     QStringLiteral("archivo.pdf"));
-    const QCommandLineOption sheets(QStringLiteral("sheets"),
-                                    QStringLiteral("Imprime solo las hojas J a K de la impresión (contadas desde 1, "
-                                                   "con los juegos), por ejemplo 4322-10000."),
-                                    QStringLiteral("J-K"));
+    const QCommandLineOption sheets(
+        QStringLiteral("sheets"),
+        QStringLiteral("Imprime solo las hojas J a K de la impresión (contadas desde 1, "
+                       "con los juegos), por ejemplo 4322-10000."),
+        QStringLiteral("J-K"));
     parser.addOptions({print, printerOption, output, sheets});
 
     const auto wrong = [](const QString &text) {

@@ -1,4 +1,5 @@
 #include "JobFile.h"
+#include "ErrorReason.h"
 
 #include "NumberText.h"
 
@@ -250,10 +251,10 @@ QString refusal(const QString &path)
         return QStringLiteral("es demasiado grande para ser un trabajo de Tessarino.");
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
-        return QStringLiteral("no se puede leer (%1).").arg(f.errorString());
+        return QStringLiteral("no se puede leer (%1).").arg(ErrorReason::of(f));
     const QByteArray bytes = f.read(kMaxJobFileSize + 1);
     if (f.error() != QFileDevice::NoError)
-        return QStringLiteral("no se puede leer (%1).").arg(f.errorString());
+        return QStringLiteral("no se puede leer (%1).").arg(ErrorReason::of(f));
     if (bytes.size() > kMaxJobFileSize)
         return QStringLiteral("es demasiado grande para ser un trabajo de Tessarino.");
 

@@ -1,4 +1,5 @@
 #include "RunLog.h"
+#include "ErrorReason.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,7 +16,22 @@ namespace {
 const QString kLogName = QStringLiteral("impresiones.csv");
 const QString kCopiesName = QStringLiteral("impresiones");
 
-enum Column { Id, Inicio, Fin, Estado, Impresora, Trabajo, Pagina, Hojas, Impresas, Primera, Ultima, HojaInicial, Copia, Columns };
+enum Column {
+    Id,
+    Inicio,
+    Fin,
+    Estado,
+    Impresora,
+    Trabajo,
+    Pagina,
+    Hojas,
+    Impresas,
+    Primera,
+    Ultima,
+    HojaInicial,
+    Copia,
+    Columns
+};
 
 QString quoted(QString field)
 {
@@ -69,10 +85,10 @@ RunLog::RunLog(const QString &folder)
 
 QStringList RunLog::header()
 {
-    return {QStringLiteral("id"),       QStringLiteral("inicio"),       QStringLiteral("fin"),
-            QStringLiteral("estado"),   QStringLiteral("impresora"),    QStringLiteral("trabajo"),
-            QStringLiteral("pagina"),   QStringLiteral("hojas"),        QStringLiteral("impresas"),
-            QStringLiteral("primera"),  QStringLiteral("ultima"),       QStringLiteral("hoja_inicial"),
+    return {QStringLiteral("id"),      QStringLiteral("inicio"),    QStringLiteral("fin"),
+            QStringLiteral("estado"),  QStringLiteral("impresora"), QStringLiteral("trabajo"),
+            QStringLiteral("pagina"),  QStringLiteral("hojas"),     QStringLiteral("impresas"),
+            QStringLiteral("primera"), QStringLiteral("ultima"),    QStringLiteral("hoja_inicial"),
             QStringLiteral("copia")};
 }
 
@@ -111,7 +127,7 @@ bool RunLog::append(const Run &run, QString *reason) const
 {
     const auto fail = [reason](const QFile &f) {
         if (reason)
-            *reason = f.errorString();
+            *reason = ErrorReason::of(f);
         return false;
     };
     QDir().mkpath(QFileInfo(m_file).absolutePath());
@@ -151,7 +167,7 @@ RunLog::Contents RunLog::read() const
     if (!file.exists())
         return contents;
     if (!file.open(QIODevice::ReadOnly)) {
-        contents.error = file.errorString();
+        contents.error = ErrorReason::of(file);
         return contents;
     }
     const QString text = QString::fromUtf8(file.readAll());
@@ -216,7 +232,7 @@ bool RunLog::exportTo(const QString &path, QString *reason) const
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
         if (reason)
-            *reason = out.errorString();
+            *reason = ErrorReason::of(out);
         return false;
     }
     return true;

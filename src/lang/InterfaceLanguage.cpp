@@ -1,6 +1,7 @@
 #include "InterfaceLanguage.h"
 
 #include "Dialogs.h"
+#include "ErrorReason.h"
 #include "ProfileFiles.h"
 #include "ResourceLibrary.h"
 #include "RuntimeError.h"
@@ -138,6 +139,7 @@ void InterfaceLanguage::CargarIdioma(int32_t base)
             caption.set(m_library.CargarCadena(caption.id, base));
         m_idiomaCargado = true;
         // The later windows and messages follow; a text the library lacks stays Spanish.
+        ErrorReason::setEnglish(base == Ingles);
         if (base == Espanol)
             Texts::setSource({});
         else

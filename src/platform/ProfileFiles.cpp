@@ -1,4 +1,5 @@
 #include "ProfileFiles.h"
+#include "ErrorReason.h"
 
 #include "FolderLock.h"
 #include "ProfileCache.h"
@@ -124,14 +125,14 @@ bool ProfileFiles::EscribirValoresIni(const QList<ProfileValue> &values, QString
     // read-only program folder) is written in place rather than not at all.
     f.setDirectWriteFallback(true);
     if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(f.errorString());
+        return fail(ErrorReason::of(f));
     if (exists)
         keepOwnerAndMode(f.handle(), existing);
     struct stat written
     {
     };
     if (f.write(bytes) != bytes.size() || f.error() != QFileDevice::NoError) {
-        const QString why = f.errorString();
+        const QString why = ErrorReason::of(f);
         f.cancelWriting();
         return fail(why);
     }
@@ -142,7 +143,7 @@ bool ProfileFiles::EscribirValoresIni(const QList<ProfileValue> &values, QString
     const bool committed = f.commit(); // on failure the old file stays as it was
     ProfileCache::forget(target);
     if (!committed)
-        return fail(f.errorString());
+        return fail(ErrorReason::of(f));
     return true;
 }
 

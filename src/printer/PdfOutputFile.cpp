@@ -1,4 +1,5 @@
 #include "PdfOutputFile.h"
+#include "ErrorReason.h"
 
 #include <QFile>
 #include <cerrno>
@@ -14,25 +15,7 @@ constexpr qint64 kBufferBytes = 256 * 1024;
 
 QString reasonFor(int error)
 {
-    switch (error) {
-    case ENOSPC:
-        return QStringLiteral("no queda espacio en el disco");
-    case EDQUOT:
-        return QStringLiteral("se ha superado la cuota de disco");
-    case EFBIG:
-        return QStringLiteral("el archivo supera el tamaño máximo permitido");
-    case EIO:
-        return QStringLiteral("error de entrada/salida del disco");
-    case EROFS:
-        return QStringLiteral("el disco es de solo lectura");
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("no hay permiso para escribir en la carpeta");
-    case EEXIST:
-        return QStringLiteral("ya existe un archivo con ese nombre");
-    default:
-        return QString::fromLocal8Bit(std::strerror(error));
-    }
+    return ErrorReason::of(error);
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "PdfTemplate.h"
+#include "ErrorReason.h"
 
 #include "Texts.h"
 
@@ -51,7 +52,7 @@ Inspection inspect(const PdfTemplate &pdf)
     QFile file(pdf.file);
     if (!file.open(QIODevice::ReadOnly)) {
         result.problem = Texts::text(5007, QStringLiteral("No se puede leer la plantilla %1: %2."))
-                             .arg(name, file.errorString());
+                             .arg(name, ErrorReason::of(file));
         return result;
     }
     // The header may follow a little junk, as readers allow.
@@ -67,18 +68,20 @@ Inspection inspect(const PdfTemplate &pdf)
         qpdf.setAttemptRecovery(false);
         qpdf.processFile(QFile::encodeName(pdf.file).constData());
         if (qpdf.isEncrypted()) {
-            result.problem = Texts::text(5004, QStringLiteral("La plantilla %1 está protegida con contraseña o "
-                                                              "cifrado; guárdela sin protección y elíjala de nuevo."))
-                                 .arg(name);
+            result.problem =
+                Texts::text(5004, QStringLiteral("La plantilla %1 está protegida con contraseña o "
+                                                 "cifrado; guárdela sin protección y elíjala de nuevo."))
+                    .arg(name);
             return result;
         }
         const std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(qpdf).getAllPages();
         result.pages = int(pages.size());
         if (pdf.page < 1 || pdf.page > result.pages) {
-            result.problem = Texts::text(5006, QStringLiteral("La plantilla %1 no tiene la página %2 (tiene %3)."))
-                                 .arg(name)
-                                 .arg(pdf.page)
-                                 .arg(result.pages);
+            result.problem =
+                Texts::text(5006, QStringLiteral("La plantilla %1 no tiene la página %2 (tiene %3)."))
+                    .arg(name)
+                    .arg(pdf.page)
+                    .arg(result.pages);
             return result;
         }
         QPDFPageObjectHelper page = pages[std::size_t(pdf.page - 1)];
@@ -90,7 +93,8 @@ Inspection inspect(const PdfTemplate &pdf)
         if (!turn.isInteger() || turn.getIntValue() % 360 == 0) {
             const QPDFObjectHandle::Rectangle trim = page.getTrimBox().getArrayAsRectangle();
             const QPDFObjectHandle::Rectangle crop = page.getCropBox().getArrayAsRectangle();
-            const QRectF inCrop(trim.llx - crop.llx, crop.ury - trim.ury, trim.urx - trim.llx, trim.ury - trim.lly);
+            const QRectF inCrop(trim.llx - crop.llx, crop.ury - trim.ury, trim.urx - trim.llx,
+                                trim.ury - trim.lly);
             if (inCrop != QRectF(0, 0, crop.urx - crop.llx, crop.ury - crop.lly))
                 result.trimInCrop = inCrop;
         }
@@ -98,14 +102,17 @@ Inspection inspect(const PdfTemplate &pdf)
             throw std::runtime_error("warnings");
     } catch (const QPDFExc &error) {
         if (error.getErrorCode() == qpdf_e_password) {
-            result.problem = Texts::text(5004, QStringLiteral("La plantilla %1 está protegida con contraseña o "
-                                                              "cifrado; guárdela sin protección y elíjala de nuevo."))
-                                 .arg(name);
+            result.problem =
+                Texts::text(5004, QStringLiteral("La plantilla %1 está protegida con contraseña o "
+                                                 "cifrado; guárdela sin protección y elíjala de nuevo."))
+                    .arg(name);
             return result;
         }
-        result.problem = Texts::text(5005, QStringLiteral("La plantilla %1 está dañada y no se puede leer.")).arg(name);
+        result.problem =
+            Texts::text(5005, QStringLiteral("La plantilla %1 está dañada y no se puede leer.")).arg(name);
     } catch (const std::exception &) {
-        result.problem = Texts::text(5005, QStringLiteral("La plantilla %1 está dañada y no se puede leer.")).arg(name);
+        result.problem =
+            Texts::text(5005, QStringLiteral("La plantilla %1 está dañada y no se puede leer.")).arg(name);
     }
     return result;
 }

@@ -1,4 +1,5 @@
 #include "TemplateOverlay.h"
+#include "ErrorReason.h"
 
 #include <QFile>
 
@@ -35,7 +36,7 @@ QImage makePlaceholder()
 
 QString systemReason(int error)
 {
-    return QString::fromLocal8Bit(std::strerror(error));
+    return ErrorReason::of(error);
 }
 
 std::string number(double value)
@@ -175,7 +176,8 @@ qint64 lastXref(int fd, qint64 size)
     const QByteArray text(tail, int(got));
     const qsizetype at = text.lastIndexOf("startxref");
     bool ok = false;
-    const qint64 offset = at < 0 ? -1 : text.mid(at + 9).trimmed().split('\n').value(0).trimmed().toLongLong(&ok);
+    const qint64 offset =
+        at < 0 ? -1 : text.mid(at + 9).trimmed().split('\n').value(0).trimmed().toLongLong(&ok);
     if (!ok || offset <= 0)
         throw std::runtime_error("el archivo no termina como un PDF");
     return offset;
@@ -223,7 +225,8 @@ QString overlay(const QString &pdf, const PdfTemplate &page)
         design.processFile(QFile::encodeName(page.file).constData());
         std::vector<QPDFPageObjectHelper> designPages = QPDFPageDocumentHelper(design).getAllPages();
         if (page.page < 1 || std::size_t(page.page) > designPages.size())
-            throw std::runtime_error(QStringLiteral("la plantilla no tiene la página %1").arg(page.page).toStdString());
+            throw std::runtime_error(
+                QStringLiteral("la plantilla no tiene la página %1").arg(page.page).toStdString());
         QPDFObjectHandle form = designPages[std::size_t(page.page - 1)].getFormXObjectForPage();
         QPDFObjectHandle bbox = form.getDict().getKey("/BBox");
         if (!bbox.isRectangle())
@@ -231,15 +234,17 @@ QString overlay(const QString &pdf, const PdfTemplate &page)
         QPDFObjectHandle::Matrix turn = form.getDict().getKey("/Matrix").isMatrix()
                                             ? form.getDict().getKey("/Matrix").getArrayAsMatrix()
                                             : QPDFObjectHandle::Matrix(1, 0, 0, 1, 0, 0);
-        const QPDFObjectHandle::Rectangle shown = QPDFMatrix(turn).transformRectangle(bbox.getArrayAsRectangle());
+        const QPDFObjectHandle::Rectangle shown =
+            QPDFMatrix(turn).transformRectangle(bbox.getArrayAsRectangle());
         const double w = shown.urx - shown.llx, h = shown.ury - shown.lly;
         if (w <= 0 || h <= 0)
             throw std::runtime_error("la página de la plantilla no tiene tamaño");
         // The sheet draws the placeholder over the unit square scaled to the page's place; the
         // form maps its page (turned as shown) onto that square.
-        const std::string matrix = "[" + number(turn.a / w) + " " + number(turn.b / h) + " " + number(turn.c / w) +
-                                   " " + number(turn.d / h) + " " + number((turn.e - shown.llx) / w) + " " +
-                                   number((turn.f - shown.lly) / h) + "]";
+        const std::string matrix = "[" + number(turn.a / w) + " " + number(turn.b / h) + " " +
+                                   number(turn.c / w) + " " + number(turn.d / h) + " " +
+                                   number((turn.e - shown.llx) / w) + " " + number((turn.f - shown.lly) / h) +
+                                   "]";
 
         QPDF sheets;
         sheets.setSuppressWarnings(true);
@@ -260,8 +265,8 @@ QString overlay(const QString &pdf, const PdfTemplate &page)
         for (const QPDFObjectHandle &object : update.objects()) {
             const int n = update.numberOf(object);
             offsets[n] = offset + qint64(chunk.size());
-            chunk += std::to_string(n) + " 0 obj\n" + update.text(object, n == target.getObj() ? matrix : std::string()) +
-                     "\nendobj\n";
+            chunk += std::to_string(n) + " 0 obj\n" +
+                     update.text(object, n == target.getObj() ? matrix : std::string()) + "\nendobj\n";
             if (chunk.size() > (1 << 20)) {
                 writeAll(fd, chunk);
                 offset += qint64(chunk.size());

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+class QFileDevice;
+
+// Why the system refused a file operation, in the interface's language. The common reasons are
+// ours; a rarer one keeps the system's own text.
+namespace ErrorReason {
+
+// Set by the interface language as it loads; Spanish until then.
+void setEnglish(bool english);
+
+// The reason for the error number `error` (errno).
+QString of(int error);
+
+// The reason a file reported: ours where its text is the system's text for a common error.
+QString of(const QFileDevice &file);
+
+// The same for a text the system gave (QFile::errorString() and the like).
+QString ofText(const QString &systemText);
+
+} // namespace ErrorReason
