@@ -1,16 +1,11 @@
 #include "TerminalProgress.h"
 
+#include "StopSignals.h"
+
 #include <cstdio>
 #include <unistd.h>
 
 namespace {
-
-volatile std::sig_atomic_t g_interrupted = 0;
-
-void interrupted(int)
-{
-    g_interrupted = 1;
-}
 
 constexpr qint64 kRefreshMs = 200;
 
@@ -18,26 +13,18 @@ constexpr qint64 kRefreshMs = 200;
 
 TerminalProgress::TerminalProgress() : m_terminal(isatty(STDERR_FILENO) == 1)
 {
-    g_interrupted = 0;
-    struct sigaction action
-    {
-    };
-    action.sa_handler = interrupted;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, &m_previous);
     m_clock.start();
 }
 
 TerminalProgress::~TerminalProgress()
 {
-    sigaction(SIGINT, &m_previous, nullptr);
     if (m_wrote)
         std::fputc('\n', stderr);
 }
 
 bool TerminalProgress::sheetPrinted(qint64 done, qint64 total, const QString &number)
 {
-    const bool stop = g_interrupted != 0;
+    const bool stop = StopSignals::received() != 0;
     if (m_terminal && (done == total || stop || m_clock.elapsed() >= m_nextMs)) {
         std::fprintf(stderr, "\rImprimiendo hoja %lld de %lld (número %s)\033[K", qlonglong(done),
                      qlonglong(total), number.toLocal8Bit().constData());

@@ -3,10 +3,10 @@
 #include "RunObserver.h"
 
 #include <QElapsedTimer>
-#include <csignal>
 
-// The progress of a run without a window: a line on standard error when it is a terminal, and
-// Ctrl+C stops the run after the sheet under way, as "Cancelar" does in the window.
+// The progress of a run without a window: a line on standard error when it is a terminal. A stop
+// signal (StopSignals: Ctrl+C, SIGTERM, SIGHUP) ends the run after the sheet under way, as
+// "Cancelar" does in the window.
 class TerminalProgress final : public RunObserver
 {
 public:
@@ -23,7 +23,4 @@ private:
     bool m_wrote = false;
     QElapsedTimer m_clock;
     qint64 m_nextMs = 0;
-    struct sigaction m_previous
-    {
-    };
 };

@@ -1,5 +1,7 @@
 #include "frmProgreso.h"
 
+#include "StopSignals.h"
+
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -35,10 +37,20 @@ frmProgreso::frmProgreso(QWidget *owner) : QDialog(owner)
     layout->addWidget(ProgressBar1);
     layout->addLayout(buttons);
     m_clock.start();
+    ++s_running;
+}
+
+frmProgreso::~frmProgreso()
+{
+    --s_running;
 }
 
 bool frmProgreso::sheetPrinted(qint64 done, qint64 total, const QString &number)
 {
+    if (StopSignals::received() != 0 && !m_cancelled) {
+        StopSignals::take(); // this run stops for it; the program goes on
+        reject();
+    }
     if (m_clock.elapsed() >= m_nextRefreshMs) {
         refresh(done, total, number);
         m_nextRefreshMs = m_clock.elapsed() + kRefreshMs;

@@ -6,10 +6,48 @@
 #include "SheetsPerJob.h"
 #include "SingleInstance.h"
 #include "StartUp.h"
+#include "StopSignals.h"
 #include "frmIni.h"
 #include "frmPrincipal.h"
+#include "frmProgreso.h"
 
 #include <QApplication>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <csignal>
+#include <functional>
+
+namespace {
+
+// SIGTERM and SIGHUP: a run under way stops as "Cancelar" stops it, and the program goes on to say
+// where it stopped; at any other moment the program ends, as their default action ended it, and
+// asks nothing.
+void watchStopSignals(QApplication &app)
+{
+    StopSignals::install({SIGTERM, SIGHUP}, false);
+    if (StopSignals::pipeFd() < 0)
+        return;
+    auto *notifier = new QSocketNotifier(StopSignals::pipeFd(), QSocketNotifier::Read, &app);
+    const auto act = std::make_shared<std::function<void()>>();
+    *act = [&app, weak = std::weak_ptr(act)] {
+        if (StopSignals::received() == 0)
+            return; // a run took it
+        if (frmProgreso::running()) {
+            // The run looks at it before its next sheet; the signal may come after its last one.
+            if (const auto again = weak.lock())
+                QTimer::singleShot(200, &app, *again);
+            return;
+        }
+        QCoreApplication::exit(128 + StopSignals::received());
+    };
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [act] {
+        StopSignals::drain();
+        (*act)();
+    });
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -18,6 +56,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessarino"));
     loadQtTranslations(app);
+    watchStopSignals(app);
     // The hidden start-up window stays until the end; the main window's unload ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 

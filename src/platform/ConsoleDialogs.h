@@ -4,8 +4,9 @@
 
 #include <cstdio>
 
-// The dialogs of a run without a window: every message goes to standard error as its text,
-// questions take their first answer and file dialogs are cancelled.
+// The dialogs of a run without a window: every message goes to standard error as its text and
+// file dialogs are cancelled. Nobody is there to answer a question, so it is answered "No" (the
+// run does not go on) unless the command line said yes beforehand.
 class ConsoleDialogs final : public Dialogs
 {
 public:
@@ -16,9 +17,20 @@ public:
     QString openFileName(const FileRequest &) override { return {}; }
     QString saveFileName(const FileRequest &) override { return {}; }
 
+    // Questions are answered "Yes" from now on.
+    void answerYes() { m_yes = true; }
+    // Messages name a file written into `folder` (a private work folder) as `file`, the one the
+    // user asked for.
+    void showFilesOf(const QString &folder, const QString &file);
+
     int shown() const { return m_shown; }
+    // Questions answered "No".
+    int refused() const { return m_refused; }
 
 private:
     FILE *m_stream;
     int m_shown = 0;
+    int m_refused = 0;
+    bool m_yes = false;
+    QString m_folder, m_file;
 };

@@ -3,12 +3,15 @@
 #include "FormHarness.h"
 #include "PdfText.h"
 #include "QtPrinterSurface.h"
+#include "StopSignals.h"
 #include "frmProgreso.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
+
+#include <csignal>
 
 class TestRunProgress : public QObject
 {
@@ -46,8 +49,9 @@ private Q_SLOTS:
         QVERIFY(blocksTheWindow);
         QCOMPARE(h.dialogs.messages.size(), 1);
         const QRegularExpressionMatch last =
-            QRegularExpression("^Impresión cancelada después de la hoja \\d+ de 100000; la última hoja impresa "
-                               "lleva el número (\\d{5})\\.")
+            QRegularExpression(
+                "^Impresión cancelada después de la hoja \\d+ de 100000; la última hoja impresa "
+                "lleva el número (\\d{5})\\.")
                 .match(h.dialogs.messages[0].text);
         QVERIFY2(last.hasMatch(), qPrintable(h.dialogs.messages[0].text));
 
@@ -58,6 +62,46 @@ private Q_SLOTS:
         QCOMPARE(pdf.pages.size(), lastNumber + 1);
         QCOMPARE(pdf.pages.first().texts(), QStringList{"00000"});
         QCOMPARE(pdf.pages.last().texts(), QStringList{last.captured(1)});
+    }
+
+    // SIGTERM or SIGHUP during a window run end it as "Cancelar" does: the same message, a whole
+    // PDF up to the last number, and the program goes on.
+    void aStopSignalCancelsTheWindowRun()
+    {
+        StopSignals::install({SIGTERM, SIGHUP}, false);
+        FormHarness<QtPrinterSurface> h;
+        h.printer.setCurrentPrinter(h.printer.pdfPrinterIndex());
+        QVERIFY(h.open(0));
+        h.type("txtDesde", "00000");
+        h.type("txtHasta", "99999");
+        h.type("txtPosX_0", "1440");
+        h.type("txtPosY_0", "2000");
+
+        bool sent = false;
+        QTimer watch;
+        watch.setInterval(20);
+        connect(&watch, &QTimer::timeout, this, [&] {
+            if (!sent && frmProgreso::running()) {
+                sent = true;
+                raise(SIGHUP);
+            }
+        });
+        watch.start();
+        h.click(h.w.findChild<QPushButton *>("cmdImprimir"));
+        watch.stop();
+
+        QVERIFY(sent);
+        QCOMPARE(StopSignals::received(), 0); // the run took it
+        QCOMPARE(h.dialogs.messages.size(), 1);
+        const QRegularExpressionMatch last =
+            QRegularExpression(
+                "^Impresión cancelada después de la hoja \\d+ de 100000; la última hoja impresa "
+                "lleva el número (\\d{5})\\.")
+                .match(h.dialogs.messages[0].text);
+        QVERIFY2(last.hasMatch(), qPrintable(h.dialogs.messages[0].text));
+        const PdfText pdf = PdfText::read(h.printer.lastPdfFile());
+        QVERIFY2(pdf.error.isEmpty(), qPrintable(pdf.error));
+        QCOMPARE(pdf.pages.size(), last.captured(1).toInt() + 1);
     }
 };
 
