@@ -492,6 +492,31 @@ private Q_SLOTS:
         QCOMPARE(filesIn(m_tmp.path("restos")), kept);
     }
 
+    // Outside a run, SIGTERM ends the window program as its default action did, but as a normal
+    // exit with the shell's status.
+    void sigtermEndsTheWindowProgram()
+    {
+        const QString runtime = m_tmp.path("ventana-run");
+        QVERIFY(QDir().mkpath(runtime));
+        QVERIFY(chmod(QFile::encodeName(runtime).constData(), 0700) == 0);
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", m_tmp.path("home"));
+        env.insert("XDG_RUNTIME_DIR", runtime);
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.remove("XDG_DATA_HOME");
+        env.remove("XDG_CONFIG_HOME");
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(TESSARINO_EXE), QStringList{});
+        QVERIFY(process.waitForStarted());
+        // The lock is taken once the signals are watched.
+        QTRY_VERIFY_WITH_TIMEOUT(!filesIn(runtime).filter(".lock").isEmpty(), 30000);
+        process.terminate();
+        QVERIFY(process.waitForFinished(30000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 128 + SIGTERM);
+    }
+
     void helpAndVersion()
     {
         const Result help = run({"--help"});
