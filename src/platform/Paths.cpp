@@ -30,6 +30,8 @@ Paths Paths::standard()
     p.desktopConfigHome = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     p.desktopDataDirs = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
     p.desktopDataDirs.removeAll(p.desktopDataHome);
+    p.desktopConfigDirs = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+    p.desktopConfigDirs.removeAll(p.desktopConfigHome);
     // Without XDG_RUNTIME_DIR, a folder of the user's own in the temporary folder: the shared
     // temporary folder itself would let anyone plant the lock first.
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
