@@ -3,22 +3,30 @@
 #include "frmPrincipal.h"
 #include "ui_frmPrincipal.h"
 
+#include <utility>
+
 void frmPrincipal::setUpLanguage()
 {
     m_language = new InterfaceLanguage(this, {ui->mnuEspañol, ui->mnuFrances, ui->mnuItaliano, ui->mnuIngles},
                                        m_context.resources, m_context.profiles, m_context.dialogs,
                                        IdiomaCargado, this);
     // The entries are checkable, so a click has already flipped the mark; the command decides it.
-    const auto command = [this](QAction *entry, void (InterfaceLanguage::*click)()) {
-        connect(entry, &QAction::triggered, this, [this, entry, click](bool checked) {
-            entry->setChecked(!checked);
-            (m_language->*click)();
-        });
+    // One plain lambda per entry, holding copies only: the gcc build of a lambda made inside
+    // another one, capturing `this`, read outside its stack frame (AddressSanitizer).
+    using Click = void (InterfaceLanguage::*)();
+    const std::pair<QAction *, Click> entries[] = {
+        {ui->mnuEspañol, &InterfaceLanguage::mnuEspanol_Click},
+        {ui->mnuIngles, &InterfaceLanguage::mnuIngles_Click},
+        {ui->mnuItaliano, &InterfaceLanguage::mnuItaliano_Click},
+        {ui->mnuFrances, &InterfaceLanguage::mnuFrances_Click},
     };
-    command(ui->mnuEspañol, &InterfaceLanguage::mnuEspanol_Click);
-    command(ui->mnuIngles, &InterfaceLanguage::mnuIngles_Click);
-    command(ui->mnuItaliano, &InterfaceLanguage::mnuItaliano_Click);
-    command(ui->mnuFrances, &InterfaceLanguage::mnuFrances_Click);
+    for (const auto &[action, command] : entries) {
+        connect(action, &QAction::triggered, this,
+                [language = m_language, entry = action, click = command](bool checked) {
+                    entry->setChecked(!checked);
+                    (language->*click)();
+                });
+    }
 }
 
 void frmPrincipal::RestaurarIdioma()

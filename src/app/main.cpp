@@ -76,7 +76,7 @@ int main(int argc, char *argv[])
     frmIni splash;
     QObject::connect(&splash, &frmIni::firstPainted, &app, [&] {
         if (!startUp.run(&splash)) {
-            QApplication::quit();
+            QCoreApplication::exit(StartUp::exitStatus(startUp.outcome()));
             return;
         }
         frmPrincipal *window = startUp.mainWindow();

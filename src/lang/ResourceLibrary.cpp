@@ -1,12 +1,19 @@
 #include "ResourceLibrary.h"
 
 #include "Lib_Tessarino.h"
+#include "Logging.h"
 #include "RuntimeError.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
+
+#include <elf.h>
+#include <link.h>
+
+#include <cstring>
 
 namespace Lib = LibreriaTessarino;
 
@@ -20,6 +27,85 @@ QString fileName()
 RuntimeError cannotCreate(const QString &reason)
 {
     return {ResourceLibrary::CannotCreateObject, QStringLiteral("No se puede crear el objeto: ") + reason};
+}
+
+// `count` records of `size` bytes at `offset` of `file`; empty when they are not all there.
+QByteArray readRecords(QFile &file, quint64 offset, quint64 count, quint64 size)
+{
+    const quint64 length = count * size; // both come from 16-bit fields
+    if (offset > quint64(file.size()) || length > quint64(file.size()) - offset || !file.seek(qint64(offset)))
+        return {};
+    const QByteArray bytes = file.read(qint64(length));
+    return quint64(bytes.size()) == length ? bytes : QByteArray();
+}
+
+bool fits(quint64 offset, quint64 length, quint64 fileSize)
+{
+    return offset <= fileSize && length <= fileSize - offset;
+}
+
+// Why the library file cannot be loaded whole, or an empty text. The loader maps each segment
+// to its place in the file without looking at the file's size, so a file cut short has mapped
+// pages past its end, and the first touch of one (while loading, or at the first caption) kills
+// the process with a bus error. A file that holds every byte its headers describe cannot fail
+// that way.
+QString damage(const QString &path)
+{
+    const QString notALibrary = QStringLiteral("%1 no es una biblioteca que se pueda cargar").arg(path);
+    const QString cutShort = QStringLiteral("%1 está incompleta o dañada").arg(path);
+    if (!QFileInfo(path).isFile())
+        return notALibrary; // a folder or a special file (a FIFO would never answer)
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QStringLiteral("%1 no se puede leer: %2").arg(path, file.errorString());
+    const quint64 size = quint64(file.size());
+    ElfW(Ehdr) header;
+    if (file.read(reinterpret_cast<char *>(&header), sizeof header) != qint64(sizeof header) ||
+        std::memcmp(header.e_ident, ELFMAG, SELFMAG) != 0)
+        return notALibrary;
+    // Another word size or byte order is the loader's own refusal, not a crash.
+    if (header.e_ident[EI_CLASS] != (sizeof(void *) == 8 ? ELFCLASS64 : ELFCLASS32) ||
+        header.e_ident[EI_DATA] != (Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? ELFDATA2LSB : ELFDATA2MSB))
+        return {};
+    if (header.e_phnum == 0 || header.e_phentsize != sizeof(ElfW(Phdr)))
+        return cutShort;
+    const QByteArray programHeaders = readRecords(file, header.e_phoff, header.e_phnum, sizeof(ElfW(Phdr)));
+    if (programHeaders.isEmpty())
+        return cutShort;
+    for (int i = 0; i < header.e_phnum; ++i) {
+        ElfW(Phdr) segment;
+        std::memcpy(&segment, programHeaders.constData() + i * sizeof segment, sizeof segment);
+        if (!fits(segment.p_offset, segment.p_filesz, size))
+            return cutShort;
+    }
+    // The loader never reads the sections, but they end the file: a cut anywhere shows here.
+    if (header.e_shnum > 0) {
+        if (header.e_shentsize != sizeof(ElfW(Shdr)))
+            return cutShort;
+        const QByteArray sections = readRecords(file, header.e_shoff, header.e_shnum, sizeof(ElfW(Shdr)));
+        if (sections.isEmpty())
+            return cutShort;
+        for (int i = 0; i < header.e_shnum; ++i) {
+            ElfW(Shdr) section;
+            std::memcpy(&section, sections.constData() + i * sizeof section, sizeof section);
+            if (section.sh_type != SHT_NOBITS && !fits(section.sh_offset, section.sh_size, size))
+                return cutShort;
+        }
+    }
+    return {};
+}
+
+// The file the loader would take for a bare name along the library path, so that it can be
+// checked first. Empty when it is in none of those folders (the loader's cache may still know it).
+QString alongLibraryPath(const QString &name)
+{
+    const QStringList folders = qEnvironmentVariable("LD_LIBRARY_PATH").split(u':', Qt::SkipEmptyParts);
+    for (const QString &folder : folders) {
+        const QString path = QDir(folder).absoluteFilePath(name);
+        if (QFileInfo::exists(path))
+            return path;
+    }
+    return {};
 }
 
 } // namespace
@@ -53,11 +139,24 @@ Lib::_Clase &ResourceLibrary::clase()
     const QStringList candidates = m_candidates.isEmpty() ? standardCandidates() : m_candidates;
     // The first reason that names a file that is there but unusable tells the user most.
     QString reason;
-    for (const QString &candidate : candidates) {
-        if (QFileInfo(candidate).isAbsolute() && !QFileInfo::exists(candidate))
-            continue;
+    for (QString candidate : candidates) {
+        if (!QFileInfo(candidate).isAbsolute()) {
+            if (const QString found = alongLibraryPath(candidate); !found.isEmpty())
+                candidate = found;
+        }
+        if (QFileInfo(candidate).isAbsolute()) {
+            if (!QFileInfo::exists(candidate))
+                continue;
+            if (const QString why = damage(candidate); !why.isEmpty()) {
+                qCWarning(lcLang) << "Lib_Tessarino not loaded:" << why;
+                if (reason.isEmpty())
+                    reason = why;
+                continue;
+            }
+        }
         auto library = std::make_unique<QLibrary>(candidate);
         if (!library->load()) {
+            qCWarning(lcLang) << "Lib_Tessarino not loaded:" << library->errorString();
             if (reason.isEmpty() && QFileInfo(candidate).isAbsolute())
                 reason = QStringLiteral("%1 no es una biblioteca que se pueda cargar").arg(candidate);
             continue;

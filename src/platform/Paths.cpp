@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <unistd.h>
+
 namespace {
 const QString kSettingsName = QStringLiteral("Vireo.sys");
 }
@@ -28,9 +30,14 @@ Paths Paths::standard()
     p.desktopConfigHome = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     p.desktopDataDirs = QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
     p.desktopDataDirs.removeAll(p.desktopDataHome);
-    p.lockFolder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    p.desktopConfigDirs = QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+    p.desktopConfigDirs.removeAll(p.desktopConfigHome);
+    // Without XDG_RUNTIME_DIR, a folder of the user's own in the temporary folder: the shared
+    // temporary folder itself would let anyone plant the lock first.
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        p.lockFolder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (p.lockFolder.isEmpty())
-        p.lockFolder = QDir::tempPath();
+        p.lockFolder = QDir(QDir::tempPath()).filePath(QStringLiteral("tessarino-%1").arg(::geteuid()));
     return p;
 }
 

@@ -3,6 +3,7 @@
 #include "Recursos.h"
 #include "Sonido.h"
 
+#include <atomic>
 #include <cstring>
 #include <limits>
 
@@ -10,9 +11,22 @@ namespace LibreriaTessarino {
 
 namespace {
 
+// Objects alive: the last one to go stops the sound, while the library is surely still loaded
+// and the loader's lock free (the caller unloads the library only after deleting its objects).
+std::atomic<int> objetosVivos{0};
+
 class Clase final : public _Clase
 {
 public:
+    Clase() { ++objetosVivos; }
+    ~Clase() override
+    {
+        if (--objetosVivos == 0)
+            DetenerSonido();
+    }
+    Clase(const Clase &) = delete;
+    Clase &operator=(const Clase &) = delete;
+
     Estado CargarCadena(int32_t id, const int32_t *queIdioma, std::string *resultado) override
     {
         if (!resultado)

@@ -80,7 +80,6 @@ public:
         m_hilo = std::thread([this] { tocar(); });
     }
 
-private:
     void detener()
     {
         m_parar = true;
@@ -88,6 +87,7 @@ private:
             m_hilo.join();
     }
 
+private:
     void tocar()
     {
         const auto formato = leerWave(m_buffer);
@@ -146,6 +146,11 @@ void ReproducirSonido(int numero)
     static std::once_flag callar;
     std::call_once(callar, [] { snd_lib_error_set_handler(&sinMensajes); });
     reproductor().reproducir({datos.begin(), datos.end()});
+}
+
+void DetenerSonido()
+{
+    reproductor().detener();
 }
 
 } // namespace LibreriaTessarino

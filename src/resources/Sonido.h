@@ -8,4 +8,9 @@ namespace LibreriaTessarino {
 // is silence.
 void ReproducirSonido(int numero);
 
+// Stops the sound playing, if any, and waits for its thread to end. Must run before the library
+// is unloaded: unloading holds the loader's lock, which a sound's thread may be waiting for (the
+// audio library loads its plugins), so waiting for the thread there would never end.
+void DetenerSonido();
+
 } // namespace LibreriaTessarino

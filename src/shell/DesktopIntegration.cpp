@@ -38,6 +38,36 @@ QStringList withKey(QStringList lines, const QString &section, const QString &ke
     return lines;
 }
 
+// The applications `type` maps to in `section` of a key file (a mimeapps.list, defaults.list or
+// mimeinfo.cache), in their order.
+QStringList applicationsIn(const QString &file, const QString &section, const QString &type)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    bool inSection = false;
+    while (!f.atEnd()) {
+        const QString line = QString::fromUtf8(f.readLine()).trimmed();
+        if (line.startsWith(u'[')) {
+            inSection = line == section;
+        } else if (inSection && line.section(u'=', 0, 0).trimmed() == type) {
+            return line.section(u'=', 1).split(u';', Qt::SkipEmptyParts);
+        }
+    }
+    return {};
+}
+
+// The mimeapps.list names of a folder: the current desktops' own lists first.
+QStringList mimeappsLists(const QString &folder)
+{
+    QStringList lists;
+    const QDir dir(folder);
+    for (const QString &desktop : qEnvironmentVariable("XDG_CURRENT_DESKTOP").split(u':', Qt::SkipEmptyParts))
+        lists << dir.filePath(desktop.toLower() + QStringLiteral("-mimeapps.list"));
+    lists << dir.filePath(QStringLiteral("mimeapps.list"));
+    return lists;
+}
+
 } // namespace
 
 bool runDesktopTool(const QString &tool, const QString &folder)
@@ -84,7 +114,38 @@ bool DesktopIntegration::installed() const
     return false;
 }
 
-bool DesktopIntegration::makeDefault(const QString &mimeType) const
+DesktopIntegration::Default DesktopIntegration::currentDefault(const QString &type) const
+{
+    const QStringList dataFolders = QStringList(m_paths.desktopDataHome) + m_paths.desktopDataDirs;
+    const auto installed = [&](const QString &id) {
+        for (const QString &folder : dataFolders)
+            if (QFileInfo::exists(QDir(folder).filePath(QStringLiteral("applications/") + id)))
+                return true;
+        return false;
+    };
+    QStringList lists;
+    for (const QString &folder : QStringList(m_paths.desktopConfigHome) + m_paths.desktopConfigDirs)
+        lists << mimeappsLists(folder);
+    for (const QString &folder : dataFolders)
+        lists << mimeappsLists(QDir(folder).filePath(QStringLiteral("applications")));
+    for (const QString &list : lists)
+        for (const QString &id : applicationsIn(list, kDefaultSection, type))
+            if (installed(id))
+                return {id, true};
+    for (const QString &folder : dataFolders) {
+        const QDir applications(QDir(folder).filePath(QStringLiteral("applications")));
+        for (const auto &[file, section] :
+             {std::pair{QStringLiteral("defaults.list"), kDefaultSection},
+              std::pair{QStringLiteral("mimeinfo.cache"), QStringLiteral("[MIME Cache]")}}) {
+            const QStringList ids = applicationsIn(applications.filePath(file), section, type);
+            if (!ids.isEmpty())
+                return {ids.first(), false};
+        }
+    }
+    return {};
+}
+
+bool DesktopIntegration::makeDefault(const QString &mimeType, const QString &desktopId) const
 {
     const QString file = QDir(m_paths.desktopConfigHome).filePath(QStringLiteral("mimeapps.list"));
     QStringList lines;
@@ -95,7 +156,7 @@ bool DesktopIntegration::makeDefault(const QString &mimeType) const
         return false; // never replace a list we could not read
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
-    lines = withKey(lines, kDefaultSection, mimeType, DesktopFiles::DesktopId + u';');
+    lines = withKey(lines, kDefaultSection, mimeType, desktopId + u';');
     if (!QDir().mkpath(m_paths.desktopConfigHome))
         return false;
     QSaveFile f(file);
@@ -110,10 +171,18 @@ bool DesktopIntegration::associate(const QString &programPath, const QString &de
         return true; // a packaged install brought it all; the user's folders stay as they are
     const QString owner = otherOwner();
     const QString type = owner.isEmpty() ? DesktopFiles::MimeType : owner;
+    // Our entry in the user's own folder would come first in the desktop's caches and so become
+    // the type's application by default: the one the user has now is written down first.
+    const Default before = owner.isEmpty() ? Default{} : currentDefault(owner);
     if (!DesktopFiles::write(m_paths.desktopDataHome, programPath, description, type, owner.isEmpty()))
         return false;
-    if (!makeDefault(type))
-        return false;
+    if (owner.isEmpty()) {
+        if (!makeDefault(type, DesktopFiles::DesktopId))
+            return false;
+    } else if (!before.chosen && !before.desktopId.isEmpty() && before.desktopId != DesktopFiles::DesktopId) {
+        if (!makeDefault(type, before.desktopId))
+            return false;
+    }
     const QDir share(m_paths.desktopDataHome);
     // Another package's type is in its own database already; ours must be compiled in.
     if (owner.isEmpty() &&

@@ -179,7 +179,8 @@ private Q_SLOTS:
         QCOMPARE(formats->windowTitle(), "Number format");
         QCOMPARE(o.entry("mnuFormatos")->text(), "Number &format...");
         QCOMPARE(formats->findChild<QComboBox *>("cboFormatoDistinto3")->itemText(0), "Text");
-        QVERIFY(formats->findChild<QLabel *>("lblNota")->text().startsWith("The code is printed with its top-left"));
+        QVERIFY(formats->findChild<QLabel *>("lblNota")->text().startsWith(
+            "The code is printed with its top-left"));
 
         o.entry("mnuEspañol")->trigger();
         QCOMPARE(piles->findChild<QLabel *>("lblPlan")->text(), "1 bloque de 8 hojas; pila 1: 1–8");
@@ -273,7 +274,46 @@ private Q_SLOTS:
         notALibrary.write(QByteArray(4096, 'x'));
         notALibrary.close();
         const QString path = QFileInfo(file).isAbsolute() ? file : garbage.path(file);
+        checkBuiltInCaptions(path, reason);
+    }
 
+    // A library cut short used to kill the program with a bus error at every start.
+    void aLibraryCutShortIsTreatedAsMissing_data()
+    {
+        QTest::addColumn<qint64>("size"); // -1: the whole file
+        QTest::newRow("whole copy loads") << qint64(-1);
+        for (const qint64 size : {4096, 65536, 204800})
+            QTest::addRow("first %lld bytes", size) << size;
+        QTest::newRow("one byte short") << qint64(-2);
+    }
+    void aLibraryCutShortIsTreatedAsMissing()
+    {
+        QFETCH(qint64, size);
+        TestPaths tmp;
+        QFile whole(QStringLiteral(TESSARINO_RESOURCE_LIBRARY));
+        QVERIFY(whole.open(QIODevice::ReadOnly));
+        QByteArray bytes = whole.readAll();
+        QVERIFY(bytes.size() > 204800);
+        if (size >= 0)
+            bytes.truncate(size);
+        else if (size == -2)
+            bytes.chop(1);
+        QFile copy(tmp.path("Lib_Tessarino.so"));
+        QVERIFY(copy.open(QIODevice::WriteOnly) && copy.write(bytes) == bytes.size());
+        copy.close();
+
+        if (size == -1) {
+            Window o(QStringLiteral("Ingles"), QStringList{copy.fileName()});
+            QCOMPARE(caption(o.w.get(), "SSTab1:0"), "Same number");
+            QVERIFY(o.dialogs.messages.isEmpty());
+            return;
+        }
+        checkBuiltInCaptions(copy.fileName(), "está incompleta o dañada");
+    }
+
+private:
+    static void checkBuiltInCaptions(const QString &path, const QString &reason)
+    {
         Window o(QStringLiteral("Ingles"), QStringList{path});
         QVERIFY(o.open());
         QCOMPARE(o.dialogs.messages.size(), 2);

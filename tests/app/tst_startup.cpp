@@ -1,5 +1,6 @@
 // From the first paint of the start-up window to the main window on screen.
 #include "RecordingSurface.h"
+#include "RuntimeError.h"
 #include "ScriptedDialogs.h"
 #include "SingleInstance.h"
 #include "StartUp.h"
@@ -75,8 +76,11 @@ private Q_SLOTS:
         frmIni splash;
         splash.show();
         QVERIFY(!startUp.run(&splash));
+        QCOMPARE(startUp.outcome(), StartUp::Outcome::AlreadyRunning);
+        QCOMPARE(StartUp::exitStatus(startUp.outcome()), 0);
         QCOMPARE(dialogs.messages.size(), 1);
-        QCOMPARE(dialogs.messages[0].text, QStringLiteral("Ya se está ejecutando una versión de este programa"));
+        QCOMPARE(dialogs.messages[0].text,
+                 QStringLiteral("Ya se está ejecutando una versión de este programa"));
         QCOMPARE(dialogs.messages[0].title, QStringLiteral("Tessarino "));
         QCOMPARE(dialogs.messages[0].icon, Dialogs::Icon::Information);
         QCOMPARE(dialogs.messages[0].buttons, Dialogs::Buttons::Ok);
@@ -87,6 +91,30 @@ private Q_SLOTS:
         // Once the first one ends, the program starts normally.
         first.release();
         QVERIFY(startUp.run(&splash));
+    }
+
+    // It used to end the program with status 0 and not a word.
+    void aMainWindowThatCannotBeBuiltSaysWhyAndFails()
+    {
+        TestPaths tmp;
+        ScriptedDialogs dialogs;
+        RecordingSurface printer;
+        AppContext context{tmp.paths(), dialogs, printer};
+        SingleInstance instance(tmp.paths().lockFolder);
+        StartUp startUp(context, instance, QString(), [](AppContext &) -> std::unique_ptr<frmPrincipal> {
+            throw RuntimeError(7, QStringLiteral("Memoria insuficiente"));
+        });
+        frmIni splash;
+        splash.show();
+        QVERIFY(!startUp.run(&splash));
+        QCOMPARE(startUp.outcome(), StartUp::Outcome::Failed);
+        QVERIFY(StartUp::exitStatus(startUp.outcome()) != 0);
+        QVERIFY(!startUp.mainWindow());
+        QVERIFY(!splash.isVisible());
+        QCOMPARE(dialogs.messages.size(), 1);
+        QCOMPARE(dialogs.messages[0].text,
+                 QStringLiteral("No se pudo abrir la ventana principal: Memoria insuficiente (7)"));
+        QCOMPARE(dialogs.messages[0].icon, Dialogs::Icon::Critical);
     }
 };
 

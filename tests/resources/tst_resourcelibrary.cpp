@@ -4,6 +4,7 @@
 
 #include <QElapsedTimer>
 #include <QLibrary>
+#include <QProcess>
 #include <QTest>
 #include <QtEndian>
 #include <limits>
@@ -20,6 +21,27 @@ uint32_t u32(const std::vector<unsigned char> &b, std::size_t at)
 uint16_t u16(const std::vector<unsigned char> &b, std::size_t at)
 {
     return qFromLittleEndian<uint16_t>(b.data() + at);
+}
+
+// Child mode: loads the library, starts a sound, lets the object go and unloads the library, as
+// another program using it would. Unloading used to hang for ever on the sound's thread.
+int playAndUnload()
+{
+    for (int round = 0; round < 5; ++round) {
+        QLibrary library{QStringLiteral(TESSARINO_RESOURCE_LIBRARY)};
+        if (!library.load())
+            return 2;
+        const auto fabrica = reinterpret_cast<Lib::FabricaClase>(library.resolve(Lib::kNombreFabrica));
+        Lib::_Clase *objeto = nullptr;
+        if (!fabrica || fabrica(Lib::CLSID_Clase, Lib::IID__Clase, &objeto) != Lib::S_Correcto)
+            return 3;
+        Lib::VarianteVacia result;
+        objeto->CargarSonidos(round % 2 ? Lib::sonido2 : Lib::sonido1, nullptr, &result);
+        delete objeto;
+        if (!library.unload())
+            return 4;
+    }
+    return 0;
 }
 
 } // namespace
@@ -164,7 +186,29 @@ private Q_SLOTS:
         int32_t nombre = Lib::vNombre1;
         QCOMPARE(m_clase->Vernombres(&nombre, &result), Lib::S_Correcto);
     }
+
+    void theLibraryUnloadsWhileASoundPlays()
+    {
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--play-and-unload")});
+        QVERIFY(child.waitForStarted());
+        if (!child.waitForFinished(20000)) {
+            child.kill();
+            child.waitForFinished();
+            QFAIL("unloading the library after a sound hung");
+        }
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+    }
 };
 
-QTEST_GUILESS_MAIN(TestResourceLibrary)
+int main(int argc, char **argv)
+{
+    if (argc == 2 && qstrcmp(argv[1], "--play-and-unload") == 0)
+        return playAndUnload();
+    QCoreApplication app(argc, argv);
+    TestResourceLibrary test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_resourcelibrary.moc"

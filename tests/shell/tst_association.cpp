@@ -1,6 +1,7 @@
 // The job-file type registered at the first run: the store's keys and what the desktop makes of
 // them, asked through xdg-mime in a temporary home.
 #include "DesktopFiles.h"
+#include "DesktopIntegration.h"
 #include "FirstRun.h"
 #include "Form1.h"
 #include "TestPaths.h"
@@ -38,6 +39,13 @@ QString xdgMime(const TestPaths &tmp, const QStringList &args, const QStringList
     if (!p.waitForFinished(30000))
         return QStringLiteral("(timed out)");
     return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+}
+
+void put(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    QCOMPARE(f.write(bytes), bytes.size());
 }
 
 QString jobFile(const TestPaths &tmp, const QString &name)
@@ -92,12 +100,25 @@ private Q_SLOTS:
         QCOMPARE(query(reg, QStringLiteral("TrvArchivo")), QStringLiteral("cambiado"));
     }
 
-    void aTypeAlreadyRegisteredKeepsItsOwner()
+    // Another package already gave *.trv a type of its own; the first run used to make Tessarino
+    // that type's default application, taking it from the program the user had.
+    void aTypeAlreadyRegisteredKeepsItsOwnerAndItsApplication_data()
     {
+        QTest::addColumn<QString>("otherApplication"); // "", "cache" or "chosen"
+        QTest::addColumn<QString>("opensIt");
+        QTest::newRow("no application of its own") << "" << DesktopFiles::DesktopId;
+        QTest::newRow("another application installed") << "cache"
+                                                       << "otro.desktop";
+        QTest::newRow("another application chosen in the system") << "chosen"
+                                                                  << "otro.desktop";
+    }
+    void aTypeAlreadyRegisteredKeepsItsOwnerAndItsApplication()
+    {
+        QFETCH(QString, otherApplication);
+        QFETCH(QString, opensIt);
         TestPaths tmp;
         const cRegistro reg(tmp.paths().registryStore);
         QVERIFY(reg.SetValue(kClasses, QStringLiteral(".trv"), QString(), QStringLiteral("OtroArchivo"), 1));
-        // Another package already gave *.trv a type of its own on the desktop.
         const QString packages = QDir(tmp.paths().desktopDataHome).filePath(QStringLiteral("mime/packages"));
         QVERIFY(QDir().mkpath(packages));
         QFile other(packages + QStringLiteral("/otro.xml"));
@@ -109,8 +130,22 @@ private Q_SLOTS:
                     "</mime-info>\n");
         other.close();
         QCOMPARE(QProcess::execute(QStringLiteral("update-mime-database"), {QFileInfo(packages).path()}), 0);
+        // The other program's entry, in a system data folder, with its cache or a choice on top.
+        const QString system = tmp.path(QStringLiteral("system"));
+        const QString applications = system + QStringLiteral("/applications");
+        QVERIFY(QDir().mkpath(applications));
+        if (!otherApplication.isEmpty()) {
+            put(applications + QStringLiteral("/otro.desktop"),
+                "[Desktop Entry]\nType=Application\nName=Otro\nExec=true %f\nMimeType=application/x-otro;\n");
+            QCOMPARE(QProcess::execute(QStringLiteral("update-desktop-database"), {applications}), 0);
+        }
+        if (otherApplication == u"chosen")
+            put(applications + QStringLiteral("/mimeapps.list"),
+                "[Default Applications]\napplication/x-otro=otro.desktop;\n");
+        Paths paths = tmp.paths();
+        paths.desktopDataDirs = {system};
 
-        Form1 form(tmp.paths(), QStringLiteral("tessarino"));
+        Form1 form(paths, QStringLiteral("tessarino"));
         QVERIFY(form.Command1_Click());
         QCOMPARE(query(reg, QStringLiteral(".trv")), QStringLiteral("OtroArchivo"));
         QCOMPARE(query(reg, QStringLiteral("OtroArchivo")), QStringLiteral("Archivo de tessarino"));
@@ -118,13 +153,27 @@ private Q_SLOTS:
                     .endsWith(QStringLiteral("/tessarino %1")));
         QVERIFY(!reg.QueryValue(kClasses, QStringLiteral("TrvArchivo"), QString()).isValid());
 
-        QCOMPARE(xdgMime(tmp, {QStringLiteral("query"), QStringLiteral("filetype"),
-                               jobFile(tmp, QStringLiteral("a.trv"))}),
+        QCOMPARE(xdgMime(tmp,
+                         {QStringLiteral("query"), QStringLiteral("filetype"),
+                          jobFile(tmp, QStringLiteral("a.trv"))},
+                         {system}),
                  QStringLiteral("application/x-otro"));
-        QCOMPARE(xdgMime(tmp, {QStringLiteral("query"), QStringLiteral("default"),
-                               QStringLiteral("application/x-otro")}),
-                 DesktopFiles::DesktopId);
+        QCOMPARE(xdgMime(tmp,
+                         {QStringLiteral("query"), QStringLiteral("default"),
+                          QStringLiteral("application/x-otro")},
+                         {system}),
+                 opensIt);
+        QCOMPARE(DesktopIntegration(paths).currentDefault(QStringLiteral("application/x-otro")).desktopId,
+                 opensIt);
+        // Tessarino is one of the type's applications all the same.
+        QFile cache(QDir(paths.desktopDataHome).filePath(QStringLiteral("applications/mimeinfo.cache")));
+        QVERIFY(cache.open(QIODevice::ReadOnly));
+        QVERIFY(cache.readAll().contains("application/x-otro=" + DesktopFiles::DesktopId.toUtf8() + ';'));
         QVERIFY(!QFile::exists(packages + QStringLiteral("/tessarino.xml")));
+        // A choice the system already makes is not copied into the user's own list.
+        QFile list(QDir(paths.desktopConfigHome).filePath(QStringLiteral("mimeapps.list")));
+        const bool written = list.open(QIODevice::ReadOnly) && list.readAll().contains("application/x-otro=");
+        QCOMPARE(written, otherApplication == u"cache");
     }
 
     void anEmptyClassIsTreatedAsNone()
