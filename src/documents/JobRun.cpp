@@ -25,7 +25,7 @@ RunOutcome JobRun::print(const PrintJob &job, const std::optional<SheetSpan> &sp
         try {
             printer.setOrientation(*job.orientation);
         } catch (const std::exception &e) {
-            // The run goes on in the printer's orientation; the run's own checks speak of the rest.
+            // Not fatal: the run goes on in the printer's orientation.
             qCWarning(lcPrint).noquote()
                 << "The job's orientation" << *job.orientation << "was not set:" << describeFailure(e);
         }
