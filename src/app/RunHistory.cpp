@@ -4,6 +4,7 @@
 #include "DocumentCommands.h"
 #include "JobFile.h"
 #include "JobRun.h"
+#include "Logging.h"
 #include "PrintJob.h"
 #include "PrinterSurface.h"
 #include "RunMessages.h"
@@ -42,11 +43,13 @@ RunOutcome RunHistory::print(int page, const std::function<RunOutcome(RunObserve
     try {
         saved = m_job.saved();
         saved->page = page;
-    } catch (const RuntimeError &) {
+    } catch (const RuntimeError &e) {
         // A printer that cannot tell its orientation: the run is logged without a copy.
+        qCWarning(lcPrint).noquote() << "Run logged without a copy of the job:" << describeFailure(e);
     }
-    return recorded({m_job.name(), RunRecorder::printerName(m_services.printer), page, std::move(saved), QString(), 1},
-                    run);
+    return recorded(
+        {m_job.name(), RunRecorder::printerName(m_services.printer), page, std::move(saved), QString(), 1},
+        run);
 }
 
 RunOutcome RunHistory::recorded(RunRecorder::Job job, const std::function<RunOutcome(RunObserver *)> &run)
@@ -72,10 +75,11 @@ RunOutcome RunHistory::reprint(const RunLog::Run &run, const SheetSpan &span)
 {
     Dialogs &dialogs = m_services.dialogs;
     if (run.copia.isEmpty() || !QFileInfo::exists(run.copia) || !JobFile::refusal(run.copia).isEmpty()) {
-        dialogs.message(Texts::text(3009, QStringLiteral("La copia del trabajo de esta impresión no está (%1); no "
-                                                         "se puede reimprimir."))
-                            .arg(QDir::toNativeSeparators(run.copia)),
-                        RunMessages::kTitle, Dialogs::Icon::Exclamation);
+        dialogs.message(
+            Texts::text(3009, QStringLiteral("La copia del trabajo de esta impresión no está (%1); no "
+                                             "se puede reimprimir."))
+                .arg(QDir::toNativeSeparators(run.copia)),
+            RunMessages::kTitle, Dialogs::Icon::Exclamation);
         return RunOutcome::Failed;
     }
     PrintJob job = PrintJob::read(m_services.profiles, run.copia);
@@ -89,20 +93,26 @@ RunOutcome RunHistory::reprint(const RunLog::Run &run, const SheetSpan &span)
     std::optional<int> orientation;
     try {
         orientation = printer.orientation();
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        qCWarning(lcPrint).noquote() << "The open job's orientation could not be read before a reprint:"
+                                     << describeFailure(e);
     }
-    return recorded({run.trabajo, RunRecorder::printerName(printer), job.page, std::nullopt, run.copia, span.first},
-                    [&](RunObserver *observer) {
-                        const RunOutcome outcome = JobRun::print(job, span, printer, dialogs, observer);
-                        printer.setPdfTemplate(openTemplate);
-                        if (orientation) {
-                            try {
-                                printer.setOrientation(*orientation);
-                            } catch (const std::exception &) {
-                            }
-                        }
-                        return outcome;
-                    });
+    return recorded(
+        {run.trabajo, RunRecorder::printerName(printer), job.page, std::nullopt, run.copia, span.first},
+        [&](RunObserver *observer) {
+            const RunOutcome outcome = JobRun::print(job, span, printer, dialogs, observer);
+            printer.setPdfTemplate(openTemplate);
+            if (orientation) {
+                try {
+                    printer.setOrientation(*orientation);
+                } catch (const std::exception &e) {
+                    qCWarning(lcPrint).noquote() << "The open job's orientation could not be put back "
+                                                    "after a reprint:"
+                                                 << describeFailure(e);
+                }
+            }
+            return outcome;
+        });
 }
 
 void RunHistory::stopped(const RunLog::Run &run)
@@ -112,7 +122,8 @@ void RunHistory::stopped(const RunLog::Run &run)
         m_services.dialogs.message(text, RunMessages::kTitle, Dialogs::Icon::Information);
         return;
     }
-    text += u' ' + Texts::text(3005, QStringLiteral("«Continuar» imprime el resto desde la hoja %1.")).arg(done + 1);
+    text += u' ' +
+            Texts::text(3005, QStringLiteral("«Continuar» imprime el resto desde la hoja %1.")).arg(done + 1);
     const QStringList choices{Texts::text(3006, QStringLiteral("Continuar")),
                               Texts::text(3007, QStringLiteral("Aceptar"))};
     if (m_services.dialogs.choose(text, RunMessages::kTitle, Dialogs::Icon::Information, choices) == 0)

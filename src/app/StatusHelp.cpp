@@ -1,5 +1,6 @@
 #include "StatusHelp.h"
 
+#include "Logging.h"
 #include "NumberText.h"
 
 #include <QHash>
@@ -7,6 +8,7 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QRegularExpression>
+#include <QStatusTipEvent>
 #include <QTime>
 #include <QWidget>
 
@@ -61,8 +63,10 @@ bool sizeAtLeast30(const QString &sizeText)
 {
     try {
         return NumberText::strictDouble(sizeText) >= 30;
-    } catch (const std::exception &) {
-        return false; // an empty or non-numeric size counts as small
+    } catch (const std::exception &e) {
+        // Not an error: an empty or non-numeric size counts as small.
+        qCDebug(lcApp).noquote() << "Font size taken as small:" << describeFailure(e);
+        return false;
     }
 }
 
@@ -130,6 +134,15 @@ void StatusHelpTracker::track(QWidget *widget)
 
 bool StatusHelpTracker::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::StatusTip) {
+        // A menu entry's status help (a recent file's whole path): as much as the line holds,
+        // losing the middle. Leaving an entry sends an empty one, which leaves the text in place.
+        const QString tip = static_cast<QStatusTipEvent *>(event)->tip();
+        if (!tip.isEmpty())
+            m_lblEstado->setText(m_lblEstado->fontMetrics().elidedText(u' ' + tip, Qt::ElideMiddle,
+                                                                       m_lblEstado->contentsRect().width()));
+        return false;
+    }
     if (event->type() != QEvent::MouseMove)
         return false;
     auto *widget = static_cast<QWidget *>(watched);

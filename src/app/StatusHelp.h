@@ -31,8 +31,9 @@ QString clockText(const QTime &time, const QLocale &locale);
 
 } // namespace StatusHelp
 
-// Shows the help of the control under the pointer in `lblEstado` as the mouse moves over `root`.
-// Every widget below `root` gets mouse tracking, so moves without a button pressed are seen.
+// Shows the help of the control under the pointer in `lblEstado` as the mouse moves over `root`,
+// and the status help of the menu entry under it. Every widget below `root` gets mouse tracking,
+// so moves without a button pressed are seen.
 class StatusHelpTracker : public QObject
 {
 public:

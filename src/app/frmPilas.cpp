@@ -62,10 +62,12 @@ frmPilas::frmPilas(const Rows &rows, QWidget *page, QWidget *owner) : QDialog(ow
     layout->addWidget(lblPlan);
     layout->addWidget(buttons);
 
-    // Beside "imprimir vertical", left of the page's buttons.
+    // Below "imprimir vertical", left of the page's buttons, in up to two lines.
     lblPilas = new QLabel(page);
     lblPilas->setObjectName(QStringLiteral("lblPilas"));
-    lblPilas->setGeometry(6, 174, 184, 18);
+    lblPilas->setGeometry(6, 172, 186, 30);
+    lblPilas->setWordWrap(true);
+    lblPilas->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblPilas->hide();
 
     for (QLineEdit *box : {txtPilasDesde, txtPilasHasta, txtPilasProfundidad})
@@ -87,6 +89,18 @@ void frmPilas::reset()
     refresh();
 }
 
+QString frmPilas::pageLine(const QString &summary) const
+{
+    return Texts::text(1006, QStringLiteral("En pilas: ")) + summary;
+}
+
+bool frmPilas::fitsPageLine(const QString &summary) const
+{
+    const QRect room = lblPilas->contentsRect();
+    const QRect needed = lblPilas->fontMetrics().boundingRect(room, Qt::TextWordWrap, pageLine(summary));
+    return needed.width() <= room.width() && needed.height() <= room.height();
+}
+
 void frmPilas::refresh()
 {
     const bool on = chkPilas->isChecked();
@@ -99,7 +113,8 @@ void frmPilas::refresh()
         lblPlan->clear();
         return;
     }
-    QString plan;
+    QString plan;    // whole, in the dialog and the page line's tool tip
+    QString summary; // the blocks alone: the rows show the piles
     try {
         const PileRun run =
             PileRun::read({true, txtPilasDesde->text(), txtPilasHasta->text(), txtPilasProfundidad->text()});
@@ -107,11 +122,15 @@ void frmPilas::refresh()
         for (QCheckBox *box : m_rows.Check2)
             rows += box->isChecked() ? 0 : 1;
         if (rows == 0) {
-            plan = Texts::text(1007, QStringLiteral("No hay ninguna fila activada."));
+            plan = summary = Texts::text(1007, QStringLiteral("No hay ninguna fila activada."));
         } else {
             const PilePlan piles(run.count, rows, run.depth);
             const auto number = [&run](qint64 offset) { return run.number(offset); };
             plan = describePiles(piles, number);
+            // The page has room for two lines: very long numbers leave out the last block's size.
+            summary = describeBlocks(piles);
+            if (!fitsPageLine(summary))
+                summary = describeBlocks(piles, false);
             // The enabled rows show their first pile.
             const PilePlan::Block first = piles.block(0);
             int r = 0;
@@ -128,9 +147,9 @@ void frmPilas::refresh()
         }
     } catch (const RuntimeError &error) {
         plan = error.description();
+        summary = Texts::text(11003, QStringLiteral("el plan no es válido"));
     }
     lblPlan->setText(plan);
     lblPilas->setToolTip(plan);
-    lblPilas->setText(lblPilas->fontMetrics().elidedText(Texts::text(1006, QStringLiteral("En pilas: ")) + plan, Qt::ElideRight,
-                                                         lblPilas->width()));
+    lblPilas->setText(pageLine(summary));
 }

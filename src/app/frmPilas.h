@@ -37,6 +37,8 @@ public:
 
 private:
     void refresh();
+    QString pageLine(const QString &summary) const;
+    bool fitsPageLine(const QString &summary) const;
 
     Rows m_rows;
 };

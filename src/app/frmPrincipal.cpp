@@ -1,24 +1,25 @@
 #include "frmPrincipal.h"
 
 #include "BulkEdit.h"
-#include "InputRules.h"
 #include "DocumentCommands.h"
+#include "InputRules.h"
 #include "JobControls.h"
 #include "LastPrint.h"
+#include "Logging.h"
 #include "PrinterSurface.h"
+#include "RunHistory.h"
+#include "SetsBoxes.h"
 #include "TemplateReady.h"
 #include "Twips.h"
 #include "UncutText.h"
-#include "SetsBoxes.h"
 #include "frmFormatos.h"
 #include "frmPilas.h"
-#include "RunHistory.h"
 #include "ui_frmPrincipal.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QKeyEvent>
-#include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -38,8 +39,7 @@ void fillArray(QWidget *form, std::array<T *, N> &array, const char *name)
     }
 }
 
-template <typename T, std::size_t N>
-int indexIn(const std::array<T *, N> &array, const QObject *object)
+template <typename T, std::size_t N> int indexIn(const std::array<T *, N> &array, const QObject *object)
 {
     for (std::size_t i = 0; i < N; ++i)
         if (array[i] == object)
@@ -58,8 +58,8 @@ Qt::FocusReason reasonOf(const QEvent *event)
 bool movesWithinWindow(const QEvent *event)
 {
     const Qt::FocusReason reason = reasonOf(event);
-    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
-        && reason != Qt::MenuBarFocusReason;
+    return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
+           reason != Qt::MenuBarFocusReason;
 }
 
 bool isMenu(const QWidget *widget)
@@ -185,8 +185,9 @@ void frmPrincipal::setOrientationFromBox(QCheckBox *box)
     box->setFont(caption);
     try {
         m_context.printer.setOrientation(landscape ? PrinterSurface::Landscape : PrinterSurface::Portrait);
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
         // No printer: the box still shows the choice; the next printer gets it at print time.
+        qCWarning(lcPrint).noquote() << "The printer did not take the orientation:" << describeFailure(e);
     }
 }
 
@@ -211,8 +212,8 @@ bool frmPrincipal::eventFilter(QObject *watched, QEvent *event)
             return true;
         break;
     case QEvent::KeyPress:
-        if (watched == ui->txtDesde || watched == ui->txtHasta || indexIn(desde, watched) >= 0
-            || indexIn(hasta, watched) >= 0) {
+        if (watched == ui->txtDesde || watched == ui->txtHasta || indexIn(desde, watched) >= 0 ||
+            indexIn(hasta, watched) >= 0) {
             if (filterNumberKey(static_cast<QLineEdit *>(watched), static_cast<QKeyEvent *>(event)))
                 return true;
         }
@@ -225,7 +226,10 @@ bool frmPrincipal::eventFilter(QObject *watched, QEvent *event)
                 hasta_GotFocus(i);
         // Deferred, so that the mouse press that gave the focus does not undo the selection.
         if (auto *box = qobject_cast<QLineEdit *>(watched))
-            QTimer::singleShot(0, box, [box] { if (box->hasFocus()) SelecionarTexto(box); });
+            QTimer::singleShot(0, box, [box] {
+                if (box->hasFocus())
+                    SelecionarTexto(box);
+            });
         break;
     case QEvent::FocusOut:
         // Run while the focus moves, so that a button clicked next sees the adjusted value.
@@ -268,8 +272,8 @@ bool frmPrincipal::filterNumberKey(QLineEdit *box, QKeyEvent *key)
 {
     // Only typed characters are filtered: moving on, deleting and the editing shortcuts are not.
     const QString text = key->text();
-    if (text.isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab
-        || key->key() == Qt::Key_Delete)
+    if (text.isEmpty() || key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
+        key->key() == Qt::Key_Delete)
         return false;
     for (QKeySequence::StandardKey edit : {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste,
                                            QKeySequence::SelectAll, QKeySequence::Undo, QKeySequence::Redo})
@@ -406,7 +410,8 @@ DistinctNumberJob frmPrincipal::distinctNumberJob() const
 
 FontChoice frmPrincipal::fontChoice() const
 {
-    return {ui->cboFuentes->currentText(), findChild<QLineEdit *>(QStringLiteral("txtTamaño"))->text(), fontColor()};
+    return {ui->cboFuentes->currentText(), findChild<QLineEdit *>(QStringLiteral("txtTamaño"))->text(),
+            fontColor()};
 }
 
 void frmPrincipal::cmdImprimir_Click()

@@ -1,6 +1,7 @@
 // The main window's life: creation, load, the expandable advanced area, the start-up timer and
 // unload.
 #include "DocumentCommands.h"
+#include "Logging.h"
 #include "NumberText.h"
 #include "Twips.h"
 #include "frmAbout.h"
@@ -48,15 +49,20 @@ void frmPrincipal::Form_Initialize()
         // A hand-edited width outside the two the window knows would hide the controls or
         // stretch the window across the screen; hold it to that range.
         setWidthTwips(int(std::clamp(stored, double(kCollapsedWidth), double(kExpandedWidth))));
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        // Not an error: a first start has no width stored, and a hand-edited one keeps the built-in.
+        qCDebug(lcFiles).noquote() << "Window width not read:" << describeFailure(e);
     }
 
     try {
-        const double page = NumberText::strictDouble(m_context.setting(QStringLiteral("Solapa"), QStringLiteral("sstab1")));
+        const double page =
+            NumberText::strictDouble(m_context.setting(QStringLiteral("Solapa"), QStringLiteral("sstab1")));
         // The page the user last worked on comes back usable, not as a page whose tab is greyed.
         if (page == 0 || page == 1)
             setAvailablePage(int(page));
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        // Not an error: no page stored yet, or one that is no number; the first page shows.
+        qCDebug(lcFiles).noquote() << "Last page not read:" << describeFailure(e);
     }
 
     if (Width() >= 8000) {
@@ -107,9 +113,9 @@ void frmPrincipal::disableUnbuiltEntries()
 {
     // Entries whose commands are not part of the program yet stay visible but greyed, so that
     // nothing pretends to work.
-    for (QAction *entry : {ui->mnuNueMismo, ui->mnuNueDistinto, ui->mnuabrir, ui->mnuguardar, ui->impCuadricula,
-                           ui->impRectangulo, ui->mnuultimaMismo, ui->mnudistinto, ui->mnulimpiarrecientes,
-                           ui->impConfigurar, ui->mnuescribir, ui->mnuBorrar})
+    for (QAction *entry : {ui->mnuNueMismo, ui->mnuNueDistinto, ui->mnuabrir, ui->mnuguardar,
+                           ui->impCuadricula, ui->impRectangulo, ui->mnuultimaMismo, ui->mnudistinto,
+                           ui->mnulimpiarrecientes, ui->impConfigurar, ui->mnuescribir, ui->mnuBorrar})
         entry->setEnabled(false);
 }
 

@@ -1,5 +1,6 @@
 #include "frmVisor.h"
 
+#include "Logging.h"
 #include "NumberLook.h"
 #include "PageImageSurface.h"
 #include "RuntimeError.h"
@@ -88,8 +89,10 @@ void frmVisor::showLook(const NumberLook &look)
         const int margin = qMax(16, qMin(ink.width(), ink.height()) / 6);
         Label1->setPixmap(QPixmap::fromImage(image.copy(ink.adjusted(-margin, -margin, margin, margin))));
         Label1->adjustSize();
-    } catch (const RuntimeError &) {
-        // The run says what is wrong when it is asked to print; the viewer keeps the digits.
+    } catch (const RuntimeError &e) {
+        // Not an error here: the run says what is wrong when it is asked to print; the viewer
+        // keeps the digits.
+        qCDebug(lcPrint).noquote() << "Sample code not drawn:" << describeFailure(e);
     }
 }
 

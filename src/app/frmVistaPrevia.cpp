@@ -1,6 +1,7 @@
 #include "frmVistaPrevia.h"
 
 #include "JobSheets.h"
+#include "Logging.h"
 #include "PageImageSurface.h"
 #include "PrinterSurface.h"
 
@@ -126,9 +127,11 @@ QImage frmVistaPrevia::render(qint64 sheet, double dotsPerInch) const
         m_sheets->applyFont(page);
         m_sheets->draw(sheet, page);
         page.endDoc();
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
         // The run's own checks were made before the preview opened; a sheet that still cannot be
         // drawn shows as far as it went.
+        qCWarning(lcPrint).noquote() << "Preview of sheet" << sheet + 1
+                                     << "drawn in part:" << describeFailure(e);
     }
     return page.image();
 }

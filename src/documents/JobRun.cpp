@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "JobSheets.h"
+#include "Logging.h"
 #include "PrinterSurface.h"
 #include "RunMessages.h"
 #include "RuntimeError.h"
@@ -23,7 +24,10 @@ RunOutcome JobRun::print(const PrintJob &job, const std::optional<SheetSpan> &sp
     if (job.orientation) {
         try {
             printer.setOrientation(*job.orientation);
-        } catch (const std::exception &) {
+        } catch (const std::exception &e) {
+            // Not fatal: the run goes on in the printer's orientation.
+            qCWarning(lcPrint).noquote()
+                << "The job's orientation" << *job.orientation << "was not set:" << describeFailure(e);
         }
     }
     printer.setPdfTemplate(job.pdfTemplate);

@@ -1,5 +1,6 @@
 #include "JobTemplate.h"
 
+#include "Logging.h"
 #include "NumberText.h"
 
 #include <QDir>
@@ -22,7 +23,8 @@ std::optional<PdfTemplate> read(const ProfileFiles &profiles, const QString &job
         // run refuses with the template's name, rather than silently printing page 1.
         try {
             page.page = qMax(0, int(NumberText::strictInt16(number)));
-        } catch (const std::exception &) {
+        } catch (const std::exception &e) {
+            qCDebug(lcFiles).noquote() << "Template page is no number:" << describeFailure(e);
             page.page = 0;
         }
     }

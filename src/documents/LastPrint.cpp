@@ -3,6 +3,7 @@
 #include "Dialogs.h"
 #include "JobControls.h"
 #include "JobFile.h"
+#include "Logging.h"
 #include "RunMessages.h"
 #include "RuntimeError.h"
 
@@ -25,7 +26,10 @@ void LastPrint::UltimaImpresion(int page) const
         return;
     }
     QString settings;
-    m_profiles.EscribirValoresIni(values, settings, nullptr);
+    QString reason;
+    if (!m_profiles.EscribirValoresIni(values, settings, &reason))
+        qCWarning(lcFiles).noquote()
+            << QStringLiteral("Last print not saved in %1: %2").arg(settings, reason);
 }
 
 void LastPrint::reload(int page) const

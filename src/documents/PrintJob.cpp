@@ -4,6 +4,7 @@
 #include "InputRules.h"
 #include "JobFile.h"
 #include "JobTemplate.h"
+#include "Logging.h"
 #include "NumberText.h"
 #include "ProfileFiles.h"
 
@@ -95,7 +96,9 @@ PrintJob PrintJob::read(const ProfileFiles &profiles, const QString &file)
         QString path = file;
         job.orientation =
             NumberText::strictInt16(profiles.LeerValorIni(JobFile::kOrientacion, JobFile::kSentido, path));
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        // Not an error: a job without an orientation prints in the printer's.
+        qCDebug(lcFiles).noquote() << "Job without an orientation:" << describeFailure(e);
     }
     job.font = readFont(profiles, file, job.notices);
     job.pdfTemplate = JobTemplate::read(profiles, file);

@@ -4,7 +4,6 @@
 #include "NumberFormat.h"
 #include "NumberText.h"
 #include "PilePlan.h"
-#include "Texts.h"
 #include "PrinterSurface.h"
 #include "RangeNumber.h"
 #include "RunMessages.h"
@@ -12,6 +11,7 @@
 #include "SheetLoop.h"
 #include "SheetRange.h"
 #include "SheetSets.h"
+#include "Texts.h"
 
 #include <algorithm>
 #include <cmath>
@@ -57,7 +57,8 @@ public:
             Row row{x, y, start, int16_t(job.desde[j].size()), std::nullopt};
             const bool code = job.looks[j].format != NumberLook::Format::Text;
             row.look.emplace(job.looks[j], NumberPrinter::distinctRow(j),
-                             code ? QStringList{rowNumber(row, 0), rowNumber(row, range.sheets - 1)} : QStringList());
+                             code ? QStringList{rowNumber(row, 0), rowNumber(row, range.sheets - 1)}
+                                  : QStringList());
             m_rows.push_back(std::move(row));
         }
     }
@@ -117,8 +118,14 @@ public:
 
     qint64 count() const override { return m_plan.sheets(); }
     // The first row is never blank: every pile of a block is at least as long as the next.
-    QString number(qint64 sheet) const override { return m_run.number(m_plan.offsetAt(sheet, 0).value_or(0)); }
-    void applyFont(PrinterSurface &printer) const override { DistinctNumberSheets::applyFontTo(printer, m_font); }
+    QString number(qint64 sheet) const override
+    {
+        return m_run.number(m_plan.offsetAt(sheet, 0).value_or(0));
+    }
+    void applyFont(PrinterSurface &printer) const override
+    {
+        DistinctNumberSheets::applyFontTo(printer, m_font);
+    }
     void draw(qint64 sheet, PrinterSurface &printer) const override
     {
         for (int r = 0; r < int(m_places.size()); ++r) {
@@ -158,7 +165,8 @@ std::optional<RunOutcome> setsRefusal(const DistinctNumberJob &job, Dialogs &dia
     return std::nullopt;
 }
 
-std::optional<RunOutcome> refusal(const DistinctNumberJob &job, Dialogs &dialogs, SheetRange &range, double &span)
+std::optional<RunOutcome> refusal(const DistinctNumberJob &job, Dialogs &dialogs, SheetRange &range,
+                                  double &span)
 {
     if (job.piles.on) {
         // The rows' own ends only show the plan; the run's ends are the piles'.
@@ -184,7 +192,8 @@ std::optional<RunOutcome> refusal(const DistinctNumberJob &job, Dialogs &dialogs
     return setsRefusal(job, dialogs);
 }
 
-std::unique_ptr<JobSheets> makeSheets(const DistinctNumberJob &job, const FontChoice &font, const SheetRange &range)
+std::unique_ptr<JobSheets> makeSheets(const DistinctNumberJob &job, const FontChoice &font,
+                                      const SheetRange &range)
 {
     const int copies = SheetSets::read(job.juegos);
     if (job.piles.on)
@@ -204,7 +213,7 @@ PileRun PileRun::read(const DistinctNumberJob::Piles &piles)
         try {
             depth = NumberText::strictDouble(depthText);
         } catch (const RuntimeError &) {
-            depth = -1;
+            depth = -1; // refused just below, with the message that says what a depth must be
         }
     }
     if (!(depth >= 0 && depth <= double(RangeNumber::kLargest) && depth == std::floor(depth)))

@@ -1,6 +1,7 @@
 #include "InputRules.h"
 
 #include "Dialogs.h"
+#include "Logging.h"
 #include "NumberText.h"
 #include "PrinterSurface.h"
 #include "RunMessages.h"
@@ -31,7 +32,9 @@ std::optional<QString> rowEndFill(const QString &desde, double firstRowSpan)
         if (!std::isfinite(end)) // a first row too wide to count has no end to give
             return std::nullopt;
         return NumberText::plainDecimal(end);
-    } catch (const RuntimeError &) {
+    } catch (const RuntimeError &e) {
+        // Not an error: a start that is no number yet gives no end to fill in.
+        qCDebug(lcApp).noquote() << "No row end to fill:" << describeFailure(e);
         return std::nullopt;
     }
 }
@@ -55,7 +58,9 @@ bool rowCountCheck(int row, const RowEnds &ends, double &FirstRowSpan, Dialogs &
         dialogs.message(kRowCountMismatch, RunMessages::kTitle, Dialogs::Icon::Exclamation);
         setHasta(NumberText::plainDecimal(end));
         return true;
-    } catch (const RuntimeError &) {
+    } catch (const RuntimeError &e) {
+        // Not an error: rows that are no numbers yet are not compared; the run refuses them.
+        qCDebug(lcApp).noquote() << "Row count not checked:" << describeFailure(e);
         return false;
     }
 }
@@ -63,12 +68,12 @@ bool rowCountCheck(int row, const RowEnds &ends, double &FirstRowSpan, Dialogs &
 QString outOfAreaMessage(Axis axis, const QString &limit)
 {
     return QStringLiteral("El valor introducido no está dentro del rango imprimible de la hoja. El máximo "
-                          "permitido deberá ser (")
-         + limit
-         + QStringLiteral(") aproximadamente dependiendo de la cantidad de números a imprimir y el tamaño de "
-                          "fuente. ¡El valor en el campo ")
-         + (axis == Axis::X ? QStringLiteral("(Pos. X)") : QStringLiteral("(Pos. Y)"))
-         + QStringLiteral(" será ajustado automaticamente!");
+                          "permitido deberá ser (") +
+           limit +
+           QStringLiteral(") aproximadamente dependiendo de la cantidad de números a imprimir y el tamaño de "
+                          "fuente. ¡El valor en el campo ") +
+           (axis == Axis::X ? QStringLiteral("(Pos. X)") : QStringLiteral("(Pos. Y)")) +
+           QStringLiteral(" será ajustado automaticamente!");
 }
 
 void printableAreaCheck(Axis axis, const QString &text, const PrinterSurface &printer, Dialogs &dialogs,
@@ -77,14 +82,18 @@ void printableAreaCheck(Axis axis, const QString &text, const PrinterSurface &pr
     float limit = 0;
     try {
         limit = (axis == Axis::X ? printer.scaleWidth() : printer.scaleHeight()) - kPrintMarginUnits;
-    } catch (const std::exception &) {
-        return; // no printer to measure against
+    } catch (const std::exception &e) {
+        // Not an error here: with no printer to measure against there is nothing to check, and
+        // the run says why it cannot print.
+        qCDebug(lcPrint).noquote() << "Printable area not checked:" << describeFailure(e);
+        return;
     }
     bool outside = true;
     try {
         outside = float(NumberText::strictInt16(text)) >= limit;
-    } catch (const RuntimeError &) {
-        // empty, not a number or beyond 16 bits: treated as outside
+    } catch (const RuntimeError &e) {
+        // Not an error: empty, not a number or beyond 16 bits is treated as outside.
+        qCDebug(lcApp).noquote() << "Position taken as outside:" << describeFailure(e);
     }
     if (!outside)
         return;

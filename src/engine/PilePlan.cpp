@@ -32,23 +32,32 @@ std::optional<qint64> PilePlan::offsetAt(qint64 sheet, int row) const
     return b.first + place;
 }
 
-QString describePiles(const PilePlan &plan, const std::function<QString(qint64)> &number)
+QString describeBlocks(const PilePlan &plan, bool lastBlock)
 {
     const auto sheets = [](qint64 n) {
-        return n == 1 ? Texts::text(1008, QStringLiteral("1 hoja")) : Texts::text(1009, QStringLiteral("%1 hojas")).arg(n);
+        return n == 1 ? Texts::text(1008, QStringLiteral("1 hoja"))
+                      : Texts::text(1009, QStringLiteral("%1 hojas")).arg(n);
     };
     QString text;
     const PilePlan::Block first = plan.block(0);
     const qint64 blocks = plan.blocks();
     if (blocks == 1)
         text = Texts::text(1010, QStringLiteral("1 bloque de %1")).arg(sheets(first.sheets));
-    else if (plan.block(blocks - 1).sheets == first.sheets)
+    else if (plan.block(blocks - 1).sheets == first.sheets || !lastBlock)
         text = Texts::text(1011, QStringLiteral("%1 bloques de %2")).arg(blocks).arg(sheets(first.sheets));
     else
         text = Texts::text(1012, QStringLiteral("%1 bloques de %2 (el último de %3)"))
                    .arg(blocks)
                    .arg(sheets(first.sheets))
                    .arg(plan.block(blocks - 1).sheets);
+    return text;
+}
+
+QString describePiles(const PilePlan &plan, const std::function<QString(qint64)> &number)
+{
+    QString text = describeBlocks(plan);
+    const PilePlan::Block first = plan.block(0);
+    const qint64 blocks = plan.blocks();
     QStringList piles;
     for (int r = 0; r < plan.rows(); ++r) {
         const qint64 start = r * first.sheets;
@@ -63,7 +72,8 @@ QString describePiles(const PilePlan &plan, const std::function<QString(qint64)>
     if (blocks > 1)
         text += QStringLiteral(" …");
     if (plan.blanks() > 0)
-        text += plan.blanks() == 1 ? Texts::text(1014, QStringLiteral("; 1 lugar en blanco al final"))
-                                   : Texts::text(1015, QStringLiteral("; %1 lugares en blanco al final")).arg(plan.blanks());
+        text += plan.blanks() == 1
+                    ? Texts::text(1014, QStringLiteral("; 1 lugar en blanco al final"))
+                    : Texts::text(1015, QStringLiteral("; %1 lugares en blanco al final")).arg(plan.blanks());
     return text;
 }

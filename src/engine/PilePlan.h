@@ -42,6 +42,9 @@ private:
     Block m_last; // the block holding what the full blocks leave; no sheets when nothing is left
 };
 
-// The plan in words for the page, e.g. "3 bloques de 500 hojas; pila 1: 0001–0500 …".
+// The plan in words for the dialog, e.g. "3 bloques de 500 hojas; pila 1: 0001–0500 …".
 // `number` writes an offset as it is printed.
 QString describePiles(const PilePlan &plan, const std::function<QString(qint64)> &number);
+// Its blocks alone, e.g. "3 bloques de 500 hojas (el último de 2)", for the line on the page,
+// whose rows show the piles; without `lastBlock` the size of a shorter last block is left out.
+QString describeBlocks(const PilePlan &plan, bool lastBlock = true);

@@ -1,6 +1,7 @@
 #include "SameNumberRun.h"
 
 #include "Dialogs.h"
+#include "Logging.h"
 #include "NumberFormat.h"
 #include "NumberText.h"
 #include "PrinterSurface.h"
@@ -36,9 +37,10 @@ public:
         // read once rather than once per sheet.
         for (int i = 0; i < SameNumberJob::kPositions; ++i)
             if (!job.off[i])
-                m_positions.push_back({NumberText::toSingle(NumberText::lenient(job.posX[i])),
-                                       NumberText::toSingle(NumberText::lenient(job.posY[i])),
-                                       NumberPrinter(job.looks[i], NumberPrinter::samePosition(i), ends(job.looks[i]))});
+                m_positions.push_back(
+                    {NumberText::toSingle(NumberText::lenient(job.posX[i])),
+                     NumberText::toSingle(NumberText::lenient(job.posY[i])),
+                     NumberPrinter(job.looks[i], NumberPrinter::samePosition(i), ends(job.looks[i]))});
     }
 
     // The numbers a code is checked with: the two ends, or the first alone when the last is
@@ -50,7 +52,9 @@ public:
         QStringList list{number(0)};
         try {
             list << number(m_range.sheets - 1);
-        } catch (const RuntimeError &) {
+        } catch (const RuntimeError &e) {
+            // Not an error here: the run stops before a last number wider than the start.
+            qCDebug(lcPrint).noquote() << "Code checked with the first number only:" << describeFailure(e);
         }
         return list;
     }
@@ -101,7 +105,9 @@ void checkLooks(const SameNumberJob &job)
                 ends = {NumberFormat::padToWidth(start.text(), width)};
                 // A last number wider than the start stops the run before it prints.
                 ends << NumberFormat::padToWidth(start.plus(range.lastOffset()).text(), width);
-            } catch (const RuntimeError &) {
+            } catch (const RuntimeError &e) {
+                // Not an error here: the run reports ends that are not numbers.
+                qCDebug(lcPrint).noquote() << "Codes checked with fewer ends:" << describeFailure(e);
                 if (ends.isEmpty())
                     return;
             }
@@ -139,8 +145,8 @@ void reportError(const RuntimeError &error, Dialogs &dialogs)
         dialogs.message(error.description(), RunMessages::kTitle, Dialogs::Icon::None);
 }
 
-RunOutcome printRange(const SameNumberJob &job, const FontChoice &font, PrinterSurface &printer, Dialogs &dialogs,
-                      RunObserver *observer)
+RunOutcome printRange(const SameNumberJob &job, const FontChoice &font, PrinterSurface &printer,
+                      Dialogs &dialogs, RunObserver *observer)
 {
     printer.printText(QString()); // begins the document and its first sheet
     printer.setFontName(font.name);
@@ -174,7 +180,8 @@ RunOutcome runSameNumber(const SameNumberJob &job, const FontChoice &font, Print
     }
 }
 
-std::unique_ptr<JobSheets> sameNumberSheets(const SameNumberJob &job, const FontChoice &font, Dialogs &dialogs)
+std::unique_ptr<JobSheets> sameNumberSheets(const SameNumberJob &job, const FontChoice &font,
+                                            Dialogs &dialogs)
 {
     if (refusal(job, dialogs))
         return nullptr;
@@ -184,7 +191,8 @@ std::unique_ptr<JobSheets> sameNumberSheets(const SameNumberJob &job, const Font
             dialogs.message(RunMessages::kBadFontSize, RunMessages::kTitle, Dialogs::Icon::Critical);
             return nullptr;
         }
-        return SheetSets::repeat(std::make_unique<SameNumberSheets>(job, font, size), SheetSets::read(job.juegos));
+        return SheetSets::repeat(std::make_unique<SameNumberSheets>(job, font, size),
+                                 SheetSets::read(job.juegos));
     } catch (const RuntimeError &error) {
         reportError(error, dialogs);
         return nullptr;

@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "ErrorReason.h"
+#include "Logging.h"
 #include "ProfileFiles.h"
 #include "ResourceLibrary.h"
 #include "RuntimeError.h"
@@ -146,7 +147,9 @@ void InterfaceLanguage::CargarIdioma(int32_t base)
             Texts::setSource([library = &m_library, base](int32_t id) -> std::optional<QString> {
                 try {
                     return library->CargarCadena(id, base);
-                } catch (const RuntimeError &) {
+                } catch (const RuntimeError &e) {
+                    // Not an error: a text the library lacks stays Spanish.
+                    qCDebug(lcLang).noquote() << "Text" << id << "not in the library:" << describeFailure(e);
                     return std::nullopt;
                 }
             });

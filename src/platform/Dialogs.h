@@ -24,8 +24,9 @@ public:
                         Buttons buttons = Buttons::Ok) = 0;
 
     // A message whose buttons carry `choices` (at least one); returns the index of the one
-    // pressed. The last choice is the one that does nothing: Escape and closing the box give it,
-    // and so does every stand-in that cannot ask.
+    // pressed. The last choice is the one that does nothing: Return, Escape and closing the box
+    // give it, and so does every stand-in that cannot ask. The others need a deliberate click: they
+    // take none in the first moment the box shows.
     virtual int choose(const QString &text, const QString &title, Icon icon, const QStringList &choices)
     {
         message(text, title, icon, Buttons::Ok);
@@ -43,7 +44,7 @@ public:
     {
         QString title;
         QString folder;
-        QString fileName;         // proposed name; a pattern such as "*.trv" proposes none
+        QString fileName; // proposed name; a pattern such as "*.trv" proposes none
         QString filter;
         QString defaultExtension; // given to a name typed without one (save only)
         bool confirmOverwrite = false;

@@ -7,17 +7,23 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
 QMessageBox::Icon toQtIcon(Dialogs::Icon icon)
 {
     switch (icon) {
-    case Dialogs::Icon::Critical: return QMessageBox::Critical;
-    case Dialogs::Icon::Question: return QMessageBox::Question;
-    case Dialogs::Icon::Exclamation: return QMessageBox::Warning;
-    case Dialogs::Icon::Information: return QMessageBox::Information;
-    case Dialogs::Icon::None: break;
+    case Dialogs::Icon::Critical:
+        return QMessageBox::Critical;
+    case Dialogs::Icon::Question:
+        return QMessageBox::Question;
+    case Dialogs::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case Dialogs::Icon::Information:
+        return QMessageBox::Information;
+    case Dialogs::Icon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -65,8 +71,17 @@ int QtDialogs::choose(const QString &text, const QString &title, Icon icon, cons
     for (const QString &choice : choices)
         buttons << box.addButton(choice, QMessageBox::ActionRole);
     if (!buttons.isEmpty()) {
-        box.setDefaultButton(static_cast<QPushButton *>(buttons.constFirst()));
+        // Return, Escape and closing give the harmless answer.
+        box.setDefaultButton(static_cast<QPushButton *>(buttons.constLast()));
         box.setEscapeButton(buttons.constLast());
+        // The others wait a moment before they take a click: a box that opens under the pointer
+        // (after a window closed by "Cancelar") must not take a second click meant for that window.
+        for (qsizetype i = 0; i + 1 < buttons.size(); ++i)
+            buttons[i]->setEnabled(false);
+        QTimer::singleShot(kDeliberateMs, &box, [&buttons] {
+            for (QAbstractButton *button : buttons)
+                button->setEnabled(true);
+        });
     }
     box.exec();
     const qsizetype pressed = buttons.indexOf(box.clickedButton());
@@ -95,7 +110,8 @@ QStringList QtDialogs::nameFilters(const QString &filter)
             if (dot < 0 || p.mid(dot + 1).contains(u'*'))
                 continue;
             const QString ext = p.mid(dot + 1);
-            for (const QString &variant : {ext.left(1).toUpper() + ext.mid(1).toLower(), ext.toUpper(), ext.toLower()})
+            for (const QString &variant :
+                 {ext.left(1).toUpper() + ext.mid(1).toLower(), ext.toUpper(), ext.toLower()})
                 if (!patterns.contains(p.left(dot + 1) + variant))
                     patterns << p.left(dot + 1) + variant;
         }
@@ -123,7 +139,8 @@ QString runFileDialog(QWidget *parent, const Dialogs::FileRequest &request, QFil
         return QString();
     QString chosen = dialog.selectedFiles().constFirst();
     // A native dialog may hand back the name as typed.
-    if (mode == QFileDialog::AcceptSave && !request.defaultExtension.isEmpty() && QFileInfo(chosen).suffix().isEmpty())
+    if (mode == QFileDialog::AcceptSave && !request.defaultExtension.isEmpty() &&
+        QFileInfo(chosen).suffix().isEmpty())
         chosen += u'.' + request.defaultExtension;
     return chosen;
 }

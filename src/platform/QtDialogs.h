@@ -9,6 +9,9 @@
 class QtDialogs final : public Dialogs
 {
 public:
+    // How long the answers of choose() other than the harmless last one stay disabled.
+    static constexpr int kDeliberateMs = 1000;
+
     void setParentWindow(QWidget *parent) { m_parent = parent; }
 
     int message(const QString &text, const QString &title, Icon icon, Buttons buttons) override;

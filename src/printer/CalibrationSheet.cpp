@@ -1,5 +1,6 @@
 #include "CalibrationSheet.h"
 
+#include "Logging.h"
 #include "PrinterSurface.h"
 #include "Texts.h"
 
@@ -20,7 +21,8 @@ public:
           m_width(printer.scaleWidth()), m_height(printer.scaleHeight()), m_size(printer.fontSize())
     {
         printer.resetScale();
-        m_userScale = m_left != 0 || m_top != 0 || m_width != printer.scaleWidth() || m_height != printer.scaleHeight();
+        m_userScale =
+            m_left != 0 || m_top != 0 || m_width != printer.scaleWidth() || m_height != printer.scaleHeight();
         printer.setCalibrationEnabled(false);
     }
     ~Restore()
@@ -30,7 +32,14 @@ public:
             if (m_userScale)
                 m_printer.setUserScale(m_left, m_top, m_width, m_height);
             m_printer.setFontSize(m_size);
+        } catch (const std::exception &e) {
+            // A destructor cannot pass it on.
+            qCWarning(lcPrint).noquote()
+                << "The scale or font size was not put back after the calibration sheet:"
+                << describeFailure(e);
         } catch (...) {
+            qCWarning(lcPrint).noquote()
+                << "The scale or font size was not put back after the calibration sheet";
         }
     }
 
@@ -49,8 +58,10 @@ struct Axis
 
 void cross(PrinterSurface &printer, const Axis &x, const Axis &y, double cxMm, double cyMm)
 {
-    printer.line(float(x.at(cxMm - kArmMm)), float(y.at(cyMm)), float(x.at(cxMm + kArmMm)), float(y.at(cyMm)));
-    printer.line(float(x.at(cxMm)), float(y.at(cyMm - kArmMm)), float(x.at(cxMm)), float(y.at(cyMm + kArmMm)));
+    printer.line(float(x.at(cxMm - kArmMm)), float(y.at(cyMm)), float(x.at(cxMm + kArmMm)),
+                 float(y.at(cyMm)));
+    printer.line(float(x.at(cxMm)), float(y.at(cyMm - kArmMm)), float(x.at(cxMm)),
+                 float(y.at(cyMm + kArmMm)));
 }
 
 double tickMm(int mm)
@@ -105,8 +116,9 @@ void CalibrationSheet::print(PrinterSurface &printer, const QString &printerName
 
     printer.setFontSize(10);
     const QStringList lines =
-        Texts::text(2024, QStringLiteral("Hoja de calibración de \"%1\".\nMida en milímetros, desde los bordes "
-                                         "izquierdo y superior del papel,\nhasta el centro de cada cruz."))
+        Texts::text(2024,
+                    QStringLiteral("Hoja de calibración de \"%1\".\nMida en milímetros, desde los bordes "
+                                   "izquierdo y superior del papel,\nhasta el centro de cada cruz."))
             .arg(printerName)
             .split(u'\n');
     double lineMm = 45;

@@ -1,5 +1,6 @@
 #include "FontSettings.h"
 
+#include "Logging.h"
 #include "NumberText.h"
 #include "ProfileFiles.h"
 
@@ -60,7 +61,9 @@ std::optional<int32_t> colorFromText(const QString &text)
         if (value < 0 || value > 0xFFFFFF)
             return std::nullopt;
         return int32_t(value);
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        // Not an error: a stored colour that is no number is no colour.
+        qCDebug(lcFiles).noquote() << "Colour is no number:" << describeFailure(e);
         return std::nullopt;
     }
 }
@@ -71,7 +74,9 @@ std::optional<int> sampleSize(const QString &text)
         const int16_t size = NumberText::strictInt16(text);
         if (size >= 1)
             return size;
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        // Not an error: a size that is no number is no sample size.
+        qCDebug(lcFiles).noquote() << "Sample size is no number:" << describeFailure(e);
     }
     return std::nullopt;
 }
@@ -80,7 +85,9 @@ bool savedFlagSet(const QString &text)
 {
     try {
         return NumberText::strictDouble(text) == 1;
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        // Not an error: a flag that is no number is not set.
+        qCDebug(lcFiles).noquote() << "Flag is no number:" << describeFailure(e);
         return false;
     }
 }
@@ -90,7 +97,9 @@ bool isNumericName(const QString &name)
     try {
         NumberText::strictDouble(name);
         return true;
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        // Not an error: the answer for every name that is not a number.
+        qCDebug(lcFiles).noquote() << "Font name is no number:" << describeFailure(e);
         return false;
     }
 }

@@ -1,8 +1,11 @@
 #include "RecentFiles.h"
 
+#include "Logging.h"
 #include "ProfileFiles.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFontMetrics>
 #include <QMenu>
 
 RecentFiles::RecentFiles(QMenu *mnuarchivo, QAction *mnuRecentFile0, const ProfileFiles &profiles,
@@ -28,7 +31,9 @@ void RecentFiles::write(const QList<ProfileValue> &values) const
     // A settings file that cannot be written loses the list at the next start; this run's menu
     // keeps it.
     QString file;
-    m_profiles.EscribirValoresIni(values, file, nullptr);
+    QString reason;
+    if (!m_profiles.EscribirValoresIni(values, file, &reason))
+        qCWarning(lcFiles).noquote() << QStringLiteral("Recent files not saved in %1: %2").arg(file, reason);
 }
 
 QAction *RecentFiles::element(int index)
@@ -51,9 +56,16 @@ void RecentFiles::show(int index, const QString &path)
 {
     QAction *entry = element(index);
     entry->setData(path);
-    // The caption is the number, "-" and the path as it is; a "&" in a name is shown, not taken
-    // for an access key.
-    entry->setText(QString::number(index) + u'-' + QString(path).replace(u'&', QLatin1String("&&")));
+    // The caption is the number, "-" and the path; a long path loses its middle, so that the menu
+    // keeps a menu's width and the shortcuts in sight, and the status help and tool tip show it
+    // whole. A "&" in a name is shown, not taken for an access key.
+    const QFontMetrics metrics(m_menu->font());
+    const QString shown = metrics.elidedText(QDir::toNativeSeparators(path), Qt::ElideMiddle,
+                                             kCaptionChars * metrics.averageCharWidth());
+    entry->setText(QString::number(index) + u'-' + QString(shown).replace(u'&', QLatin1String("&&")));
+    entry->setStatusTip(QDir::toNativeSeparators(path));
+    entry->setToolTip(QDir::toNativeSeparators(path));
+    m_menu->setToolTipsVisible(true);
     entry->setVisible(true);
 }
 
@@ -134,6 +146,8 @@ void RecentFiles::mnulimpiarrecientes_Click()
             // Kept, hidden, for the next addition.
             entry->setText(QString());
             entry->setData(QString());
+            entry->setStatusTip(QString());
+            entry->setToolTip(QString());
             entry->setVisible(false);
         }
         if (mnuRecentFile[i] || !values[i - 1].isEmpty())

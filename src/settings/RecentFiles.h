@@ -23,6 +23,8 @@ class RecentFiles : public QObject
 
 public:
     static constexpr int kMax = 5;
+    // About how many characters of a path a menu entry shows before it drops the middle.
+    static constexpr int kCaptionChars = 60;
     static inline const QString kSeccion = QStringLiteral("Recientes");
     static inline const QString kSeccionCantidad = QStringLiteral("Numero Recientes");
     static inline const QString kCantidad = QStringLiteral("Cantidad");

@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "DesktopIntegration.h"
+#include "Logging.h"
 #include "NumberText.h"
 #include "cRegistro.h"
 
@@ -81,7 +82,8 @@ bool Form1::Command1_Click()
         const QString icon = QString::number(NumberText::strictInt16(txtIcono->text()));
         done &= registro.SetValue(root, clase + QStringLiteral("\\DefaultIcon"), QString(),
                                   shortPath + u',' + icon, text);
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        qCWarning(lcShell).noquote() << "File type icon not registered:" << describeFailure(e);
         done = false;
     }
     done &= DesktopIntegration(m_paths).associate(program, description);

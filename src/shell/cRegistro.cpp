@@ -1,5 +1,6 @@
 #include "cRegistro.h"
 
+#include "Logging.h"
 #include "NumberText.h"
 
 #include <optional>
@@ -24,7 +25,9 @@ std::optional<int32_t> toLong(const QVariant &value)
         const double number = value.toDouble(&ok);
         if (ok)
             return NumberText::toInt32(number);
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        // Not an error: a value that is no 32-bit number reads as none, as a missing one does.
+        qCDebug(lcShell).noquote() << "Registry value is no number:" << describeFailure(e);
     }
     return std::nullopt;
 }

@@ -107,16 +107,30 @@ private Q_SLOTS:
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(h.printer.documents().size(), size_t(1)); // the calibration sheet
         QCOMPARE(h.dialogs.messages.size(), 1);
-        QVERIFY2(h.dialogs.texts()[0].contains(QStringLiteral("\"cruz inferior derecha, desde el borde izquierdo\"")),
+        QVERIFY2(h.dialogs.texts()[0].contains(
+                     QStringLiteral("\"cruz inferior derecha, desde el borde izquierdo\"")),
                  qPrintable(h.dialogs.texts()[0]));
         QCOMPARE(result, QStringLiteral("Desplazamiento: 2,50 mm horizontal, -1,80 mm vertical. "
                                         "Escala: 0,9960 horizontal, 1,0040 vertical."));
         QCOMPARE(h.context.setting(section, QStringLiteral("DesplazamientoX")), QStringLiteral("2.5"));
         QCOMPARE(h.context.setting(section, QStringLiteral("DesplazamientoY")), QStringLiteral("-1.8"));
 
+        // Removing asks first, and any answer but "Quitar" keeps the measurements.
+        h.dialogs.clear();
+        entry(h, "impQuitarCalibracion")->trigger(); // the stand-in's answer is the harmless one
+        QCOMPARE(h.dialogs.choices.last(), (QStringList{"Quitar", "Cancelar"}));
+        QCOMPARE(h.dialogs.texts(), QStringList{"¿Quitar la calibración de la impresora \"Grabadora\"? Las "
+                                                "medidas que se tomaron se perderán."});
+        QCOMPARE(h.context.setting(section, QStringLiteral("DesplazamientoX")), QStringLiteral("2.5"));
+        h.dialogs.answers.enqueue(0);
         entry(h, "impQuitarCalibracion")->trigger();
-        QCOMPARE(h.dialogs.texts().last(), QStringLiteral("La impresora \"Grabadora\" ya no tiene calibración."));
+        QCOMPARE(h.dialogs.texts().last(),
+                 QStringLiteral("La impresora \"Grabadora\" ya no tiene calibración."));
         QCOMPARE(h.context.setting(section, QStringLiteral("DesplazamientoX")), ProfileFiles::Vacio);
+        // Nothing left to lose: no question.
+        h.dialogs.clear();
+        entry(h, "impQuitarCalibracion")->trigger();
+        QCOMPARE(h.dialogs.texts(), QStringList{"La impresora \"Grabadora\" no tenía calibración."});
     }
 };
 

@@ -3,8 +3,10 @@
 #include "FormHarness.h"
 #include "StatusHelp.h"
 
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
 
@@ -94,6 +96,50 @@ private Q_SLOTS:
         const QRect caption = Check3->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, Check3);
         const QRect needed = Check3->fontMetrics().boundingRect(caption, Qt::TextWordWrap, Check3->text());
         QVERIFY(needed.width() <= caption.width() && needed.height() <= caption.height());
+    }
+
+    // The pile plan's line on the distinct-number page: whole, inside the page and clear of its
+    // other controls, at both widths, for long numbers and for a plan that is not valid.
+    void thePilePlanLineIsWhole_data()
+    {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<QStringList>("piles"); // first, last, sheets per pile; one row on
+        QTest::addColumn<QString>("shown");
+        const QList<std::tuple<const char *, QStringList, QString>> plans{
+            {"80 blocks", {"1", "40000", "500"}, "80 bloques de 500 hojas"},
+            {"a shorter last block", {"1", "40003", "500"}, "81 bloques de 500 hojas (el último de 3)"},
+            {"long numbers",
+             {"1", "900719925474099", "999999"},
+             "900720827 bloques de 999999 hojas"}, // no room for the last block's size
+            {"one huge block", {"1", "9007199254740992", "0"}, "1 bloque de 9007199254740992 hojas"},
+            {"no valid depth", {"1", "40000", "x"}, "el plan no es válido"},
+        };
+        for (int width : {frmPrincipal::kCollapsedWidth, frmPrincipal::kExpandedWidth})
+            for (const auto &[name, piles, shown] : plans)
+                QTest::addRow("%s, %d", name, width) << width << piles << shown;
+    }
+    void thePilePlanLineIsWhole()
+    {
+        QFETCH(int, width);
+        QFETCH(QStringList, piles);
+        QFETCH(QString, shown);
+        FormHarness h(
+            [&](const AppContext &c) { c.setSetting("Formulario", "Ancho", QString::number(width)); });
+        QVERIFY(h.open(1));
+        auto *pilas = h.w.findChild<QDialog *>("frmPilas");
+        pilas->findChild<QCheckBox *>("chkPilas")->setChecked(true);
+        const char *boxes[] = {"txtPilasDesde", "txtPilasHasta", "txtPilasProfundidad"};
+        for (int i = 0; i < 3; ++i)
+            pilas->findChild<QLineEdit *>(boxes[i])->setText(piles[i]);
+
+        auto *lblPilas = h.w.findChild<QLabel *>("lblPilas");
+        QVERIFY(lblPilas->isVisible());
+        QCOMPARE(lblPilas->text(), "En pilas: " + shown);
+        QVERIFY2(fitsLabel(*lblPilas, lblPilas->text()), qPrintable(lblPilas->text()));
+        const QWidget *page = lblPilas->parentWidget();
+        QVERIFY(page->rect().contains(lblPilas->geometry()));
+        for (const char *other : {"chVert2", "Command6", "Command7", "Check2_3"})
+            QVERIFY2(!lblPilas->geometry().intersects(page->findChild<QWidget *>(other)->geometry()), other);
     }
 
     void theSampleStaysInsideItsFrame_data()

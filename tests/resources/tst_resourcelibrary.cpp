@@ -83,6 +83,10 @@ private Q_SLOTS:
         QTest::newRow("past Spanish") << 49 << int(Lib::Español) << 326 << "";
         QTest::newRow("past English") << 49 << int(Lib::Ingles) << 326 << "";
         QTest::newRow("negative") << -1 << int(Lib::Español) << 326 << "";
+        // Added texts past 10000 are found by their own thousand, not taken for an earlier one.
+        QTest::newRow("added, Spanish, 11001") << 11001 << int(Lib::Español) << 0 << "Quitar";
+        QTest::newRow("added, English, 11001") << 11001 << int(Lib::Ingles) << 0 << "Remove";
+        QTest::newRow("not added, 11099") << 11099 << int(Lib::Español) << 326 << "";
         QTest::newRow("sum overflows") << std::numeric_limits<int>::max() << int(Lib::Ingles) << 6 << "";
     }
     void strings()

@@ -7,7 +7,9 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QTimer>
 
 namespace {
@@ -81,6 +83,17 @@ QStringList entries(const frmPrincipal &w)
         if (all[i]->isVisible())
             shown << all[i]->text().replace(QLatin1String("&&"), QLatin1String("&")); // as drawn
     return shown;
+}
+
+// The paths the visible entries stand for, in order.
+QStringList listedPaths(const frmPrincipal &w)
+{
+    QStringList paths;
+    for (int i = 1; i <= RecentFiles::kMax; ++i)
+        if (const auto *entry = w.findChild<QAction *>(QStringLiteral("mnuRecentFile_%1").arg(i)))
+            if (entry->isVisible())
+                paths << entry->data().toString();
+    return paths;
 }
 
 QStringList captions(const QStringList &paths, const QList<int> &numbers = {})
@@ -177,7 +190,8 @@ private Q_SLOTS:
         });
         QVERIFY(h.open(0));
         const QStringList listed{longPath.left(254), greek, gone};
-        QCOMPARE(entries(h.w), captions(listed, {1, 3, 5})); // gaps stay gaps
+        QCOMPARE(listedPaths(h.w), listed);
+        QCOMPARE(entries(h.w).mid(1), captions({greek, gone}, {3, 5})); // gaps stay gaps
 
         // Additions fill the gaps; a listed document is never overwritten.
         const QString a = h.job(QStringLiteral("a.trv")), b = h.job(QStringLiteral("b.trv"));
@@ -185,7 +199,7 @@ private Q_SLOTS:
         h.saveNew(b);
         QCOMPARE(h.keys(), (QStringList{longPath.left(254), a, greek, b, gone}));
         QCOMPARE(h.cantidad(), QStringLiteral("5"));
-        QCOMPARE(entries(h.w), captions({longPath.left(254), a, greek, b, gone}));
+        QCOMPARE(listedPaths(h.w), (QStringList{longPath.left(254), a, greek, b, gone}));
 
         // An entry whose file has gone says so and leaves the window and the list as they were.
         h.box(QStringLiteral("txtDesde"))->setText(QStringLiteral("0042"));
@@ -198,6 +212,53 @@ private Q_SLOTS:
         QCOMPARE(h.w.documents().ArchivoActual, b);
         QCOMPARE(h.box(QStringLiteral("txtDesde"))->text(), QStringLiteral("0042"));
         QCOMPARE(entries(h.w).size(), 5);
+    }
+
+    // A long path keeps the menu narrow: its middle goes, the folder's start and the file name
+    // stay, and the status help and tool tip hold it whole.
+    void aLongPathLosesItsMiddleInTheMenuOnly()
+    {
+        const QString longPath = QStringLiteral("/home/ana/Documentos/") + QString(210, u'c') +
+                                 QStringLiteral("/rifa & sorteo.trv");
+        const QString shortPath = QStringLiteral("/home/ana/rifa.trv");
+        Recent h([&](const AppContext &c) {
+            c.setSetting(RecentFiles::kSeccion, "1", longPath);
+            c.setSetting(RecentFiles::kSeccion, "2", shortPath);
+        });
+        QVERIFY(h.open(0));
+        const QString stored = longPath; // 249 characters: kept whole in the settings file
+        auto *menu = h.w.findChild<QMenu *>(QStringLiteral("mnuarchivo"));
+        QAction *entry = h.action(QStringLiteral("mnuRecentFile_1"));
+        const QString caption = entries(h.w)[0];
+        QVERIFY2(caption.startsWith(QStringLiteral("1-/home/ana/Docu")) && caption.contains(QChar(0x2026)) &&
+                     caption.endsWith(QStringLiteral("/rifa & sorteo.trv")),
+                 qPrintable(caption));
+        QVERIFY(caption.size() < 100);
+        QCOMPARE(entries(h.w)[1], QStringLiteral("2-") + shortPath); // a short one stays whole
+        QCOMPARE(entry->data().toString(), stored);
+        QCOMPARE(entry->statusTip(), stored);
+        QCOMPARE(entry->toolTip(), stored);
+        QVERIFY(menu->toolTipsVisible());
+        // No wider than the menu with a path of an ordinary length, give or take.
+        const QFontMetrics metrics(menu->font());
+        QVERIFY2(menu->sizeHint().width() < 90 * metrics.averageCharWidth(),
+                 qPrintable(QString::number(menu->sizeHint().width())));
+
+        // Hovering the entry puts its path in the status line, as much as the line holds.
+        auto *lblEstado = h.w.findChild<QLabel *>(QStringLiteral("lblEstado"));
+        entry->showStatusText(h.w.menuBar());
+        QVERIFY2(lblEstado->text().startsWith(QStringLiteral(" /home/ana/Docu")) &&
+                     lblEstado->text().endsWith(QStringLiteral("/rifa & sorteo.trv")),
+                 qPrintable(lblEstado->text()));
+        QVERIFY(lblEstado->fontMetrics().horizontalAdvance(lblEstado->text()) <=
+                lblEstado->contentsRect().width());
+        h.action(QStringLiteral("mnuRecentFile_2"))->showStatusText(h.w.menuBar());
+        QCOMPARE(lblEstado->text(), QStringLiteral(" ") + shortPath);
+
+        // Opening it opens the whole path.
+        h.dialogs.clear();
+        entry->trigger();
+        QCOMPARE(h.dialogs.texts(), QStringList{DocumentCommands::kNotFound});
     }
 
     void openingAnEntryAsksAboutUnsavedChanges_data()
