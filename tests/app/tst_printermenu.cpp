@@ -49,6 +49,17 @@ private Q_SLOTS:
         QVERIFY(!QApplication::activeModalWidget());
     }
 
+    void setupThatCannotReadThePrintersSaysWhy()
+    {
+        FormHarness<> h;
+        QVERIFY(h.open(0));
+        h.printer.setPrintersFailure(QStringLiteral("El sistema de impresión no responde."));
+        entry(h, "impConfigurar")->trigger();
+        QCOMPARE(h.dialogs.texts(), QStringList{QStringLiteral("El sistema de impresión no responde.")});
+        QCOMPARE(h.dialogs.messages[0].icon, Dialogs::Icon::Critical);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
     void aPrinterMadeCurrentInTheDialogStaysCurrentAfterItCloses()
     {
         FormHarness<> h;
@@ -107,7 +118,8 @@ private Q_SLOTS:
         QVERIFY(!QApplication::activeModalWidget());
         QCOMPARE(h.printer.documents().size(), size_t(1)); // the calibration sheet
         QCOMPARE(h.dialogs.messages.size(), 1);
-        QVERIFY2(h.dialogs.texts()[0].contains(QStringLiteral("\"cruz inferior derecha, desde el borde izquierdo\"")),
+        QVERIFY2(h.dialogs.texts()[0].contains(
+                     QStringLiteral("\"cruz inferior derecha, desde el borde izquierdo\"")),
                  qPrintable(h.dialogs.texts()[0]));
         QCOMPARE(result, QStringLiteral("Desplazamiento: 2,50 mm horizontal, -1,80 mm vertical. "
                                         "Escala: 0,9960 horizontal, 1,0040 vertical."));
@@ -115,7 +127,8 @@ private Q_SLOTS:
         QCOMPARE(h.context.setting(section, QStringLiteral("DesplazamientoY")), QStringLiteral("-1.8"));
 
         entry(h, "impQuitarCalibracion")->trigger();
-        QCOMPARE(h.dialogs.texts().last(), QStringLiteral("La impresora \"Grabadora\" ya no tiene calibración."));
+        QCOMPARE(h.dialogs.texts().last(),
+                 QStringLiteral("La impresora \"Grabadora\" ya no tiene calibración."));
         QCOMPARE(h.context.setting(section, QStringLiteral("DesplazamientoX")), ProfileFiles::Vacio);
     }
 };
