@@ -333,6 +333,8 @@ private Q_SLOTS:
         QTest::mouseClick(d.get<QPushButton>(QStringLiteral("cmdMakeCurrent")), Qt::LeftButton);
         QCOMPARE(d.printer.currentPrinterIndex(), 1);
         QCOMPARE(setupDialogMismatches(*d.w, d.printer), QString());
+        // What it showed before it was made current is what holds.
+        QCOMPARE(d.get(QStringLiteral("txtScaleWidth"))->text(), QStringLiteral("16838"));
         QCOMPARE(d.printer.copies(), int16_t(1));
     }
 
