@@ -2,7 +2,9 @@
 // setup dialog and the printer's calibration in the Impresora menu. The rules live in engine/
 // and printer/.
 #include "Dialogs.h"
+#include "Logging.h"
 #include "PrinterSurface.h"
+#include "RuntimeError.h"
 #include "TestPrints.h"
 #include "Texts.h"
 #include "frmCalibracion.h"
@@ -23,8 +25,9 @@ void frmPrincipal::connectPrinterEntries()
     Texts::bindCaption(ui->impCalibrar, 2000);
     Texts::bindCaption(ui->impQuitarCalibracion, 2001);
     connect(ui->impCalibrar, &QAction::triggered, this, &frmPrincipal::impCalibrar_Click);
-    connect(ui->impQuitarCalibracion, &QAction::triggered, this,
-            [this] { frmCalibracion::removeCalibration(m_context.printer, m_context.profiles, m_context.dialogs); });
+    connect(ui->impQuitarCalibracion, &QAction::triggered, this, [this] {
+        frmCalibracion::removeCalibration(m_context.printer, m_context.profiles, m_context.dialogs);
+    });
     connectPreview();
 }
 
@@ -48,7 +51,15 @@ void frmPrincipal::impConfigurar_Click()
         }
         frmImpresora dialog(m_context.printer, m_context.dialogs, &m_context.profiles, this);
         dialog.exec();
-    } catch (const std::exception &) {
+    } catch (const std::exception &error) {
+        qCWarning(lcPrint) << "printer setup:" << describeFailure(error);
+        const auto *runtime = dynamic_cast<const RuntimeError *>(&error);
+        m_context.dialogs.message(
+            runtime
+                ? runtime->description()
+                : Texts::text(9001, QStringLiteral("No se pudo abrir la configuración de la impresora: %1"))
+                      .arg(QString::fromLocal8Bit(error.what())),
+            frmImpresora::kTitle, Dialogs::Icon::Critical);
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PrinterCalibration.h"
 #include "PdfTemplate.h"
+#include "PrinterCalibration.h"
 #include "RuntimeError.h"
 
 #include <QList>
@@ -23,19 +23,19 @@ struct PrinterInfo
 // A document begins with the first drawing after an end; there is no explicit start. Every
 // operation may fail with a RuntimeError (no printer, device error); a failure never cancels
 // the document under way, and later drawing continues it.
-// The page and device settings the printer setup dialog shows, as one printer reports them. Width and height are
-// the sheet's in twips as it is oriented; the scale values are those of the current scale.
+// The page and device settings the printer setup dialog shows, as one printer reports them. Width and height
+// are the sheet's in twips as it is oriented; the scale values are those of the current scale.
 struct PrinterSettings
 {
     int32_t width = 0;
     int32_t height = 0;
     float scaleLeft = 0, scaleTop = 0, scaleWidth = 0, scaleHeight = 0;
-    int32_t zoom = 100;                     // percent
-    int16_t paperSize = 0;                  // the classic paper codes: 9 A4, 11 A5, 256 user size
-    int16_t orientation = 1;                // 1 portrait, 2 landscape
-    int16_t colorMode = 1;                  // 1 monochrome, 2 colour
+    int32_t zoom = 100;      // percent
+    int16_t paperSize = 0;   // the classic paper codes: 9 A4, 11 A5, 256 user size
+    int16_t orientation = 1; // 1 portrait, 2 landscape
+    int16_t colorMode = 1;   // 1 monochrome, 2 colour
     int16_t copies = 1;
-    int16_t printQuality = 0;               // -1 draft .. -4 high, or dots per inch
+    int16_t printQuality = 0; // -1 draft .. -4 high, or dots per inch
 };
 
 // A job of a run sent in parts that the system did not take: the run cannot go on. The parts
@@ -64,11 +64,12 @@ public:
     // then moves to the start of the next line. An empty text only moves down a line.
     virtual void printText(const QString &text) = 0;
 
-    // Fills the rectangles `shapesTwips` (twips from their top-left, `sizeTwips` in all) in the current colour
-    // with their top-left at the current position, at their size whatever the scale; a
-    // `caption` goes centred under them in the current font. The position then moves to the
-    // start of the line below, as after printText.
-    virtual void printShapes(const QList<QRectF> &shapesTwips, const QSizeF &sizeTwips, const QString &caption = {}) = 0;
+    // Fills the rectangles `shapesTwips` (twips from their top-left, `sizeTwips` in all) in the current
+    // colour with their top-left at the current position, at their size whatever the scale; a `caption` goes
+    // centred under them in the current font. The position then moves to the start of the line below, as
+    // after printText.
+    virtual void printShapes(const QList<QRectF> &shapesTwips, const QSizeF &sizeTwips,
+                             const QString &caption = {}) = 0;
 
     virtual float currentX() const = 0;
     virtual float currentY() const = 0;
@@ -138,7 +139,14 @@ public:
 
     virtual QList<PrinterInfo> printers() const = 0;
     virtual int currentPrinterIndex() const = 0;
+    // Another printer made current starts from its own settings, as printerSettings() reported
+    // them; only the orientation, which the job sets, stays. The user scale goes: it was drawn
+    // over the other printer's area.
     virtual void setCurrentPrinter(int index) = 0;
+    // Reads the installed printers again: queues added since appear, removed ones go. The current
+    // printer stays current under its new index, and stays listed while current even when it is
+    // gone, so that no run moves to another printer unasked.
+    virtual void refreshPrinters() {}
 
     // Page and device settings. Each setter either takes the value whole or throws a
     // RuntimeError whose description names the setting, leaving the printer as it was.
@@ -148,7 +156,7 @@ public:
     // Error number of a setting the printer does not offer.
     static constexpr int PropertyNotSupported = 483;
 
-    virtual int32_t width() const = 0;  // the sheet, twips, as oriented
+    virtual int32_t width() const = 0; // the sheet, twips, as oriented
     virtual int32_t height() const = 0;
     virtual void setWidth(int32_t twips) = 0;
     virtual void setHeight(int32_t twips) = 0;
@@ -165,15 +173,31 @@ public:
 
     // One scale value at a time: the others keep what they are, and the scale becomes a user
     // scale. A width or height of 0 or below, or a value beyond +-1e9, is refused.
-    void setScaleLeft(float left) { setUserScale(checkedScale(left, false, "El margen izquierdo"), scaleTop(), scaleWidth(), scaleHeight()); }
-    void setScaleTop(float top) { setUserScale(scaleLeft(), checkedScale(top, false, "El margen superior"), scaleWidth(), scaleHeight()); }
-    void setScaleWidth(float width) { setUserScale(scaleLeft(), scaleTop(), checkedScale(width, true, "La anchura de escala"), scaleHeight()); }
-    void setScaleHeight(float height) { setUserScale(scaleLeft(), scaleTop(), scaleWidth(), checkedScale(height, true, "La altura de escala")); }
+    void setScaleLeft(float left)
+    {
+        setUserScale(checkedScale(left, false, "El margen izquierdo"), scaleTop(), scaleWidth(),
+                     scaleHeight());
+    }
+    void setScaleTop(float top)
+    {
+        setUserScale(scaleLeft(), checkedScale(top, false, "El margen superior"), scaleWidth(),
+                     scaleHeight());
+    }
+    void setScaleWidth(float width)
+    {
+        setUserScale(scaleLeft(), scaleTop(), checkedScale(width, true, "La anchura de escala"),
+                     scaleHeight());
+    }
+    void setScaleHeight(float height)
+    {
+        setUserScale(scaleLeft(), scaleTop(), scaleWidth(),
+                     checkedScale(height, true, "La altura de escala"));
+    }
 
     // The current printer's settings, read through the properties above.
     PrinterSettings currentSettings() const;
     // What printer `index` of the collection reports: the current printer's settings, or for
-    // any other member its own defaults.
+    // any other member its own defaults in the current orientation, which it would print in.
     virtual PrinterSettings printerSettings(int index) const = 0;
 
     // The designed page every sheet carries under the numbers, from the next document on; none

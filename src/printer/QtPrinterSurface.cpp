@@ -74,6 +74,7 @@ void QtPrinterSurface::setCurrentPrinter(int index)
     m_current = index;
     createPrinter();
     deviceSetOrientation(orientation);
+    resetScale();
 }
 
 void QtPrinterSurface::createPrinter()
@@ -88,6 +89,7 @@ void QtPrinterSurface::createPrinter()
     } else {
         m_printer = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(m_queues.at(m_current)),
                                                QPrinter::HighResolution);
+        adoptQueueResolution(*m_printer, m_queues.at(m_current));
     }
     m_printer->setDocName(kJobName);
 }

@@ -28,6 +28,7 @@ public:
     QList<PrinterInfo> printers() const override;
     int currentPrinterIndex() const override { return m_current; }
     void setCurrentPrinter(int index) override;
+    void refreshPrinters() override;
 
     int pdfPrinterIndex() const { return int(m_queues.size()); }
     bool pdfPrinterCurrent() const { return m_current == pdfPrinterIndex(); }
@@ -110,6 +111,12 @@ private:
         QList<QRectF> fill; // filled rectangles from `from`, when any
     };
     static RuntimeError printerErrorFor(const QString &description);
+    // The resolutions a queue offers, as the scheduler reports them (a PPD's default only, a
+    // driverless printer's list), else as Qt reads them; empty when it names none.
+    static QList<int> queueResolutions(const QString &queue, int *preferred = nullptr);
+    // A queue's QPrinter starts at Qt's own resolution, which the printer may not have: it takes
+    // the printer's default instead, so quality shows what the printer prints at.
+    static void adoptQueueResolution(QPrinter &printer, const QString &queue);
     static QString deviceUri(const QString &queue, const QString &fallback);
     QString queueName() const;
     void checkQueueStillThere() const;

@@ -3,6 +3,7 @@
 // touches the QPrinter, so a refused value leaves the printer exactly as it was.
 #include "QtPrinterSurface.h"
 
+#include "PrinterLimits.h"
 #include "RuntimeError.h"
 
 #include <QFontMetricsF>
@@ -19,17 +20,10 @@
 namespace {
 
 constexpr double kTwipsPerMm = 1440 / 25.4;
-constexpr int32_t kMinSheetTwips = 288;    // 0.2 inch
-constexpr int32_t kMaxSheetTwips = 288000; // 200 inches
 
 RuntimeError notOffered(const QString &description)
 {
     return {PrinterSurface::PropertyNotSupported, description};
-}
-
-RuntimeError badValue(const QString &description)
-{
-    return {RuntimeError::InvalidPropertyValue, description};
 }
 
 int32_t twips(double mm)
@@ -77,6 +71,62 @@ QString QtPrinterSurface::deviceUri(const QString &queue, const QString &fallbac
     }
     cupsFreeDests(count, dests);
     return uri;
+}
+
+void QtPrinterSurface::refreshPrinters()
+{
+    const QString current = pdfPrinterCurrent() ? QString() : m_queues.at(m_current);
+    QStringList queues = QPrinterInfo::availablePrinterNames();
+    if (!current.isEmpty() && !queues.contains(current))
+        queues.append(current); // a run on it then says it is gone
+    m_queues = queues;
+    m_current = current.isEmpty() ? pdfPrinterIndex() : int(m_queues.indexOf(current));
+}
+
+QList<int> QtPrinterSurface::queueResolutions(const QString &queue, int *preferred)
+{
+    QList<int> offered;
+    int wanted = 0;
+    // Qt reads only a PPD's Resolution option: a PPD with a default resolution alone, as
+    // driverless queues have, would look like a printer that takes any.
+    cups_dest_t *dests = nullptr;
+    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+    if (cups_dest_t *dest = cupsGetDest(queue.toUtf8().constData(), nullptr, count, dests)) {
+        if (cups_dinfo_t *info = cupsCopyDestInfo(CUPS_HTTP_DEFAULT, dest)) {
+            const auto dpi = [](ipp_attribute_t *attribute, int i) {
+                int feed = 0;
+                ipp_res_t units = IPP_RES_PER_INCH;
+                const int across = ippGetResolution(attribute, i, &feed, &units);
+                return units == IPP_RES_PER_CM ? int(std::lround(across * 2.54)) : across;
+            };
+            ipp_attribute_t *supported =
+                cupsFindDestSupported(CUPS_HTTP_DEFAULT, dest, info, "printer-resolution");
+            if (supported && ippGetValueTag(supported) == IPP_TAG_RESOLUTION)
+                for (int i = 0; i < ippGetCount(supported); ++i)
+                    offered << dpi(supported, i);
+            ipp_attribute_t *fallback =
+                cupsFindDestDefault(CUPS_HTTP_DEFAULT, dest, info, "printer-resolution");
+            if (fallback && ippGetValueTag(fallback) == IPP_TAG_RESOLUTION && ippGetCount(fallback) > 0)
+                wanted = dpi(fallback, 0);
+            cupsFreeDestInfo(info);
+        }
+    }
+    cupsFreeDests(count, dests);
+    if (offered.isEmpty())
+        offered = QPrinterInfo::printerInfo(queue).supportedResolutions();
+    std::sort(offered.begin(), offered.end());
+    offered.erase(std::unique(offered.begin(), offered.end()), offered.end());
+    if (preferred)
+        *preferred = offered.contains(wanted) || offered.isEmpty() ? wanted : offered.last();
+    return offered;
+}
+
+void QtPrinterSurface::adoptQueueResolution(QPrinter &printer, const QString &queue)
+{
+    int preferred = 0;
+    const QList<int> offered = queueResolutions(queue, &preferred);
+    if (!offered.isEmpty() && !offered.contains(printer.resolution()) && preferred > 0)
+        printer.setResolution(preferred);
 }
 
 QString QtPrinterSurface::queueName() const
@@ -159,19 +209,13 @@ void QtPrinterSurface::setPaperTwips(const QSizeF &oriented, const char *what)
 
 void QtPrinterSurface::setWidth(int32_t value)
 {
-    if (value < kMinSheetTwips || value > kMaxSheetTwips)
-        throw badValue(QStringLiteral("La anchura del papel debe estar entre %1 y %2 twips.")
-                           .arg(kMinSheetTwips)
-                           .arg(kMaxSheetTwips));
+    PrinterLimits::checkWidth(value);
     setPaperTwips(QSizeF(value, height()), "esa anchura de papel");
 }
 
 void QtPrinterSurface::setHeight(int32_t value)
 {
-    if (value < kMinSheetTwips || value > kMaxSheetTwips)
-        throw badValue(QStringLiteral("La altura del papel debe estar entre %1 y %2 twips.")
-                           .arg(kMinSheetTwips)
-                           .arg(kMaxSheetTwips));
+    PrinterLimits::checkHeight(value);
     setPaperTwips(QSizeF(width(), value), "esa altura de papel");
 }
 
@@ -184,10 +228,7 @@ void QtPrinterSurface::setPaperSize(int16_t code)
 {
     if (code == PaperUser)
         return; // the sheet keeps its measures; they already are the user size
-    const QPageSize::PageSizeId id = QPageSize::id(int(code));
-    if (code <= 0 || id == QPageSize::Custom)
-        throw notOffered(QStringLiteral("El tamaño de papel %1 no existe.").arg(code));
-    const QPageSize size(id);
+    const QPageSize size(PrinterLimits::paperSizeId(code));
     const QSizeF mm = size.size(QPageSize::Millimeter);
     const bool landscape = deviceOrientation() == Landscape;
     setPaperTwips(landscape ? QSizeF(mm.height(), mm.width()) * kTwipsPerMm : mm * kTwipsPerMm,
@@ -205,8 +246,7 @@ int16_t QtPrinterSurface::colorMode() const
 
 void QtPrinterSurface::setColorMode(int16_t mode)
 {
-    if (mode != ColorMonochrome && mode != ColorColor)
-        throw badValue(QStringLiteral("El modo de color debe ser 1 (monocromo) o 2 (color)."));
+    PrinterLimits::checkColorMode(mode);
     const QPrinter::ColorMode wanted = mode == ColorColor ? QPrinter::Color : QPrinter::GrayScale;
     if (!pdfPrinterCurrent()) {
         const QList<QPrinter::ColorMode> offered =
@@ -227,8 +267,7 @@ int16_t QtPrinterSurface::copies() const
 
 void QtPrinterSurface::setCopies(int16_t value)
 {
-    if (value < 1 || value > 9999)
-        throw badValue(QStringLiteral("El número de copias debe estar entre 1 y 9999."));
+    PrinterLimits::checkCopies(value);
     if (pdfPrinterCurrent()) {
         m_device.pdfCopies = value;
         return;
@@ -245,16 +284,13 @@ int16_t QtPrinterSurface::printQuality() const
 
 void QtPrinterSurface::setPrintQuality(int16_t quality)
 {
-    if (quality == 0 || quality < -4 || quality > 9600)
-        throw badValue(QStringLiteral(
-            "La calidad debe ser -1 (borrador) a -4 (alta) o una resolución de 1 a 9600 ppp."));
+    PrinterLimits::checkPrintQuality(quality);
     if (documentOpen())
         throw printerErrorFor(
             QStringLiteral("La calidad no se puede cambiar con un documento a medio imprimir."));
     QList<int> offered;
     if (!pdfPrinterCurrent())
-        offered = QPrinterInfo::printerInfo(queueName()).supportedResolutions();
-    std::sort(offered.begin(), offered.end());
+        offered = queueResolutions(queueName());
     int dpi = quality;
     if (quality < 0) {
         const int step = -quality - 1; // 0 draft .. 3 high
@@ -275,8 +311,7 @@ void QtPrinterSurface::setPrintQuality(int16_t quality)
 
 void QtPrinterSurface::setZoom(int32_t percent)
 {
-    if (percent < 1 || percent > 1000)
-        throw badValue(QStringLiteral("El zoom debe estar entre 1 y 1000 por ciento."));
+    PrinterLimits::checkZoom(percent);
     m_device.zoom = percent;
 }
 
@@ -286,15 +321,21 @@ PrinterSettings QtPrinterSurface::printerSettings(int index) const
         throw RuntimeError::invalidPropertyValue();
     if (index == m_current)
         return currentSettings();
+    // As setCurrentPrinter would make it: its own settings in the orientation kept.
+    const auto orientation =
+        deviceOrientation() == Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
     if (index == pdfPrinterIndex()) {
         QPrinter pdf(QPrinter::HighResolution);
         pdf.setOutputFormat(QPrinter::PdfFormat);
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setFullPage(true);
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setPageOrientation(orientation);
         return settingsOf(pdf, 0, 100, 1);
     }
-    const QPrinter queue(QPrinterInfo::printerInfo(m_queues.at(index)), QPrinter::HighResolution);
+    QPrinter queue(QPrinterInfo::printerInfo(m_queues.at(index)), QPrinter::HighResolution);
+    adoptQueueResolution(queue, m_queues.at(index));
+    queue.setPageOrientation(orientation);
     return settingsOf(queue, 0, 100, int16_t(std::min(queue.copyCount(), 32767)));
 }
 

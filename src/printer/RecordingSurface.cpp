@@ -1,5 +1,6 @@
 #include "RecordingSurface.h"
 
+#include "PrinterLimits.h"
 #include "RuntimeError.h"
 
 #include <QPageSize>
@@ -7,11 +8,12 @@
 
 RecordingSurface::RecordingSurface()
     : m_printers{{QStringLiteral("Grabadora"), QStringLiteral("memoria"), QString()}}
-{
-}
+{}
 
 QList<PrinterInfo> RecordingSurface::printers() const
 {
+    if (!m_printersFailure.isEmpty())
+        throw RuntimeError(RuntimeError::PrinterError, m_printersFailure);
     return m_available ? m_printers : QList<PrinterInfo>{};
 }
 
@@ -19,7 +21,19 @@ void RecordingSurface::setCurrentPrinter(int index)
 {
     if (index < 0 || index >= printers().size())
         throw RuntimeError::invalidPropertyValue();
+    if (index == m_current)
+        return;
+    // Every member is the same fresh printer; the orientation is kept, as on a real one.
+    const PrinterSettings fresh = printerSettings(index);
     m_current = index;
+    m_portrait =
+        m_orientation == Portrait ? QSizeF(fresh.width, fresh.height) : QSizeF(fresh.height, fresh.width);
+    m_paper = fresh.paperSize;
+    m_colorMode = fresh.colorMode;
+    m_copies = fresh.copies;
+    m_quality = fresh.printQuality;
+    m_zoom = fresh.zoom;
+    resetScale();
 }
 
 void RecordingSurface::checkReady() const
@@ -89,8 +103,9 @@ void RecordingSurface::checkOffered(const char *property) const
 {
     checkReady();
     if (m_refused.contains(QLatin1String(property)))
-        throw RuntimeError(PropertyNotSupported,
-                           QStringLiteral("La impresora no admite ese valor de %1.").arg(QLatin1String(property)));
+        throw RuntimeError(
+            PropertyNotSupported,
+            QStringLiteral("La impresora no admite ese valor de %1.").arg(QLatin1String(property)));
 }
 
 void RecordingSurface::note(const char *property, double value)
@@ -112,9 +127,9 @@ int32_t RecordingSurface::height() const
 
 void RecordingSurface::setWidth(int32_t twips)
 {
+    checkReady();
+    PrinterLimits::checkWidth(twips);
     checkOffered("Width");
-    if (twips < 288 || twips > 288000)
-        throw RuntimeError::invalidPropertyValue();
     if (orientation() == Portrait)
         m_portrait.setWidth(twips);
     else
@@ -125,9 +140,9 @@ void RecordingSurface::setWidth(int32_t twips)
 
 void RecordingSurface::setHeight(int32_t twips)
 {
+    checkReady();
+    PrinterLimits::checkHeight(twips);
     checkOffered("Height");
-    if (twips < 288 || twips > 288000)
-        throw RuntimeError::invalidPropertyValue();
     if (orientation() == Portrait)
         m_portrait.setHeight(twips);
     else
@@ -144,12 +159,10 @@ int16_t RecordingSurface::paperSize() const
 
 void RecordingSurface::setPaperSize(int16_t code)
 {
+    checkReady();
+    const QPageSize::PageSizeId id = code == PaperUser ? QPageSize::Custom : PrinterLimits::paperSizeId(code);
     checkOffered("PaperSize");
     if (code != PaperUser) {
-        const QPageSize::PageSizeId id = QPageSize::id(code);
-        if (id == QPageSize::Custom)
-            throw RuntimeError(PropertyNotSupported,
-                               QStringLiteral("La impresora no admite el tamaño de papel %1.").arg(code));
         const QSizeF mm = QPageSize(id).size(QPageSize::Millimeter);
         m_portrait = QSizeF(std::round(mm.width() * 1440 / 25.4), std::round(mm.height() * 1440 / 25.4));
     }
@@ -165,9 +178,9 @@ int16_t RecordingSurface::colorMode() const
 
 void RecordingSurface::setColorMode(int16_t mode)
 {
+    checkReady();
+    PrinterLimits::checkColorMode(mode);
     checkOffered("ColorMode");
-    if (mode != ColorMonochrome && mode != ColorColor)
-        throw RuntimeError::invalidPropertyValue();
     m_colorMode = mode;
     note("ColorMode", mode);
 }
@@ -180,9 +193,9 @@ int16_t RecordingSurface::copies() const
 
 void RecordingSurface::setCopies(int16_t copies)
 {
+    checkReady();
+    PrinterLimits::checkCopies(copies);
     checkOffered("Copies");
-    if (copies < 1 || copies > 9999)
-        throw RuntimeError::invalidPropertyValue();
     m_copies = copies;
     note("Copies", copies);
 }
@@ -195,9 +208,9 @@ int16_t RecordingSurface::printQuality() const
 
 void RecordingSurface::setPrintQuality(int16_t quality)
 {
+    checkReady();
+    PrinterLimits::checkPrintQuality(quality);
     checkOffered("PrintQuality");
-    if (quality == 0 || quality < -4 || quality > 9600)
-        throw RuntimeError::invalidPropertyValue();
     m_quality = quality;
     note("PrintQuality", quality);
 }
@@ -210,9 +223,9 @@ int32_t RecordingSurface::zoom() const
 
 void RecordingSurface::setZoom(int32_t percent)
 {
+    checkReady();
+    PrinterLimits::checkZoom(percent);
     checkOffered("Zoom");
-    if (percent < 1 || percent > 1000)
-        throw RuntimeError::invalidPropertyValue();
     m_zoom = percent;
     note("Zoom", percent);
 }
@@ -223,12 +236,14 @@ PrinterSettings RecordingSurface::printerSettings(int index) const
         throw RuntimeError::invalidPropertyValue();
     if (index == m_current)
         return currentSettings();
-    // Any other member reports the defaults of a fresh A4 printer.
+    // Any other member reports the defaults of a fresh A4 printer, in the orientation kept.
     PrinterSettings s;
-    s.width = 11906;
-    s.height = 16838;
-    s.scaleWidth = 11906;
-    s.scaleHeight = 16838;
+    const bool landscape = m_orientation == Landscape;
+    s.width = landscape ? 16838 : 11906;
+    s.height = landscape ? 11906 : 16838;
+    s.scaleWidth = float(s.width);
+    s.scaleHeight = float(s.height);
+    s.orientation = int16_t(m_orientation);
     s.paperSize = 9;
     s.colorMode = ColorColor;
     s.printQuality = 600;

@@ -48,7 +48,11 @@ public:
     RecordingSurface();
 
     const std::vector<Document> &documents() const { return m_documents; }
-    void clear() { m_documents.clear(); forgetDocument(); }
+    void clear()
+    {
+        m_documents.clear();
+        forgetDocument();
+    }
 
     // Simulates a machine without any printer: every operation then fails.
     void setAvailable(bool available) { m_available = available; }
@@ -59,6 +63,8 @@ public:
     int currentPrinterIndex() const override { return m_current; }
     void setCurrentPrinter(int index) override;
     void setPrinters(const QList<PrinterInfo> &printers) { m_printers = printers; }
+    // Test hook: a collection that cannot be read; printers() fails with this description.
+    void setPrintersFailure(const QString &description) { m_printersFailure = description; }
     // Kept only to be read back: a recording never splits a run.
     void setSheetsPerJob(qint64 sheets) override { m_sheetsPerJob = sheets; }
     qint64 sheetsPerJob() const { return m_sheetsPerJob; }
@@ -113,6 +119,7 @@ private:
     qint64 m_sheetsPerJob = -1; // never set
     std::vector<Document> m_documents;
     QList<PrinterInfo> m_printers;
+    QString m_printersFailure;
     int m_current = 0;
     bool m_available = true;
     int m_orientation = Portrait;

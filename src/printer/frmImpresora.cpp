@@ -1,13 +1,16 @@
 #include "frmImpresora.h"
 
 #include "Dialogs.h"
+#include "Logging.h"
 #include "NumberText.h"
 #include "RuntimeError.h"
 #include "SheetsPerJob.h"
 #include "TestPage.h"
+#include "Texts.h"
 #include "ui_frmImpresora.h"
 
 #include <QEvent>
+#include <QSignalBlocker>
 #include <QTimer>
 
 const frmImpresora::PaperRow frmImpresora::kPaperRows[42] = {
@@ -79,12 +82,16 @@ frmImpresora::frmImpresora(PrinterSurface &printer, Dialogs &dialogs, const Prof
             ui->cboPaperSize->currentText() != ui->cboPaperSize->itemText(ui->cboPaperSize->currentIndex())) {
             try {
                 ShowPaperName(NumberText::strictInt16(ui->cboPaperSize->currentText()));
-            } catch (const RuntimeError &) {
+            } catch (const RuntimeError &error) {
+                // Not a code (yet): nothing to describe. Apply says why it is refused.
+                qCDebug(lcPrint) << "typed paper code:" << describeFailure(error);
                 ShowPaperName(0);
             }
         }
     });
     connect(ui->cmdMakeCurrent, &QPushButton::clicked, this, &frmImpresora::cmdMakeCurrent_Click);
+    Texts::bindCaption(ui->cmdRefresh, 9000);
+    connect(ui->cmdRefresh, &QPushButton::clicked, this, &frmImpresora::cmdRefresh_Click);
     connect(ui->cmdSet, &QPushButton::clicked, this, &frmImpresora::cmdSet_Click);
     connect(ui->cmdTestPage, &QPushButton::clicked, this, &frmImpresora::cmdTestPage_Click);
     connect(ui->Command1, &QPushButton::clicked, this, &frmImpresora::Command1_Click);
@@ -96,6 +103,12 @@ frmImpresora::~frmImpresora() = default;
 
 void frmImpresora::Form_Load()
 {
+    // Queues come and go while the program runs: the list is the system's as the dialog opens.
+    try {
+        m_printer.refreshPrinters();
+    } catch (const std::exception &error) {
+        qCWarning(lcPrint) << "reading the installed printers:" << describeFailure(error);
+    }
     InitControls();
     ui->txtHojasPorTrabajo->setText(
         QString::number(m_settings ? SheetsPerJob::read(*m_settings) : SheetsPerJob::kDefault));
@@ -140,31 +153,63 @@ void frmImpresora::InitControls()
         // Nothing is chosen until a printer's values are shown.
         for (QComboBox *cbo : {ui->cboPaperSize, ui->cboOrientation, ui->cboColorMode, ui->cboPrintQuality})
             cbo->setCurrentIndex(-1);
-    } catch (const std::exception &) {
+    } catch (const std::exception &error) {
+        qCWarning(lcPrint) << "filling the printer setup lists:" << describeFailure(error);
     }
+    listPrinters({});
+}
 
+bool frmImpresora::listPrinters(const QString &keep)
+{
     QList<PrinterInfo> printers;
     try {
         printers = m_printer.printers();
-    } catch (const std::exception &) {
+    } catch (const RuntimeError &error) {
+        m_dialogs.message(error.description(), kTitle, Dialogs::Icon::Critical);
+        return false;
     }
     if (printers.isEmpty()) {
+        const QSignalBlocker quiet(ui->cboPrinters);
+        ui->cboPrinters->clear();
         m_dialogs.message(kNoPrinters, kTitle, Dialogs::Icon::Critical);
-        return;
+        return false;
     }
     QString current;
     try {
-        current = m_printer.printers().value(m_printer.currentPrinterIndex()).deviceName;
-    } catch (const std::exception &) {
+        current = printers.value(m_printer.currentPrinterIndex()).deviceName;
+    } catch (const std::exception &error) {
+        qCWarning(lcPrint) << "reading the current printer:" << describeFailure(error);
     }
-    for (int i = 0; i < printers.size(); ++i) {
-        try {
-            ui->cboPrinters->addItem(printers.at(i).deviceName);
-            if (printers.at(i).deviceName == current)
-                ui->cboPrinters->setCurrentIndex(i); // runs cboPrinters_Click
-        } catch (const std::exception &) {
-        }
+    bool kept = false;
+    {
+        // Filled quietly: the printer shown changes only below, by one selection.
+        const QSignalBlocker quiet(ui->cboPrinters);
+        ui->cboPrinters->clear();
+        for (const PrinterInfo &printer : printers)
+            ui->cboPrinters->addItem(printer.deviceName);
+        const int index = keep.isEmpty() ? -1 : int(ui->cboPrinters->findText(keep, Qt::MatchExactly));
+        ui->cboPrinters->setCurrentIndex(index);
+        kept = index >= 0;
     }
+    if (!kept) {
+        const int index = int(ui->cboPrinters->findText(current, Qt::MatchExactly));
+        if (index >= 0)
+            ui->cboPrinters->setCurrentIndex(index); // runs cboPrinters_Click
+    }
+    return kept;
+}
+
+void frmImpresora::cmdRefresh_Click()
+{
+    const QString selected = ui->cboPrinters->currentText();
+    try {
+        m_printer.refreshPrinters();
+    } catch (const RuntimeError &error) {
+        m_dialogs.message(error.description(), kTitle, Dialogs::Icon::Exclamation);
+        return;
+    }
+    // A printer still listed keeps what was typed for it; one that went gives way to the current.
+    listPrinters(selected);
 }
 
 void frmImpresora::cboPrinters_Click()
@@ -199,6 +244,8 @@ void frmImpresora::ShowPrinterInfo(const PrinterInfo &info, const PrinterSetting
     ui->txtScaleHeight->setText(NumberText::plainDecimalSingle(prn.scaleHeight));
     ui->txtZoom->setText(QString::number(prn.zoom));
     SelectItem(ui->cboPaperSize, prn.paperSize);
+    // Said here whatever was typed or chosen before: reselecting the same item signals nothing.
+    ShowPaperName(prn.paperSize);
     SelectItem(ui->cboOrientation, prn.orientation);
     SelectItem(ui->cboColorMode, prn.colorMode);
     ui->txtCopies->setText(QString::number(prn.copies));
@@ -277,6 +324,26 @@ void frmImpresora::cmdMakeCurrent_Click()
         m_printer.setCurrentPrinter(index);
     } catch (const RuntimeError &error) {
         m_dialogs.message(error.description(), kTitle, Dialogs::Icon::Exclamation);
+        return;
+    }
+    // What now holds is shown, unless values typed for it wait to be applied.
+    for (auto it = m_changed.cbegin(); it != m_changed.cend(); ++it)
+        if (it.value() && it.key() != ui->cboPrinters && it.key() != ui->txtHojasPorTrabajo)
+            return;
+    showCurrentPrinter();
+}
+
+void frmImpresora::showCurrentPrinter()
+{
+    try {
+        const int index = m_printer.currentPrinterIndex();
+        ShowPrinterInfo(m_printer.printers().value(index), m_printer.printerSettings(index));
+    } catch (const RuntimeError &error) {
+        // Nothing it shows could be trusted: it says why instead.
+        qCWarning(lcPrint) << "reading the current printer's settings:" << describeFailure(error);
+        ui->lblDriverName->setText(error.description());
+        ui->lblPort->clear();
+        m_changed.clear();
     }
 }
 
@@ -316,7 +383,10 @@ void frmImpresora::cmdSet_Click()
         const QList<PrinterInfo> printers = m_printer.printers();
         current = printers.value(m_printer.currentPrinterIndex()).deviceName;
         selected = printers.value(ui->cboPrinters->currentIndex()).deviceName;
-    } catch (const RuntimeError &) {
+    } catch (const RuntimeError &error) {
+        // Without the collection nothing says the printer shown is the current one.
+        m_dialogs.message(error.description(), kTitle, Dialogs::Icon::Exclamation);
+        return;
     }
     if (ui->cboPrinters->currentIndex() < 0 || current != selected) {
         m_dialogs.message(kMakeCurrentFirst, kTitle, Dialogs::Icon::Exclamation);
@@ -383,12 +453,7 @@ void frmImpresora::cmdSet_Click()
             p.setZoom(strictInt32(ui->txtZoom->text()));
     });
 
-    try {
-        const int index = m_printer.currentPrinterIndex();
-        ShowPrinterInfo(m_printer.printers().value(index), m_printer.printerSettings(index));
-    } catch (const RuntimeError &) {
-        m_changed.clear();
-    }
+    showCurrentPrinter();
 }
 
 void frmImpresora::cmdTestPage_Click()

@@ -58,6 +58,7 @@ public:
     void cboPrinters_Click();
     void cboPaperSize_Click();
     void cmdMakeCurrent_Click();
+    void cmdRefresh_Click();
     void cmdSet_Click();
     void cmdTestPage_Click();
     void Command1_Click();
@@ -75,6 +76,10 @@ private:
     template <typename Step> void applyStep(const QString &label, Step step);
 
     void applySheetsPerJob();
+    // Fills the printer list from the collection and selects `keep` when listed (its fields stay
+    // as they are), else the current printer (its values shown); false when `keep` was not kept.
+    bool listPrinters(const QString &keep);
+    void showCurrentPrinter();
 
     PrinterSurface &m_printer;
     Dialogs &m_dialogs;

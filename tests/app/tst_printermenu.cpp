@@ -49,6 +49,17 @@ private Q_SLOTS:
         QVERIFY(!QApplication::activeModalWidget());
     }
 
+    void setupThatCannotReadThePrintersSaysWhy()
+    {
+        FormHarness<> h;
+        QVERIFY(h.open(0));
+        h.printer.setPrintersFailure(QStringLiteral("El sistema de impresión no responde."));
+        entry(h, "impConfigurar")->trigger();
+        QCOMPARE(h.dialogs.texts(), QStringList{QStringLiteral("El sistema de impresión no responde.")});
+        QCOMPARE(h.dialogs.messages[0].icon, Dialogs::Icon::Critical);
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
     void aPrinterMadeCurrentInTheDialogStaysCurrentAfterItCloses()
     {
         FormHarness<> h;

@@ -2,12 +2,14 @@
 // setup dialog, is made current, takes applied settings, and a run printed to it arrives as a
 // PDF whose numbers read back at the right places. A long run arrives as several jobs.
 #include "CupsScheduler.h"
+#include "NumberText.h"
 #include "PdfText.h"
 #include "QtPrinterSurface.h"
 #include "RunMessages.h"
 #include "RunObserver.h"
 #include "SameNumberRun.h"
 #include "ScriptedDialogs.h"
+#include "SetupDialogShows.h"
 #include "TestPaths.h"
 #include "frmImpresora.h"
 
@@ -105,6 +107,46 @@ class TestCupsPrinter : public QObject
         }
         return parts;
     }
+
+    static inline const QByteArray kPpd600 = R"PPD(*PPD-Adobe: "4.3"
+*FormatVersion: "4.3"
+*FileVersion: "1.0"
+*LanguageVersion: English
+*LanguageEncoding: ISOLatin1
+*PCFileName: "TESS600.PPD"
+*Manufacturer: "Tessarino"
+*Product: "(Prueba)"
+*ModelName: "Tessarino Prueba 600"
+*ShortNickName: "Tessarino Prueba 600"
+*NickName: "Tessarino Prueba 600 ppp"
+*PSVersion: "(3010.000) 0"
+*LanguageLevel: "3"
+*ColorDevice: False
+*DefaultColorSpace: Gray
+*FileSystem: False
+*Throughput: "1"
+*LandscapeOrientation: Plus90
+*TTRasterizer: Type42
+*DefaultResolution: 600dpi
+*OpenUI *PageSize/Media Size: PickOne
+*OrderDependency: 10 AnySetup *PageSize
+*DefaultPageSize: A4
+*PageSize A4/A4: "<</PageSize[595 842]/ImagingBBox null>>setpagedevice"
+*PageSize A5/A5: "<</PageSize[420 595]/ImagingBBox null>>setpagedevice"
+*CloseUI: *PageSize
+*OpenUI *PageRegion: PickOne
+*OrderDependency: 10 AnySetup *PageRegion
+*DefaultPageRegion: A4
+*PageRegion A4/A4: "<</PageSize[595 842]/ImagingBBox null>>setpagedevice"
+*PageRegion A5/A5: "<</PageSize[420 595]/ImagingBBox null>>setpagedevice"
+*CloseUI: *PageRegion
+*DefaultImageableArea: A4
+*ImageableArea A4/A4: "18 18 577 824"
+*ImageableArea A5/A5: "18 18 402 577"
+*DefaultPaperDimension: A4
+*PaperDimension A4/A4: "595 842"
+*PaperDimension A5/A5: "420 595"
+)PPD";
 
     template <typename T> T *child(QWidget &w, const char *name)
     {
@@ -221,9 +263,8 @@ private Q_SLOTS:
     {
         QCOMPARE(m_printer->currentPrinterIndex(), queueIndex());
         const PrinterCalibration calibration{1.5, -1, 1.01, 0.99};
-        m_printer->setCalibrationSource([&](const QString &name) {
-            return name == kQueue ? std::optional(calibration) : std::nullopt;
-        });
+        m_printer->setCalibrationSource(
+            [&](const QString &name) { return name == kQueue ? std::optional(calibration) : std::nullopt; });
         const int before = int(m_cups->jobs(kQueue).size());
         m_printer->setCurrentPosition(2880, 5760);
         m_printer->printText(QStringLiteral("7777"));
@@ -231,7 +272,8 @@ private Q_SLOTS:
         m_printer->setCalibrationSource({});
         QVERIFY2(m_cups->waitForJobs(kQueue, before + 1), qPrintable(m_cups->log()));
 
-        const PdfText pdf = PdfText::read(savedPdf(m_cups->jobs(kQueue).at(before), QStringLiteral("calibrated.pdf")));
+        const PdfText pdf =
+            PdfText::read(savedPdf(m_cups->jobs(kQueue).at(before), QStringLiteral("calibrated.pdf")));
         const auto *word = pdf.pages.value(0).find(QStringLiteral("7777"));
         QVERIFY2(word, qPrintable(pdf.error));
         const QPointF margin = m_printer->printableAreaTwips().topLeft() / 20; // points
@@ -332,6 +374,93 @@ private Q_SLOTS:
         QCOMPARE(watch.done.size(), 10); // the run ends where the refused part ends
         if (tool == QStringLiteral("cupsreject"))
             QCOMPARE(jobsKnown(), before + 1);
+    }
+
+    // Queues added and removed after the printer was made: the dialog lists the system's as it
+    // opens and on "Actualizar lista", and the current queue stays current under its new index.
+    void theDialogReadsTheQueuesAsItOpensAndOnRefresh()
+    {
+        QCOMPARE(m_printer->currentPrinterIndex(), queueIndex());
+        QVERIFY2(m_cups->addCaptureQueue(QStringLiteral("Anterior")), qPrintable(m_cups->error()));
+        m_dialogs.clear();
+        frmImpresora dlg(*m_printer, m_dialogs);
+        auto *printers = child<QComboBox>(dlg, "cboPrinters");
+        QVERIFY(printers->findText(QStringLiteral("Anterior")) >= 0);
+        QCOMPARE(printers->currentText(), kQueue);
+        QCOMPARE(m_printer->printers().value(m_printer->currentPrinterIndex()).deviceName, kQueue);
+
+        QVERIFY2(m_cups->addCaptureQueue(QStringLiteral("Nueva")), qPrintable(m_cups->error()));
+        QVERIFY(m_cups->removeQueue(QStringLiteral("Anterior")));
+        QCOMPARE(printers->findText(QStringLiteral("Nueva")), -1);
+        child<QPushButton>(dlg, "cmdRefresh")->click();
+        QVERIFY(printers->findText(QStringLiteral("Nueva")) >= 0);
+        QCOMPARE(printers->findText(QStringLiteral("Anterior")), -1);
+        QCOMPARE(printers->count(), m_printer->printers().size());
+        QCOMPARE(printers->currentText(), kQueue);
+        QCOMPARE(m_printer->printers().value(m_printer->currentPrinterIndex()).deviceName, kQueue);
+        QVERIFY(m_cups->removeQueue(QStringLiteral("Nueva")));
+
+        // The current queue removed stays listed and current: a run on it says it is gone.
+        child<QPushButton>(dlg, "cmdRefresh")->click();
+        QVERIFY(m_cups->removeQueue(kQueue));
+        child<QPushButton>(dlg, "cmdRefresh")->click();
+        QCOMPARE(printers->currentText(), kQueue);
+        QCOMPARE(m_printer->printers().value(m_printer->currentPrinterIndex()).deviceName, kQueue);
+        QVERIFY2(m_dialogs.messages.isEmpty(), qPrintable(m_dialogs.texts().join(u'\n')));
+        QVERIFY2(m_cups->addCaptureQueue(kQueue), qPrintable(m_cups->error()));
+    }
+
+    // Landscape and a user scale set on the PDF printer: the queue made current shows and holds its
+    // own values in landscape, so the test page prints at its full size.
+    void aQueueMadeCurrentHoldsWhatTheDialogShowsForIt()
+    {
+        QtPrinterSurface printer(m_tmp.paths().pdfOutputFolder);
+        printer.setCurrentPrinter(printer.pdfPrinterIndex());
+        printer.setOrientation(PrinterSurface::Landscape);
+        printer.setScaleLeft(0); // the dialog's way: the scale shown becomes a user scale
+        QCOMPARE(printer.scaleWidth(), 16838.f);
+        m_dialogs.clear();
+        frmImpresora dlg(printer, m_dialogs);
+        auto *printers = child<QComboBox>(dlg, "cboPrinters");
+        printers->setCurrentIndex(printers->findText(kQueue));
+        const QString shownWidth = child<QLineEdit>(dlg, "txtScaleWidth")->text();
+        child<QPushButton>(dlg, "cmdMakeCurrent")->click();
+        QCOMPARE(printer.printers().value(printer.currentPrinterIndex()).deviceName, kQueue);
+        QCOMPARE(setupDialogMismatches(dlg, printer), QString());
+        QCOMPARE(printer.orientation(), int(PrinterSurface::Landscape));
+        QCOMPARE(NumberText::plainDecimalSingle(printer.scaleWidth()), shownWidth);
+        QCOMPARE(printer.scaleWidth(), float(printer.printableAreaTwips().width()));
+    }
+
+    // A driver's PPD that gives one resolution and no choice of it, as driverless queues do.
+    void aQueueOfOneResolutionShowsItAndTakesNoOther()
+    {
+        const QString name = QStringLiteral("Laser600");
+        QVERIFY2(m_cups->addPpdQueue(name, kPpd600), qPrintable(m_cups->error() + m_cups->log()));
+        QtPrinterSurface printer(m_tmp.paths().pdfOutputFolder);
+        printer.setCurrentPrinter(printer.pdfPrinterIndex());
+        m_dialogs.clear();
+        frmImpresora dlg(printer, m_dialogs);
+        auto *printers = child<QComboBox>(dlg, "cboPrinters");
+        printers->setCurrentIndex(printers->findText(name));
+        auto *quality = child<QComboBox>(dlg, "cboPrintQuality");
+        QCOMPARE(quality->currentText(), QStringLiteral("600"));
+        child<QPushButton>(dlg, "cmdMakeCurrent")->click();
+        QCOMPARE(printer.printQuality(), int16_t(600));
+        QCOMPARE(setupDialogMismatches(dlg, printer), QString());
+
+        quality->setEditText(QStringLiteral("300"));
+        child<QPushButton>(dlg, "cmdSet")->click();
+        QCOMPARE(m_dialogs.messages.size(), 1);
+        QCOMPARE(m_dialogs.messages[0].title, QStringLiteral("Propiedad: Calidad"));
+        QCOMPARE(m_dialogs.messages[0].text,
+                 QStringLiteral("La impresora \"Laser600\" no admite 300 ppp (admite 600)."));
+        QCOMPARE(printer.printQuality(), int16_t(600));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, printer.setPrintQuality(1200));
+        printer.setPrintQuality(-4); // every quality code is the one resolution
+        QCOMPARE(printer.printQuality(), int16_t(-4));
+        printer.setPrintQuality(600);
+        QCOMPARE(printer.printQuality(), int16_t(600));
     }
 
     void cleanupTestCase()

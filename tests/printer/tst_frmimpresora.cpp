@@ -1,7 +1,9 @@
 // The printer setup dialog over a recording printer, driven as a user would.
 #include "ProfileFiles.h"
+#include "QtPrinterSurface.h"
 #include "RecordingSurface.h"
 #include "ScriptedDialogs.h"
+#include "SetupDialogShows.h"
 #include "SheetsPerJob.h"
 #include "TestPaths.h"
 #include "frmImpresora.h"
@@ -133,7 +135,7 @@ private Q_SLOTS:
                 << "";
         QTest::newRow("zoom -5") << "txtZoom"
                                  << "-5" << none << "Propiedad: Zoom"
-                                 << "El valor de la propiedad no es válido";
+                                 << "El zoom debe estar entre 1 y 1000 por ciento.";
         QTest::newRow("width letters") << "txtWidth"
                                        << "abc" << none << "Propiedad: Anchura"
                                        << "No coinciden los tipos";
@@ -144,7 +146,7 @@ private Q_SLOTS:
                                          << "Desbordamiento";
         QTest::newRow("height negative") << "txtHeight"
                                          << "-100" << none << "Propiedad: Altura"
-                                         << "El valor de la propiedad no es válido";
+                                         << "La altura del papel debe estar entre 288 y 288000 twips.";
         QTest::newRow("scale width 0") << "txtScaleWidth"
                                        << "0" << none << "Propiedad: Anchura de escala"
                                        << "La anchura de escala debe ser mayor que 0.";
@@ -265,6 +267,116 @@ private Q_SLOTS:
         zoom->setFocus(Qt::MouseFocusReason);
         QTest::qWait(10);
         QCOMPARE(zoom->selectedText(), QStringLiteral("100"));
+    }
+
+    // Typed or chosen, refused or taken without a word: the description is the paper in force.
+    void thePaperDescriptionIsThePaperInForceAfterApply_data()
+    {
+        QTest::addColumn<bool>("pdfPrinter");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("refused A5 typed as its code") << false << "11"
+                                                      << "";
+        QTest::newRow("refused A5 chosen") << false << ""
+                                           << "A5";
+        QTest::newRow("user size on a printer that keeps its sheet") << true << "256"
+                                                                     << "";
+    }
+
+    void thePaperDescriptionIsThePaperInForceAfterApply()
+    {
+        QFETCH(bool, pdfPrinter);
+        QFETCH(QString, typed);
+        QFETCH(QString, chosen);
+        TestPaths tmp;
+        QtPrinterSurface pdf(tmp.paths().pdfOutputFolder);
+        pdf.setCurrentPrinter(pdf.pdfPrinterIndex());
+        RecordingSurface recording;
+        recording.refuse(QStringLiteral("PaperSize"));
+        PrinterSurface &printer = pdfPrinter ? static_cast<PrinterSurface &>(pdf) : recording;
+        ScriptedDialogs dialogs;
+        frmImpresora w(printer, dialogs);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto *paper = w.findChild<QComboBox *>(QStringLiteral("cboPaperSize"));
+        if (chosen.isEmpty()) {
+            paper->setFocus();
+            QTest::keyClick(paper->lineEdit(), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(paper->lineEdit(), typed);
+        } else {
+            paper->setCurrentIndex(paper->findText(chosen));
+        }
+        QCOMPARE(w.findChild<QLabel *>(QStringLiteral("Label2"))->text(),
+                 frmImpresora::paperDescription(chosen.isEmpty() ? typed.toInt() : 11));
+        w.cmdSet_Click();
+        QCOMPARE(printer.paperSize(), int16_t(9));
+        QCOMPARE(w.findChild<QLabel *>(QStringLiteral("Label2"))->text(), QStringLiteral("A4, 210 x 297 mm"));
+        QCOMPARE(setupDialogMismatches(w, printer), QString());
+    }
+
+    // Landscape, a user scale and device values on one printer; another made current shows and
+    // holds its own values, in the orientation kept.
+    void aPrinterMadeCurrentHoldsWhatTheDialogShowsForIt()
+    {
+        Dialog d;
+        d.choose(QStringLiteral("cboOrientation"), QStringLiteral("Horizontal"));
+        d.type(d.get(QStringLiteral("txtScaleWidth")), QStringLiteral("100"));
+        d.type(d.get(QStringLiteral("txtCopies")), QStringLiteral("3"));
+        d.choose(QStringLiteral("cboPaperSize"), QStringLiteral("A5"));
+        d.apply();
+        QVERIFY(d.dialogs.messages.isEmpty());
+        QCOMPARE(d.printer.scaleWidth(), 100.f);
+
+        d.choose(QStringLiteral("cboPrinters"), QStringLiteral("Taller"));
+        QCOMPARE(d.list(QStringLiteral("cboOrientation"))->currentText(), QStringLiteral("Horizontal"));
+        QCOMPARE(d.get(QStringLiteral("txtScaleWidth"))->text(), QStringLiteral("16838"));
+        QTest::mouseClick(d.get<QPushButton>(QStringLiteral("cmdMakeCurrent")), Qt::LeftButton);
+        QCOMPARE(d.printer.currentPrinterIndex(), 1);
+        QCOMPARE(setupDialogMismatches(*d.w, d.printer), QString());
+        // What it showed before it was made current is what holds.
+        QCOMPARE(d.get(QStringLiteral("txtScaleWidth"))->text(), QStringLiteral("16838"));
+        QCOMPARE(d.printer.copies(), int16_t(1));
+    }
+
+    void theListIsReadAgainAndKeepsWhatWasTypedForAPrinterStillThere()
+    {
+        Dialog d;
+        d.choose(QStringLiteral("cboPrinters"), QStringLiteral("Taller"));
+        d.type(d.get(QStringLiteral("txtCopies")), QStringLiteral("4"));
+        const PrinterInfo almacen{QStringLiteral("Almacén"), QStringLiteral("Térmica"),
+                                  QStringLiteral("usb://2")};
+        d.printer.setPrinters({d.printer.printers()[0], almacen, d.printer.printers()[1]});
+        auto *refresh = d.get<QPushButton>(QStringLiteral("cmdRefresh"));
+        QCOMPARE(refresh->text(), QStringLiteral("Actualiza&r lista"));
+        QTest::mouseClick(refresh, Qt::LeftButton);
+        auto *printers = d.list(QStringLiteral("cboPrinters"));
+        QCOMPARE(printers->count(), 3);
+        QCOMPARE(printers->itemText(1), QStringLiteral("Almacén"));
+        QCOMPARE(printers->currentText(), QStringLiteral("Taller"));
+        QCOMPARE(d.get(QStringLiteral("txtCopies"))->text(), QStringLiteral("4"));
+        QVERIFY(d.w->changed(d.get(QStringLiteral("txtCopies"))));
+
+        // The printer shown went: the current one is shown, with its values.
+        d.printer.setPrinters({d.printer.printers()[0], almacen});
+        QTest::mouseClick(refresh, Qt::LeftButton);
+        QCOMPARE(printers->count(), 2);
+        QCOMPARE(setupDialogMismatches(*d.w, d.printer), QString());
+        QVERIFY(d.dialogs.messages.isEmpty());
+    }
+
+    // A collection that cannot be read says why, at opening and on Apply, and nothing is applied.
+    void aCollectionThatFailsSaysWhy()
+    {
+        const QString failure = QStringLiteral("El sistema de impresión no responde.");
+        Dialog broken([&](RecordingSurface &p) { p.setPrintersFailure(failure); });
+        QCOMPARE(broken.dialogs.texts(), QStringList{failure});
+
+        Dialog d;
+        d.type(d.get(QStringLiteral("txtCopies")), QStringLiteral("2"));
+        d.printer.setPrintersFailure(failure);
+        d.apply();
+        QCOMPARE(d.dialogs.texts(), QStringList{failure});
+        QVERIFY(d.printer.assignments.isEmpty());
     }
 
     void withoutPrintersItSaysSo()

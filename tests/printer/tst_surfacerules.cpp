@@ -1,8 +1,43 @@
-// The document rules every printer shares, observed on the recording printer.
+// The document rules every printer shares, observed on the recording printer, and the limits of
+// the page and device settings, the same on the real printer and the recording one.
+#include "QtPrinterSurface.h"
 #include "RecordingSurface.h"
 #include "RuntimeError.h"
+#include "TestPaths.h"
 
 #include <QTest>
+
+namespace {
+
+// Sets `setting` to `value`; what it threw ("number: description"), or "" when it took it.
+QString refusal(PrinterSurface &printer, const QString &setting, int value)
+{
+    try {
+        if (setting == QLatin1String("Width"))
+            printer.setWidth(value);
+        else if (setting == QLatin1String("Height"))
+            printer.setHeight(value);
+        else if (setting == QLatin1String("PaperSize"))
+            printer.setPaperSize(int16_t(value));
+        else if (setting == QLatin1String("Orientation"))
+            printer.setOrientation(value);
+        else if (setting == QLatin1String("ColorMode"))
+            printer.setColorMode(int16_t(value));
+        else if (setting == QLatin1String("Copies"))
+            printer.setCopies(int16_t(value));
+        else if (setting == QLatin1String("PrintQuality"))
+            printer.setPrintQuality(int16_t(value));
+        else if (setting == QLatin1String("Zoom"))
+            printer.setZoom(value);
+        else
+            return QStringLiteral("unknown setting");
+    } catch (const RuntimeError &e) {
+        return QStringLiteral("%1: %2").arg(e.number()).arg(e.description());
+    }
+    return {};
+}
+
+} // namespace
 
 class TestSurfaceRules : public QObject
 {
@@ -73,6 +108,55 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(RuntimeError, printer.setOrientation(2));
         QVERIFY_THROWS_EXCEPTION(RuntimeError, printer.scaleWidth());
         QVERIFY(printer.documents().empty());
+    }
+
+    void aValueOutOfRangeIsRefusedAlikeOnEveryPrinter_data()
+    {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("refusal");
+        const auto row = [](const char *setting, int value, const QString &refusal) {
+            QTest::addRow("%s %d", setting, value) << QString::fromLatin1(setting) << value << refusal;
+        };
+        const QString sheet = QStringLiteral("380: La %1 del papel debe estar entre 288 y 288000 twips.");
+        row("Width", 287, sheet.arg(QStringLiteral("anchura")));
+        row("Width", 288001, sheet.arg(QStringLiteral("anchura")));
+        row("Height", -100, sheet.arg(QStringLiteral("altura")));
+        row("PaperSize", 0, QStringLiteral("483: El tamaño de papel 0 no existe."));
+        row("PaperSize", 999, QStringLiteral("483: El tamaño de papel 999 no existe."));
+        row("Orientation", 3, QStringLiteral("380: ") + RuntimeError::invalidPropertyValue().description());
+        row("ColorMode", 0, QStringLiteral("380: El modo de color debe ser 1 (monocromo) o 2 (color)."));
+        const QString copies = QStringLiteral("380: El número de copias debe estar entre 1 y 9999.");
+        row("Copies", 0, copies);
+        row("Copies", 10000, copies);
+        const QString quality = QStringLiteral(
+            "380: La calidad debe ser -1 (borrador) a -4 (alta) o una resolución de 1 a 9600 ppp.");
+        row("PrintQuality", 0, quality);
+        row("PrintQuality", -5, quality);
+        row("PrintQuality", 9601, quality);
+        const QString zoom = QStringLiteral("380: El zoom debe estar entre 1 y 1000 por ciento.");
+        row("Zoom", 0, zoom);
+        row("Zoom", 1001, zoom);
+    }
+
+    void aValueOutOfRangeIsRefusedAlikeOnEveryPrinter()
+    {
+        QFETCH(QString, setting);
+        QFETCH(int, value);
+        QFETCH(QString, refusal);
+        TestPaths tmp;
+        QtPrinterSurface pdf(tmp.paths().pdfOutputFolder);
+        pdf.setCurrentPrinter(pdf.pdfPrinterIndex());
+        RecordingSurface recording;
+        for (PrinterSurface *printer : std::initializer_list<PrinterSurface *>{&pdf, &recording}) {
+            const PrinterSettings before = printer->currentSettings();
+            QCOMPARE(::refusal(*printer, setting, value), refusal);
+            const PrinterSettings after = printer->currentSettings();
+            QVERIFY(after.width == before.width && after.height == before.height &&
+                    after.paperSize == before.paperSize && after.orientation == before.orientation &&
+                    after.colorMode == before.colorMode && after.copies == before.copies &&
+                    after.printQuality == before.printQuality && after.zoom == before.zoom);
+        }
     }
 };
 

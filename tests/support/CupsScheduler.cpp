@@ -210,6 +210,24 @@ bool CupsScheduler::addCaptureQueue(const QString &name)
                                                QStringLiteral("-v"), QStringLiteral("capture:") + folder});
 }
 
+bool CupsScheduler::addPpdQueue(const QString &name, const QByteArray &ppd)
+{
+    if (!m_running)
+        return false;
+    const QString folder = captureFolder(name);
+    const QString file = path(name + QStringLiteral(".ppd"));
+    if (!QDir().mkpath(folder) || !writeFile(file, ppd,
+                                             QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                 QFileDevice::ReadGroup | QFileDevice::ReadOther)) {
+        m_error = QStringLiteral("cannot write %1").arg(file);
+        return false;
+    }
+    ::chmod(QFile::encodeName(folder).constData(), 0755);
+    return runTool(QStringLiteral("lpadmin"),
+                   {QStringLiteral("-p"), name, QStringLiteral("-E"), QStringLiteral("-v"),
+                    QStringLiteral("capture:") + folder, QStringLiteral("-P"), file});
+}
+
 bool CupsScheduler::removeQueue(const QString &name)
 {
     return m_running && runTool(QStringLiteral("lpadmin"), {QStringLiteral("-x"), name});

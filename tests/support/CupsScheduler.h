@@ -29,6 +29,9 @@ public:
     // Adds an enabled raw queue whose backend keeps each job in its own folder. Returns false
     // (with error()) when lpadmin fails.
     bool addCaptureQueue(const QString &name);
+    // The same queue made from a printer description (the text of a PPD file), as a printer's
+    // driver would install it.
+    bool addPpdQueue(const QString &name, const QByteArray &ppd);
     bool removeQueue(const QString &name);
 
     struct Job
