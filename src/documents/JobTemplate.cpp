@@ -1,5 +1,6 @@
 #include "JobTemplate.h"
 
+#include "Logging.h"
 #include "NumberText.h"
 
 #include <QDir>
@@ -22,7 +23,8 @@ std::optional<PdfTemplate> read(const ProfileFiles &profiles, const QString &job
         // run refuses with the template's name, rather than silently printing page 1.
         try {
             page.page = qMax(0, int(NumberText::strictInt16(number)));
-        } catch (const std::exception &) {
+        } catch (const std::exception &e) {
+            qCDebug(lcFiles) << "Página de plantilla no válida en" << jobFile << ":" << describeFailure(e);
             page.page = 0;
         }
     }
@@ -32,7 +34,7 @@ std::optional<PdfTemplate> read(const ProfileFiles &profiles, const QString &job
 QList<ProfileValue> values(const std::optional<PdfTemplate> &page, const QString &jobFile)
 {
     if (!page)
-        return {{kSection, kArchivo, QString(), true}, {kSection, kPagina, QString(), true}};
+        return {ProfileValue::sectionRemoval(kSection)};
     const QDir folder = QFileInfo(jobFile).absoluteDir();
     const QString relative = folder.relativeFilePath(page->file);
     const bool inside = !relative.startsWith(QStringLiteral("../")) && relative != QStringLiteral("..") &&
