@@ -513,7 +513,7 @@ private Q_SLOTS:
         h.type(QStringLiteral("txtHasta"), QStringLiteral("0010"));
         h.menu(QStringLiteral("mnuguardar"))->trigger();
         const QByteArray saved = bytesOf(file);
-        QVERIFY(saved.startsWith("[Ultima Impresi\xC3\xB3n Solapa:0]\nPosX_0=100\n"));
+        QVERIFY(saved.startsWith("[Ultima Impresi\xC3\xB3n Solapa:0]\nPosX_0=100\r\n"));
         QCOMPARE(saved.count("Solapa:0]"), 1);
         QVERIFY(saved.contains("Hasta=0010\r\n"));
         QVERIFY(saved.contains("Texto=A\xC3\xB1o nuevo\n"));
