@@ -4,6 +4,7 @@
 #include "JobControls.h"
 #include "JobFile.h"
 #include "JobTemplate.h"
+#include "Logging.h"
 #include "LongFileName.h"
 #include "NoteText.h"
 #include "NumberText.h"
@@ -221,15 +222,19 @@ DocumentCommands::Opened DocumentCommands::AbrirArchivo(const QString &F)
 
     m_window.resetJob();
     m_job.LeerCheck(S, m_services.profiles, F);
+    // A job without a readable orientation keeps the printer's; a printer that cannot tell its
+    // own leaves the boxes as they are.
     try {
         m_services.printer.setOrientation(
             NumberText::strictInt16(readValue(JobFile::kOrientacion, JobFile::kSentido, F)));
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        qCDebug(lcFiles) << "Orientación no aplicada de" << F << ":" << describeFailure(e);
     }
     try {
         if (m_services.printer.orientation() == PrinterSurface::Landscape)
             (S == 1 ? m_job.chVert2 : m_job.chVert)->setChecked(true);
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        qCWarning(lcPrint) << "La impresora no dice su orientación:" << describeFailure(e);
     }
     m_window.loadFont(F);
     m_services.printer.setPdfTemplate(JobTemplate::read(m_services.profiles, F));

@@ -1,7 +1,11 @@
 #include "JobFile.h"
 #include "ErrorReason.h"
 
+#include "Logging.h"
 #include "NumberText.h"
+#include "ProfileEncoding.h"
+#include "RegularFile.h"
+#include "Texts.h"
 
 #include <QDate>
 #include <QFile>
@@ -49,7 +53,8 @@ std::optional<bool> checkValue(const QString &text)
         default:
             return std::nullopt;
         }
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        qCDebug(lcFiles) << "Casilla sin 0 ni 1:" << describeFailure(e);
         return std::nullopt;
     }
 }
@@ -60,7 +65,8 @@ std::optional<int> pageValue(const QString &text)
         const double page = NumberText::strictDouble(text);
         if (page == 0 || page == 1)
             return int(page);
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        qCDebug(lcFiles) << "Página sin número:" << describeFailure(e);
     }
     return std::nullopt;
 }
@@ -76,13 +82,16 @@ void appendLook(QList<ProfileValue> &values, const QString &section, int i, cons
     values.append({section, indexed(kCodigo, i), look.storedSize(), onlyIfPresent});
 }
 
-NumberLook readLook(const std::function<QString(const QString &)> &value, int i)
+// The texts around the number are read whole: a save writes them whole, and a cut one would
+// print something else than the job says.
+NumberLook readLook(const std::function<QString(const QString &)> &value,
+                    const std::function<QString(const QString &)> &whole, int i)
 {
     const NumberLook defaults;
     NumberLook look;
     look.format = NumberLook::formatFromKey(value(indexed(kFormato, i)));
-    look.prefix = orDefault(value(indexed(kPrefijo, i)), defaults.prefix);
-    look.suffix = orDefault(value(indexed(kSufijo, i)), defaults.suffix);
+    look.prefix = orDefault(whole(indexed(kPrefijo, i)), defaults.prefix);
+    look.suffix = orDefault(whole(indexed(kSufijo, i)), defaults.suffix);
     look.size = orDefault(value(indexed(kCodigo, i)), defaults.size);
     return look;
 }
@@ -137,7 +146,10 @@ QList<ProfileValue> UltimaImpresion(int page, const SameNumberJob &same, const D
         values.append({section, QStringLiteral("Hasta"), same.hasta});
         values.append({section, QStringLiteral("Cantidad"), cantidad(same.desde, same.hasta)});
     }
-    values.append({section, QStringLiteral("sstab"), u' ' + QString::number(page)});
+    // The old program wrote the page as Str() gives it, "sstab= 0": the same bytes, unquoted.
+    ProfileValue sstab{section, QStringLiteral("sstab"), u' ' + QString::number(page)};
+    sstab.asIs = true;
+    values.append(sstab);
     // Keys added after the old format: a job that does not use them writes them only over an
     // older value, so its file stays as the old program wrote it.
     if (page != 0) {
@@ -195,6 +207,10 @@ Page0Record readPage0(const ProfileFiles &profiles, const QString &file)
 {
     const QString section = recordSection(0);
     const auto value = [&](const QString &key) { return read(profiles, section, key, file); };
+    const auto whole = [&](const QString &key) {
+        QString path = file;
+        return profiles.wholeValue(section, key, path);
+    };
     Page0Record record;
     record.desde = orDefault(value(QStringLiteral("Desde")), QStringLiteral("0000"));
     record.hasta = orDefault(value(QStringLiteral("Hasta")), QStringLiteral("0001"));
@@ -206,7 +222,7 @@ Page0Record readPage0(const ProfileFiles &profiles, const QString &file)
         // Without its Y a position cannot be placed: it is turned off. A missing X alone is 0.
         p.forcedOff = y == ProfileFiles::Vacio;
         p.y = orDefault(y, QStringLiteral("0"));
-        p.look = readLook(value, i);
+        p.look = readLook(value, whole, i);
     }
     record.juegos = orDefault(value(kJuegos), QStringLiteral("1"));
     record.sstab = pageValue(value(QStringLiteral("sstab")));
@@ -217,6 +233,10 @@ Page1Record readPage1(const ProfileFiles &profiles, const QString &file)
 {
     const QString section = recordSection(1);
     const auto value = [&](const QString &key) { return read(profiles, section, key, file); };
+    const auto whole = [&](const QString &key) {
+        QString path = file;
+        return profiles.wholeValue(section, key, path);
+    };
     Page1Record record;
     for (int i = 0; i < DistinctNumberJob::kRows; ++i) {
         auto &r = record.rows[i];
@@ -225,7 +245,7 @@ Page1Record readPage1(const ProfileFiles &profiles, const QString &file)
         r.x = orDefault(value(indexed(QStringLiteral("PosX_"), i)), QStringLiteral("0"));
         r.y = orDefault(value(indexed(QStringLiteral("PosY_"), i)), QStringLiteral("0"));
         r.off = checkValue(value(indexed(QStringLiteral("check2_"), i)));
-        r.look = readLook(value, i);
+        r.look = readLook(value, whole, i);
     }
     const DistinctNumberJob::Piles defaults;
     record.piles.on = value(kPilas).trimmed() == u'1';
@@ -244,32 +264,50 @@ std::optional<int> jobPage(const ProfileFiles &profiles, const QString &file)
 
 QString refusal(const QString &path)
 {
-    const QFileInfo info(path);
-    if (info.isDir())
-        return QStringLiteral("es una carpeta, no un archivo.");
-    if (info.size() > kMaxJobFileSize)
+    // A FIFO, a device or a socket is refused before anything waits on it.
+    QFile f;
+    if (const QString why = RegularFile::open(f, path); !why.isEmpty())
+        return QStringLiteral("no se puede leer (%1).").arg(why);
+    if (f.size() > kMaxJobFileSize)
         return QStringLiteral("es demasiado grande para ser un trabajo de Tessarino.");
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return QStringLiteral("no se puede leer (%1).").arg(ErrorReason::of(f));
     const QByteArray bytes = f.read(kMaxJobFileSize + 1);
     if (f.error() != QFileDevice::NoError)
         return QStringLiteral("no se puede leer (%1).").arg(ErrorReason::of(f));
     if (bytes.size() > kMaxJobFileSize)
         return QStringLiteral("es demasiado grande para ser un trabajo de Tessarino.");
 
-    QString text;
     // Only what the profile layer reads can be opened, or a save would write into a file it
     // cannot read: UTF-16 is taken little-endian, whole code units only.
-    if (bytes.startsWith("\xFF\xFE")) {
+    const ProfileEncoding::Detected detected = ProfileEncoding::detect(bytes);
+    if (detected.encoding == ProfileText::Encoding::Utf16) {
         if (bytes.size() % 2 != 0)
             return QStringLiteral("no es un archivo de texto.");
-        text = QStringDecoder(QStringConverter::Utf16LE)(bytes.mid(2));
-    } else {
-        if (bytes.contains('\0'))
-            return QStringLiteral("no es un archivo de texto.");
-        text = bytes.startsWith("\xEF\xBB\xBF") ? QString::fromUtf8(bytes.mid(3))
-                                                : QString(QStringDecoder("windows-1252")(bytes));
+    } else if (bytes.contains('\0')) {
+        return QStringLiteral("no es un archivo de texto.");
+    }
+    // A line in neither encoding would be read as something else, and a save would keep it so.
+    if (const ProfileEncoding::BadLine bad = ProfileEncoding::unreadableLine(bytes); bad.line > 0)
+        return bad.mixed
+                   ? Texts::text(7001,
+                                 QStringLiteral("no se puede leer la línea %1: mezcla dos codificaciones "
+                                                "(el resto del archivo es UTF-8 y esa línea no). "
+                                                "Guárdelo todo en UTF-8 con un editor de texto."))
+                         .arg(bad.line)
+                   : Texts::text(7000, QStringLiteral("no se puede leer la línea %1: no es texto UTF-8 ni "
+                                                      "windows-1252."))
+                         .arg(bad.line);
+    const QByteArray body = bytes.mid(detected.start);
+    QString text;
+    switch (detected.encoding) {
+    case ProfileText::Encoding::Utf16:
+        text = QStringDecoder(QStringConverter::Utf16LE)(body);
+        break;
+    case ProfileText::Encoding::Utf8:
+        text = QString::fromUtf8(body);
+        break;
+    case ProfileText::Encoding::Cp1252:
+        text = QStringDecoder("windows-1252")(body);
+        break;
     }
     const QStringList known{recordSection(0), recordSection(1), kSolapa,    FontSettings::kSection,
                             kOrientacion,     kFechaYHora,      kComentario};

@@ -34,7 +34,7 @@ std::optional<PdfTemplate> read(const ProfileFiles &profiles, const QString &job
 QList<ProfileValue> values(const std::optional<PdfTemplate> &page, const QString &jobFile)
 {
     if (!page)
-        return {{kSection, kArchivo, QString(), true}, {kSection, kPagina, QString(), true}};
+        return {ProfileValue::sectionRemoval(kSection)};
     const QDir folder = QFileInfo(jobFile).absoluteDir();
     const QString relative = folder.relativeFilePath(page->file);
     const bool inside = !relative.startsWith(QStringLiteral("../")) && relative != QStringLiteral("..") &&

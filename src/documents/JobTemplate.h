@@ -17,8 +17,8 @@ inline const QString kPagina = QStringLiteral("Pagina");
 
 std::optional<PdfTemplate> read(const ProfileFiles &profiles, const QString &jobFile);
 
-// What a save of the job into `jobFile` writes. Without a template the keys are emptied only
-// where the file already has them, so a job that never had one keeps its file as it was.
+// What a save of the job into `jobFile` writes. Without a template the section goes, so the
+// file holds no "Plantilla" at all (and one that never had it keeps its bytes).
 QList<ProfileValue> values(const std::optional<PdfTemplate> &page, const QString &jobFile);
 
 } // namespace JobTemplate

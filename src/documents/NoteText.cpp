@@ -39,6 +39,6 @@ QString NoteText::read(const ProfileFiles &profiles, const QString &file)
     if (file.isEmpty())
         return ProfileFiles::Vacio; // an empty name would read the settings file
     QString path = file;
-    const QString value = profiles.LeerValorIni(JobFile::kComentario, JobFile::kTexto, path);
+    const QString value = profiles.wholeValue(JobFile::kComentario, JobFile::kTexto, path);
     return value == ProfileFiles::Vacio ? value : fromStored(value);
 }

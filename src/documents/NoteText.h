@@ -21,7 +21,8 @@ QString toStored(const QString &text);
 QString fromStored(const QString &value);
 
 // The stored note of `file` as text, or ProfileFiles::Vacio when it has none (or no file).
-// At most ProfileFiles::MaxValueLength characters come back. An empty `file` reads nothing.
+// The whole note comes back, however long: a cut one would be written back cut. An empty
+// `file` reads nothing.
 QString read(const ProfileFiles &profiles, const QString &file);
 
 } // namespace NoteText

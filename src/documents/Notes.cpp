@@ -98,10 +98,14 @@ void Notes::mnuescribir_Click()
 {
     if (m_documents.busy())
         return;
-    frmComen editor(m_ui.client->window(), [this](const QString &text) { return store(text); });
+    QString shown;
+    // Leaving the editor without a change never writes: the stored note keeps its bytes.
+    frmComen editor(m_ui.client->window(),
+                    [this, &shown](const QString &text) { return text == shown || store(text); });
     editor.setWindowTitle(DocumentCommands::Cortar(m_documents.ArchivoActual));
     const QString stored = NoteText::read(m_profiles, m_documents.ArchivoActual);
     editor.Text1->setPlainText(stored == ProfileFiles::Vacio ? QString() : stored);
+    shown = editor.Text1->toPlainText();
     editor.exec();
 }
 

@@ -1,5 +1,6 @@
 #include "ErrorReason.h"
 
+#include <QCoreApplication>
 #include <QFileDevice>
 #include <atomic>
 #include <cerrno>
@@ -30,9 +31,29 @@ constexpr Reason kReasons[] = {
     {EEXIST, "ya existe un archivo con ese nombre", "a file with that name already exists"},
 };
 
+// Qt words a few errors itself, in English whatever the system's language (qt_error_string);
+// every other file error it words as strerror() does.
+struct QtText
+{
+    int error;
+    const char *text;
+};
+
+constexpr QtText kQtTexts[] = {
+    {EACCES, "Permission denied"},
+    {ENOENT, "No such file or directory"},
+    {ENOSPC, "No space left on device"},
+    {EISDIR, "file to open is a directory"}, // QFile's own, through QIODevice's translation
+};
+
 QString textOf(const Reason &reason)
 {
     return QString::fromUtf8(g_english ? reason.english : reason.spanish);
+}
+
+QString pick(const char *spanish, const char *english)
+{
+    return QString::fromUtf8(g_english ? english : spanish);
 }
 
 } // namespace
@@ -54,11 +75,25 @@ QString of(int error)
 
 QString ofText(const QString &systemText)
 {
-    // Qt words file errors as strerror() does, so the system's text names the error.
+    for (const QtText &qt : kQtTexts)
+        if (systemText == QLatin1String(qt.text) ||
+            systemText == QCoreApplication::translate("QIODevice", qt.text))
+            return of(qt.error);
     for (const Reason &reason : kReasons)
         if (systemText == QString::fromLocal8Bit(std::strerror(reason.error)))
             return textOf(reason);
     return systemText;
+}
+
+QString notRegularFile()
+{
+    return pick("no es un archivo normal (es una tubería, un dispositivo o un socket)",
+                "it is not a regular file (it is a pipe, a device or a socket)");
+}
+
+QString readOnlyFile()
+{
+    return pick("el archivo es de solo lectura", "the file is read-only");
 }
 
 QString of(const QFileDevice &file)

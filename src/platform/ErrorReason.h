@@ -20,4 +20,9 @@ QString of(const QFileDevice &file);
 // The same for a text the system gave (QFile::errorString() and the like).
 QString ofText(const QString &systemText);
 
+// Reasons of our own, with no error number: a path that names a FIFO, a device or a socket, and
+// a file whose mode forbids writing it.
+QString notRegularFile();
+QString readOnlyFile();
+
 } // namespace ErrorReason

@@ -9,7 +9,6 @@ const char kCp1252[] = "windows-1252";
 const QByteArray kUtf8Bom("\xEF\xBB\xBF");
 const QByteArray kUtf16Bom("\xFF\xFE");
 
-
 bool isBlank(QChar c)
 {
     return c == u' ' || c == u'\t';
@@ -170,6 +169,102 @@ QByteArray byteOrderMark(Encoding target)
         break;
     }
     return {};
+}
+
+bool isUtf8(const char *data, qsizetype size, bool *nonAscii)
+{
+    const auto *p = reinterpret_cast<const uchar *>(data);
+    bool high = false;
+    for (qsizetype i = 0; i < size;) {
+        const uchar b = p[i];
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        high = true;
+        int extra = 0;
+        uchar low = 0x80, top = 0xBF; // the allowed range of the second byte
+        if (b >= 0xC2 && b <= 0xDF) {
+            extra = 1;
+        } else if (b >= 0xE0 && b <= 0xEF) {
+            extra = 2;
+            if (b == 0xE0)
+                low = 0xA0; // overlong
+            else if (b == 0xED)
+                top = 0x9F; // surrogates
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            extra = 3;
+            if (b == 0xF0)
+                low = 0x90;
+            else if (b == 0xF4)
+                top = 0x8F; // past U+10FFFF
+        } else {
+            return false;
+        }
+        if (size - i <= extra)
+            return false;
+        if (p[i + 1] < low || p[i + 1] > top)
+            return false;
+        for (int k = 2; k <= extra; ++k)
+            if ((p[i + k] & 0xC0) != 0x80)
+                return false;
+        i += extra + 1;
+    }
+    if (nonAscii)
+        *nonAscii = high;
+    return true;
+}
+
+Detected detect(const QByteArray &bytes)
+{
+    if (bytes.startsWith(kUtf8Bom))
+        return {Encoding::Utf8, kUtf8Bom.size()};
+    if (bytes.startsWith(kUtf16Bom))
+        return {Encoding::Utf16, kUtf16Bom.size()};
+    bool nonAscii = false;
+    if (isUtf8(bytes.constData(), bytes.size(), &nonAscii) && nonAscii)
+        return {Encoding::Utf8, 0};
+    return {Encoding::Cp1252, 0};
+}
+
+BadLine unreadableLine(const QByteArray &bytes)
+{
+    const Detected detected = detect(bytes);
+    if (detected.encoding == Encoding::Utf16 || (detected.encoding == Encoding::Utf8 && detected.start == 0))
+        return {};
+    const bool markedUtf8 = detected.encoding == Encoding::Utf8;
+    const char *data = bytes.constData();
+    const qsizetype size = bytes.size();
+    qsizetype firstNotUtf8 = 0, firstUndefined = 0;
+    bool someUtf8 = false;
+    qsizetype number = 1;
+    for (qsizetype pos = detected.start; pos < size; ++number) {
+        qsizetype end = pos;
+        while (end < size && data[end] != '\r' && data[end] != '\n')
+            ++end;
+        bool nonAscii = false;
+        if (!isUtf8(data + pos, end - pos, &nonAscii)) {
+            if (markedUtf8)
+                return {number, false};
+            if (!firstNotUtf8)
+                firstNotUtf8 = number;
+            for (qsizetype i = pos; i < end && !firstUndefined; ++i) {
+                const uchar b = uchar(data[i]);
+                if (b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D)
+                    firstUndefined = number;
+            }
+        } else if (nonAscii) {
+            someUtf8 = true;
+        }
+        pos = end;
+        if (pos < size && data[pos] == '\r')
+            ++pos;
+        if (pos < size && data[pos] == '\n')
+            ++pos;
+    }
+    if (someUtf8 && firstNotUtf8)
+        return {firstNotUtf8, true};
+    return {firstUndefined, false};
 }
 
 } // namespace ProfileEncoding

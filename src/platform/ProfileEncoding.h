@@ -37,4 +37,30 @@ QByteArray encode(const QString &text, Encoding target);
 QByteArray lineEnding(Encoding target);
 QByteArray byteOrderMark(Encoding target);
 
+// Whether the bytes are well-formed UTF-8 (no overlong forms, surrogates or values past
+// U+10FFFF); `nonAscii`, when given, tells whether any byte is above 0x7F.
+bool isUtf8(const char *data, qsizetype size, bool *nonAscii = nullptr);
+
+// How a file's bytes are read: the encoding its byte-order mark names, and without one UTF-8
+// when they are valid UTF-8 and not plain ASCII (as editors and scripts on Linux write), else
+// windows-1252 (as the old platform wrote). `start` is the first byte after the mark.
+struct Detected
+{
+    Encoding encoding = Encoding::Cp1252;
+    qsizetype start = 0;
+};
+Detected detect(const QByteArray &bytes);
+
+// A line of a file that reads as text in neither encoding, counted from 1, or 0 when there is
+// none. Such a line is one that is not UTF-8 in a file marked UTF-8; in a file read as
+// windows-1252, one holding a byte windows-1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90,
+// 0x9D), or, when other lines are UTF-8 beyond ASCII, the first that is not (a file where two
+// encodings were mixed). `mixed` tells the last case.
+struct BadLine
+{
+    qsizetype line = 0;
+    bool mixed = false;
+};
+BadLine unreadableLine(const QByteArray &bytes);
+
 } // namespace ProfileEncoding

@@ -2,6 +2,7 @@
 #include "ErrorReason.h"
 
 #include "FolderLock.h"
+#include "Logging.h"
 #include "ProfileCache.h"
 #include "ProfileText.h"
 
@@ -51,7 +52,7 @@ void keepOwnerAndMode(int fd, const struct stat &st)
 
 ProfileFiles::ProfileFiles(QString settingsFile) : m_settingsFile(std::move(settingsFile)) {}
 
-QString ProfileFiles::LeerValorIni(const QString &section, const QString &key, QString &file) const
+QString ProfileFiles::wholeValue(const QString &section, const QString &key, QString &file) const
 {
     if (file.isEmpty())
         file = m_settingsFile;
@@ -62,24 +63,30 @@ QString ProfileFiles::LeerValorIni(const QString &section, const QString &key, Q
     const ProfileCache::Loaded loaded = ProfileCache::load(file);
     if (loaded.state != ProfileCache::State::Loaded)
         return Vacio;
-    std::optional<QString> value = loaded.text->value(*sectionName, *keyName);
-    if (!value)
-        return Vacio;
-    if (value->size() > MaxValueLength) {
+    return loaded.text->value(*sectionName, *keyName).value_or(Vacio);
+}
+
+QString ProfileFiles::LeerValorIni(const QString &section, const QString &key, QString &file) const
+{
+    QString value = wholeValue(section, key, file);
+    if (value.size() > MaxValueLength) {
         // Never keep half of a surrogate pair.
-        const bool split = value->at(MaxValueLength - 1).isHighSurrogate();
-        value->truncate(split ? MaxValueLength - 1 : MaxValueLength);
+        const bool split = value.at(MaxValueLength - 1).isHighSurrogate();
+        value.truncate(split ? MaxValueLength - 1 : MaxValueLength);
     }
-    return *value;
+    return value;
 }
 
 bool ProfileFiles::EscribirValoresIni(const QList<ProfileValue> &values, QString &file, QString *reason) const
 {
     if (file.isEmpty())
         file = m_settingsFile;
-    const auto fail = [reason](const QString &why) {
+    // A caller that does not take the reason still never loses a write without a word.
+    const auto fail = [reason, &file](const QString &why) {
         if (reason)
             *reason = why;
+        else
+            qCWarning(lcFiles) << "No se pudo escribir en" << file << ":" << why;
         return false;
     };
 
@@ -91,7 +98,10 @@ bool ProfileFiles::EscribirValoresIni(const QList<ProfileValue> &values, QString
         if (!sectionName || !keyName)
             return fail(QStringLiteral("el nombre de sección o de clave \"%1\" no es válido")
                             .arg(sectionName ? v.key : v.section));
-        clean.append({*sectionName, *keyName, v.value, v.onlyIfPresent, v.remove});
+        ProfileValue c = v;
+        c.section = *sectionName;
+        c.key = *keyName;
+        clean.append(c);
     }
 
     const QString target = writtenPath(file);
@@ -116,7 +126,7 @@ bool ProfileFiles::EscribirValoresIni(const QList<ProfileValue> &values, QString
     };
     const bool exists = ::stat(QFile::encodeName(target).constData(), &existing) == 0;
     if (exists && !mayWrite(target, existing))
-        return fail(QStringLiteral("el archivo es de solo lectura"));
+        return fail(ErrorReason::readOnlyFile());
 
     // Unbuffered: a buffered QSaveFile can lose a failed flush (disk full) inside commit() and
     // still replace the file with a cut copy; a direct write reports the short count instead.
@@ -147,8 +157,8 @@ bool ProfileFiles::EscribirValoresIni(const QList<ProfileValue> &values, QString
     return true;
 }
 
-void ProfileFiles::EscribirValorIni(const QString &section, const QString &key, const QString &value,
+bool ProfileFiles::EscribirValorIni(const QString &section, const QString &key, const QString &value,
                                     QString &file) const
 {
-    EscribirValoresIni({{section, key, value}}, file, nullptr);
+    return EscribirValoresIni({{section, key, value}}, file, nullptr);
 }

@@ -16,6 +16,17 @@ struct ProfileValue
     bool onlyIfPresent = false;
     // Takes the key's line out of the file instead (the section header stays); `value` is unused.
     bool remove = false;
+    // With `remove`: takes out the whole section, header, keys and every section of that name;
+    // `key` is unused. Blank lines and comments after its last key stay for the next section.
+    bool wholeSection = false;
+    // Written as given, blanks at its ends included, where the old program wrote such bytes
+    // (they read back trimmed). Otherwise a value is quoted when needed to read back exactly.
+    bool asIs = false;
+
+    static ProfileValue sectionRemoval(const QString &section)
+    {
+        return {section, QString(), QString(), false, true, true};
+    }
 };
 
 // INI ("private profile") files as the old platform read and wrote them: the settings file and
@@ -43,16 +54,21 @@ public:
     // An empty `file` means the settings file and is replaced by its path in the caller's variable.
     QString LeerValorIni(const QString &section, const QString &key, QString &file) const;
 
+    // The same, uncut: for values of our own keys that may be longer than the old programs read
+    // (a note, a prefix), which a cut read would silently shorten and a save then write back so.
+    QString wholeValue(const QString &section, const QString &key, QString &file) const;
+
     // Sets `key` in `section` of `file` to `value`, creating the key, the section, the file and
     // its folders as needed. An empty `file` means the settings file, as above. A file that cannot
-    // be written (read-only, in use by another writer for too long, a name it cannot hold) keeps
-    // its old content and the value is lost without a word, as it always was.
-    void EscribirValorIni(const QString &section, const QString &key, const QString &value,
+    // be written (read-only, unreadable, in use by another writer for too long, a name it cannot
+    // hold) keeps its old content; the failure is logged (lcFiles) and false returned.
+    bool EscribirValorIni(const QString &section, const QString &key, const QString &value,
                           QString &file) const;
 
     // The values in order, as that many EscribirValorIni calls would leave the file, but in one
     // atomic replace: either every value lands or the file keeps its bytes. On failure returns
-    // false and, when `reason` is given, says why in words for the user. A section or key name
+    // false and, when `reason` is given, says why in words for the user; without it the failure
+    // is logged (lcFiles). A section or key name
     // that would read back as something else ('=', '[', ']', a line break, a leading ';') is
     // refused and nothing is written; reads with such names give Vacio.
     bool EscribirValoresIni(const QList<ProfileValue> &values, QString &file, QString *reason) const;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <set>
 #include <utility>
 
 namespace {
@@ -45,14 +46,6 @@ bool holds(const QList<NewKey> &keys, const QString &name)
                        [&](const NewKey &k) { return k.name.compare(name, Qt::CaseInsensitive) == 0; });
 }
 
-// Lines replacing bytes [at, at + removed) of the old file, or inserted at `at` when removed is 0.
-struct Patch
-{
-    qsizetype at = 0;
-    qsizetype removed = 0;
-    QStringList lines;
-};
-
 } // namespace
 
 ProfileText::ProfileText(QByteArray bytes, Encoding encoding, qsizetype start)
@@ -64,18 +57,10 @@ std::optional<ProfileText> ProfileText::parse(QByteArray bytes)
 {
     if (bytes.size() > MaxBytes)
         return std::nullopt;
-    Encoding encoding = Encoding::Cp1252;
-    qsizetype start = 0;
-    if (bytes.startsWith(kUtf8Bom)) {
-        encoding = Encoding::Utf8;
-        start = kUtf8Bom.size();
-    } else if (bytes.startsWith(kUtf16Bom)) {
-        if (bytes.size() % 2 != 0)
-            return std::nullopt;
-        encoding = Encoding::Utf16;
-        start = kUtf16Bom.size();
-    }
-    ProfileText text(std::move(bytes), encoding, start);
+    const Detected detected = detect(bytes);
+    if (detected.encoding == Encoding::Utf16 && bytes.size() % 2 != 0)
+        return std::nullopt;
+    ProfileText text(std::move(bytes), detected.encoding, detected.start);
     text.indexHeaders();
     return text;
 }
@@ -332,13 +317,41 @@ QByteArray ProfileText::withValues(const QList<ProfileValue> &values) const
     std::map<qsizetype, std::optional<QString>> replaced; // key line start -> its new text, none: removed
     std::map<qsizetype, QList<NewKey>> added;             // section -> keys new at its end
     QList<NewSection> appended;                           // sections new at the end of the file
+    QStringList removedSections;                          // names taken out whole
+    std::set<qsizetype> removedHeaders;
     const auto dropKey = [](QList<NewKey> &keys, const QString &key) {
         keys.removeIf([&](const NewKey &k) { return k.name.compare(key, Qt::CaseInsensitive) == 0; });
     };
+    const auto sameSection = [](const QString &a, const QString &b) {
+        return a.compare(b, Qt::CaseInsensitive) == 0;
+    };
+    // Once a section is taken out, later values of the batch start it anew at the end.
+    const auto findLive = [&](const QString &name) -> qsizetype {
+        for (const QString &gone : removedSections)
+            if (sameSection(gone, name))
+                return -1;
+        return findSection(name);
+    };
     for (const ProfileValue &v : values) {
-        const QString stored = storedValue(v.value);
+        if (v.remove && v.wholeSection) {
+            // Every section of the name: the first is the one read, and a later one would take
+            // its place.
+            for (size_t i = 0; i < m_headers.size(); ++i) {
+                const qsizetype header = qsizetype(i);
+                if (removedHeaders.count(header) || !sameName(classify(lineAt(m_headers[i])).name, v.section))
+                    continue;
+                removedHeaders.insert(header);
+                added.erase(header);
+                const qsizetype from = m_headers[i], to = insertionPoint(header);
+                replaced.erase(replaced.lower_bound(from), replaced.lower_bound(to));
+            }
+            appended.removeIf([&](const NewSection &s) { return sameSection(s.name, v.section); });
+            removedSections.append(v.section);
+            continue;
+        }
+        const QString stored = v.asIs ? singleLine(v.value) : storedValue(v.value);
         if (v.remove) {
-            if (const qsizetype header = findSection(v.section); header >= 0) {
+            if (const qsizetype header = findLive(v.section); header >= 0) {
                 if (const auto line = findKey(header, v.key, nullptr))
                     replaced[line->begin] = std::nullopt;
                 if (added.count(header))
@@ -349,7 +362,7 @@ QByteArray ProfileText::withValues(const QList<ProfileValue> &values) const
                     dropKey(s.keys, v.key);
             continue;
         }
-        if (const qsizetype header = findSection(v.section); header >= 0) {
+        if (const qsizetype header = findLive(v.section); header >= 0) {
             Entry entry;
             if (const auto line = findKey(header, v.key, &entry))
                 replaced[line->begin] = decode(entry.name) + u'=' + stored;
@@ -369,6 +382,10 @@ QByteArray ProfileText::withValues(const QList<ProfileValue> &values) const
     }
 
     QList<Patch> patches;
+    for (const qsizetype header : removedHeaders)
+        patches.append({qsizetype(m_headers[size_t(header)]),
+                        insertionPoint(header) - qsizetype(m_headers[size_t(header)]),
+                        {}});
     for (const auto &[begin, text] : replaced)
         patches.append({begin, lineAt(begin).end - begin, text ? QStringList{*text} : QStringList{}});
     for (const auto &[header, keys] : added) {
@@ -402,8 +419,19 @@ QByteArray ProfileText::withValues(const QList<ProfileValue> &values) const
             target = Encoding::Utf8;
     }
 
+    QByteArray out = render(patches, target);
+    // Windows-1252 bytes that happen to form UTF-8 throughout would be read back as UTF-8, and
+    // every other value would change: such a file becomes UTF-8 with a byte-order mark instead.
+    if (target == Encoding::Cp1252 && detect(out).encoding != Encoding::Cp1252)
+        out = render(patches, Encoding::Utf8);
+    return out;
+}
+
+QByteArray ProfileText::render(const QList<Patch> &patches, Encoding target) const
+{
     const QByteArray ending = lineEnding(target);
-    QByteArray out = byteOrderMark(target);
+    // A file keeps the mark it had: a UTF-8 file without one (as Linux tools write) stays so.
+    QByteArray out = target == m_encoding && m_start == 0 ? QByteArray() : byteOrderMark(target);
     out.reserve(m_bytes.size() + 256);
     qsizetype pos = m_start;
     bool openLine = false; // the output ends inside a line (a last line without its ending)

@@ -13,9 +13,11 @@
 // file's size and not its number of lines (a file of bare line breaks costs no index at all).
 //
 // Encodings: windows-1252 without a byte-order mark, as the old 8-bit calls wrote; UTF-8 or
-// UTF-16 LE when the file starts with that byte-order mark. A value windows-1252 cannot hold
-// (say "Ł" or any CJK text) would have come back as "?" there; instead such a write turns the
-// file into UTF-8 with a byte-order mark. UTF-16 files stay UTF-16.
+// UTF-16 LE when the file starts with that byte-order mark; UTF-8 also for a file without a mark
+// that is valid UTF-8 and not plain ASCII, as editors and scripts on Linux write it. A file is
+// written back in the encoding it was read in, with the mark it had. A value windows-1252 cannot
+// hold (say "Ł" or any CJK text) would have come back as "?" there; instead such a write turns
+// the file into UTF-8 with a byte-order mark. UTF-16 files stay UTF-16.
 class ProfileText
 {
 public:
@@ -63,7 +65,17 @@ private:
         Span value; // after the key's first '=', up to the trimmed end
     };
 
+    // Lines replacing bytes [at, at + removed) of the old file, or inserted at `at` when removed
+    // is 0.
+    struct Patch
+    {
+        qsizetype at = 0;
+        qsizetype removed = 0;
+        QStringList lines;
+    };
+
     ProfileText(QByteArray bytes, Encoding encoding, qsizetype start);
+    QByteArray render(const QList<Patch> &patches, Encoding target) const;
 
     char16_t unitAt(qsizetype at) const
     {

@@ -1,6 +1,7 @@
 #include "PdfTemplate.h"
 #include "ErrorReason.h"
 
+#include "RegularFile.h"
 #include "Texts.h"
 
 #include <QDir>
@@ -13,8 +14,11 @@
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
 
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <stdexcept>
+#include <unistd.h>
 
 namespace PdfTemplates {
 namespace {
@@ -44,15 +48,16 @@ Inspection inspect(const PdfTemplate &pdf)
 {
     Inspection result;
     const QString name = shown(pdf.file);
-    const QFileInfo info(pdf.file);
-    if (!info.isFile()) {
+    if (!QFileInfo::exists(pdf.file)) {
         result.problem = Texts::text(5002, QStringLiteral("No se encuentra la plantilla %1.")).arg(name);
         return result;
     }
-    QFile file(pdf.file);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.problem = Texts::text(5007, QStringLiteral("No se puede leer la plantilla %1: %2."))
-                             .arg(name, ErrorReason::of(file));
+    // A FIFO or a device would hang qpdf and pdftoppm: only a regular file is read, and qpdf
+    // reads the very file checked here.
+    QFile file;
+    if (const QString why = RegularFile::open(file, pdf.file); !why.isEmpty()) {
+        result.problem =
+            Texts::text(5007, QStringLiteral("No se puede leer la plantilla %1: %2.")).arg(name, why);
         return result;
     }
     // The header may follow a little junk, as readers allow.
@@ -60,13 +65,24 @@ Inspection inspect(const PdfTemplate &pdf)
         result.problem = Texts::text(5003, QStringLiteral("La plantilla %1 no es un archivo PDF.")).arg(name);
         return result;
     }
+    const int fd = ::dup(file.handle());
+    if (fd >= 0)
+        (void)::lseek(fd, 0, SEEK_SET);
+    FILE *stream = fd < 0 ? nullptr : ::fdopen(fd, "rb");
     file.close();
+    if (!stream) {
+        if (fd >= 0)
+            ::close(fd);
+        result.problem = Texts::text(5007, QStringLiteral("No se puede leer la plantilla %1: %2."))
+                             .arg(name, ErrorReason::of(errno));
+        return result;
+    }
 
     try {
         QPDF qpdf;
         qpdf.setSuppressWarnings(true);
         qpdf.setAttemptRecovery(false);
-        qpdf.processFile(QFile::encodeName(pdf.file).constData());
+        qpdf.processFile(QFile::encodeName(pdf.file).constData(), stream, true);
         if (qpdf.isEncrypted()) {
             result.problem =
                 Texts::text(5004, QStringLiteral("La plantilla %1 está protegida con contraseña o "

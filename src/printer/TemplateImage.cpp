@@ -1,5 +1,7 @@
 #include "TemplateImage.h"
 
+#include "RegularFile.h"
+
 #include <QCache>
 #include <QDateTime>
 #include <QFileInfo>
@@ -25,6 +27,11 @@ QString key(const PdfTemplate &page, double dotsPerInch)
 
 QImage render(const PdfTemplate &page, double dotsPerInch, QString &problem)
 {
+    // pdftoppm would wait on a FIFO until the timeout.
+    if (const QString why = RegularFile::refusal(page.file); !why.isEmpty()) {
+        problem = why;
+        return {};
+    }
     QProcess pdftoppm;
     const QString number = QString::number(page.page);
     QStringList arguments{QStringLiteral("-f"), number, QStringLiteral("-l"), number, QStringLiteral("-r"),

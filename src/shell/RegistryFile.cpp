@@ -1,6 +1,7 @@
 #include "RegistryFile.h"
 
 #include "FolderLock.h"
+#include "RegularFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,8 +15,8 @@ constexpr qint64 kMaxBytes = 16 * 1024 * 1024;
 
 RegistryStore RegistryFile::read() const
 {
-    QFile f(m_path);
-    if (f.size() > kMaxBytes || !f.open(QIODevice::ReadOnly))
+    QFile f;
+    if (!RegularFile::open(f, m_path).isEmpty() || f.size() > kMaxBytes)
         return {};
     return RegistryStore::parse(f.readAll());
 }

@@ -119,12 +119,13 @@ private Q_SLOTS:
         QCOMPARE(h.w.documents().AbrirArchivo(jobFile), DocumentCommands::Opened::Yes);
         QCOMPARE(h.printer.pdfTemplate(), (PdfTemplate{QFileInfo(pdf).absoluteFilePath(), 2}));
 
-        // "Sin plantilla" takes it away, and the file's keys are emptied by the next save.
+        // "Sin plantilla" takes it away, and the next save leaves no section for it.
         h.w.documents().ArchivoGuardado = h.w.documents().ArchivoActual = jobFile;
         h.menu("mnuSinPlantilla")->trigger();
         QVERIFY(!h.printer.pdfTemplate() && h.w.JobModified);
         h.menu("mnuguardar")->trigger();
-        QVERIFY(bytesOf(jobFile).endsWith("[Plantilla]\r\nArchivo=\r\nPagina=\r\n"));
+        QVERIFY2(!bytesOf(jobFile).contains("Plantilla"), bytesOf(jobFile).constData());
+        QVERIFY(bytesOf(jobFile).endsWith("[Solapa]\r\nSStab=0\r\n"));
         QCOMPARE(h.w.documents().AbrirArchivo(jobFile), DocumentCommands::Opened::Yes);
         QVERIFY(!h.printer.pdfTemplate());
     }

@@ -19,7 +19,9 @@
 #include <QTimer>
 
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -439,8 +441,8 @@ private Q_SLOTS:
             return out;
         };
         QTest::newRow("UTF-16 LE, SStab abc") << utf16("[Solapa]\r\nSStab=abc\r\n", false) << "file" << true;
-        QTest::newRow("UTF-16 LE cut short") << utf16("[Solapa]\r\nSStab=0\r\n", false).chopped(1) << "file"
-                                             << false;
+        QTest::newRow("UTF-16 LE cut short")
+            << utf16("[Solapa]\r\nSStab=0\r\n", false).chopped(1) << "file" << false;
         QTest::newRow("UTF-16 BE") << utf16("[Solapa]\r\nSStab=0\r\n", true) << "file" << false;
     }
 
@@ -491,6 +493,105 @@ private Q_SLOTS:
         }
         if (kind != "folder")
             QCOMPARE(bytesOf(file), before);
+    }
+
+    // A job saved as UTF-8 by a Linux editor or script (no mark, LF) opens whole and is saved
+    // back as UTF-8, one record per page; a file in neither encoding is refused naming the line.
+    void aUtf8JobOpensAndIsSavedAsUtf8()
+    {
+        Docs h;
+        QVERIFY(h.open(0));
+        const QString file = h.job(QStringLiteral("rifa utf8.trv"));
+        put(file, "[Ultima Impresi\xC3\xB3n Solapa:0]\nPosX_0=100\nPosY_0=200\nCheck1_0=0\nDesde=0007\n"
+                  "Hasta=0009\n[Comentario]\nTexto=A\xC3\xB1o nuevo\n[Solapa]\nSStab=0\n");
+        h.openFile(file);
+        QVERIFY2(h.dialogs.messages.isEmpty(), qPrintable(h.dialogs.texts().join(u'\n')));
+        QCOMPARE(h.text("txtDesde"), QStringLiteral("0007"));
+        QCOMPARE(h.text("txtPosX_0"), QStringLiteral("100"));
+        QCOMPARE(h.docs().NotaActual, QStringLiteral("Año nuevo"));
+
+        h.type(QStringLiteral("txtHasta"), QStringLiteral("0010"));
+        h.menu(QStringLiteral("mnuguardar"))->trigger();
+        const QByteArray saved = bytesOf(file);
+        QVERIFY(saved.startsWith("[Ultima Impresi\xC3\xB3n Solapa:0]\nPosX_0=100\r\n"));
+        QCOMPARE(saved.count("Solapa:0]"), 1);
+        QVERIFY(saved.contains("Hasta=0010\r\n"));
+        QVERIFY(saved.contains("Texto=A\xC3\xB1o nuevo\n"));
+        QVERIFY(!saved.contains('\xF3'));
+        h.menu(QStringLiteral("mnuNueMismo"))->trigger();
+        h.openFile(file);
+        QCOMPARE(h.text("txtHasta"), QStringLiteral("0010"));
+
+        const struct
+        {
+            QByteArray bytes;
+            QString says;
+        } refused[] = {
+            // What a save of the old version left: the UTF-8 record, then a windows-1252 one.
+            {"[Ultima Impresi\xC3\xB3n Solapa:0]\r\nDesde=0007\r\n[Ultima Impresi\xF3n Solapa:0]\r\n"
+             "Desde=0000\r\n",
+             QStringLiteral("línea 3: mezcla dos codificaciones")},
+            {"[Solapa]\r\nSStab=0\r\n[Comentario]\r\nTexto=\x81\r\n",
+             QStringLiteral("línea 4: no es texto UTF-8 ni windows-1252")},
+            {"\xEF\xBB\xBF[Solapa]\r\nSStab=0\r\nTexto=A\xF1o\r\n",
+             QStringLiteral("línea 3: no es texto UTF-8 ni windows-1252")},
+        };
+        for (const auto &c : refused) {
+            const QString bad = h.job(QStringLiteral("mezcla.trv"));
+            put(bad, c.bytes);
+            h.dialogs.clear();
+            h.openFile(bad);
+            QCOMPARE(h.dialogs.messages.size(), 1);
+            QVERIFY2(h.dialogs.messages[0].text.contains(c.says), qPrintable(h.dialogs.messages[0].text));
+            QCOMPARE(h.docs().ArchivoActual, file);
+            QCOMPARE(bytesOf(bad), c.bytes);
+        }
+    }
+
+    // A FIFO named as a job would wait for a writer for ever: every way in refuses it at once.
+    void aFifoIsRefusedByEveryWayIn()
+    {
+        Docs h;
+        QVERIFY(h.open(0));
+        const QString fifo = h.job(QStringLiteral("tuberia.trv"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        ::alarm(30); // a hang ends the test instead of the suite waiting
+        const QString expected =
+            QStringLiteral("No se puede abrir el archivo %1: no se puede leer (no es un archivo normal")
+                .arg(fifo);
+        const std::function<void()> ways[] = {
+            [&] { h.openFile(fifo); },
+            [&] { h.docs().openRecent(fifo); },
+            [&] { h.docs().openFromCommandLine(fifo); },
+        };
+        for (const auto &way : ways) {
+            h.dialogs.clear();
+            way();
+            QCOMPARE(h.dialogs.messages.size(), 1);
+            QVERIFY2(h.dialogs.messages[0].text.startsWith(expected), qPrintable(h.dialogs.messages[0].text));
+            QCOMPARE(h.w.windowTitle(), QStringLiteral("Nuevo 1 - Tessarino"));
+        }
+        QVERIFY(!JobFile::refusal(fifo).isEmpty()); // what the command line asks
+        ::alarm(0);
+    }
+
+    // The reason a file cannot be used follows the interface's language.
+    void theReasonFollowsTheEnglishInterface()
+    {
+        Docs h;
+        QVERIFY(h.open(0));
+        const QString folder = h.job(QStringLiteral("carpeta.trv"));
+        QVERIFY(QDir().mkpath(folder));
+        h.menu(QStringLiteral("mnuIngles"))->trigger();
+        h.dialogs.clear();
+        h.openFile(folder);
+        h.menu(QString::fromUtf16(u"mnuEspañol"))->trigger();
+        QCOMPARE(h.dialogs.messages.size(), 1);
+        QVERIFY2(h.dialogs.messages[0].text.endsWith(QStringLiteral("(it is a folder).")),
+                 qPrintable(h.dialogs.messages[0].text));
+        h.dialogs.clear();
+        h.openFile(folder);
+        QVERIFY(h.dialogs.messages[0].text.endsWith(QStringLiteral("(es una carpeta).")));
     }
 
     void theInfoLabelShowsWhenTheDocumentWasSaved()

@@ -50,13 +50,45 @@ private Q_SLOTS:
                               "PosX_1=900\r\nPosY_1=300\r\nCheck1_1=0\r\n";
         for (int i = 2; i <= 5; ++i)
             expected += QStringLiteral("PosX_%1=0\r\nPosY_%1=0\r\nCheck1_%1=1\r\n").arg(i).toLatin1();
-        // The profile layer keeps a leading blank by quoting the value, so " 0" reads back as written.
-        expected += "Desde=0001\r\nHasta=0500\r\nCantidad=499\r\nsstab=\" 0\"\r\n"
+        // "sstab= 0", as the old program wrote it.
+        expected += "Desde=0001\r\nHasta=0500\r\nCantidad=499\r\nsstab= 0\r\n"
                     "[Fuentes]\r\nColor=0\r\nTama\xF1o=12\r\nIndice=Arial\r\n"
                     "[Fecha y Hora]\r\nFecha=07/12/2026\r\nHora=10:15:30\r\n"
                     "[Orientaci\xF3n]\r\nSentido=1\r\n"
                     "[Solapa]\r\nSStab=0\r\n";
         QCOMPARE(bytesOf(file), expected);
+    }
+
+    // The record's own page reads from what the old program wrote, what earlier versions of
+    // this one wrote, and what this one writes.
+    void theRecordsPageReadsInEveryWrittenForm()
+    {
+        TestPaths tmp;
+        const ProfileFiles profiles(tmp.paths().settingsFile);
+        const QString file = tmp.path(QStringLiteral("sstab.trv"));
+        for (const QByteArray &line :
+             {QByteArray("sstab= 1"), QByteArray("sstab=\" 1\""), QByteArray("sstab=1")}) {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write("[Ultima Impresi\xF3n Solapa:1]\r\nDesde_0=0001\r\n" + line + "\r\n");
+            f.close();
+            QCOMPARE(JobFile::readPage1(profiles, file).sstab, std::optional<int>(1));
+        }
+    }
+
+    // A prefix or suffix longer than the old programs read back comes back whole.
+    void longTextsAroundTheNumberComeBackWhole()
+    {
+        TestPaths tmp;
+        const ProfileFiles profiles(tmp.paths().settingsFile);
+        QString file = tmp.path(QStringLiteral("largo.trv"));
+        JobFile::Saved job = exampleJob();
+        job.same.looks[0].prefix = QStringLiteral("RIFA-").repeated(60);
+        job.same.looks[0].suffix = QStringLiteral("-FIN").repeated(70);
+        QVERIFY(profiles.EscribirValoresIni(JobFile::jobValues(job), file, nullptr));
+        const NumberLook back = JobFile::readPage0(profiles, file).positions[0].look;
+        QCOMPARE(back.prefix, job.same.looks[0].prefix);
+        QCOMPARE(back.suffix, job.same.looks[0].suffix);
     }
 
     void theDistinctRecordKeepsItsEnableKeysAfterTheFirstRow()
@@ -91,7 +123,7 @@ private Q_SLOTS:
 
         distinct.piles = {true, "0001", "6000", "500"};
         QVERIFY(profiles.EscribirValoresIni(JobFile::UltimaImpresion(1, {}, distinct), file, nullptr));
-        QVERIFY(bytesOf(file).endsWith("sstab=\" 1\"\r\nPilas=1\r\nPilasDesde=0001\r\nPilasHasta=6000\r\n"
+        QVERIFY(bytesOf(file).endsWith("sstab= 1\r\nPilas=1\r\nPilasDesde=0001\r\nPilasHasta=6000\r\n"
                                        "PilasProfundidad=500\r\n"));
         const auto read = JobFile::readPage1(profiles, file).piles;
         QVERIFY(read.on && read.desde == "0001" && read.hasta == "6000" && read.profundidad == "500");
@@ -115,7 +147,7 @@ private Q_SLOTS:
 
         same.juegos = QStringLiteral("3");
         QVERIFY(profiles.EscribirValoresIni(JobFile::UltimaImpresion(0, same, {}), file, nullptr));
-        QVERIFY(bytesOf(file).endsWith("sstab=\" 0\"\r\nJuegos=3\r\n"));
+        QVERIFY(bytesOf(file).endsWith("sstab= 0\r\nJuegos=3\r\n"));
         QCOMPARE(JobFile::readPage0(profiles, file).juegos, QStringLiteral("3"));
 
         same.juegos = QStringLiteral("1");
@@ -135,7 +167,7 @@ private Q_SLOTS:
         job.same.looks[1] = {NumberLook::Format::DataMatrix, QStringLiteral(" Nº "), QStringLiteral("\"A\""),
                              QStringLiteral("12,5")};
         QVERIFY(profiles.EscribirValoresIni(JobFile::jobValues(job), file, nullptr));
-        QVERIFY(bytesOf(file).contains("sstab=\" 0\"\r\nFormato_1=DataMatrix\r\nPrefijo_1=\" N\xBA \"\r\n"
+        QVERIFY(bytesOf(file).contains("sstab= 0\r\nFormato_1=DataMatrix\r\nPrefijo_1=\" N\xBA \"\r\n"
                                        "Sufijo_1=\"\"A\"\"\r\nCodigo_1=12.5\r\n[Fuentes]"));
         const auto positions = JobFile::readPage0(profiles, file).positions;
         QCOMPARE(positions[1].look, (NumberLook{NumberLook::Format::DataMatrix, " Nº ", "\"A\"", "12.5"}));
@@ -143,7 +175,8 @@ private Q_SLOTS:
 
         job.same.looks[1] = {};
         QVERIFY(profiles.EscribirValoresIni(JobFile::jobValues(job), file, nullptr));
-        QVERIFY(bytesOf(file).contains("Formato_1=Texto\r\nPrefijo_1=\r\nSufijo_1=\r\nCodigo_1=15\r\n[Fuentes]"));
+        QVERIFY(
+            bytesOf(file).contains("Formato_1=Texto\r\nPrefijo_1=\r\nSufijo_1=\r\nCodigo_1=15\r\n[Fuentes]"));
         QVERIFY(JobFile::readPage0(profiles, file).positions[1].look.isDefault());
     }
 

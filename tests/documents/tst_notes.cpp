@@ -217,10 +217,47 @@ private Q_SLOTS:
         QCOMPARE(h.editorText(), QStringLiteral("ver C:\\Trabajos\\rifa\\n1"));
         QCOMPARE(bytesOf(old), oldBytes);
 
-        // A long note: what comes back is the first 254 characters, lines and all.
+        // A long note comes back whole, lines and all.
         const QString longNote = QStringLiteral("línea\n").repeated(10000 / 6);
         h.writeNote(longNote);
-        QCOMPARE(h.editorText(), longNote.left(254));
+        QCOMPARE(h.editorText(), longNote);
+    }
+
+    // A note longer than the old programs read back: opening the editor and leaving it by any
+    // way without typing leaves the file's bytes as they were, and an edit keeps the whole note.
+    void aLongNoteIsNeverCutByOpeningAndClosingTheEditor()
+    {
+        NoteWindow h;
+        QVERIFY(h.open(0));
+        const QString file = h.tmp.path(QStringLiteral("larga.trv"));
+        const QString note = QStringLiteral("Rifa 1 del club.").repeated(30); // 480 characters
+        const QByteArray bytes = "[Solapa]\r\nSStab=0\r\n[Comentario]\r\nTexto=" + note.toLatin1() + "\r\n";
+        put(file, bytes);
+        h.openFile(file);
+        QCOMPARE(h.docs().NotaActual, note);
+        const std::function<void(frmComen &)> leave[] = {
+            [](frmComen &editor) { QTest::keyClick(editor.Text1, Qt::Key_Escape); },
+            [](frmComen &editor) { editor.close(); },
+            [](frmComen &editor) {
+                QTest::keyClick(editor.Text1, Qt::Key_End, Qt::ControlModifier);
+                QTest::keyClicks(editor.Text1, QStringLiteral("x"));
+                QTest::keyClick(editor.Text1, Qt::Key_Backspace);
+                editor.close();
+            },
+        };
+        for (const auto &how : leave) {
+            QVERIFY(h.edit(how));
+            QCOMPARE(bytesOf(file), bytes);
+        }
+
+        QVERIFY(h.edit([](frmComen &editor) {
+            QTest::keyClick(editor.Text1, Qt::Key_End, Qt::ControlModifier);
+            QTest::keyClicks(editor.Text1, QStringLiteral("Fin."));
+            QTest::keyClick(editor.Text1, Qt::Key_Escape);
+        }));
+        QCOMPARE(bytesOf(file),
+                 "[Solapa]\r\nSStab=0\r\n[Comentario]\r\nTexto=" + note.toLatin1() + "Fin.\r\n");
+        QCOMPARE(h.docs().NotaActual, note + QStringLiteral("Fin."));
     }
 
     void aNoteBeforeTheFirstSaveStaysWithTheProvisionalName()

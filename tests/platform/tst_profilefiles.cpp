@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <csignal>
@@ -414,6 +415,102 @@ private Q_SLOTS:
         QCOMPARE(bytesOf(f),
                  utf16(QStringLiteral("[Fuentes]\r\nIndice=Łódź 中文\r\nTamaño=14\r\nColor=255\r\n"
                                       "[Solapa]\nSStab=0\r\nNota=€\r\n[Fecha y Hora]\r\nHora=9\r\n")));
+    }
+
+    // Linux editors and scripts write UTF-8 without a mark: such a file reads as UTF-8 and keeps
+    // its encoding (and its lack of a mark) when written. Windows-1252 bytes that a write would
+    // leave looking like UTF-8 turn the file into marked UTF-8, so nothing reads differently.
+    void utf8WithoutAMarkIsReadAndWrittenAsUtf8()
+    {
+        const QString record = QStringLiteral("Ultima Impresión Solapa:0");
+        const struct
+        {
+            QByteArray start;
+            QString value; // written to [Fuentes] Indice
+            QByteArray expected;
+            QString section, key, other; // another value, read the same before and after
+        } cases[] = {
+            {"[Ultima Impresi\xC3\xB3n Solapa:0]\nDesde=\xC3\x91\n[Fuentes]\nIndice=a\n",
+             QStringLiteral("Łódź"),
+             "[Ultima Impresi\xC3\xB3n "
+             "Solapa:0]\nDesde=\xC3\x91\n[Fuentes]\nIndice=\xC5\x81\xC3\xB3" "d\xC5\xBA\r\n",
+             record, QStringLiteral("desde"), QStringLiteral("Ñ")},
+            // Text windows-1252 could hold is still written as UTF-8 into a UTF-8 file.
+            {"[Ultima Impresi\xC3\xB3n Solapa:0]\r\nDesde=1\r\n", QStringLiteral("é"),
+             "[Ultima Impresi\xC3\xB3n Solapa:0]\r\nDesde=1\r\n[Fuentes]\r\nIndice=\xC3\xA9\r\n", record,
+             QStringLiteral("Desde"), QStringLiteral("1")},
+            // Plain ASCII stays windows-1252, as the old program wrote it.
+            {"[Ultima Impresion Solapa:0]\r\nDesde=1\r\n", QStringLiteral("é"),
+             "[Ultima Impresion Solapa:0]\r\nDesde=1\r\n[Fuentes]\r\nIndice=\xE9\r\n",
+             QStringLiteral("Ultima Impresion Solapa:0"), QStringLiteral("Desde"), QStringLiteral("1")},
+            // "Ã©" in windows-1252 has the bytes of "é" in UTF-8: once the one byte that is not
+            // UTF-8 is gone, the file would read back otherwise.
+            {"[Fuentes]\r\nNombre=\xC3\xA9\r\nIndice=\xE9\r\n", QStringLiteral("x"),
+             "\xEF\xBB\xBF[Fuentes]\r\nNombre=\xC3\x83\xC2\xA9\r\nIndice=x\r\n", QStringLiteral("Fuentes"),
+             QStringLiteral("Nombre"), QStringLiteral("Ã©")},
+        };
+        const QString job = tp.path(QStringLiteral("utf8.trv"));
+        for (const auto &c : cases) {
+            put(job, c.start);
+            QCOMPARE(read(c.section, c.key, job), c.other);
+            write(QStringLiteral("Fuentes"), QStringLiteral("Indice"), c.value, job);
+            QCOMPARE(bytesOf(job), c.expected);
+            QCOMPARE(read(QStringLiteral("Fuentes"), QStringLiteral("Indice"), job), c.value);
+            QCOMPARE(read(c.section, c.key, job), c.other);
+        }
+    }
+
+    // A whole section goes, every copy of it (a later copy would otherwise be read in its place),
+    // and the comments leading into the next section stay.
+    void wholeSectionsAreTakenOut()
+    {
+        const struct
+        {
+            const char *start;
+            QList<ProfileValue> values;
+            const char *expected;
+        } cases[] = {
+            {"[A]\r\nx=1\r\n[Plantilla]\r\nArchivo=d.pdf\r\nPagina=2\r\n; la fuente\r\n[B]\r\ny=2\r\n"
+             "[plantilla]\r\nArchivo=e.pdf\r\n",
+             {ProfileValue::sectionRemoval(QStringLiteral("PLANTILLA"))},
+             "[A]\r\nx=1\r\n; la fuente\r\n[B]\r\ny=2\r\n"},
+            // Values set before the removal in the same batch go with it; those after start anew.
+            {"[P]\r\nk=1\r\n[Q]\r\nq=1",
+             {{QStringLiteral("P"), QStringLiteral("k"), QStringLiteral("2")},
+              {QStringLiteral("P"), QStringLiteral("n"), QStringLiteral("3")},
+              ProfileValue::sectionRemoval(QStringLiteral("p")),
+              {QStringLiteral("P"), QStringLiteral("m"), QStringLiteral("4")}},
+             "[Q]\r\nq=1\r\n[P]\r\nm=4\r\n"},
+            {"[A]\r\nx=1\r\n", {ProfileValue::sectionRemoval(QStringLiteral("Plantilla"))}, "[A]\r\nx=1\r\n"},
+        };
+        for (const auto &c : cases) {
+            QString f = tp.path(QStringLiteral("sections.trv"));
+            put(f, c.start);
+            QString reason;
+            QVERIFY2(ini.EscribirValoresIni(c.values, f, &reason), qPrintable(reason));
+            QCOMPARE(bytesOf(f), QByteArray(c.expected));
+        }
+        QString f = tp.path(QStringLiteral("sections.trv"));
+        QCOMPARE(read(QStringLiteral("Plantilla"), QStringLiteral("Archivo"), f), ProfileFiles::Vacio);
+    }
+
+    // A file the layer cannot read (UTF-16 cut inside a unit) is never written over, and the
+    // refusal is said: to a caller that asks for the reason, and in the log to one that does not.
+    void aWriteToAFileThatCannotBeReadIsReported()
+    {
+        const QString f = tp.paths().settingsFile;
+        const QByteArray cut = utf16(QStringLiteral("[Fuentes]\r\nColor=1\r\n")) + 'x';
+        put(f, cut);
+        QTest::ignoreMessage(QtWarningMsg,
+                             QRegularExpression(QStringLiteral("No se pudo escribir en .*Vireo.sys")));
+        QString file;
+        QVERIFY(!ini.EscribirValorIni(QStringLiteral("Fuentes"), QStringLiteral("Color"), QStringLiteral("2"),
+                                      file));
+        QString reason;
+        QVERIFY(!ini.EscribirValoresIni(
+            {{QStringLiteral("Fuentes"), QStringLiteral("Color"), QStringLiteral("2")}}, file, &reason));
+        QVERIFY(!reason.isEmpty());
+        QCOMPARE(bytesOf(f), cut);
     }
 
     // A name the file cannot hold as given would read back as "Vacio" or plant a section of its
