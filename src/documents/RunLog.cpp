@@ -51,6 +51,8 @@ QString quoted(QString field)
 
 QStringList fields(QStringView line)
 {
+    // Fields are kept for as long as the log window shows them: each goes out at its exact size,
+    // without the spare room a string grown a character at a time keeps.
     QStringList out;
     QString field;
     bool inQuotes = false;
@@ -68,12 +70,14 @@ QStringList fields(QStringView line)
         } else if (c == u'"') {
             inQuotes = true;
         } else if (c == u',') {
+            field.squeeze();
             out << field;
             field.clear();
         } else {
             field += c;
         }
     }
+    field.squeeze();
     out << field;
     return out;
 }
@@ -259,6 +263,10 @@ LineRead readLine(QStringView line, const QStringList &names, const std::array<q
     RunLog::Run &run = out.run;
     run.id = get(Id);
     run.estado = get(Estado);
+    // One shared text per state rather than one per run.
+    for (const QString *state : {&RunLog::kEnCurso, &RunLog::kCompleta, &RunLog::kCancelada, &RunLog::kFallida})
+        if (run.estado == *state)
+            run.estado = *state;
     if (run.id.isEmpty() || (at[Estado] >= 0 && out.has[Estado] && run.estado != RunLog::kEnCurso &&
                              run.estado != RunLog::kCompleta && run.estado != RunLog::kCancelada &&
                              run.estado != RunLog::kFallida))
