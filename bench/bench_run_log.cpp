@@ -1,7 +1,9 @@
 // Opens a run log of N runs (two lines each, as runs write them) in the log window, and reports
-// how long the window took to read and show it. Usage: bench_run_log [runs]
-// Last line: runs=N lines=L open_ms=T
+// how long the window took to read and show it and the process's peak memory, which must follow
+// the runs shown rather than a multiple of the file. Usage: bench_run_log [runs]
+// Last line: runs=N lines=L log_mb=S open_ms=T peak_rss_mb=M
 
+#include "BenchSupport.h"
 #include "ConsoleDialogs.h"
 #include "RunLog.h"
 #include "frmRegistro.h"
@@ -9,6 +11,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -25,6 +28,7 @@ int main(int argc, char *argv[])
         QFile file(log.file());
         if (!file.open(QIODevice::WriteOnly))
             return 1;
+        // Written a block at a time: the log must not sit in this process's memory before it opens.
         QByteArray bytes = RunLog::header().join(u',').toUtf8() + '\n';
         RunLog::Run run;
         run.impresora = QStringLiteral("Oficina_HP_LaserJet");
@@ -43,6 +47,10 @@ int main(int argc, char *argv[])
             run.primera = QStringLiteral("00001");
             run.ultima = QStringLiteral("10000");
             bytes += RunLog::csvLine(run).toUtf8();
+            if (bytes.size() > (1 << 20)) {
+                file.write(bytes);
+                bytes.clear();
+            }
         }
         file.write(bytes);
     }
@@ -54,6 +62,8 @@ int main(int argc, char *argv[])
     window.show();
     QCoreApplication::processEvents();
     const qint64 ms = clock.elapsed();
-    std::printf("runs=%lld lines=%lld open_ms=%lld\n", qlonglong(runs), qlonglong(2 * runs), qlonglong(ms));
+    std::printf("runs=%lld lines=%lld log_mb=%.1f open_ms=%lld peak_rss_mb=%.1f\n", qlonglong(runs),
+                qlonglong(2 * runs), double(QFileInfo(log.file()).size()) / (1024 * 1024), qlonglong(ms),
+                BenchSupport::peakRssMb());
     return 0;
 }

@@ -116,6 +116,20 @@ void frmRegistro::reload()
         m_dialogs.message(Texts::text(3034, QStringLiteral("No se puede leer el registro %1: %2"))
                               .arg(QDir::toNativeSeparators(m_log.file()), contents.error),
                           RunMessages::kTitle, Dialogs::Icon::Exclamation);
+    if (!contents.unreadLines.isEmpty()) {
+        constexpr qsizetype kNamed = 10;
+        QStringList lines;
+        for (qsizetype i = 0; i < qMin(kNamed, contents.unreadLines.size()); ++i)
+            lines << QString::number(contents.unreadLines[i]);
+        if (contents.unreadLines.size() > kNamed)
+            lines << QStringLiteral("…");
+        m_dialogs.message(
+            Texts::text(8001, QStringLiteral("Algunas líneas del registro %1 no se pudieron leer enteras "
+                                             "(líneas %2): no se muestran, o de ellas se muestra solo lo "
+                                             "que se leyó."))
+                .arg(QDir::toNativeSeparators(m_log.file()), lines.join(QStringLiteral(", "))),
+            RunMessages::kTitle, Dialogs::Icon::Exclamation);
+    }
     m_model->setRuns(std::move(contents.runs));
     grdRegistro->resizeColumnsToContents();
     if (m_model->rowCount({}) > 0)

@@ -42,13 +42,17 @@ public:
     QString copiesFolder() const { return m_copies; }
 
     // Appends the run's line and hands it to the system before returning. False, with the reason,
-    // when the log cannot be written.
+    // when the log cannot be written whole, or something other than a regular file stands at its
+    // path.
     bool append(const Run &run, QString *reason) const;
 
     struct Contents
     {
         std::vector<Run> runs; // the latest line of each run, in the order the runs started
         QString error;         // why the log could not be read; empty when it could, or it is not there yet
+        // Lines (counted from 1) that are not whole runs' lines: cut short, or not the log's at
+        // all. A cut line that still says whole how its run ended counts for that run.
+        QList<qint64> unreadLines;
     };
     Contents read() const;
 

@@ -4,6 +4,7 @@
 #include "PrinterSurface.h"
 #include "ProfileFiles.h"
 #include "RuntimeError.h"
+#include "Texts.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,10 +30,11 @@ QString RunRecorder::printerName(const PrinterSurface &printer)
 
 void RunRecorder::runStarting(qint64 total)
 {
-    m_started = true;
     m_run.id = RunLog::newId();
     m_run.inicio = QDateTime::currentDateTime();
     m_run.hojas = total;
+    // A run that cannot be logged, or whose job cannot be kept, does not start: it would show as
+    // never run (or never finished), and could be neither continued nor reprinted.
     if (m_saved) {
         // The copy goes in before the line that names it, so a run that dies still has its job.
         QDir().mkpath(m_log.copiesFolder());
@@ -45,14 +47,26 @@ void RunRecorder::runStarting(qint64 total)
         } catch (const RuntimeError &error) {
             reason = error.description();
         }
-        if (reason.isEmpty() && m_profiles.EscribirValoresIni(values, copy, &reason))
-            m_run.copia = copy;
-        else
-            m_problem = reason;
+        if (!reason.isEmpty() || !m_profiles.EscribirValoresIni(values, copy, &reason)) {
+            QFile::remove(copy);
+            throw RuntimeError(
+                RuntimeError::PrinterError,
+                Texts::text(8003, QStringLiteral("La impresión no empezó: no se pudo guardar la copia "
+                                                 "del trabajo %1: %2"))
+                    .arg(QDir::toNativeSeparators(copy), reason));
+        }
+        m_run.copia = copy;
     }
-    QString reason;
-    if (!m_log.append(m_run, &reason) && m_problem.isEmpty())
-        m_problem = reason;
+    if (QString reason; !m_log.append(m_run, &reason)) {
+        if (m_saved)
+            QFile::remove(m_run.copia);
+        throw RuntimeError(
+            RuntimeError::PrinterError,
+            Texts::text(8002, QStringLiteral("La impresión no empezó: no se pudo anotar en el registro "
+                                             "%1: %2"))
+                .arg(QDir::toNativeSeparators(m_log.file()), reason));
+    }
+    m_started = true;
     if (m_progress)
         m_progress->runStarting(total);
 }
@@ -75,7 +89,6 @@ QString RunRecorder::finish(RunOutcome outcome)
                    : outcome == RunOutcome::Cancelled ? RunLog::kCancelada
                                                       : RunLog::kFallida;
     QString reason;
-    if (!m_log.append(m_run, &reason) && m_problem.isEmpty())
-        m_problem = reason;
-    return m_problem;
+    m_log.append(m_run, &reason);
+    return reason;
 }

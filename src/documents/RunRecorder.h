@@ -12,7 +12,8 @@ class ProfileFiles;
 
 // Writes one run into the run log while passing every sheet on to the progress it wraps: the
 // copy of the job and the first line as the run starts, the last line from finish(). A run that
-// its checks refused never starts and leaves nothing.
+// its checks refused never starts and leaves nothing; nor does one whose copy or first line
+// cannot be written (runStarting() throws the RuntimeError that says why).
 class RunRecorder final : public RunObserver
 {
 public:
@@ -35,8 +36,8 @@ public:
     // The caller tells the user how far a stopped run went (it offers to go on from there).
     void setTellsWhereStopped(bool tells) { m_tells = tells; }
 
-    // The run's last line, after `outcome`. Returns why the log could not be written (then or
-    // when the run started); empty when all went in.
+    // The run's last line, after `outcome`. Returns why it could not be written; empty when it
+    // went in, or when the run never started.
     QString finish(RunOutcome outcome);
 
     bool started() const { return m_started; }
@@ -53,5 +54,4 @@ private:
     RunLog::Run m_run;
     bool m_started = false;
     bool m_tells = false;
-    QString m_problem;
 };

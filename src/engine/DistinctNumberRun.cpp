@@ -72,6 +72,11 @@ public:
         printer.setFontSize(NumberText::strictInt16(font.sizeText)); // no 1..99 check on this page
         printer.setForeColor(font.color);
     }
+    void checkFits(const PrinterSurface &printer) const override
+    {
+        for (const Row &row : m_rows)
+            row.look->checkFits(printer, row.x, row.y);
+    }
     void draw(qint64 sheet, PrinterSurface &printer) const override
     {
         for (const Row &row : m_rows) {
@@ -118,13 +123,12 @@ public:
 
     qint64 count() const override { return m_plan.sheets(); }
     // The first row is never blank: every pile of a block is at least as long as the next.
-    QString number(qint64 sheet) const override
+    QString number(qint64 sheet) const override { return m_run.number(m_plan.offsetAt(sheet, 0).value_or(0)); }
+    void applyFont(PrinterSurface &printer) const override { DistinctNumberSheets::applyFontTo(printer, m_font); }
+    void checkFits(const PrinterSurface &printer) const override
     {
-        return m_run.number(m_plan.offsetAt(sheet, 0).value_or(0));
-    }
-    void applyFont(PrinterSurface &printer) const override
-    {
-        DistinctNumberSheets::applyFontTo(printer, m_font);
+        for (const Place &place : m_places)
+            place.look.checkFits(printer, place.x, place.y);
     }
     void draw(qint64 sheet, PrinterSurface &printer) const override
     {

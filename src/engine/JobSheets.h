@@ -18,4 +18,7 @@ public:
     virtual void applyFont(PrinterSurface &printer) const = 0;
     // Everything on sheet `sheet`, without the page break that follows it.
     virtual void draw(qint64 sheet, PrinterSurface &printer) const = 0;
+    // Throws RuntimeError when something the sheets carry cannot come out whole on `printer`
+    // (a code running off its printable area); checked before the run starts.
+    virtual void checkFits(const PrinterSurface &printer) const { Q_UNUSED(printer); }
 };

@@ -139,6 +139,9 @@ NumberPrinter::NumberPrinter(const NumberLook &look, const QString &where, const
         if (!symbol.error.isEmpty())
             throw refused(Texts::text(4005, QStringLiteral("%1: «%2» no se puede escribir como código %3 (%4)."))
                               .arg(where, text, name, symbol.error));
+        if (m_sample.isEmpty() || symbol.size.width() > m_largest.width())
+            m_sample = text;
+        m_largest = m_largest.expandedTo(symbol.size);
         if (look.format == NumberLook::Format::Code128)
             continue;
         const double needed = symbol.modules * NumberLookLimits::kMinModuleMm;
@@ -165,6 +168,37 @@ void NumberPrinter::print(PrinterSurface &printer, const QString &number, CodeCa
                           .arg(m_where, text, codeName(m_look.format), symbol.error));
     printer.printShapes(symbol.shapes, symbol.size,
                         m_look.format == NumberLook::Format::Code128 ? text : QString());
+}
+
+void NumberPrinter::checkFits(const PrinterSurface &printer, float x, float y) const
+{
+    if (m_look.format == NumberLook::Format::Text || m_largest.isEmpty())
+        return;
+    // Where the device draws it: the printer's scale to twips, then its zoom, which scales the
+    // whole job from the printable area's corner.
+    const QSizeF area = printer.printableAreaTwips().size();
+    const double zoom = printer.zoom() / 100.0;
+    const double perUnitX = area.width() / printer.scaleWidth();
+    const double perUnitY = area.height() / printer.scaleHeight();
+    QRectF code(QPointF((x - printer.scaleLeft()) * perUnitX, (y - printer.scaleTop()) * perUnitY),
+                m_largest);
+    code = QRectF(code.topLeft() * zoom, code.size() * zoom).normalized();
+    const double over[] = {-code.left(), -code.top(), code.right() - area.width(),
+                           code.bottom() - area.height()};
+    static const int ids[] = {8005, 8006, 8007, 8008};
+    static const char *const sides[] = {"%1 mm por la izquierda", "%1 mm por arriba", "%1 mm por la derecha",
+                                        "%1 mm por abajo"};
+    QStringList runs;
+    for (int side = 0; side < 4; ++side)
+        if (over[side] > 0.5) // half a twip: what rounding leaves, far below a printer's dot
+            runs << Texts::text(ids[side], QString::fromUtf8(sides[side]))
+                        .arg(millimetres(std::max(0.1, std::round(over[side] / kTwipsPerMm * 10) / 10)));
+    if (runs.isEmpty())
+        return;
+    throw refused(
+        Texts::text(8004, QStringLiteral("%1: el código %2 «%3» no cabe en el área imprimible de la "
+                                         "impresora: se sale %4. Muévalo o hágalo más pequeño."))
+            .arg(m_where, codeName(m_look.format), m_sample, runs.join(QStringLiteral(", "))));
 }
 
 QString NumberPrinter::samePosition(int index)

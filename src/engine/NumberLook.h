@@ -2,6 +2,7 @@
 
 #include "CodeSymbols.h"
 
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -76,6 +77,12 @@ public:
     // The number in this look at the current position.
     void print(PrinterSurface &printer, const QString &number, CodeCache &cache) const;
 
+    // Throws RuntimeError (invalid property value), naming the place and how far it runs over,
+    // when the code of any of the samples, drawn at (x, y) in the printer's scale, would not lie
+    // whole inside the printer's printable area: a clipped code cannot be read. Text is never
+    // refused here.
+    void checkFits(const PrinterSurface &printer, float x, float y) const;
+
     // "Mismo número, posición 3" and "Distinto número, fila 2", for `index` from 0.
     static QString samePosition(int index);
     static QString distinctRow(int index);
@@ -85,4 +92,6 @@ private:
     QString m_where;
     CodeSymbols::Kind m_kind{};
     double m_sideTwips = 0;
+    QSizeF m_largest; // the largest code of the samples, twips
+    QString m_sample; // the text of the widest
 };

@@ -70,6 +70,11 @@ public:
         printer.setForeColor(m_font.color);
         printer.setFontSize(m_size);
     }
+    void checkFits(const PrinterSurface &printer) const override
+    {
+        for (const Position &p : m_positions)
+            p.look.checkFits(printer, p.x, p.y);
+    }
     void draw(qint64 sheet, PrinterSurface &printer) const override
     {
         const QString text = number(sheet);
@@ -148,19 +153,17 @@ void reportError(const RuntimeError &error, Dialogs &dialogs)
 RunOutcome printRange(const SameNumberJob &job, const FontChoice &font, PrinterSurface &printer,
                       Dialogs &dialogs, RunObserver *observer)
 {
-    printer.printText(QString()); // begins the document and its first sheet
-    printer.setFontName(font.name);
-    printer.setForeColor(font.color);
-
+    // Every check comes before the printer is touched: a refused run begins no document.
     const int16_t size = NumberText::strictInt16(font.sizeText);
     if (!sizeAccepted(size)) {
         dialogs.message(RunMessages::kBadFontSize, RunMessages::kTitle, Dialogs::Icon::Critical);
-        return RunOutcome::Failed; // the document stays open and the next run continues it
+        return RunOutcome::Failed;
     }
-    printer.setFontSize(size);
-
     const auto sheets =
         SheetSets::repeat(std::make_unique<SameNumberSheets>(job, font, size), SheetSets::read(job.juegos));
+    printer.setFontName(font.name);
+    printer.setForeColor(font.color);
+    printer.setFontSize(size);
     return printSheets(*sheets, printer, dialogs, observer) ? RunOutcome::Printed : RunOutcome::Cancelled;
 }
 

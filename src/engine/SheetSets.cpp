@@ -17,6 +17,7 @@ public:
     QString number(qint64 sheet) const override { return m_sheets->number(sheet / m_copies); }
     void applyFont(PrinterSurface &printer) const override { m_sheets->applyFont(printer); }
     void draw(qint64 sheet, PrinterSurface &printer) const override { m_sheets->draw(sheet / m_copies, printer); }
+    void checkFits(const PrinterSurface &printer) const override { m_sheets->checkFits(printer); }
 
 private:
     std::unique_ptr<JobSheets> m_sheets;

@@ -76,3 +76,9 @@ void PageImageSurface::deviceEndDocument()
 {
     m_painter.end();
 }
+
+bool PageImageSurface::deviceDiscardDocument()
+{
+    m_painter.end();
+    return true;
+}

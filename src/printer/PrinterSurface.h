@@ -116,6 +116,10 @@ public:
     virtual void newPage() = 0;
     // Hands the document to the system. Without an open document it does nothing.
     virtual void endDoc() = 0;
+    // Drops the open document without handing it over: nothing of it is printed or kept (the PDF
+    // printer removes its file). A printer that cannot take back what it was given keeps the
+    // document open, and later drawing continues it. Without an open document it does nothing.
+    virtual void discardDocument() = 0;
     virtual bool documentOpen() const = 0;
     // Where the printable area (the origin of the coordinates) lies on the sheet, in twips, as
     // oriented.

@@ -311,6 +311,25 @@ void QtPrinterSurface::deviceEndDocument()
         m_onFinished(m_lastPdf);
 }
 
+bool QtPrinterSurface::deviceDiscardDocument()
+{
+    m_pageOps.clear();
+    if (m_pdfWriter) {
+        m_painter.end();
+        m_pdfWriter.reset();
+        m_pdfFile.reset(); // an unfinished file removes itself
+        return true;
+    }
+    // A queue's job goes out as its painter ends: only one its engine takes back is dropped.
+    if (!m_printer->abort())
+        return false;
+    if (m_painter.isActive())
+        m_painter.end();
+    m_parts = {};
+    setJobTitle(jobName());
+    return true;
+}
+
 // Runs in parts on a queue ------------------------------------------------------------------
 
 void QtPrinterSurface::setJobName(const QString &name)

@@ -97,6 +97,12 @@ void RecordingSurface::deviceEndDocument()
     m_documents.back().ended = true;
 }
 
+bool RecordingSurface::deviceDiscardDocument()
+{
+    m_documents.pop_back();
+    return true;
+}
+
 // Page and device settings --------------------------------------------------------------
 
 void RecordingSurface::checkOffered(const char *property) const

@@ -113,6 +113,7 @@ protected:
     void deviceDrawText(const QPointF &topLeftTwips, const QString &text) override;
     void deviceLine(const QPointF &from, const QPointF &to, const QColor &color, bool box) override;
     void deviceEndDocument() override;
+    bool deviceDiscardDocument() override;
     void deviceFill(const QPointF &topLeftTwips, const QList<QRectF> &shapes, const QColor &color) override;
 
 private:

@@ -210,6 +210,15 @@ void SurfaceBase::endDoc()
     m_y = scaleTop();
 }
 
+void SurfaceBase::discardDocument()
+{
+    if (!m_documentOpen || !deviceDiscardDocument())
+        return;
+    forgetDocument();
+    m_x = scaleLeft();
+    m_y = scaleTop();
+}
+
 void SurfaceBase::forgetDocument()
 {
     m_documentOpen = false;

@@ -45,6 +45,7 @@ public:
     void line(float x1, float y1, float x2, float y2, std::optional<int32_t> color = {}, bool box = false) final;
     void newPage() final;
     void endDoc() final;
+    void discardDocument() final;
     bool documentOpen() const final { return m_documentOpen; }
     void setCalibrationSource(CalibrationSource source) final { m_calibrationSource = std::move(source); }
     void setCalibrationEnabled(bool on) final { m_calibrationOn = on; }
@@ -61,6 +62,8 @@ protected:
     virtual void deviceLine(const QPointF &fromTwips, const QPointF &toTwips, const QColor &color,
                             bool box) = 0;
     virtual void deviceEndDocument() = 0;
+    // Drops the document under way; false when the device cannot take it back.
+    virtual bool deviceDiscardDocument() = 0;
     // Rectangles in twips from `topLeftTwips`, filled in `color`.
     virtual void deviceFill(const QPointF &topLeftTwips, const QList<QRectF> &shapes, const QColor &color) = 0;
 

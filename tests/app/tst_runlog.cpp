@@ -1,6 +1,7 @@
 // Sets, the run log and reprints from the window, printed through the built-in PDF printer and
 // read back.
 #include "DesignPdfs.h"
+#include "FileSizeLimit.h"
 #include "FormHarness.h"
 #include "PdfText.h"
 #include "QtPrinterSurface.h"
@@ -10,10 +11,12 @@
 #include "frmReimprimir.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTableView>
 #include <QTimer>
+#include <sys/stat.h>
 
 namespace {
 
@@ -291,6 +294,120 @@ private Q_SLOTS:
         QVERIFY2(lines[1].contains(",en curso,") && lines[1].contains("\"/trabajos/rifa, grande.trv\""),
                  qPrintable(lines[1]));
         QVERIFY(lines[2].contains(",completa,"));
+    }
+
+    // A run whose first line cannot go into the log (a full disk, a pipe where the log should be)
+    // does not start: the message says why, and no sheet, file or copy of the job is left.
+    void aRunThatCannotBeLoggedDoesNotStart_data()
+    {
+        QTest::addColumn<bool>("pipe");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("full disk") << false << "el archivo supera el tamaño máximo";
+        QTest::newRow("pipe") << true << "no es un archivo normal";
+    }
+    void aRunThatCannotBeLoggedDoesNotStart()
+    {
+        QFETCH(bool, pipe);
+        QFETCH(QString, why);
+        PdfHarness h;
+        const RunLog log(h.tmp.paths().runLogFolder);
+        QVERIFY(QDir().mkpath(h.tmp.paths().runLogFolder));
+        if (pipe) {
+            QCOMPARE(::mkfifo(QFile::encodeName(log.file()).constData(), 0600), 0);
+        } else {
+            // Earlier runs make the log larger than a job's copy: the copy fits, the line does not.
+            RunLog::Run earlier;
+            earlier.trabajo = QString(200, u'x');
+            for (int i = 0; i < 100; ++i) {
+                earlier.id = RunLog::newId();
+                QVERIFY(log.append(earlier, nullptr));
+            }
+        }
+        typeJob(h, 0, "0001", "0003", "1");
+        {
+            const FileSizeLimit full(pipe ? RLIM_INFINITY : rlim_t(QFileInfo(log.file()).size() + 20));
+            QVERIFY(full.active());
+            h.print(0);
+        }
+        QCOMPARE(h.dialogs.messages.size(), 1);
+        const QString text = h.dialogs.messages[0].text;
+        QVERIFY2(text.contains(QStringLiteral("no empezó")) && text.contains(why), qPrintable(text));
+        QVERIFY(h.pdfs.isEmpty());
+        QVERIFY(QDir(h.tmp.paths().pdfOutputFolder).entryList(QDir::Files | QDir::Hidden).isEmpty());
+        QVERIFY(QDir(log.copiesFolder()).entryList(QDir::Files).isEmpty());
+        if (!pipe)
+            QCOMPARE(log.read().runs.size(), std::size_t(100));
+    }
+
+    // A run the window refuses leaves nothing in the PDF printer's folder and nothing in the log,
+    // whatever refuses it and on either page.
+    void aRefusedRunLeavesNoFile_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("same number, too large") << 0 << "9007199254740993"
+                                                << "12"
+                                                << "demasiado grande";
+        QTest::newRow("distinct number, too large") << 1 << "9007199254740993"
+                                                    << "12"
+                                                    << "demasiado grande";
+        QTest::newRow("same number, bad size") << 0 << "0001"
+                                               << "0"
+                                               << "Tamaño de fuente no válida";
+    }
+    void aRefusedRunLeavesNoFile()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, number);
+        QFETCH(QString, size);
+        QFETCH(QString, says);
+        PdfHarness h;
+        typeJob(h, page, number, number, "1");
+        h.type(h.w.findChild<QLineEdit *>("txtTamaño"), size);
+        h.print(page);
+        QCOMPARE(h.dialogs.messages.size(), 1);
+        QVERIFY2(h.dialogs.messages[0].text.contains(says), qPrintable(h.dialogs.messages[0].text));
+        QVERIFY(QDir(h.tmp.paths().pdfOutputFolder).entryList(QDir::Files | QDir::Hidden).isEmpty());
+        QVERIFY(!h.printer.documentOpen());
+        QVERIFY(h.runs().empty());
+    }
+
+    // The log window says what is wrong with the log instead of hanging on it or showing junk.
+    void theLogWindowSaysWhatItCouldNotRead_data()
+    {
+        QTest::addColumn<bool>("pipe");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("pipe") << true << "no es un archivo normal";
+        QTest::newRow("junk line") << false << "(líneas 3)";
+    }
+    void theLogWindowSaysWhatItCouldNotRead()
+    {
+        QFETCH(bool, pipe);
+        QFETCH(QString, said);
+        PdfHarness h;
+        const RunLog log(h.tmp.paths().runLogFolder);
+        QVERIFY(QDir().mkpath(h.tmp.paths().runLogFolder));
+        RunLog::Run run;
+        run.id = RunLog::newId();
+        if (pipe) {
+            QCOMPARE(::mkfifo(QFile::encodeName(log.file()).constData(), 0600), 0);
+        } else {
+            QVERIFY(log.append(run, nullptr));
+            QFile file(log.file());
+            QVERIFY(file.open(QIODevice::Append));
+            file.write("\x7f\x45\x4c\x46 basura\n");
+        }
+        int rows = -1;
+        whenShown<QTableView>(h, [&](QTableView *grid) {
+            rows = grid->model()->rowCount();
+            grid->window()->close();
+        });
+        h.w.history().mnuRegistro->trigger();
+        QCOMPARE(rows, pipe ? 0 : 1);
+        QCOMPARE(h.dialogs.messages.size(), 1);
+        QVERIFY2(h.dialogs.messages[0].text.contains(said), qPrintable(h.dialogs.messages[0].text));
     }
 };
 

@@ -1,10 +1,13 @@
 // The run log file as other processes and crashes leave it: only appended, read by column name.
+#include "FileSizeLimit.h"
 #include "RunLog.h"
 #include "TestPaths.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
+#include <sys/stat.h>
 
 class TestRunLogFile : public QObject
 {
@@ -87,6 +90,108 @@ private Q_SLOTS:
         const auto runs = log.read().runs;
         QCOMPARE(runs.size(), std::size_t(2));
         QCOMPARE(runs[0].id, QStringLiteral("a"));
+    }
+
+    // A full disk cuts the end line where the space ran out. The append says so; a cut after the
+    // state still ends the run, a cut inside it leaves the run as its first line says, and either
+    // way the line is named as unread and the next run starts on a line of its own.
+    void aFullDiskCutsTheEndLineButNeverUnfinishesTheRun_data()
+    {
+        QTest::addColumn<int>("past");
+        QTest::addColumn<QString>("estado");
+        QTest::newRow("cut after the state") << 6 << RunLog::kCompleta;
+        QTest::newRow("cut inside the state") << -4 << RunLog::kEnCurso;
+    }
+    void aFullDiskCutsTheEndLineButNeverUnfinishesTheRun()
+    {
+        QFETCH(int, past);
+        QFETCH(QString, estado);
+        TestPaths tmp;
+        const RunLog log(tmp.paths().runLogFolder);
+        RunLog::Run run;
+        run.id = RunLog::newId();
+        run.inicio = QDateTime(QDate(2026, 12, 7), QTime(10, 0));
+        run.impresora = QStringLiteral("Oficina");
+        run.trabajo = QStringLiteral("/trabajos/rifa.trv");
+        run.hojas = 10;
+        QVERIFY(log.append(run, nullptr));
+        run.estado = RunLog::kCompleta;
+        run.fin = run.inicio.addSecs(60);
+        run.impresas = 10;
+        run.ultima = QStringLiteral("0010");
+        const QByteArray line = RunLog::csvLine(run).toUtf8();
+        const qint64 stateEnd = line.indexOf(",completa,") + qint64(qstrlen(",completa"));
+        const qint64 before = QFileInfo(log.file()).size();
+        QString reason;
+        {
+            const FileSizeLimit full(rlim_t(before + stateEnd + past));
+            QVERIFY(full.active());
+            QVERIFY(!log.append(run, &reason));
+        }
+        QVERIFY(!reason.isEmpty());
+        QCOMPARE(QFileInfo(log.file()).size(), before + stateEnd + past);
+
+        RunLog::Run next;
+        next.id = RunLog::newId();
+        next.inicio = run.fin;
+        QVERIFY(log.append(next, nullptr));
+        const RunLog::Contents contents = log.read();
+        QCOMPARE(contents.runs.size(), std::size_t(2));
+        QCOMPARE(contents.runs[0].estado, estado);
+        QCOMPARE(contents.runs[0].impresas, estado == RunLog::kCompleta ? 10 : 0);
+        QCOMPARE(contents.runs[0].trabajo, run.trabajo);
+        QCOMPARE(contents.runs[1].id, next.id);
+        QCOMPARE(contents.unreadLines, QList<qint64>{3});
+    }
+
+    // Lines that are not a run's (junk, a line with more fields than the header, a state or a
+    // time no run writes) are named, never shown as runs.
+    void linesThatAreNotRunsAreNamedNotShown()
+    {
+        TestPaths tmp;
+        const RunLog log(tmp.paths().runLogFolder);
+        RunLog::Run run;
+        run.id = QStringLiteral("a");
+        QVERIFY(log.append(run, nullptr));
+        QByteArray line = RunLog::csvLine(run).toUtf8();
+        appendBytes(log.file(), QByteArray("\x01\x02\xff basura,,\n") + "x" + line.mid(1).chopped(1) +
+                                    ",extra\n" + "y" + line.mid(1).replace(",en curso,", ",hola,") + "\n" +
+                                    "z,ayer" + line.mid(1));
+        const RunLog::Contents contents = log.read();
+        QCOMPARE(contents.runs.size(), std::size_t(1));
+        QCOMPARE(contents.runs[0].id, QStringLiteral("a"));
+        QCOMPARE(contents.unreadLines, (QList<qint64>{3, 4, 5, 7}));
+        QVERIFY(contents.error.isEmpty());
+    }
+
+    // A pipe or a folder where the log should be would keep a reader or a run waiting for ever:
+    // both are refused at once, saying what stands there.
+    void somethingOtherThanAFileIsRefusedAtOnce_data()
+    {
+        QTest::addColumn<bool>("pipe");
+        QTest::newRow("pipe") << true;
+        QTest::newRow("folder") << false;
+    }
+    void somethingOtherThanAFileIsRefusedAtOnce()
+    {
+        QFETCH(bool, pipe);
+        TestPaths tmp;
+        const RunLog log(tmp.paths().runLogFolder);
+        QVERIFY(QDir().mkpath(tmp.paths().runLogFolder));
+        if (pipe)
+            QCOMPARE(::mkfifo(QFile::encodeName(log.file()).constData(), 0600), 0);
+        else
+            QVERIFY(QDir().mkpath(log.file()));
+        const RunLog::Contents contents = log.read();
+        QVERIFY2(contents.error.contains(QStringLiteral("no es un archivo normal")),
+                 qPrintable(contents.error));
+        QVERIFY(contents.runs.empty());
+        RunLog::Run run;
+        run.id = QStringLiteral("a");
+        QString reason;
+        QVERIFY(!log.append(run, &reason));
+        QVERIFY2(reason.contains(QStringLiteral("no es un archivo normal")), qPrintable(reason));
+        QVERIFY(!log.exportTo(tmp.path(QStringLiteral("export.csv")), &reason));
     }
 };
 

@@ -9,6 +9,7 @@
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
 
+#include <QDir>
 #include <QTest>
 
 namespace {
@@ -221,6 +222,92 @@ private Q_SLOTS:
         for (const QString &part : says)
             QVERIFY2(dialogs.messages[0].text.contains(part), qPrintable(dialogs.messages[0].text));
         QVERIFY(printer.documents().empty());
+    }
+
+    // A code that would run off the printable area (A4 on the PDF printer: 11906 x 16838 twips)
+    // stops the run before anything prints, naming the place, the side and how far; plain text
+    // there prints as it always has, and a code that just fits prints.
+    void codesOffThePrintableAreaAreRefused_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<QString>("size");
+        QTest::addColumn<QString>("x");
+        QTest::addColumn<QString>("y");
+        QTest::addColumn<QStringList>("says"); // empty: it prints
+        const QString longText = QStringLiteral("RIFA-PARROQUIA-SAN-JOSE-2026-");
+        QTest::newRow("QR 40 mm at 10500")
+            << 0 << int(Format::QR) << ""
+            << "40"
+            << "10500"
+            << "1000" << QStringList{"posición 1:", "QR", "15.2 mm por la derecha"};
+        QTest::newRow("Code 128 wider than the sheet")
+            << 0 << int(Format::Code128) << longText << "10"
+            << "5000"
+            << "1000" << QStringList{"posición 1:", "Code 128", "mm por la derecha"};
+        QTest::newRow("DataMatrix left of the sheet")
+            << 1 << int(Format::DataMatrix) << ""
+            << "20"
+            << "-300"
+            << "1000" << QStringList{"fila 1:", "5.3 mm por la izquierda"};
+        QTest::newRow("QR off the bottom and the right")
+            << 0 << int(Format::QR) << ""
+            << "20"
+            << "11000"
+            << "16000" << QStringList{"por la derecha, ", "por abajo"};
+        QTest::newRow("QR that just fits") << 0 << int(Format::QR) << ""
+                                           << "40"
+                                           << "9600"
+                                           << "1000" << QStringList();
+        QTest::newRow("text off the sheet") << 0 << int(Format::Text) << ""
+                                            << "40"
+                                            << "11800"
+                                            << "1000" << QStringList();
+    }
+    void codesOffThePrintableAreaAreRefused()
+    {
+        QFETCH(int, page);
+        QFETCH(int, format);
+        QFETCH(QString, prefix);
+        QFETCH(QString, size);
+        QFETCH(QString, x);
+        QFETCH(QString, y);
+        QFETCH(QStringList, says);
+        const NumberLook look{Format(format), prefix, QString(), size};
+        const QStringList before = QDir(m_tmp.paths().pdfOutputFolder).entryList(QDir::Files);
+        QtPrinterSurface printer(m_tmp.paths().pdfOutputFolder);
+        printer.setCurrentPrinter(printer.pdfPrinterIndex());
+        ScriptedDialogs dialogs;
+        RunOutcome outcome;
+        if (page == 0) {
+            SameNumberJob job = onePosition(0, x, y, look);
+            job.desde = QStringLiteral("0001");
+            job.hasta = QStringLiteral("0002");
+            outcome = runSameNumber(job, kFont, printer, dialogs);
+        } else {
+            DistinctNumberJob job;
+            job.off = {false, true, true, true};
+            job.desde[0] = QStringLiteral("0001");
+            job.hasta[0] = QStringLiteral("0002");
+            job.posX[0] = x;
+            job.posY[0] = y;
+            job.looks[0] = look;
+            double span = 0;
+            outcome = runDistinctNumber(job, kFont, printer, dialogs, span);
+        }
+        const QStringList after = QDir(m_tmp.paths().pdfOutputFolder).entryList(QDir::Files);
+        if (says.isEmpty()) {
+            QVERIFY2(dialogs.messages.isEmpty(), qPrintable(dialogs.texts().join(u'\n')));
+            QCOMPARE(outcome, RunOutcome::Printed);
+            QCOMPARE(after.size(), before.size() + 1);
+            return;
+        }
+        QCOMPARE(outcome, RunOutcome::Failed);
+        QCOMPARE(dialogs.messages.size(), 1);
+        for (const QString &part : says)
+            QVERIFY2(dialogs.messages[0].text.contains(part), qPrintable(dialogs.messages[0].text));
+        QCOMPARE(after, before);
     }
 };
 

@@ -1,8 +1,11 @@
 // The same-number run against the recording printer.
+#include "JobSheets.h"
 #include "RecordingSurface.h"
 #include "RunMessages.h"
+#include "RuntimeError.h"
 #include "SameNumberRun.h"
 #include "ScriptedDialogs.h"
+#include "SheetLoop.h"
 
 #include <QTest>
 
@@ -122,7 +125,7 @@ private Q_SLOTS:
         QVERIFY(!recordsLastPrint(RunOutcome::NothingEnabled));
     }
 
-    void badValuesStopWithTheirMessageAndLeaveTheDocumentOpen_data()
+    void badValuesStopWithTheirMessageAndBeginNoDocument_data()
     {
         QTest::addColumn<QString>("desde");
         QTest::addColumn<QString>("hasta");
@@ -139,7 +142,9 @@ private Q_SLOTS:
         QTest::newRow("ends empty") << "" << "" << "12" << RunMessages::kNotNumeric << critical;
         QTest::newRow("pasted letters") << "12a4" << "0020" << "12" << RunMessages::kNotNumeric << critical;
     }
-    void badValuesStopWithTheirMessageAndLeaveTheDocumentOpen()
+    // A refused run begins no document, so it leaves no empty file or blank job behind; the next
+    // good run prints a document of its own.
+    void badValuesStopWithTheirMessageAndBeginNoDocument()
     {
         QFETCH(QString, desde);
         QFETCH(QString, hasta);
@@ -152,16 +157,46 @@ private Q_SLOTS:
         QCOMPARE(runSameNumber(job(desde, hasta), font, printer, dialogs), RunOutcome::Failed);
         QCOMPARE(dialogs.texts(), QStringList{message});
         QCOMPARE(int(dialogs.messages[0].icon), icon);
-        QCOMPARE(printer.documents().size(), 1u);
-        QVERIFY(!printer.documents()[0].ended);
-        QVERIFY(printer.documentOpen());
+        QVERIFY(printer.documents().empty());
+        QVERIFY(!printer.documentOpen());
 
-        // The next good run continues the same document.
         dialogs.clear();
         QCOMPARE(runSameNumber(job(QStringLiteral("0000"), QStringLiteral("0001")), kFont, printer, dialogs),
                  RunOutcome::Printed);
         QCOMPARE(printer.documents().size(), 1u);
         QCOMPARE(firstNumbers(printer), (QStringList{"0000", "0001"}));
+    }
+
+    // A failure before the run's first sheet is finished drops the document the run began; a
+    // document an earlier drawing began is kept, as the printer contract says.
+    void aRunFailingOnItsFirstSheetDropsTheDocumentItBegan_data()
+    {
+        QTest::addColumn<bool>("continuing");
+        QTest::newRow("document begun by the run") << false;
+        QTest::newRow("document begun before") << true;
+    }
+    void aRunFailingOnItsFirstSheetDropsTheDocumentItBegan()
+    {
+        QFETCH(bool, continuing);
+        class FailingSheets final : public JobSheets
+        {
+        public:
+            qint64 count() const override { return 3; }
+            QString number(qint64 sheet) const override { return QString::number(sheet); }
+            void applyFont(PrinterSurface &) const override {}
+            void draw(qint64, PrinterSurface &printer) const override
+            {
+                printer.printText(QStringLiteral("x"));
+                throw RuntimeError(RuntimeError::InvalidPropertyValue, QStringLiteral("mal"));
+            }
+        };
+        RecordingSurface printer;
+        ScriptedDialogs dialogs;
+        if (continuing)
+            printer.printText(QStringLiteral("antes"));
+        QVERIFY_THROWS_EXCEPTION(RuntimeError, printSheets(FailingSheets(), printer, dialogs, nullptr));
+        QCOMPARE(printer.documents().size(), continuing ? 1u : 0u);
+        QCOMPARE(printer.documentOpen(), continuing);
     }
 
     void aNumberWiderThanTheStartStopsMidRun()
@@ -202,7 +237,7 @@ private Q_SLOTS:
                                               + " es demasiado grande para imprimirse con exactitud. El mayor "
                                                 "número admitido es 9007199254740992."});
         QCOMPARE(dialogs.messages[0].icon, Dialogs::Icon::None);
-        QCOMPARE(firstNumbers(printer), QStringList{QString()});
+        QVERIFY(printer.documents().empty()); // no blank sheet, no empty file
     }
 
     void noPrinterShowsTheDescription()

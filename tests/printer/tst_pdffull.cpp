@@ -1,5 +1,6 @@
 // The built-in PDF printer on a full disk. A file-size limit on this process stands in for the
 // disk: writes past it fail (EFBIG) exactly where writes to a full disk fail (ENOSPC).
+#include "FileSizeLimit.h"
 #include "PdfText.h"
 #include "QtPrinterSurface.h"
 #include "SameNumberRun.h"
@@ -8,36 +9,8 @@
 
 #include <QDir>
 #include <QTest>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
-
-// Lowers the file-size limit while it lives. SIGXFSZ is ignored, so a write past the limit fails
-// instead of ending the process.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit lowered = m_saved;
-        lowered.rlim_cur = bytes;
-        m_active = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_handler);
-    }
-    bool active() const { return m_active; }
-
-private:
-    rlimit m_saved{};
-    void (*m_handler)(int) = nullptr;
-    bool m_active = false;
-};
 
 // Six positions a sheet, numbered from 00000.
 SameNumberJob job(int sheets)

@@ -116,6 +116,24 @@ private Q_SLOTS:
         QCOMPARE(PdfText::read(second).pages[0].texts(), QStringList{QStringLiteral("C")});
     }
 
+    // A dropped document leaves no file, not even an empty one; the next drawing starts afresh.
+    void aDiscardedDocumentLeavesNoFile()
+    {
+        const QStringList before = pdfFiles();
+        auto printer = pdfPrinter();
+        printer->printText(QStringLiteral("A"));
+        printer->newPage();
+        printer->discardDocument();
+        QVERIFY(!printer->documentOpen());
+        QCOMPARE(pdfFiles(), before);
+        printer->printText(QStringLiteral("B"));
+        printer->endDoc();
+        QCOMPARE(pdfFiles().size(), before.size() + 1);
+        const PdfText pdf = PdfText::read(printer->lastPdfFile());
+        QCOMPARE(pdf.pages.size(), 1);
+        QCOMPARE(pdf.pages[0].texts(), QStringList{QStringLiteral("B")});
+    }
+
     void endWithoutADocumentWritesNothing()
     {
         const auto before = pdfFiles();
