@@ -60,7 +60,7 @@ struct Saved
     FontSettings::Stored font;
     QString fecha;
     QString hora;
-    int sentido = 1; // printer orientation: 1 portrait, 2 landscape
+    int sentido = 1;                        // printer orientation: 1 portrait, 2 landscape
     std::optional<PdfTemplate> pdfTemplate; // written apart: its path depends on where the file goes
 };
 
@@ -111,7 +111,9 @@ Page1Record readPage1(const ProfileFiles &profiles, const QString &file);
 std::optional<int> jobPage(const ProfileFiles &profiles, const QString &file);
 
 // Why `path` (which exists) cannot be opened as a job, in words for the user; empty when it can.
-// A job is a readable text file of reasonable size holding at least one of the job's sections.
+// A job is a readable regular file of reasonable size (a FIFO or a device is refused before it is
+// opened), text in windows-1252, UTF-8 or UTF-16 LE with every line readable in it (the message
+// names the first line that is not), holding at least one of the job's sections.
 QString refusal(const QString &path);
 
 // Largest file taken for a job; the program's own are a few hundred bytes.

@@ -406,9 +406,12 @@ QByteArray ProfileText::withValues(const QList<ProfileValue> &values) const
         if (!p.lines.isEmpty())
             patches.append(p);
     }
-    // Stable: a section's new keys at the end of the file come before the new sections.
-    std::stable_sort(patches.begin(), patches.end(),
-                     [](const Patch &a, const Patch &b) { return a.at < b.at; });
+    // Stable: a section's new keys at the end of the file come before the new sections. At one
+    // point, what is inserted goes before what is taken out (a section's new keys stay when the
+    // section after it goes).
+    std::stable_sort(patches.begin(), patches.end(), [](const Patch &a, const Patch &b) {
+        return a.at != b.at ? a.at < b.at : a.removed == 0 && b.removed != 0;
+    });
 
     Encoding target = m_encoding;
     if (target == Encoding::Cp1252) {

@@ -433,7 +433,8 @@ private Q_SLOTS:
             {"[Ultima Impresi\xC3\xB3n Solapa:0]\nDesde=\xC3\x91\n[Fuentes]\nIndice=a\n",
              QStringLiteral("Łódź"),
              "[Ultima Impresi\xC3\xB3n "
-             "Solapa:0]\nDesde=\xC3\x91\n[Fuentes]\nIndice=\xC5\x81\xC3\xB3" "d\xC5\xBA\r\n",
+             "Solapa:0]\nDesde=\xC3\x91\n[Fuentes]\nIndice=\xC5\x81\xC3\xB3"
+             "d\xC5\xBA\r\n",
              record, QStringLiteral("desde"), QStringLiteral("Ñ")},
             // Text windows-1252 could hold is still written as UTF-8 into a UTF-8 file.
             {"[Ultima Impresi\xC3\xB3n Solapa:0]\r\nDesde=1\r\n", QStringLiteral("é"),
@@ -482,6 +483,11 @@ private Q_SLOTS:
               {QStringLiteral("P"), QStringLiteral("m"), QStringLiteral("4")}},
              "[Q]\r\nq=1\r\n[P]\r\nm=4\r\n"},
             {"[A]\r\nx=1\r\n", {ProfileValue::sectionRemoval(QStringLiteral("Plantilla"))}, "[A]\r\nx=1\r\n"},
+            // A key new at the end of the section before it stays.
+            {"[A]\r\nx=1\r\n[P]\r\nk=1\r\n",
+             {{QStringLiteral("A"), QStringLiteral("y"), QStringLiteral("2")},
+              ProfileValue::sectionRemoval(QStringLiteral("P"))},
+             "[A]\r\nx=1\r\ny=2\r\n"},
         };
         for (const auto &c : cases) {
             QString f = tp.path(QStringLiteral("sections.trv"));
