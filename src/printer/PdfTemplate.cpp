@@ -81,9 +81,12 @@ Inspection inspect(const PdfTemplate &pdf)
     try {
         QPDF qpdf;
         qpdf.setSuppressWarnings(true);
-        qpdf.setAttemptRecovery(false);
+        // A file whose cross-references are wrong (a tool that edited it carelessly) is read as
+        // every viewer reads it, by finding its objects again; only what cannot be found is refused.
         qpdf.processFile(QFile::encodeName(pdf.file).constData(), stream, true);
-        if (qpdf.isEncrypted()) {
+        // A file with only an owner password opens in every viewer without asking: its
+        // restrictions are the designer's business, not a reason to refuse it.
+        if (qpdf.isEncrypted() && !qpdf.ownerPasswordMatched() && !qpdf.userPasswordMatched()) {
             result.problem =
                 Texts::text(5004, QStringLiteral("La plantilla %1 está protegida con contraseña o "
                                                  "cifrado; guárdela sin protección y elíjala de nuevo."))
@@ -101,6 +104,9 @@ Inspection inspect(const PdfTemplate &pdf)
             return result;
         }
         QPDFPageObjectHelper page = pages[std::size_t(pdf.page - 1)];
+        // What repairing the file's structure said is no fault of the page; what reading the page
+        // says is.
+        qpdf.getWarnings();
         // The page is drawn whole when printed: every object it uses must be readable now.
         for (QPDFObjectHandle &content : page.getPageContents())
             content.getStreamData(qpdf_dl_generalized);

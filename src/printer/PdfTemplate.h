@@ -30,9 +30,11 @@ struct Inspection
     bool usable() const { return problem.isEmpty(); }
 };
 
-// Reads the file with qpdf. A missing file, one that is not a PDF, an encrypted or damaged one
-// (nothing is repaired silently: a repair might not be what the designer drew) and a page the
-// file does not have are refused.
+// Reads the file with qpdf. A missing file, one that is not a PDF, one that asks for a password
+// to open, one too damaged to find its pages again or whose chosen page cannot be read whole (a
+// repair there might not be what the designer drew), and a page the file does not have are
+// refused. Cross-references that no longer match the file are rebuilt, as viewers do, and a file
+// with only an owner password (restrictions, no password to open) is read as viewers read it.
 Inspection inspect(const PdfTemplate &pdf);
 
 } // namespace PdfTemplates

@@ -209,8 +209,9 @@ private Q_SLOTS:
         QTest::newRow("falta") << "falta" << 1 << "No se encuentra la plantilla";
         QTest::newRow("no es pdf") << "texto" << 1 << "no es un archivo PDF";
         QTest::newRow("contraseña") << "clave" << 1 << "protegida con contraseña";
-        QTest::newRow("solo permisos") << "permisos" << 1 << "protegida con contraseña";
+        QTest::newRow("solo permisos") << "permisos" << 2 << "";
         QTest::newRow("dañada") << "dañada" << 1 << "está dañada";
+        QTest::newRow("referencias desplazadas") << "desplazada" << 2 << "";
         QTest::newRow("sin página 3") << "bien" << 3 << "no tiene la página 3 (tiene 2)";
     }
     void theCommandLineRefusesABadTemplateAndPrintsNothing()
@@ -231,6 +232,8 @@ private Q_SLOTS:
             DesignPdfs::encrypted(good, design, kind == "clave" ? "secreto" : "");
         else if (kind == "dañada")
             DesignPdfs::damaged(good, design);
+        else if (kind == "desplazada")
+            DesignPdfs::wrongCrossReferences(good, design);
         const QString jobFile = m_tmp.path("cl/rifa.trv");
         QFile file(jobFile);
         QVERIFY(file.open(QIODevice::WriteOnly));

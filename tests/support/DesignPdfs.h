@@ -19,6 +19,9 @@ QString withBleed(const QString &path);
 QString encrypted(const QString &design, const QString &path, const QString &userPassword);
 // The design cut short, its cross-reference table lost.
 QString damaged(const QString &design, const QString &path);
+// The design whole, but with every cross-reference pointing a few bytes off (a line added after
+// the header by a careless tool): viewers find the objects again.
+QString wrongCrossReferences(const QString &design, const QString &path);
 QString notPdf(const QString &path);
 
 // Objects of the file whose dictionary says /Subtype `subtype` (qpdf's JSON), or -1.
