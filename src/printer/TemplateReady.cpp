@@ -1,5 +1,6 @@
 #include "TemplateReady.h"
 
+#include "Logging.h"
 #include "Dialogs.h"
 #include "PrinterSurface.h"
 #include "Texts.h"
@@ -32,7 +33,8 @@ bool readyToPrint(const PrinterSurface &printer, Dialogs &dialogs, bool printing
     QSizeF paper;
     try {
         paper = QSizeF(printer.width() / 20.0, printer.height() / 20.0);
-    } catch (const std::exception &) {
+    } catch (const std::exception &e) {
+        qCWarning(lcPrint) << "paper size unknown, left to the run:" << describeFailure(e);
         return true;
     }
     // Half a point of slack: the same paper size is often written with rounded dimensions.
