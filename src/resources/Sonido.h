@@ -8,9 +8,10 @@ namespace LibreriaTessarino {
 // is silence.
 void ReproducirSonido(int numero);
 
-// Stops the sound playing, if any, and waits for its thread to end. Must run before the library
-// is unloaded: unloading holds the loader's lock, which a sound's thread may be waiting for (the
-// audio library loads its plugins), so waiting for the thread there would never end.
+// Stops the sound playing, if any, and waits for its thread to end (two seconds at most: a thread
+// stuck in a device that stopped taking sound is left behind, and the library stays loaded for
+// it). Must run before the library is unloaded: unloading holds the loader's lock, which a
+// sound's thread may be waiting for (the audio library loads its plugins).
 void DetenerSonido();
 
 } // namespace LibreriaTessarino
