@@ -102,8 +102,10 @@ void tocar(Toque &t)
         return;
     snd_pcm_t *pcm = nullptr;
     // A device held by another program is the same as none.
-    if (snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0)
+    if (snd_pcm_open(&pcm, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) {
+        snd_config_update_free_global();
         return;
+    }
     const snd_pcm_format_t muestra = formato->bits == 8 ? SND_PCM_FORMAT_U8 : SND_PCM_FORMAT_S16_LE;
     if (snd_pcm_set_params(pcm, muestra, SND_PCM_ACCESS_RW_INTERLEAVED, formato->canales, formato->tasa, 1,
                            100000) == 0) {
@@ -135,6 +137,9 @@ void tocar(Toque &t)
         snd_pcm_drop(pcm);
     }
     snd_pcm_close(pcm);
+    // The audio library keeps the parsed configuration for the process and never frees it; this
+    // library may be unloaded, taking the audio library with it, so leave nothing behind.
+    snd_config_update_free_global();
 }
 
 // Keeps this library in memory until the process ends: a sound's thread stuck in the device
