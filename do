@@ -3,9 +3,8 @@
 #   ./do run    install what is missing, build, start the program
 #   ./do test   install what is missing, build, run every test
 #   ./do bench  install what is missing, build, run the benchmarks
-#   ./do sanitize  build with ASan+UBSan (clang) in build-sanitize, run every test, then fuzz
-#                  each reader of outside input for FUZZ_SECONDS (60) seconds
-#   ./do sanitize-gcc  the same build and tests with gcc's sanitizers in build-sanitize-gcc
+#   ./do sanitize  build with ASan+UBSan, with gcc and with clang, run every test under each,
+#                  then fuzz each reader of outside input for FUZZ_SECONDS (60) seconds
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -86,21 +85,36 @@ case "${1:-}" in
     ;;
   sanitize)
     install_packages
-    dir=${SANITIZE_DIR:-build-sanitize}
     # Any report fails the run: ASan and UBSan abort, LeakSanitizer exits non-zero.
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
     export LSAN_OPTIONS=suppressions=$PWD/fuzz/lsan.supp:print_suppressions=0
+    # gcc builds the program `./do run` starts, and its sanitizers find faults clang's miss:
+    # every test runs under them.
+    gcc_dir=${SANITIZE_GCC_DIR:-build-sanitize-gcc}
+    CC=gcc CXX=g++ cmake -S . -B "$gcc_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" -DTESSARINO_SANITIZE=ON >/dev/null
+    cmake --build "$gcc_dir"
+    ctest --test-dir "$gcc_dir" --output-on-failure -j2
+    # clang: the fuzzers (libFuzzer is clang's), and every test again under clang's sanitizers
+    # unless SANITIZE_CLANG_TESTS=0 (CI, for time: it runs the fuzzers' corpora only).
+    dir=${SANITIZE_DIR:-build-sanitize}
+    fuzz_targets=(fuzz_profile_read fuzz_profile_property fuzz_number_text fuzz_job_file fuzz_registry_store fuzz_run_log)
     # -O1 and line tables only: reports keep their file and line, and the build stays quick.
     CC=clang CXX=clang++ cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
       -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -gline-tables-only -DNDEBUG" \
       -DTESSARINO_SANITIZE=ON -DTESSARINO_LIBFUZZER=ON >/dev/null
-    cmake --build "$dir"
-    ctest --test-dir "$dir" --output-on-failure -j2
+    if [ "${SANITIZE_CLANG_TESTS:-1}" = 0 ]; then
+      cmake --build "$dir" --target "${fuzz_targets[@]}"
+      ctest --test-dir "$dir" --output-on-failure -j2 -R '^fuzz_'
+    else
+      cmake --build "$dir"
+      ctest --test-dir "$dir" --output-on-failure -j2
+    fi
     # New inputs grow a corpus inside the build folder; the seeds in the repository stay as
     # they are. A crash or failed property leaves its input in $dir/fuzz-findings.
     mkdir -p "$dir/fuzz-findings"
-    for target in fuzz_profile_read fuzz_profile_property fuzz_number_text fuzz_job_file fuzz_registry_store fuzz_run_log; do
+    for target in "${fuzz_targets[@]}"; do
       corpus=${target#fuzz_}
       mkdir -p "$dir/fuzz-corpus/$corpus"
       echo "Fuzzing $target for ${FUZZ_SECONDS:-60} s"
@@ -109,20 +123,8 @@ case "${1:-}" in
         "$dir/fuzz-corpus/$corpus" "fuzz/corpus/$corpus"
     done
     ;;
-  sanitize-gcc)
-    # gcc's sanitizers find faults clang's miss, and gcc builds the program `./do run` starts.
-    install_packages
-    gcc_dir=${SANITIZE_GCC_DIR:-build-sanitize-gcc}
-    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1
-    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-    export LSAN_OPTIONS=suppressions=$PWD/fuzz/lsan.supp:print_suppressions=0
-    CC=gcc CXX=g++ cmake -S . -B "$gcc_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-      -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" -DTESSARINO_SANITIZE=ON >/dev/null
-    cmake --build "$gcc_dir"
-    ctest --test-dir "$gcc_dir" --output-on-failure -j2
-    ;;
   *)
-    echo "usage: ./do run|test|bench|sanitize|sanitize-gcc" >&2
+    echo "usage: ./do run|test|bench|sanitize" >&2
     exit 2
     ;;
 esac

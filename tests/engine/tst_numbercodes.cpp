@@ -103,11 +103,11 @@ private Q_SLOTS:
     }
 
     // Every code of a long run reads back, on every sheet.
-    void aThousandSheetsOfCodesAllReadBack()
+    void twoHundredSheetsOfCodesAllReadBack()
     {
         SameNumberJob job;
         job.desde = "0001";
-        job.hasta = "1000";
+        job.hasta = "0200";
         job.off = {false, false, false, true, true, true};
         job.posX = {"288", "288", "3600", "0", "0", "0"};
         job.posY = {"288", "1728", "288", "0", "0", "0"};
@@ -117,10 +117,10 @@ private Q_SLOTS:
         const QString pdf = printSame(job);
         QVERIFY(!pdf.isEmpty());
 
-        const CodeReader read = CodeReader::read(pdf, m_tmp.path("thousand"), {230, 150});
+        const CodeReader read = CodeReader::read(pdf, m_tmp.path("long"), {230, 150});
         QVERIFY2(read.error.isEmpty(), qPrintable(read.error));
-        QCOMPARE(read.pages.size(), 1000);
-        for (int s = 0; s < 1000; ++s) {
+        QCOMPARE(read.pages.size(), 200);
+        for (int s = 0; s < 200; ++s) {
             const QString number = QStringLiteral("%1").arg(s + 1, 4, 10, QChar(u'0'));
             const QStringList expected{"QRCode:R-" + number, "DataMatrix:DM " + number, "Code128:" + number + "-B"};
             if (textsOf(read.pages[s]) != expected)
