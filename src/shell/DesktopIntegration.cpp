@@ -1,6 +1,8 @@
 #include "DesktopIntegration.h"
 
 #include "DesktopFiles.h"
+#include "Logging.h"
+#include "RegularFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +13,18 @@
 namespace {
 
 const QString kDefaultSection = QStringLiteral("[Default Applications]");
+
+// Opens one of the desktop's databases for reading, never waiting on a FIFO put in its place. A
+// missing file is usual and quiet; anything else that cannot be read is logged and skipped.
+bool openDatabase(QFile &file, const QString &path)
+{
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
+        return false;
+    const QString why = RegularFile::open(file, path);
+    if (!why.isEmpty())
+        qCWarning(lcShell) << "skipping" << path << ":" << why;
+    return why.isEmpty();
+}
 
 // Sets `key` in `section` of a key file's lines, keeping every other line as it stands.
 QStringList withKey(QStringList lines, const QString &section, const QString &key, const QString &value)
@@ -42,8 +56,8 @@ QStringList withKey(QStringList lines, const QString &section, const QString &ke
 // mimeinfo.cache), in their order.
 QStringList applicationsIn(const QString &file, const QString &section, const QString &type)
 {
-    QFile f(file);
-    if (!f.open(QIODevice::ReadOnly))
+    QFile f;
+    if (!openDatabase(f, file))
         return {};
     bool inSection = false;
     while (!f.atEnd()) {
@@ -89,8 +103,8 @@ QString DesktopIntegration::otherOwner() const
     // globs2 lines are "weight:type:pattern[:flags]"; the user's own database comes first.
     const QStringList folders = QStringList(m_paths.desktopDataHome) + m_paths.desktopDataDirs;
     for (const QString &folder : folders) {
-        QFile globs(QDir(folder).filePath(QStringLiteral("mime/globs2")));
-        if (!globs.open(QIODevice::ReadOnly))
+        QFile globs;
+        if (!openDatabase(globs, QDir(folder).filePath(QStringLiteral("mime/globs2"))))
             continue;
         while (!globs.atEnd()) {
             const QStringList fields = QString::fromUtf8(globs.readLine()).trimmed().split(u':');
@@ -149,11 +163,11 @@ bool DesktopIntegration::makeDefault(const QString &mimeType, const QString &des
 {
     const QString file = QDir(m_paths.desktopConfigHome).filePath(QStringLiteral("mimeapps.list"));
     QStringList lines;
-    QFile old(file);
-    if (old.open(QIODevice::ReadOnly))
+    QFile old;
+    if (openDatabase(old, file))
         lines = QString::fromUtf8(old.readAll()).split(u'\n');
-    else if (old.exists())
-        return false; // never replace a list we could not read
+    else if (QFileInfo::exists(file) || QFileInfo(file).isSymLink())
+        return false; // never replace a list we could not read (the reason is logged)
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     lines = withKey(lines, kDefaultSection, mimeType, desktopId + u';');

@@ -5,7 +5,11 @@
 #include "FirstRun.h"
 #include "Form1.h"
 #include "TestPaths.h"
+
+#include <QRegularExpression>
+
 #include "cRegistro.h"
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -257,6 +261,26 @@ private Q_SLOTS:
         // The next start completes it.
         QVERIFY(FirstRun::registerFileType(tmp.paths(), QStringLiteral("tessarino")));
         QVERIFY(FirstRun::done(tmp.paths()));
+    }
+
+    // A named pipe where the desktop keeps a database used to stop the first run for ever.
+    void pipesInPlaceOfTheDesktopsDatabasesAreSkipped()
+    {
+        TestPaths tmp;
+        Paths paths = tmp.paths();
+        const QString system = tmp.path(QStringLiteral("system-share"));
+        QVERIFY(QDir().mkpath(system + QStringLiteral("/mime")));
+        paths.desktopDataDirs.prepend(system);
+        QVERIFY(QDir().mkpath(paths.desktopConfigHome));
+        const QString list = QDir(paths.desktopConfigHome).filePath(QStringLiteral("mimeapps.list"));
+        for (const QString &pipe : {system + QStringLiteral("/mime/globs2"), list})
+            QCOMPARE(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+
+        // The type's default cannot be written without reading the list first: not done, and said.
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("skipping .*globs2")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("skipping .*mimeapps.list")));
+        QVERIFY(!FirstRun::registerFileType(paths, QStringLiteral("tessarino")));
+        QVERIFY(QFileInfo(list).exists() && !QFileInfo(list).isFile());
     }
 
     void aPackagedInstallNeedsNoFirstRunWriting()
