@@ -26,6 +26,15 @@ public:
     explicit frmProgreso(QWidget *owner);
 
     bool sheetPrinted(qint64 done, qint64 total, const QString &number) override;
+    // On a queue: the sheets the printer completed and its state in words; while the run waits
+    // for the printer the window stays live, and a stopped printer is waited for until the
+    // user stops the run.
+    void printerConfirms() override { m_confirms = true; }
+    void printerConfirmed(qint64 confirmed, qint64 total, const QString &lastNumber,
+                          const QString &jobs) override;
+    void printerState(const QString &words) override;
+    bool keepWaiting() override;
+    bool waitsForStoppedPrinter() const override { return true; }
     ~frmProgreso() override;
     bool cancelled() const { return m_cancelled; }
     // A run is under way under a progress window: it acts on a stop signal itself.
@@ -33,6 +42,8 @@ public:
 
     QLabel *lblHoja = nullptr;
     QLabel *lblNumero = nullptr;
+    QLabel *lblImpresora = nullptr; // sheets the printer completed, and its state
+    QString printerText() const;
     QProgressBar *ProgressBar1 = nullptr;
     QPushButton *cmdCancelar = nullptr;
 
@@ -45,5 +56,9 @@ private:
     QElapsedTimer m_clock;
     qint64 m_nextRefreshMs = kShowAfterMs;
     bool m_cancelled = false;
+    bool m_confirms = false;
+    qint64 m_confirmed = 0, m_total = 0;
+    QString m_state;
+    void checkSignal();
     static inline int s_running = 0;
 };
