@@ -63,7 +63,7 @@ RunOutcome RunHistory::recorded(RunRecorder::Job job, const std::function<RunOut
     QString problem;
     bool started = false;
     {
-        frmProgreso progress(m_services.window);
+        frmProgreso progress(m_services.window, &m_services.dialogs);
         RunRecorder recorder(m_log, m_services.profiles, std::move(job), &progress);
         recorder.setTellsWhereStopped(true);
         outcome = run(&recorder);

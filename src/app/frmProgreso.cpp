@@ -1,5 +1,6 @@
 #include "frmProgreso.h"
 
+#include "Dialogs.h"
 #include "StopSignals.h"
 #include "Texts.h"
 
@@ -10,7 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmProgreso::frmProgreso(QWidget *owner) : QDialog(owner)
+frmProgreso::frmProgreso(QWidget *owner, Dialogs *dialogs) : QDialog(owner), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmProgreso"));
     setWindowTitle(QStringLiteral("Tessarino"));
@@ -55,7 +56,7 @@ void frmProgreso::checkSignal()
 {
     if (StopSignals::received() != 0 && !m_cancelled) {
         StopSignals::take(); // this run stops for it; the program goes on
-        reject();
+        stop();
     }
 }
 
@@ -129,6 +130,25 @@ void frmProgreso::refresh(qint64 done, qint64 total, const QString &number)
 }
 
 void frmProgreso::reject()
+{
+    if (m_cancelled || m_asking)
+        return;
+    if (m_confirms && m_dialogs && m_confirmed < m_total && m_confirmed >= 0) {
+        m_asking = true;
+        const int answer = m_dialogs->choose(
+            Texts::text(14005, QStringLiteral("Hay partes de la impresión en la impresora. ¿Espera a que las "
+                                              "termine o detiene la impresión? Al detenerla se cancelan las "
+                                              "partes que aún no ha terminado.")),
+            QStringLiteral("Tessarino"), Dialogs::Icon::Question,
+            {Texts::text(14006, QStringLiteral("Esperar")), Texts::text(14007, QStringLiteral("Detener"))});
+        m_asking = false;
+        if (answer != 1)
+            return;
+    }
+    stop();
+}
+
+void frmProgreso::stop()
 {
     m_cancelled = true;
     cmdCancelar->setEnabled(false);

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 
+class Dialogs;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -23,7 +24,7 @@ public:
     // cost the run nothing noticeable.
     static constexpr int kRefreshMs = 40;
 
-    explicit frmProgreso(QWidget *owner);
+    explicit frmProgreso(QWidget *owner, Dialogs *dialogs = nullptr);
 
     bool sheetPrinted(qint64 done, qint64 total, const QString &number) override;
     // On a queue: the sheets the printer completed and its state in words; while the run waits
@@ -48,7 +49,9 @@ public:
     QPushButton *cmdCancelar = nullptr;
 
 protected:
-    void reject() override; // Escape and the close button cancel, as "Cancelar" does
+    // Escape and the close button cancel, as "Cancelar" does. While parts of the run are at the
+    // printer the user is asked first whether to wait for them or stop (which cancels them).
+    void reject() override;
 
 private:
     void refresh(qint64 done, qint64 total, const QString &number);
@@ -57,6 +60,9 @@ private:
     qint64 m_nextRefreshMs = kShowAfterMs;
     bool m_cancelled = false;
     bool m_confirms = false;
+    bool m_asking = false;
+    Dialogs *m_dialogs = nullptr;
+    void stop();
     qint64 m_confirmed = 0, m_total = 0;
     QString m_state;
     void checkSignal();

@@ -35,7 +35,6 @@ void QtPrinterSurface::beginRun(qint64 sheets)
         return;
     }
     m_parts.tracked = true;
-    m_parts.spooled.start(queueName());
     m_parts.current = 1;
     if (m_sheetsPerJob <= 0 || sheets <= m_sheetsPerJob) {
         m_parts.count = 1;
@@ -44,6 +43,7 @@ void QtPrinterSurface::beginRun(qint64 sheets)
         m_parts.count = (sheets + m_sheetsPerJob - 1) / m_sheetsPerJob;
         m_parts.title = QStringLiteral("%1 (parte 1 de %2)").arg(jobName()).arg(m_parts.count);
     }
+    m_parts.spooled.start(queueName(), m_parts.count);
     setJobTitle(m_parts.title);
 }
 

@@ -7,16 +7,17 @@ namespace {
 // Looks in a row at which the scheduler knew nothing of a part before the run gives up on it.
 constexpr int kUnknownLooks = 50;
 
-QString partText(int index, int count)
+QString partText(int index, qint64 count)
 {
     return QStringLiteral("la parte %1 de %2").arg(index + 1).arg(count);
 }
 
 } // namespace
 
-void SpooledParts::start(const QString &queue)
+void SpooledParts::start(const QString &queue, qint64 partCount)
 {
     m_queue = queue;
+    m_partCount = partCount;
     m_parts.clear();
     m_confirmed = 0;
     m_unknownLooks = 0;
@@ -85,7 +86,7 @@ SpooledParts::Look SpooledParts::look()
             found.fault.isEmpty()) {
             found.fault =
                 QStringLiteral("no terminó %1 (%2)")
-                    .arg(partText(i, int(m_parts.size())),
+                    .arg(partText(i, qMax<qint64>(m_partCount, qint64(m_parts.size()))),
                          why.isEmpty() ? (job.state == SpoolerJobs::Aborted ? QStringLiteral("abortada")
                                                                             : QStringLiteral("cancelada"))
                                        : why);

@@ -34,7 +34,8 @@ public:
         QString printerWords; // the printer's state in words; empty when it prints normally
     };
 
-    void start(const QString &queue);
+    // A run of `partCount` parts on `queue` begins.
+    void start(const QString &queue, qint64 partCount);
     void add(int job, qint64 sheets) { m_parts.push_back({job, sheets, SpoolerJobs::Pending, {}, false}); }
     Look look();
     // Cancels every part not finished, then asks once more how far the printer got.
@@ -52,6 +53,7 @@ public:
 private:
     QString m_queue;
     int m_members = 0;
+    qint64 m_partCount = 0;
     std::vector<Part> m_parts;
     qint64 m_confirmed = 0;
     int m_unknownLooks = 0;

@@ -346,6 +346,13 @@ private Q_SLOTS:
         RunReconcile::Parts parts;
         QVERIFY(RunReconcile::readParts(log().partsPath(logged.id), parts));
         QCOMPARE(int(parts.parts.size()), 40 / kPart);
+        // Which printer took each part, as the scheduler tells.
+        QStringList members;
+        for (const RunReconcile::Parts::Part &part : parts.parts)
+            members << part.member;
+        members.removeDuplicates();
+        members.sort();
+        QCOMPARE(members, QStringList({QStringLiteral("P1"), QStringLiteral("P2")}));
     }
 
     void cleanupTestCase()
