@@ -54,6 +54,12 @@ int RunReconcile::reconcile(const RunLog &log, QString *problem)
         QString last;
         bool broken = false, active = false, unknown = false;
         for (const Parts::Part &part : parts.parts) {
+            // Parts the program saw completed stay confirmed, even once the spooler forgot them.
+            if (!broken && confirmed + part.sheets <= run.impresas) {
+                confirmed += part.sheets;
+                last = part.last;
+                continue;
+            }
             const SpoolerJobs::JobState state = SpoolerJobs::job(part.job).state;
             active = active || (state != SpoolerJobs::Unknown && state < SpoolerJobs::Canceled);
             if (broken)
@@ -68,7 +74,7 @@ int RunReconcile::reconcile(const RunLog &log, QString *problem)
         }
         if (active && confirmed == run.impresas)
             continue;
-        if (confirmed != run.impresas) {
+        if (confirmed != run.impresas && !(unknown && confirmed < run.impresas)) {
             run.impresas = confirmed;
             run.ultima = confirmed > 0 && last != QStringLiteral("-") ? last : QString();
         }

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSysInfo>
 #include <QTest>
 
 #include <csignal>
@@ -313,6 +314,44 @@ private Q_SLOTS:
         QCOMPARE(printed, numbers(1, int(logged.impresas)));
         QCOMPARE(logged.ultima, printed.last());
         QCOMPARE(RunReconcile::reconcile(log()), 0); // once is enough
+    }
+
+    // Unfinished runs the spooler cannot vouch for: one whose first unconfirmed part it no longer
+    // knows is "sin confirmar" with what was confirmed before; one without a parts file (an old
+    // log, or the PDF printer) and one whose program still runs are left as they are.
+    void reconcilingLeavesAloneWhatTheSpoolerCannotTell()
+    {
+        const RunLog runs(m_tmp.path("elsewhere"));
+        QDir().mkpath(runs.copiesFolder());
+        const auto unfinished = [&](const QString &id, const QByteArray &parts) {
+            RunLog::Run run;
+            run.id = id;
+            run.inicio = QDateTime::currentDateTime();
+            run.hojas = 30;
+            run.impresas = 5;
+            run.ultima = QStringLiteral("0005");
+            QString reason;
+            QVERIFY2(runs.append(run, &reason), qPrintable(reason));
+            if (parts.isEmpty())
+                return;
+            QFile file(runs.partsPath(id));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(parts);
+        };
+        const QByteArray host = QSysInfo::machineHostName().toUtf8();
+        unfinished("forgotten", "proceso " + host + " 999999999\n999901 5 0005\n999902 5 0010\n");
+        unfinished("old", {});
+        unfinished("alive", "proceso " + host + ' ' + QByteArray::number(QCoreApplication::applicationPid()) +
+                                "\n999903 5 0005\n");
+        QCOMPARE(RunReconcile::reconcile(runs), 1);
+        QMap<QString, RunLog::Run> found;
+        for (const RunLog::Run &run : runs.read().runs)
+            found[run.id] = run;
+        QCOMPARE(found["forgotten"].estado, RunLog::kSinConfirmar);
+        QCOMPARE(found["forgotten"].impresas, 5); // confirmed before the spooler forgot it
+        QCOMPARE(found["forgotten"].ultima, QStringLiteral("0005"));
+        QCOMPARE(found["old"].estado, RunLog::kEnCurso);
+        QCOMPARE(found["alive"].estado, RunLog::kEnCurso);
     }
 
     // A class of two printers: both print at once, every sheet once, each part in order.
