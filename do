@@ -82,6 +82,11 @@ case "${1:-}" in
     # scheduler): in parts of the default size, then as one job for 10,000 sheets.
     bench/bench_cups_parts.sh "$BUILD_DIR/tessarino" 100000 1000
     bench/bench_cups_parts.sh "$BUILD_DIR/tessarino" 10000 0
+    # A run the printer confirms, on printers of 100 pages a second: the printer's idle time
+    # between parts over 20,000 sheets (under 1 s), then a class of two printers (under 0.6 of
+    # the time of one).
+    bench/bench_printer_runs.sh "$BUILD_DIR/tessarino" 20000 1
+    bench/bench_printer_runs.sh "$BUILD_DIR/tessarino" 20000 2
     ;;
   sanitize)
     install_packages

@@ -12,6 +12,7 @@
 #include "PrintJob.h"
 #include "QtPrinterSurface.h"
 #include "QtTranslations.h"
+#include "RunReconcile.h"
 #include "RunRecorder.h"
 #include "RunText.h"
 #include "SheetsPerJob.h"
@@ -134,7 +135,10 @@ RunOutcome runJob(const PrintJob &job, const Target &target, PrinterSurface &pri
     if (const QString problem = recorder.finish(outcome); !problem.isEmpty())
         say(QStringLiteral("No se pudo anotar la impresión en el registro %1: %2")
                 .arg(shown(log.file()), problem));
-    if (outcome == RunOutcome::Cancelled) {
+    // A run the user or the printer stopped goes on from the first sheet the printer did not
+    // confirm.
+    if (outcome == RunOutcome::Cancelled ||
+        (outcome == RunOutcome::Failed && recorder.started() && printer.confirmsSheets())) {
         auto [done, last, text] = RunText::stopped(recorder.run());
         if (done < last)
             text += QStringLiteral(" Para seguir: ") + rest(target, done + 1, last);
@@ -160,6 +164,8 @@ int printOnPrinter(const PrintJob &job, const Target &target, const ProfileFiles
                    ConsoleDialogs &dialogs)
 {
     const Paths paths = Paths::standard();
+    // Runs a killed program left at a printer are told as far as the spooler saw them print.
+    RunReconcile::reconcile(RunLog(paths.runLogFolder));
     QtPrinterSurface printer(paths.pdfOutputFolder);
     printer.setSheetsPerJob(SheetsPerJob::read(profiles));
     printer.setCalibrationSource(CalibrationSettings::source(profiles));

@@ -16,7 +16,9 @@
 #include "frmRegistro.h"
 #include "frmReimprimir.h"
 
+#include "RunReconcile.h"
 #include <QAction>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
@@ -35,6 +37,8 @@ RunHistory::RunHistory(const Services &services, Job job, QMenu *tools, QAction 
     tools->insertActions(before, {mnuRegistro, mnuReimprimir});
     connect(mnuRegistro, &QAction::triggered, this, &RunHistory::showLog);
     connect(mnuReimprimir, &QAction::triggered, this, [this] { chooseReprint(QString()); });
+    // Runs a killed program left at the printer are told as far as the spooler saw them print.
+    RunReconcile::reconcile(m_log);
 }
 
 RunOutcome RunHistory::print(int page, const std::function<RunOutcome(RunObserver *)> &run)
@@ -57,16 +61,20 @@ RunOutcome RunHistory::recorded(RunRecorder::Job job, const std::function<RunOut
     RunOutcome outcome;
     RunLog::Run logged;
     QString problem;
+    bool started = false;
     {
-        frmProgreso progress(m_services.window);
+        frmProgreso progress(m_services.window, &m_services.dialogs);
         RunRecorder recorder(m_log, m_services.profiles, std::move(job), &progress);
         recorder.setTellsWhereStopped(true);
         outcome = run(&recorder);
         problem = recorder.finish(outcome);
         logged = recorder.run();
+        started = recorder.started();
     }
     logProblem(problem);
-    if (outcome == RunOutcome::Cancelled)
+    // A run the printer stopped can go on from the first sheet it did not confirm.
+    if (outcome == RunOutcome::Cancelled ||
+        (outcome == RunOutcome::Failed && started && m_services.printer.confirmsSheets()))
         stopped(logged);
     return outcome;
 }
@@ -142,6 +150,7 @@ void RunHistory::logProblem(const QString &problem)
 
 void RunHistory::showLog()
 {
+    RunReconcile::reconcile(m_log);
     frmRegistro window(m_log, m_services.dialogs, m_services.window);
     window.onReprint = [this, &window](const QString &id) {
         chooseReprint(id);

@@ -15,6 +15,10 @@ QString RunText::estado(const RunLog::Run &run)
         return Texts::text(3037, QStringLiteral("cancelada"));
     if (run.estado == RunLog::kFallida)
         return Texts::text(3038, QStringLiteral("fallida"));
+    if (run.estado == RunLog::kInterrumpida)
+        return Texts::text(14000, QStringLiteral("interrumpida"));
+    if (run.estado == RunLog::kSinConfirmar)
+        return Texts::text(14001, QStringLiteral("sin confirmar"));
     return run.estado;
 }
 
@@ -35,9 +39,18 @@ RunText::Stop RunText::stopped(const RunLog::Run &run)
 {
     const qint64 done = run.hojaInicial + run.impresas - 1;
     const qint64 last = run.hojaInicial + run.hojas - 1;
+    if (run.estado == RunLog::kFallida)
+        return {done, last,
+                Texts::text(14002, QStringLiteral(
+                                       "La impresora confirmó hasta la hoja %1 de %2; la última hoja impresa "
+                                       "lleva el número %3."))
+                    .arg(done)
+                    .arg(last)
+                    .arg(run.impresas > 0 ? run.ultima : QStringLiteral("-"))};
     return {done, last,
-            Texts::text(3004, QStringLiteral("Impresión cancelada después de la hoja %1 de %2; la última hoja impresa "
-                                             "lleva el número %3."))
+            Texts::text(3004, QStringLiteral(
+                                  "Impresión cancelada después de la hoja %1 de %2; la última hoja impresa "
+                                  "lleva el número %3."))
                 .arg(done)
                 .arg(last)
                 .arg(run.ultima)};

@@ -17,8 +17,20 @@ public:
 
     RunObserver *observer() { return this; }
     bool sheetPrinted(qint64 done, qint64 total, const QString &number) override;
+    // On a queue the line shows the sheets sent and those the printer completed, and the
+    // printer's state; a stop signal also ends the wait for the printer. A stopped printer
+    // stops the run: there is nobody to ask whether to wait.
+    void printerConfirms() override { m_confirms = true; }
+    void printerConfirmed(qint64 confirmed, qint64 total, const QString &lastNumber,
+                          const QString &jobs) override;
+    void printerState(const QString &words) override;
+    bool keepWaiting() override;
 
 private:
+    void show(bool now);
+    bool m_confirms = false;
+    qint64 m_sent = 0, m_confirmed = 0, m_total = 0;
+    QString m_number, m_state;
     bool m_terminal;
     bool m_wrote = false;
     QElapsedTimer m_clock;

@@ -1,6 +1,8 @@
 #include "frmProgreso.h"
 
+#include "Dialogs.h"
 #include "StopSignals.h"
+#include "Texts.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -9,7 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmProgreso::frmProgreso(QWidget *owner) : QDialog(owner)
+frmProgreso::frmProgreso(QWidget *owner, Dialogs *dialogs) : QDialog(owner), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmProgreso"));
     setWindowTitle(QStringLiteral("Tessarino"));
@@ -20,6 +22,10 @@ frmProgreso::frmProgreso(QWidget *owner) : QDialog(owner)
     lblHoja->setObjectName(QStringLiteral("lblHoja"));
     lblNumero = new QLabel(this);
     lblNumero->setObjectName(QStringLiteral("lblNumero"));
+    lblImpresora = new QLabel(this);
+    lblImpresora->setObjectName(QStringLiteral("lblImpresora"));
+    lblImpresora->setWordWrap(true);
+    lblImpresora->hide();
     ProgressBar1 = new QProgressBar(this);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setRange(0, 1000); // per mille: a run can hold more sheets than an int counts
@@ -34,6 +40,7 @@ frmProgreso::frmProgreso(QWidget *owner) : QDialog(owner)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(lblHoja);
     layout->addWidget(lblNumero);
+    layout->addWidget(lblImpresora);
     layout->addWidget(ProgressBar1);
     layout->addLayout(buttons);
     m_clock.start();
@@ -45,12 +52,51 @@ frmProgreso::~frmProgreso()
     --s_running;
 }
 
-bool frmProgreso::sheetPrinted(qint64 done, qint64 total, const QString &number)
+void frmProgreso::checkSignal()
 {
     if (StopSignals::received() != 0 && !m_cancelled) {
         StopSignals::take(); // this run stops for it; the program goes on
-        reject();
+        stop();
     }
+}
+
+QString frmProgreso::printerText() const
+{
+    QString text = Texts::text(14003, QStringLiteral("La impresora terminó %1 de %2 hojas."))
+                       .arg(m_confirmed)
+                       .arg(m_total);
+    if (!m_state.isEmpty())
+        text += u' ' + m_state;
+    return text;
+}
+
+void frmProgreso::printerConfirmed(qint64 confirmed, qint64 total, const QString &, const QString &)
+{
+    m_confirmed = confirmed;
+    m_total = total;
+    lblImpresora->setText(printerText());
+}
+
+void frmProgreso::printerState(const QString &words)
+{
+    m_state = words;
+    lblImpresora->setText(printerText());
+}
+
+bool frmProgreso::keepWaiting()
+{
+    checkSignal();
+    if (!isVisible() && m_clock.elapsed() >= kShowAfterMs) {
+        adjustSize();
+        show();
+    }
+    QCoreApplication::processEvents(QEventLoop::AllEvents, kRefreshMs / 2);
+    return !m_cancelled;
+}
+
+bool frmProgreso::sheetPrinted(qint64 done, qint64 total, const QString &number)
+{
+    checkSignal();
     if (m_clock.elapsed() >= m_nextRefreshMs) {
         refresh(done, total, number);
         m_nextRefreshMs = m_clock.elapsed() + kRefreshMs;
@@ -62,7 +108,16 @@ bool frmProgreso::sheetPrinted(qint64 done, qint64 total, const QString &number)
 
 void frmProgreso::refresh(qint64 done, qint64 total, const QString &number)
 {
-    lblHoja->setText(QStringLiteral("Imprimiendo hoja %1 de %2").arg(done).arg(total));
+    lblHoja->setText(m_confirms
+                         ? Texts::text(14004, QStringLiteral("Enviada a la impresora la hoja %1 de %2"))
+                               .arg(done)
+                               .arg(total)
+                         : QStringLiteral("Imprimiendo hoja %1 de %2").arg(done).arg(total));
+    if (m_confirms) {
+        m_total = total;
+        lblImpresora->setText(printerText());
+        lblImpresora->show();
+    }
     lblNumero->setText(QStringLiteral("Número: %1").arg(number));
     ProgressBar1->setValue(total > 0 ? int(done * 1000 / total) : 0);
     if (!isVisible()) {
@@ -75,6 +130,25 @@ void frmProgreso::refresh(qint64 done, qint64 total, const QString &number)
 }
 
 void frmProgreso::reject()
+{
+    if (m_cancelled || m_asking)
+        return;
+    if (m_confirms && m_dialogs && m_confirmed < m_total && m_confirmed >= 0) {
+        m_asking = true;
+        const int answer = m_dialogs->choose(
+            Texts::text(14005, QStringLiteral("Hay partes de la impresión en la impresora. ¿Espera a que las "
+                                              "termine o detiene la impresión? Al detenerla se cancelan las "
+                                              "partes que aún no ha terminado.")),
+            QStringLiteral("Tessarino"), Dialogs::Icon::Question,
+            {Texts::text(14006, QStringLiteral("Esperar")), Texts::text(14007, QStringLiteral("Detener"))});
+        m_asking = false;
+        if (answer != 1)
+            return;
+    }
+    stop();
+}
+
+void frmProgreso::stop()
 {
     m_cancelled = true;
     cmdCancelar->setEnabled(false);

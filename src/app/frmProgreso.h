@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 
+class Dialogs;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -23,9 +24,18 @@ public:
     // cost the run nothing noticeable.
     static constexpr int kRefreshMs = 40;
 
-    explicit frmProgreso(QWidget *owner);
+    explicit frmProgreso(QWidget *owner, Dialogs *dialogs = nullptr);
 
     bool sheetPrinted(qint64 done, qint64 total, const QString &number) override;
+    // On a queue: the sheets the printer completed and its state in words; while the run waits
+    // for the printer the window stays live, and a stopped printer is waited for until the
+    // user stops the run.
+    void printerConfirms() override { m_confirms = true; }
+    void printerConfirmed(qint64 confirmed, qint64 total, const QString &lastNumber,
+                          const QString &jobs) override;
+    void printerState(const QString &words) override;
+    bool keepWaiting() override;
+    bool waitsForStoppedPrinter() const override { return true; }
     ~frmProgreso() override;
     bool cancelled() const { return m_cancelled; }
     // A run is under way under a progress window: it acts on a stop signal itself.
@@ -33,11 +43,15 @@ public:
 
     QLabel *lblHoja = nullptr;
     QLabel *lblNumero = nullptr;
+    QLabel *lblImpresora = nullptr; // sheets the printer completed, and its state
+    QString printerText() const;
     QProgressBar *ProgressBar1 = nullptr;
     QPushButton *cmdCancelar = nullptr;
 
 protected:
-    void reject() override; // Escape and the close button cancel, as "Cancelar" does
+    // Escape and the close button cancel, as "Cancelar" does. While parts of the run are at the
+    // printer the user is asked first whether to wait for them or stop (which cancels them).
+    void reject() override;
 
 private:
     void refresh(qint64 done, qint64 total, const QString &number);
@@ -45,5 +59,12 @@ private:
     QElapsedTimer m_clock;
     qint64 m_nextRefreshMs = kShowAfterMs;
     bool m_cancelled = false;
+    bool m_confirms = false;
+    bool m_asking = false;
+    Dialogs *m_dialogs = nullptr;
+    void stop();
+    qint64 m_confirmed = 0, m_total = 0;
+    QString m_state;
+    void checkSignal();
     static inline int s_running = 0;
 };

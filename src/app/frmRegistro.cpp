@@ -32,7 +32,10 @@ public:
     }
     const RunLog::Run &run(int row) const { return m_runs[m_runs.size() - 1 - std::size_t(row)]; }
 
-    int rowCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : int(m_runs.size()); }
+    int rowCount(const QModelIndex &parent) const override
+    {
+        return parent.isValid() ? 0 : int(m_runs.size());
+    }
     int columnCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : Columns; }
 
     QVariant data(const QModelIndex &index, int role) const override
@@ -41,17 +44,31 @@ public:
             return {};
         const RunLog::Run &r = run(index.row());
         switch (index.column()) {
-        case Inicio: return RunText::when(r);
-        case Estado: return RunText::estado(r);
-        case Impresora: return r.impresora;
-        case Trabajo: return role == Qt::ToolTipRole ? QDir::toNativeSeparators(r.trabajo) : DocumentCommands::Cortar(r.trabajo);
-        case Pagina: return r.pagina;
+        case Inicio:
+            return RunText::when(r);
+        case Estado:
+            return RunText::estado(r);
+        case Impresora:
+            return r.impresora;
+        case Trabajo:
+            return role == Qt::ToolTipRole ? QDir::toNativeSeparators(r.trabajo)
+                                           : DocumentCommands::Cortar(r.trabajo);
+        case Pagina:
+            return r.pagina;
         case Hojas:
             return r.hojaInicial == 1 ? QString::number(r.hojas)
-                                      : QStringLiteral("%1 (%2–%3)").arg(r.hojas).arg(r.hojaInicial).arg(r.hojaInicial + r.hojas - 1);
-        case Impresas: return r.finished() ? QVariant(r.impresas) : QVariant(QStringLiteral("?"));
-        case Primera: return r.primera;
-        case Ultima: return r.ultima;
+                                      : QStringLiteral("%1 (%2–%3)")
+                                            .arg(r.hojas)
+                                            .arg(r.hojaInicial)
+                                            .arg(r.hojaInicial + r.hojas - 1);
+        case Impresas:
+            if (r.estado == RunLog::kSinConfirmar)
+                return Texts::text(14001, QStringLiteral("sin confirmar"));
+            return r.finished() || r.impresas > 0 ? QVariant(r.impresas) : QVariant(QStringLiteral("?"));
+        case Primera:
+            return r.primera;
+        case Ultima:
+            return r.ultima;
         }
         return {};
     }
@@ -60,8 +77,8 @@ public:
     {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
             return QAbstractTableModel::headerData(section, orientation, role);
-        static const char *const spanish[] = {"Inicio", "Estado", "Impresora", "Trabajo", "Página",
-                                              "Hojas", "Impresas", "Primera", "Última"};
+        static const char *const spanish[] = {"Inicio", "Estado",   "Impresora", "Trabajo", "Página",
+                                              "Hojas",  "Impresas", "Primera",   "Última"};
         return Texts::text(3013 + section, QString::fromUtf8(spanish[section]));
     }
 
@@ -139,9 +156,10 @@ void frmRegistro::reload()
 void frmRegistro::exportLog()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = m_dialogs.saveFileName(
-        {Texts::text(3039, QStringLiteral("Exportar el registro de impresiones")), folder,
-         QStringLiteral("impresiones.csv"), QStringLiteral("CSV (*.csv)|*.csv"), QStringLiteral("csv"), true});
+    const QString path =
+        m_dialogs.saveFileName({Texts::text(3039, QStringLiteral("Exportar el registro de impresiones")),
+                                folder, QStringLiteral("impresiones.csv"),
+                                QStringLiteral("CSV (*.csv)|*.csv"), QStringLiteral("csv"), true});
     if (path.isEmpty())
         return;
     QString reason;

@@ -133,6 +133,11 @@ QString RunLog::copyPath(const QString &id) const
     return QDir(m_copies).filePath(id + QStringLiteral(".trv"));
 }
 
+QString RunLog::partsPath(const QString &id) const
+{
+    return QDir(m_copies).filePath(id + QStringLiteral(".partes"));
+}
+
 namespace {
 
 QString notRegular()
@@ -264,12 +269,14 @@ LineRead readLine(QStringView line, const QStringList &names, const std::array<q
     run.id = get(Id);
     run.estado = get(Estado);
     // One shared text per state rather than one per run.
-    for (const QString *state : {&RunLog::kEnCurso, &RunLog::kCompleta, &RunLog::kCancelada, &RunLog::kFallida})
-        if (run.estado == *state)
+    bool known = false;
+    for (const QString *state : {&RunLog::kEnCurso, &RunLog::kCompleta, &RunLog::kCancelada,
+                                 &RunLog::kFallida, &RunLog::kInterrumpida, &RunLog::kSinConfirmar})
+        if (run.estado == *state) {
             run.estado = *state;
-    if (run.id.isEmpty() || (at[Estado] >= 0 && out.has[Estado] && run.estado != RunLog::kEnCurso &&
-                             run.estado != RunLog::kCompleta && run.estado != RunLog::kCancelada &&
-                             run.estado != RunLog::kFallida))
+            known = true;
+        }
+    if (run.id.isEmpty() || (at[Estado] >= 0 && out.has[Estado] && !known))
         return out;
     run.inicio = QDateTime::fromString(get(Inicio), Qt::ISODate);
     if (!get(Inicio).isEmpty() && !run.inicio.isValid())

@@ -17,6 +17,11 @@ public:
     static inline const QString kCompleta = QStringLiteral("completa");
     static inline const QString kCancelada = QStringLiteral("cancelada");
     static inline const QString kFallida = QStringLiteral("fallida");
+    // A run that never ended (killed, power cut, logout), reconciled afterwards with the
+    // spooler: `impresas` sheets the printer completed; "sin confirmar" when the spooler no
+    // longer knew its parts.
+    static inline const QString kInterrumpida = QStringLiteral("interrumpida");
+    static inline const QString kSinConfirmar = QStringLiteral("sin confirmar");
 
     struct Run
     {
@@ -27,13 +32,17 @@ public:
         QString impresora;
         QString trabajo; // the job's file, or its "Nuevo N" name
         int pagina = 0;
-        qint64 hojas = 0;    // physical sheets planned
-        qint64 impresas = 0; // physical sheets printed
+        qint64 hojas = 0;        // physical sheets planned
+        qint64 impresas = 0;     // physical sheets printed
         QString primera, ultima; // the number on the first and the last sheet printed
         qint64 hojaInicial = 1;  // the run's first sheet among the job's sheets (a reprint's J)
         QString copia;
 
-        bool finished() const { return estado == kCompleta || estado == kCancelada || estado == kFallida; }
+        bool finished() const
+        {
+            return estado == kCompleta || estado == kCancelada || estado == kFallida ||
+                   estado == kInterrumpida || estado == kSinConfirmar;
+        }
     };
 
     explicit RunLog(const QString &folder);
@@ -63,6 +72,10 @@ public:
     static QString newId();
     // The path of the copy of run `id`'s job.
     QString copyPath(const QString &id) const;
+    // The path of run `id`'s parts at the spooler, beside its copy: the process that runs it and
+    // one line per part handed to a CUPS queue ("<job id> <sheets> <number on its last sheet>
+    // [<printer of a class>]"), rewritten whole as each part completes.
+    QString partsPath(const QString &id) const;
 
     static QStringList header();
     static QString csvLine(const Run &run);

@@ -6,8 +6,14 @@
 #include "RuntimeError.h"
 #include "Texts.h"
 
+#include "Logging.h"
+
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
+#include <QSysInfo>
+
+#include <unistd.h>
 
 RunRecorder::RunRecorder(const RunLog &log, const ProfileFiles &profiles, Job job, RunObserver *progress)
     : m_log(log), m_profiles(profiles), m_saved(std::move(job.saved)), m_progress(progress)
@@ -67,17 +73,93 @@ void RunRecorder::runStarting(qint64 total)
                 .arg(QDir::toNativeSeparators(m_log.file()), reason));
     }
     m_started = true;
-    if (m_progress)
+    if (m_confirms)
+        writeParts(QString());
+    if (m_progress) {
+        if (m_confirms)
+            m_progress->printerConfirms();
         m_progress->runStarting(total);
+    }
 }
 
 bool RunRecorder::sheetPrinted(qint64 done, qint64 total, const QString &number)
 {
     if (done == 1)
-        m_run.primera = number;
-    m_run.ultima = number;
-    m_run.impresas = done;
+        m_first = number;
+    if (m_confirms) {
+        m_unconfirmed << number;
+    } else {
+        m_run.primera = m_first;
+        m_run.ultima = number;
+        m_run.impresas = done;
+    }
     return !m_progress || m_progress->sheetPrinted(done, total, number);
+}
+
+void RunRecorder::printerConfirms()
+{
+    m_confirms = true;
+}
+
+void RunRecorder::printerState(const QString &words)
+{
+    if (m_progress)
+        m_progress->printerState(words);
+}
+
+void RunRecorder::printerConfirmed(qint64 confirmed, qint64 total, const QString &lastNumber,
+                                   const QString &jobs)
+{
+    writeParts(jobs);
+    if (confirmed != m_run.impresas) {
+        m_run.impresas = confirmed;
+        m_run.ultima = lastNumber;
+        m_run.primera = confirmed > 0 ? m_first : QString();
+        // A crash or a logout from here on loses at most the parts still at the printer.
+        if (QString reason; m_started && !m_log.append(m_run, &reason))
+            qCWarning(lcFiles).noquote()
+                << "the run log did not take the sheets the printer confirmed:" << reason;
+    }
+    if (m_progress)
+        m_progress->printerConfirmed(confirmed, total, lastNumber, jobs);
+}
+
+// "proceso <host> <pid>", then a line per part: job id, sheets, the number on its last sheet and
+// the printer of a class that took it when the scheduler told.
+void RunRecorder::writeParts(const QString &jobs)
+{
+    if (!m_started)
+        return;
+    const QStringList parts = jobs.split(u' ', Qt::SkipEmptyParts);
+    qint64 sheet = 0;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QStringList f = parts[i].split(u':');
+        const qint64 sheets = f.value(1).toLongLong();
+        sheet += sheets;
+        const qint64 at = sheet - 1 - m_unconfirmedFrom;
+        QString last = i < m_partLines.size() ? m_partLines[i].section(u' ', 2, 2) : QStringLiteral("-");
+        if (at >= 0 && at < m_unconfirmed.size())
+            last = m_unconfirmed.at(at);
+        const QString line =
+            QStringList{f.value(0), QString::number(sheets), last, f.value(2)}.join(u' ').trimmed();
+        if (i < m_partLines.size())
+            m_partLines[i] = line;
+        else
+            m_partLines << line;
+    }
+    // The numbers of sheets in parts already listed are no longer needed.
+    while (m_unconfirmedFrom < sheet && !m_unconfirmed.isEmpty()) {
+        m_unconfirmed.removeFirst();
+        ++m_unconfirmedFrom;
+    }
+    const QString lines = QStringLiteral("proceso %1 %2\n").arg(QSysInfo::machineHostName()).arg(getpid()) +
+                          m_partLines.join(u'\n') +
+                          (m_partLines.isEmpty() ? QString() : QStringLiteral("\n"));
+    QDir().mkpath(m_log.copiesFolder());
+    QSaveFile file(m_log.partsPath(m_run.id));
+    if (!file.open(QIODevice::WriteOnly) || file.write(lines.toUtf8()) < 0 || !file.commit())
+        qCWarning(lcFiles).noquote() << "cannot keep the run's parts at the spooler in" << file.fileName()
+                                     << ":" << file.errorString();
 }
 
 QString RunRecorder::finish(RunOutcome outcome)

@@ -32,7 +32,21 @@ public:
 
     bool sheetPrinted(qint64 done, qint64 total, const QString &number) override;
     void runStarting(qint64 total) override;
-    bool tellsWhereStopped() const override { return m_tells || (m_progress && m_progress->tellsWhereStopped()); }
+    // On a printer that confirms its parts the log counts only what the printer completed, and
+    // its line and the parts file (RunLog::partsPath) are brought up to date as each part does.
+    void printerConfirms() override;
+    void printerConfirmed(qint64 confirmed, qint64 total, const QString &lastNumber,
+                          const QString &jobs) override;
+    void printerState(const QString &words) override;
+    bool keepWaiting() override { return !m_progress || m_progress->keepWaiting(); }
+    bool waitsForStoppedPrinter() const override
+    {
+        return m_progress && m_progress->waitsForStoppedPrinter();
+    }
+    bool tellsWhereStopped() const override
+    {
+        return m_tells || (m_progress && m_progress->tellsWhereStopped());
+    }
     // The caller tells the user how far a stopped run went (it offers to go on from there).
     void setTellsWhereStopped(bool tells) { m_tells = tells; }
 
@@ -54,4 +68,10 @@ private:
     RunLog::Run m_run;
     bool m_started = false;
     bool m_tells = false;
+    bool m_confirms = false;
+    QString m_first;              // the number on the run's first sheet
+    QStringList m_unconfirmed;    // the numbers of the sheets handed over and not yet confirmed
+    qint64 m_unconfirmedFrom = 0; // the run's sheet (from 0) of m_unconfirmed's first
+    QStringList m_partLines;      // the parts file's line of each part so far
+    void writeParts(const QString &jobs);
 };

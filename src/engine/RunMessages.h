@@ -22,15 +22,26 @@ inline QString cancelled(const QString &lastNumber)
         .arg(lastNumber);
 }
 
-// A run sent in parts whose next part the printer did not take: `reason`, then where to start
-// again; `lastSent` is the number of the last sheet that went out, empty when none did.
-inline QString partRefused(const QString &reason, const QString &lastSent)
+// A stopped run of which the printer completed no sheet.
+inline const QString kNothingOut = QStringLiteral(
+    "Impresión cancelada. La impresora no terminó ninguna hoja; para seguir, imprima desde el principio.");
+
+// A run whose printer did not take or finish a part: `reason`, then where to start again;
+// `lastDone` is the number of the last sheet that came out, empty when none did, and
+// `firstAgain` the number on sheet `sheetAgain` of the run, the first to print again.
+inline QString partRefused(const QString &reason, const QString &lastDone, const QString &firstAgain,
+                           qint64 sheetAgain)
 {
-    if (lastSent.isEmpty())
-        return reason + QStringLiteral(" Ninguna hoja llegó a la impresora.");
-    return reason + QStringLiteral(" La última hoja enviada a la impresora lleva el número %1; para seguir, "
-                                   "imprima desde el número siguiente.")
-                        .arg(lastSent);
+    QString text = reason;
+    if (lastDone.isEmpty())
+        text += QStringLiteral(" Ninguna hoja llegó a salir de la impresora.");
+    else
+        text += QStringLiteral(" La última hoja que la impresora terminó lleva el número %1.").arg(lastDone);
+    if (!firstAgain.isEmpty())
+        text += QStringLiteral(" Hay que volver a imprimir desde la hoja %1 (número %2).")
+                    .arg(sheetAgain)
+                    .arg(firstAgain);
+    return text;
 }
 
 } // namespace RunMessages

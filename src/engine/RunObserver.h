@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PrinterSurface.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -9,6 +11,26 @@ class RunObserver
 {
 public:
     virtual ~RunObserver() = default;
+    // Told before runStarting() when the printer confirms the sheets it completed: how far the
+    // run went is then what printerConfirmed() says, never what sheetPrinted() handed over.
+    virtual void printerConfirms() {}
+    // The first `confirmed` of `total` sheets came out of the printer, the last carrying
+    // `lastNumber`; `jobs` lists the run's parts at the spooler as the run log keeps them.
+    virtual void printerConfirmed(qint64 confirmed, qint64 total, const QString &lastNumber,
+                                  const QString &jobs)
+    {
+        Q_UNUSED(confirmed)
+        Q_UNUSED(total)
+        Q_UNUSED(lastNumber)
+        Q_UNUSED(jobs)
+    }
+    // The printer's state in words; empty when it prints normally.
+    virtual void printerState(const QString &words) { Q_UNUSED(words) }
+    // Asked while the run waits for the printer; false stops the run.
+    virtual bool keepWaiting() { return true; }
+    // Whether a stopped printer is waited for (a window that lets the user choose) or stops the
+    // run (nobody to ask).
+    virtual bool waitsForStoppedPrinter() const { return false; }
     // Sheet `done` of `total` (counted from 1) went out carrying `number`. False stops the run:
     // the document ends after this sheet.
     virtual bool sheetPrinted(qint64 done, qint64 total, const QString &number) = 0;

@@ -6,6 +6,49 @@
 #include "RunMessages.h"
 #include "RunObserver.h"
 
+namespace {
+
+// Passes what the printer confirms on to the run's observer, with the numbers the sheets carry.
+class Confirmations final : public SpoolerWatch
+{
+public:
+    Confirmations(const JobSheets &sheets, RunObserver *observer, PrinterSurface &printer)
+        : m_sheets(sheets), m_observer(observer), m_printer(printer)
+    {
+        m_printer.setSpoolerWatch(this);
+    }
+    ~Confirmations() override { m_printer.setSpoolerWatch(nullptr); }
+    Confirmations(const Confirmations &) = delete;
+    Confirmations &operator=(const Confirmations &) = delete;
+
+    void printerConfirmed(qint64 sheets, const QString &jobs) override
+    {
+        confirmed = sheets;
+        if (m_observer)
+            m_observer->printerConfirmed(sheets, m_sheets.count(),
+                                         sheets > 0 ? m_sheets.number(sheets - 1) : QString(), jobs);
+    }
+    void printerState(const QString &words) override
+    {
+        if (m_observer)
+            m_observer->printerState(words);
+    }
+    bool keepWaiting() override { return !m_observer || m_observer->keepWaiting(); }
+    bool waitsForStoppedPrinter() const override
+    {
+        return m_observer && m_observer->waitsForStoppedPrinter();
+    }
+
+    qint64 confirmed = 0;
+
+private:
+    const JobSheets &m_sheets;
+    RunObserver *m_observer;
+    PrinterSurface &m_printer;
+};
+
+} // namespace
+
 bool printSheets(const JobSheets &sheets, PrinterSurface &printer, Dialogs &dialogs, RunObserver *observer)
 {
     const qint64 total = sheets.count();
@@ -14,8 +57,21 @@ bool printSheets(const JobSheets &sheets, PrinterSurface &printer, Dialogs &dial
     // drawing began is left as the printer contract says.
     const bool continuing = printer.documentOpen();
     qint64 finished = 0;
+    const bool confirms = printer.confirmsSheets();
+    Confirmations confirmations(sheets, observer, printer);
+    // A stopped run names the last sheet that came out: on a printer that confirms its parts,
+    // the last it completed.
+    const auto tellStopped = [&](qint64 sentLast) {
+        if (observer && observer->tellsWhereStopped())
+            return;
+        const qint64 last = confirms ? confirmations.confirmed : sentLast;
+        dialogs.message(last > 0 ? RunMessages::cancelled(sheets.number(last - 1)) : RunMessages::kNothingOut,
+                        RunMessages::kTitle, Dialogs::Icon::Information);
+    };
     try {
         sheets.checkFits(printer);
+        if (observer && confirms)
+            observer->printerConfirms();
         if (observer)
             observer->runStarting(total);
         printer.beginRun(total);
@@ -24,21 +80,22 @@ bool printSheets(const JobSheets &sheets, PrinterSurface &printer, Dialogs &dial
             printer.newPage();
             finished = k + 1;
             if (observer && !observer->sheetPrinted(k + 1, total, sheets.number(k))) {
-                printer.endDoc();
-                if (observer->tellsWhereStopped())
-                    return false;
-                dialogs.message(RunMessages::cancelled(sheets.number(k)), RunMessages::kTitle,
-                                Dialogs::Icon::Information);
+                printer.stopRun();
+                tellStopped(k + 1);
                 return false;
             }
         }
         printer.endDoc();
+    } catch (const RunStoppedWaiting &stopped) {
+        tellStopped(stopped.sheetsConfirmed());
+        return false;
     } catch (const RunPartRefused &refused) {
         // Only the printer knows how far the parts got; only the run knows what that sheet carries.
-        const qint64 sent = refused.sheetsSent();
+        const qint64 done = refused.sheetsSent();
         throw RuntimeError(
             refused.number(),
-            RunMessages::partRefused(refused.description(), sent > 0 ? sheets.number(sent - 1) : QString()));
+            RunMessages::partRefused(refused.description(), done > 0 ? sheets.number(done - 1) : QString(),
+                                     done < total ? sheets.number(done) : QString(), done + 1));
     } catch (const RuntimeError &) {
         if (!continuing && finished == 0)
             printer.discardDocument();

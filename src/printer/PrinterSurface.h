@@ -38,8 +38,31 @@ struct PrinterSettings
     int16_t printQuality = 0; // -1 draft .. -4 high, or dots per inch
 };
 
-// A job of a run sent in parts that the system did not take: the run cannot go on. The parts
-// before it, `sheetsSent` sheets of the run, went out.
+// Told by a printer that follows its jobs at the spooler how far the printer got, and asked
+// whether to go on waiting for it.
+class SpoolerWatch
+{
+public:
+    virtual ~SpoolerWatch() = default;
+    // The first `sheets` sheets of the run came out of the printer (every part up to them
+    // completed); `jobs` lists the run's parts as the run log keeps them.
+    virtual void printerConfirmed(qint64 sheets, const QString &jobs)
+    {
+        Q_UNUSED(sheets)
+        Q_UNUSED(jobs)
+    }
+    // The printer's state in words; empty when it prints normally.
+    virtual void printerState(const QString &words) { Q_UNUSED(words) }
+    // Asked every tenth of a second while the run waits for the printer; false stops the run.
+    virtual bool keepWaiting() { return true; }
+    // True: a stopped printer (a paused queue, a jam it holds) is waited for while keepWaiting()
+    // says so; false: it stops the run as a fault does.
+    virtual bool waitsForStoppedPrinter() const { return false; }
+};
+
+// A job of a run that the system did not take or the printer did not finish: the run cannot go
+// on. `sheetsSent` sheets of the run, from its first, came out: the parts before it went out
+// (a printer that follows its jobs: the parts the printer completed).
 class RunPartRefused : public RuntimeError
 {
 public:
@@ -50,6 +73,20 @@ public:
 
 private:
     qint64 m_sheetsSent;
+};
+
+// A run the user stopped while it waited for the printer: the parts at the spooler were
+// cancelled, and `sheetsConfirmed` sheets of the run came out.
+class RunStoppedWaiting : public RuntimeError
+{
+public:
+    explicit RunStoppedWaiting(qint64 sheetsConfirmed)
+        : RuntimeError(PrinterError, QStringLiteral("Impresión detenida.")), m_confirmed(sheetsConfirmed)
+    {}
+    qint64 sheetsConfirmed() const { return m_confirmed; }
+
+private:
+    qint64 m_confirmed;
 };
 
 class PrinterSurface
@@ -130,6 +167,13 @@ public:
     // The name the system's queue shows for the next jobs: the document's file name, so a user
     // can tell the parts of one run from another's. Empty: the program's name.
     virtual void setJobName(const QString &name) { Q_UNUSED(name); }
+    // A printer that follows its jobs at the spooler reports how far the printer got to `watch`
+    // (nullptr: nobody), and a run on it ends only when the printer completed its last part.
+    virtual bool confirmsSheets() const { return false; }
+    virtual void setSpoolerWatch(SpoolerWatch *watch) { Q_UNUSED(watch) }
+    // Ends a run the user stopped: a printer that follows its jobs drops the part under way and
+    // cancels the parts still at the spooler; any other ends the document as endDoc() does.
+    virtual void stopRun() { endDoc(); }
     // A run on a system queue of more sheets than this goes out as several jobs of at most this
     // many sheets each; 0 keeps every run one job. Printers that write files ignore it.
     virtual void setSheetsPerJob(qint64 sheets) { Q_UNUSED(sheets); }

@@ -105,7 +105,8 @@ QRectF QtPrinterSurface::printableAreaTwips() const
 {
     const QRectF mm = m_printer->pageLayout().paintRect(QPageLayout::Millimeter);
     const QSizeF size = printableTwips();
-    return {std::round(mm.left() * 1440 / 25.4), std::round(mm.top() * 1440 / 25.4), size.width(), size.height()};
+    return {std::round(mm.left() * 1440 / 25.4), std::round(mm.top() * 1440 / 25.4), size.width(),
+            size.height()};
 }
 
 int QtPrinterSurface::deviceOrientation() const
@@ -156,11 +157,12 @@ void QtPrinterSurface::drawTemplate()
     if (!m_pdfWriter) {
         if (m_templateImage.isNull()) {
             QString problem;
-            m_templateImage =
-                PdfTemplates::image(*m_documentTemplate, qMin(m_printer->resolution(), kTemplateDpi), &problem);
+            m_templateImage = PdfTemplates::image(*m_documentTemplate,
+                                                  qMin(m_printer->resolution(), kTemplateDpi), &problem);
             if (m_templateImage.isNull())
-                throw printerError(Texts::text(5011, QStringLiteral("No se puede dibujar la plantilla %1: %2."))
-                                       .arg(m_documentTemplate->file, problem));
+                throw printerError(
+                    Texts::text(5011, QStringLiteral("No se puede dibujar la plantilla %1: %2."))
+                        .arg(m_documentTemplate->file, problem));
         }
         picture = &m_templateImage;
         const qreal twipsPerDot = 1440.0 * 1000 / qRound(m_templateImage.dotsPerMeterX() * 0.0254 * 1000);
@@ -285,6 +287,16 @@ void QtPrinterSurface::deviceEndDocument()
     repeatSheetForCopies();
     if (!m_pdfWriter) {
         const QString refused = endQueueJob();
+        if (m_parts.tracked) {
+            if (!refused.isEmpty())
+                failPart(refused);
+            ++m_parts.sheetsInPart; // the sheet the end of the document closes
+            spoolPart();
+            waitForPrinter(0);
+            m_parts = {};
+            setJobTitle(jobName());
+            return;
+        }
         if (m_parts.count > 0 && !refused.isEmpty())
             failPart(refused);
         m_parts = {};
@@ -298,12 +310,14 @@ void QtPrinterSurface::deviceEndDocument()
     if (const QString reason = finishPdf(); !reason.isEmpty())
         failPdf(reason);
     if (m_documentTemplate) {
-        if (const QString reason = PdfTemplates::overlay(m_currentPdf, *m_documentTemplate); !reason.isEmpty()) {
+        if (const QString reason = PdfTemplates::overlay(m_currentPdf, *m_documentTemplate);
+            !reason.isEmpty()) {
             QFile::remove(m_currentPdf); // sheets without their design are not the print asked for
             forgetDocument();
-            throw printerError(Texts::text(5010, QStringLiteral("No se pudo poner la plantilla en el archivo PDF "
-                                                                "\"%1\": %2. El archivo se ha borrado."))
-                                   .arg(m_currentPdf, reason));
+            throw printerError(
+                Texts::text(5010, QStringLiteral("No se pudo poner la plantilla en el archivo PDF "
+                                                 "\"%1\": %2. El archivo se ha borrado."))
+                    .arg(m_currentPdf, reason));
         }
     }
     m_lastPdf = m_currentPdf;
@@ -328,68 +342,4 @@ bool QtPrinterSurface::deviceDiscardDocument()
     m_parts = {};
     setJobTitle(jobName());
     return true;
-}
-
-// Runs in parts on a queue ------------------------------------------------------------------
-
-void QtPrinterSurface::setJobName(const QString &name)
-{
-    m_jobName = name;
-}
-
-QString QtPrinterSurface::jobName() const
-{
-    return m_jobName.isEmpty() ? kJobName : m_jobName;
-}
-
-void QtPrinterSurface::beginRun(qint64 sheets)
-{
-    m_parts = {};
-    if (pdfPrinterCurrent() || m_sheetsPerJob <= 0 || sheets <= m_sheetsPerJob) {
-        setJobTitle(jobName());
-        return;
-    }
-    m_parts.count = (sheets + m_sheetsPerJob - 1) / m_sheetsPerJob;
-    m_parts.current = 1;
-    setJobTitle(QStringLiteral("%1 (parte 1 de %2)").arg(jobName()).arg(m_parts.count));
-}
-
-// The run's document is already open when the run learns its length, and QPrinter refuses a new
-// name while printing; its engine reads the title only when it hands the job over.
-void QtPrinterSurface::setJobTitle(const QString &title)
-{
-    if (m_printer->printEngine())
-        m_printer->printEngine()->setProperty(QPrintEngine::PPK_DocumentName, title);
-}
-
-void QtPrinterSurface::startNextPart()
-{
-    if (const QString refused = endQueueJob(); !refused.isEmpty())
-        failPart(refused);
-    m_parts.sheetsSent += m_parts.sheetsInPart;
-    m_parts.sheetsInPart = 0;
-    ++m_parts.current;
-    setJobTitle(QStringLiteral("%1 (parte %2 de %3)").arg(jobName()).arg(m_parts.current).arg(m_parts.count));
-    if (!queueStillThere())
-        failPart(QStringLiteral("ya no está instalada en el sistema"));
-    if (!m_painter.begin(m_printer.get()))
-        failPart(QStringLiteral("no admitió un trabajo nuevo"));
-    m_painting.forgetStyle();
-    drawTemplate();
-}
-
-void QtPrinterSurface::failPart(const QString &reason)
-{
-    // Nothing more of this run can go out: the next drawing starts a fresh document.
-    if (m_painter.isActive())
-        m_painter.end();
-    forgetDocument();
-    const RunParts parts = m_parts;
-    m_parts = {};
-    setJobTitle(jobName());
-    throw RunPartRefused(QStringLiteral("La impresora \"%1\" %2: la parte %3 de %4 no se imprimió.")
-                             .arg(queueName(), reason)
-                             .arg(parts.current)
-                             .arg(parts.count),
-                         parts.sheetsSent);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SheetPainting.h"
+#include "SpooledParts.h"
 #include "SurfaceBase.h"
 
 #include <QImage>
@@ -68,6 +69,16 @@ public:
     void setSheetsPerJob(qint64 sheets) override { m_sheetsPerJob = qMax<qint64>(0, sheets); }
     qint64 sheetsPerJob() const { return m_sheetsPerJob; }
 
+    // A run on a queue follows its parts at the spooler by their job ids: at most a window of
+    // them wait there at once (SpooledParts), the next is drawn and sent as an earlier one
+    // completes, and the run ends when the printer completed its last part. A part the printer
+    // does not finish, a stopped or removed queue stops the run (RunPartRefused with the sheets
+    // the printer completed) and cancels the parts still at the spooler.
+    bool confirmsSheets() const override { return !pdfPrinterCurrent(); }
+    void setSpoolerWatch(SpoolerWatch *watch) override { m_watch = watch; }
+    void stopRun() override;
+    static constexpr int kPollMs = 100;
+
 protected:
     void checkReady() const override {}
     QSizeF printableTwips() const override;
@@ -127,7 +138,15 @@ private:
     void setJobTitle(const QString &title);
     QString jobName() const;
     void startNextPart();
-    [[noreturn]] void failPart(const QString &reason);
+    // Stops the run: the part under way and the parts at the spooler are cancelled. With
+    // `whole`, `reason` says all; else it is about the part under way.
+    [[noreturn]] void failPart(const QString &reason, bool whole = false);
+    // The part just handed over, by its job id at the scheduler.
+    void spoolPart();
+    // Waits until at most `atMost` parts are unfinished at the spooler.
+    void waitForPrinter(int atMost);
+    void cancelSpooled();
+    void reportConfirmed();
     void setPaperTwips(const QSizeF &orientedTwips, const char *what);
     void recordOp(PageOp op);
     void repeatSheetForCopies();
@@ -140,6 +159,9 @@ private:
         qint64 current = 0;      // from 1
         qint64 sheetsInPart = 0; // sheets of the current part already ended
         qint64 sheetsSent = 0;   // sheets in the parts the scheduler took
+        bool tracked = false;    // followed at the spooler by job id
+        QString title;           // the part's job title, by which its job id is found
+        SpooledParts spooled;
     };
 
     DeviceExtras m_device;
@@ -147,6 +169,8 @@ private:
     RunParts m_parts;
     QString m_jobName;
     std::vector<PageOp> m_pageOps;
+    SpoolerWatch *m_watch = nullptr;
+    QString m_stateShown;
 
     QString m_pdfFolder;
     QStringList m_queues;

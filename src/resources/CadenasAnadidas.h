@@ -21,13 +21,14 @@ std::span<const CadenaAnadida> cadenasCodigos();      // 4000-4099
 std::span<const CadenaAnadida> cadenasPlantilla();    // 5000-5099
 std::span<const CadenaAnadida> cadenasVentana();      // 11000-11099
 std::span<const CadenaAnadida> cadenasImpresora();    // 9000-9099
-std::span<const CadenaAnadida> cadenasPilasYJuegos();  // 1000-1099
-std::span<const CadenaAnadida> cadenasCalibracion();   // 2000-2099
-std::span<const CadenaAnadida> cadenasRegistro();      // 3000-3099
-std::span<const CadenaAnadida> cadenasCodigos();       // 4000-4099
-std::span<const CadenaAnadida> cadenasPlantilla();     // 5000-5099
-std::span<const CadenaAnadida> cadenasArchivos();      // 7000-7099
-std::span<const CadenaAnadida> cadenasSalida();        // 8000-8099
+std::span<const CadenaAnadida> cadenasPilasYJuegos(); // 1000-1099
+std::span<const CadenaAnadida> cadenasCalibracion();  // 2000-2099
+std::span<const CadenaAnadida> cadenasRegistro();     // 3000-3099
+std::span<const CadenaAnadida> cadenasCodigos();      // 4000-4099
+std::span<const CadenaAnadida> cadenasPlantilla();    // 5000-5099
+std::span<const CadenaAnadida> cadenasArchivos();     // 7000-7099
+std::span<const CadenaAnadida> cadenasSalida();       // 8000-8099
+std::span<const CadenaAnadida> cadenasImpresion();    // 14000-14099
 
 // The added string `numero` (Spanish or English) as UTF-8, or null.
 const char *cadenaAnadida(int64_t numero);

@@ -325,21 +325,30 @@ private Q_SLOTS:
         QCOMPARE(whole.done.size(), 23);
         QCOMPARE(whole.done.last(), 23 * 1000 + 23);
 
-        // Stopped in the third part: it ends after the sheet just printed and no later part is
-        // ever sent.
+        // Stopped in the third part: no later part is sent, the part under way and the parts
+        // still at the spooler are cancelled, and the message names the last sheet the printer
+        // completed.
         const int before = jobsKnown();
         Watch stopped;
         stopped.stopAt = 12;
         QCOMPARE(runInParts(stopped), RunOutcome::Cancelled);
-        QCOMPARE(m_dialogs.texts(), QStringList{RunMessages::cancelled(QStringLiteral("0012"))});
-        QVERIFY2(m_cups->waitForJobs(kParts, 8), qPrintable(m_cups->log()));
+        QCOMPARE(m_dialogs.messages.size(), 1);
+        const QString said = m_dialogs.messages[0].text;
+        QVERIFY2(said == RunMessages::cancelled(QStringLiteral("0005")) ||
+                     said == RunMessages::cancelled(QStringLiteral("0010")) ||
+                     said == RunMessages::kNothingOut,
+                 qPrintable(said));
         QTest::qWait(1000);
         QCOMPARE(jobsKnown(), before + 3);
-        QCOMPARE(partsFrom(5), QStringList({
-                                   QStringLiteral("rifa.trv (parte 1 de 5): 0001 0002 0003 0004 0005"),
+        const QStringList expected{QStringLiteral("rifa.trv (parte 1 de 5): 0001 0002 0003 0004 0005"),
                                    QStringLiteral("rifa.trv (parte 2 de 5): 0006 0007 0008 0009 0010"),
-                                   QStringLiteral("rifa.trv (parte 3 de 5): 0011 0012"),
-                               }));
+                                   QStringLiteral("rifa.trv (parte 3 de 5): 0011 0012")};
+        const QStringList arrived = partsFrom(5);
+        QVERIFY2(arrived == expected.mid(0, arrived.size()), qPrintable(arrived.join(u'\n')));
+        // What the message names as printed did arrive.
+        QVERIFY(arrived.size() >= (said.contains(QStringLiteral("0010"))   ? 2
+                                   : said.contains(QStringLiteral("0005")) ? 1
+                                                                           : 0));
     }
 
     void aRefusedPartEndsTheRunNamingTheLastSheetSent_data()
@@ -367,9 +376,13 @@ private Q_SLOTS:
         QCOMPARE(runInParts(watch), RunOutcome::Failed);
         QCOMPARE(m_dialogs.messages.size(), 1);
         const QString text = m_dialogs.messages[0].text;
+        // The first part may have completed before the refusal or been cancelled with it.
         QVERIFY2(
             text.contains(reason) && text.contains(QStringLiteral("la parte 2 de 5 no se imprimió")) &&
-                text.contains(QStringLiteral("La última hoja enviada a la impresora lleva el número 0005")),
+                (text.contains(QStringLiteral("La última hoja que la impresora terminó lleva el número 0005. "
+                                              "Hay que volver a imprimir desde la hoja 6 (número 0006).")) ||
+                 text.contains(QStringLiteral("Ninguna hoja llegó a salir de la impresora. Hay que volver a "
+                                              "imprimir desde la hoja 1 (número 0001)."))),
             qPrintable(text));
         QCOMPARE(watch.done.size(), 10); // the run ends where the refused part ends
         if (tool == QStringLiteral("cupsreject"))

@@ -99,6 +99,10 @@ bool CupsScheduler::start()
         if (QFileInfo::exists(system))
             QFile::link(system, path(QStringLiteral("bin/") + QString::fromLatin1(link)));
     }
+    // The system's IPP backend, for queues in front of emulated IPP printers. A copy: cupsd
+    // runs only backends whose folder it can vouch for.
+    if (QFileInfo::exists(QStringLiteral("/usr/lib/cups/backend/ipp")))
+        QFile::copy(QStringLiteral("/usr/lib/cups/backend/ipp"), path(QStringLiteral("bin/backend/ipp")));
     if (!QFileInfo::exists(path(QStringLiteral("bin/daemon/cups-exec")))) {
         m_error = QStringLiteral("/usr/lib/cups/daemon/cups-exec is missing: install cups-daemon");
         return false;

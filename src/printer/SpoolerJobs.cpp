@@ -1,0 +1,150 @@
+#include "SpoolerJobs.h"
+
+#include "Logging.h"
+
+#include <cups/cups.h>
+
+#include <memory>
+
+namespace {
+
+struct IppDeleter
+{
+    void operator()(ipp_t *ipp) const { ippDelete(ipp); }
+};
+using Ipp = std::unique_ptr<ipp_t, IppDeleter>;
+
+QStringList strings(ipp_t *answer, const char *name)
+{
+    QStringList out;
+    if (ipp_attribute_t *attr = ippFindAttribute(answer, name, IPP_TAG_ZERO))
+        for (int i = 0; i < ippGetCount(attr); ++i)
+            out << QString::fromUtf8(ippGetString(attr, i, nullptr));
+    out.removeAll(QStringLiteral("none"));
+    return out;
+}
+
+QString text(ipp_t *answer, const char *name)
+{
+    ipp_attribute_t *attr = ippFindAttribute(answer, name, IPP_TAG_ZERO);
+    return attr ? QString::fromUtf8(ippGetString(attr, 0, nullptr)) : QString();
+}
+
+int integer(ipp_t *answer, const char *name)
+{
+    ipp_attribute_t *attr = ippFindAttribute(answer, name, IPP_TAG_ZERO);
+    return attr ? ippGetInteger(attr, 0) : 0;
+}
+
+Ipp printerAttributes(const QString &name, const char *kind)
+{
+    char uri[1024];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/%s/%s", kind,
+                     name.toUtf8().constData());
+    ipp_t *request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    static const char *const wanted[] = {"printer-state", "printer-state-reasons", "printer-state-message",
+                                         "printer-is-accepting-jobs", "member-names"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 5, nullptr, wanted);
+    Ipp answer(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"));
+    if (!answer || ippGetStatusCode(answer.get()) > IPP_STATUS_OK_EVENTS_COMPLETE)
+        return nullptr;
+    return answer;
+}
+
+} // namespace
+
+namespace SpoolerJobs {
+
+Job job(int id)
+{
+    Job out;
+    out.id = id;
+    char uri[256];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/jobs/%d", id);
+    ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    static const char *const wanted[] = {"job-state", "job-state-reasons", "job-printer-state-message",
+                                         "job-printer-uri-actual"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 4, nullptr, wanted);
+    const Ipp answer(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"));
+    if (!answer || ippGetStatusCode(answer.get()) > IPP_STATUS_OK_EVENTS_COMPLETE) {
+        qCDebug(lcPrint) << "the scheduler does not tell job" << id << cupsLastErrorString();
+        return out;
+    }
+    out.state = JobState(integer(answer.get(), "job-state"));
+    out.reasons = strings(answer.get(), "job-state-reasons");
+    out.printerReason = text(answer.get(), "job-printer-state-message");
+    const QString actual = text(answer.get(), "job-printer-uri-actual");
+    if (!actual.isEmpty())
+        out.member = actual.section(u'/', -1);
+    return out;
+}
+
+Queue queue(const QString &name)
+{
+    Queue out;
+    Ipp answer = printerAttributes(name, "printers");
+    if (!answer)
+        answer = printerAttributes(name, "classes");
+    if (!answer)
+        return out;
+    out.exists = true;
+    out.stopped = integer(answer.get(), "printer-state") == IPP_PSTATE_STOPPED;
+    if (ipp_attribute_t *accepting =
+            ippFindAttribute(answer.get(), "printer-is-accepting-jobs", IPP_TAG_BOOLEAN))
+        out.accepting = ippGetBoolean(accepting, 0);
+    out.reasons = strings(answer.get(), "printer-state-reasons");
+    out.message = text(answer.get(), "printer-state-message");
+    out.members = strings(answer.get(), "member-names");
+    return out;
+}
+
+int newestJob(const QString &queue, const QString &title, int after)
+{
+    cups_job_t *jobs = nullptr;
+    const int count =
+        cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.toUtf8().constData(), 1, CUPS_WHICHJOBS_ALL);
+    int found = 0;
+    for (int i = 0; i < count; ++i)
+        if (jobs[i].id > after && jobs[i].id > found && title == QString::fromUtf8(jobs[i].title))
+            found = jobs[i].id;
+    cupsFreeJobs(count, jobs);
+    return found;
+}
+
+bool cancel(int id)
+{
+    return cupsCancelJob2(CUPS_HTTP_DEFAULT, nullptr, id, 0) == IPP_STATUS_OK;
+}
+
+QString reasonInWords(const QStringList &reasons, const QString &message)
+{
+    // Without a reason the message only tells what the printer is doing.
+    if (reasons.isEmpty())
+        return QString();
+    static const std::pair<const char *, const char *> kWords[] = {
+        {"media-jam", "atasco de papel"},
+        {"media-empty", "sin papel"},
+        {"media-needed", "falta papel"},
+        {"toner-empty", "sin tóner"},
+        {"marker-supply-empty", "sin tinta"},
+        {"door-open", "puerta abierta"},
+        {"cover-open", "tapa abierta"},
+        {"offline", "fuera de línea"},
+        {"paused", "en pausa"},
+        {"shutdown", "apagada"},
+        {"connecting-to-device", "sin conexión con la impresora"},
+    };
+    for (const QString &reason : reasons) {
+        // "-error", "-warning" and "-report" only say how serious it is.
+        const QString bare = reason.section(u'-', 0, -2);
+        for (const auto &[keyword, words] : kWords)
+            if (reason == QLatin1String(keyword) || bare == QLatin1String(keyword))
+                return QString::fromUtf8(words);
+    }
+    return message.trimmed();
+}
+
+} // namespace SpoolerJobs
