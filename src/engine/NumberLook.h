@@ -25,7 +25,7 @@ struct NumberLook
     QString size = QStringLiteral("15");
     CheckDigits::Scheme check = CheckDigits::Scheme::None;
     // The narrowest bar in millimetres as typed; empty: 1/75 inch. Only bars use it.
-    QString module;
+    QString module{};
     QrLevel qrLevel = QrLevel::M;
     // A white box of the symbology's quiet zone under the code.
     bool quietZone = true;

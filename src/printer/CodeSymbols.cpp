@@ -99,8 +99,8 @@ int Encoder::run(Kind kind, const QString &text, int qrLevel, int qrMask)
     symbol->show_hrt = 0;
     // The size is one side: never a rectangular DataMatrix symbol.
     symbol->option_3 = kind == Kind::DataMatrix ? DM_SQUARE : qrMask >= 0 ? (qrMask + 1) << 8 : 0;
-    if (kind == Kind::QR)
-        symbol->option_1 = std::clamp(qrLevel, 1, 4);
+    // ZBarcode_Clear keeps the options: each symbology gets libzint's default back but QR.
+    symbol->option_1 = kind == Kind::QR ? std::clamp(qrLevel, 1, 4) : -1;
     // Without a marker, readers guess the character set of anything beyond ASCII, and guess
     // wrong ("º" read back as Japanese): say it is UTF-8.
     const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0x7F; });
