@@ -17,6 +17,7 @@ PACKAGES=(
   shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl
   libasound2-dev
   libzint-dev libqpdf-dev libzxing-dev  # codes, PDF designs; zxing decodes codes in the tests only
+  zbar-tools dmtx-utils  # the tests read printed codes with zbarimg and dmtxread too
   qpdf  # the tests look inside the printed PDFs with it
   clang libclang-rt-14-dev
   time
@@ -66,6 +67,11 @@ case "${1:-}" in
     "$BUILD_DIR/bench/bench_same_number" 100000 calibrated
     # Every position as a QR code: at least a third of the text-only rate two lines up.
     "$BUILD_DIR/bench/bench_same_number" 100000 qr
+    # Every position in each newer symbology with a check digit, against text only.
+    "$BUILD_DIR/bench/bench_same_number" 10000
+    for symbology in ean13 upca code39 itf pdf417; do
+      "$BUILD_DIR/bench/bench_same_number" 10000 "$symbology"
+    done
     # The whole command-line print process, as other batch tools are timed.
     for sheets in 1000 100000; do
       bench/bench_batch.sh "$BUILD_DIR/tessarino" "$sheets"

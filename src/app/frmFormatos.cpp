@@ -1,8 +1,13 @@
 #include "frmFormatos.h"
 
+#include "Logging.h"
 #include "NumberLook.h"
+#include "NumberText.h"
+#include "PrinterSurface.h"
+#include "RuntimeError.h"
 #include "Texts.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
@@ -13,6 +18,8 @@
 #include <QVBoxLayout>
 
 namespace {
+
+constexpr double kTwipsPerMm = 1440 / 25.4;
 
 QLabel *caption(const char *spanish, int32_t id, QWidget *parent)
 {
@@ -29,10 +36,28 @@ QLineEdit *box(const QString &name, int maxLength, QWidget *parent)
     return edit;
 }
 
-// One group of rows: its header, then per row its name, format, texts and size.
+QComboBox *list(const QString &name, const QStringList &items, QWidget *parent)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->addItems(items);
+    return combo;
+}
+
+// The check digits' names in the list, in CheckDigits::Scheme order.
+void nameChecks(QComboBox *combo)
+{
+    combo->setItemText(0, Texts::text(16020, QStringLiteral("Ninguna")));
+    combo->setItemText(2, Texts::text(16021, QStringLiteral("Módulo 10 (3-1)")));
+    combo->setItemText(3, Texts::text(16022, QStringLiteral("Módulo 11 (10 = X)")));
+    combo->setItemText(4, Texts::text(16023, QStringLiteral("Módulo 11 (10 = 0)")));
+}
+
+// One group of rows: its header, then per row its name, format, texts, check digit, size, bar
+// width, QR correction, quiet zone, colour and the code's size as it prints.
 template <size_t N>
 QGroupBox *group(const char *title, int32_t titleId, const char *rowName, int32_t rowId, const char *prefix,
-                 std::array<NumberLookBoxes, N> &rows, QWidget *parent)
+                 std::array<NumberLookBoxes, N> &rows, std::array<QLabel *, N> &sizes, QWidget *parent)
 {
     auto *frame = new QGroupBox(QString::fromUtf8(title), parent);
     Texts::bindCaption(frame, titleId);
@@ -40,7 +65,11 @@ QGroupBox *group(const char *title, int32_t titleId, const char *rowName, int32_
     grid->addWidget(caption("Formato", 4012, frame), 0, 1);
     grid->addWidget(caption("Antes del número", 4013, frame), 0, 2);
     grid->addWidget(caption("Después del número", 4014, frame), 0, 3);
-    grid->addWidget(caption("Tamaño (mm)", 4015, frame), 0, 4);
+    grid->addWidget(caption("Cifra de control", 16024, frame), 0, 4);
+    grid->addWidget(caption("Tamaño (mm)", 4015, frame), 0, 5);
+    grid->addWidget(caption("Módulo (mm)", 16025, frame), 0, 6);
+    grid->addWidget(caption("Corrección QR", 16026, frame), 0, 7);
+    grid->addWidget(caption("Medida al imprimir", 16027, frame), 0, 10);
     for (size_t i = 0; i < N; ++i) {
         auto *name = new QLabel(frame);
         Texts::follow(name, [name, rowName, rowId, i] {
@@ -48,21 +77,78 @@ QGroupBox *group(const char *title, int32_t titleId, const char *rowName, int32_
         });
         NumberLookBoxes &row = rows[i];
         const QString suffix = QString::fromLatin1(prefix) + QString::number(i);
-        row.format = new QComboBox(frame);
-        row.format->setObjectName(QStringLiteral("cboFormato") + suffix);
-        row.format->addItems({QString(), QStringLiteral("QR"), QStringLiteral("Code 128"), QStringLiteral("DataMatrix")});
-        Texts::follow(row.format, [combo = row.format] { combo->setItemText(0, Texts::text(4016, QStringLiteral("Texto"))); });
+        row.format = list(QStringLiteral("cboFormato") + suffix,
+                          {QString(), QStringLiteral("QR"), QStringLiteral("Code 128"),
+                           QStringLiteral("DataMatrix"), QStringLiteral("EAN-13"), QStringLiteral("UPC-A"),
+                           QStringLiteral("Code 39"), QStringLiteral("ITF"), QStringLiteral("PDF417")},
+                          frame);
+        Texts::follow(row.format, [combo = row.format] {
+            combo->setItemText(0, Texts::text(4016, QStringLiteral("Texto")));
+        });
         row.prefix = box(QStringLiteral("txtPrefijo") + suffix, 60, frame);
         row.suffix = box(QStringLiteral("txtSufijo") + suffix, 60, frame);
+        row.check = list(QStringLiteral("cboControl") + suffix,
+                         {QString(), QStringLiteral("Luhn"), QString(), QString(), QString()}, frame);
+        Texts::follow(row.check, [combo = row.check] { nameChecks(combo); });
         row.size = box(QStringLiteral("txtCodigo") + suffix, 8, frame);
         row.size->setMaximumWidth(70);
-        grid->addWidget(name, int(i) + 1, 0);
-        grid->addWidget(row.format, int(i) + 1, 1);
-        grid->addWidget(row.prefix, int(i) + 1, 2);
-        grid->addWidget(row.suffix, int(i) + 1, 3);
-        grid->addWidget(row.size, int(i) + 1, 4);
+        row.module = box(QStringLiteral("txtModulo") + suffix, 8, frame);
+        row.module->setMaximumWidth(70);
+        row.module->setPlaceholderText(QStringLiteral("0.339"));
+        row.qrLevel =
+            list(QStringLiteral("cboCorreccion") + suffix,
+                 {QStringLiteral("L"), QStringLiteral("M"), QStringLiteral("Q"), QStringLiteral("H")}, frame);
+        row.quietZone = new QCheckBox(QStringLiteral("Zona libre"), frame);
+        row.quietZone->setObjectName(QStringLiteral("chkZonaLibre") + suffix);
+        Texts::bindCaption(row.quietZone, 16028);
+        row.codeInColor = new QCheckBox(QStringLiteral("En color"), frame);
+        row.codeInColor->setObjectName(QStringLiteral("chkEnColor") + suffix);
+        Texts::bindCaption(row.codeInColor, 16029);
+        sizes[i] = new QLabel(frame);
+        sizes[i]->setObjectName(QStringLiteral("lblMedida") + suffix);
+        const int r = int(i) + 1;
+        int column = 0;
+        for (QWidget *w : std::initializer_list<QWidget *>{name, row.format, row.prefix, row.suffix,
+                                                           row.check, row.size, row.module, row.qrLevel,
+                                                           row.quietZone, row.codeInColor, sizes[i]})
+            grid->addWidget(w, r, column++);
     }
     return frame;
+}
+
+QString mm(double twips)
+{
+    return QLocale().toString(twips / kTwipsPerMm, 'f', 1);
+}
+
+// The code of `look` for `number` at (x, y): its size, and why it would not print there.
+struct Measure
+{
+    QString size;
+    QString warning;
+};
+
+Measure measure(const NumberLook &look, const QString &where, const QString &number, const QString &x,
+                const QString &y, const PrinterSurface *printer)
+{
+    Measure result;
+    if (!look.isCode())
+        return result;
+    try {
+        const CodeSymbols::Symbol symbol = NumberPrinter::sample(look, where, number);
+        result.size = mm(symbol.size.width()) + QStringLiteral(" × ") + mm(symbol.size.height()) +
+                      QStringLiteral(" mm");
+        if (printer)
+            NumberPrinter(look, where, {number})
+                .checkFits(*printer, NumberText::toSingle(NumberText::lenient(x)),
+                           NumberText::toSingle(NumberText::lenient(y)));
+    } catch (const RuntimeError &e) {
+        result.warning = e.description();
+    } catch (const std::exception &e) {
+        // Not an error here: a position that is not a number yet is the run's to report.
+        qCDebug(lcPrint).noquote() << "Code size not shown:" << describeFailure(e);
+    }
+    return result;
 }
 
 } // namespace
@@ -74,17 +160,28 @@ frmFormatos::frmFormatos(QWidget *owner) : QDialog(owner)
     Texts::bindTitle(this, 4010);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(group("Mismo número", 4017, "Posición %1", 4018, "Mismo", same, this));
-    layout->addWidget(group("Distinto número", 4019, "Fila %1", 4020, "Distinto", distinct, this));
+    layout->addWidget(group("Mismo número", 4017, "Posición %1", 4018, "Mismo", same, m_sameSizes, this));
+    layout->addWidget(
+        group("Distinto número", 4019, "Fila %1", 4020, "Distinto", distinct, m_distinctSizes, this));
+    m_warnings = new QLabel(this);
+    m_warnings->setObjectName(QStringLiteral("lblAvisos"));
+    m_warnings->setWordWrap(true);
+    m_warnings->setStyleSheet(QStringLiteral("color: #b00000"));
+    layout->addWidget(m_warnings);
     auto *note = new QLabel(this);
     note->setObjectName(QStringLiteral("lblNota"));
     note->setWordWrap(true);
     Texts::follow(note, [note] {
         note->setText(
-            Texts::text(4021, QStringLiteral("El código se imprime con su esquina superior izquierda en la posición X, Y. "
-                                             "El tamaño es el lado de un código QR o DataMatrix (cada módulo de al menos "
-                                             "%1 mm) o la altura de las barras de un Code 128 (al menos %2 mm), que "
-                                             "lleva el número debajo en la fuente del trabajo."))
+            Texts::text(
+                16030,
+                QStringLiteral(
+                    "El código se imprime en negro con su esquina superior izquierda en la posición X, "
+                    "Y, sobre un recuadro blanco (la zona libre que el lector necesita). El tamaño es "
+                    "el lado de un código QR o DataMatrix, el ancho de un PDF417 (cada módulo de al "
+                    "menos %1 mm) o la altura de las barras (al menos %2 mm), que llevan el número "
+                    "debajo en la fuente del trabajo; el módulo es el ancho de la barra más fina. "
+                    "EAN-13 y UPC-A llevan solo cifras y añaden su propia cifra de control."))
                 .arg(NumberLookLimits::kMinModuleMm)
                 .arg(NumberLookLimits::kMinBarHeightMm));
     });
@@ -95,13 +192,22 @@ frmFormatos::frmFormatos(QWidget *owner) : QDialog(owner)
     layout->addWidget(buttons);
 
     const auto watch = [this](const NumberLookBoxes &row) {
-        connect(row.format, &QComboBox::currentIndexChanged, this, &frmFormatos::refresh);
+        for (QComboBox *combo : {row.format, row.check, row.qrLevel})
+            connect(combo, &QComboBox::currentIndexChanged, this, &frmFormatos::refresh);
+        for (QLineEdit *edit : {row.prefix, row.suffix, row.size, row.module})
+            connect(edit, &QLineEdit::textChanged, this, &frmFormatos::refresh);
     };
     for (const NumberLookBoxes &row : same)
         watch(row);
     for (const NumberLookBoxes &row : distinct)
         watch(row);
     reset();
+}
+
+void frmFormatos::setSheet(Sheet sheet)
+{
+    m_sheet = std::move(sheet);
+    refresh();
 }
 
 void frmFormatos::reset()
@@ -113,14 +219,47 @@ void frmFormatos::reset()
     refresh();
 }
 
-// A size only means something for a code.
+void frmFormatos::showEvent(QShowEvent *event)
+{
+    refresh(); // the job's numbers and positions may have changed since the window last showed
+    QDialog::showEvent(event);
+}
+
 void frmFormatos::refresh()
 {
-    const auto update = [](const NumberLookBoxes &row) {
-        row.size->setEnabled(row.format->currentIndex() != int(NumberLook::Format::Text));
+    const auto enable = [](const NumberLookBoxes &row) {
+        const NumberLook look = row.look();
+        row.size->setEnabled(look.isCode());
+        row.module->setEnabled(look.isLinear());
+        row.qrLevel->setEnabled(look.format == NumberLook::Format::QR);
+        row.quietZone->setEnabled(look.isCode());
+        row.codeInColor->setEnabled(look.isCode());
     };
-    for (const NumberLookBoxes &row : same)
-        update(row);
-    for (const NumberLookBoxes &row : distinct)
-        update(row);
+    QStringList warnings;
+    const auto show = [&warnings](QLabel *label, const Measure &m) {
+        label->setText(m.warning.isEmpty() ? m.size : QStringLiteral("⚠ ") + m.size);
+        label->setToolTip(m.warning);
+        label->setStyleSheet(m.warning.isEmpty() ? QString() : QStringLiteral("color: #b00000"));
+        if (!m.warning.isEmpty())
+            warnings << m.warning;
+    };
+    const SameNumberJob sameJob = m_sheet.sameJob ? m_sheet.sameJob() : SameNumberJob{};
+    for (size_t i = 0; i < same.size(); ++i) {
+        enable(same[i]);
+        const Measure m = sameJob.off[i]
+                              ? Measure{}
+                              : measure(same[i].look(), NumberPrinter::samePosition(int(i)), sameJob.desde,
+                                        sameJob.posX[i], sameJob.posY[i], m_sheet.printer);
+        show(m_sameSizes[i], m);
+    }
+    const DistinctNumberJob distinctJob = m_sheet.distinctJob ? m_sheet.distinctJob() : DistinctNumberJob{};
+    for (size_t i = 0; i < distinct.size(); ++i) {
+        enable(distinct[i]);
+        const Measure m = distinctJob.off[i] ? Measure{}
+                                             : measure(distinct[i].look(), NumberPrinter::distinctRow(int(i)),
+                                                       distinctJob.desde[i], distinctJob.posX[i],
+                                                       distinctJob.posY[i], m_sheet.printer);
+        show(m_distinctSizes[i], m);
+    }
+    m_warnings->setText(warnings.join(u'\n'));
 }

@@ -3,33 +3,33 @@
 #include "DocumentCommands.h"
 #include "FontPanel.h"
 #include "JobControls.h"
-#include "frmFormatos.h"
-#include "frmPilas.h"
 #include "LastPrint.h"
 #include "Notes.h"
 #include "RecentFiles.h"
 #include "RunHistory.h"
 #include "SetsBoxes.h"
 #include "Texts.h"
+#include "frmFormatos.h"
+#include "frmPilas.h"
 #include "frmPrincipal.h"
 #include "ui_frmPrincipal.h"
 
+#include <QCheckBox>
 #include <QComboBox>
-#include <algorithm>
 #include <QLineEdit>
+#include <algorithm>
 
 void frmPrincipal::setUpDocuments()
 {
     m_pilas = new frmPilas({desde, hasta, Check2}, ui->tabDistinto, this);
     connect(ui->mnuPilas, &QAction::triggered, m_pilas, &QDialog::exec);
     Texts::bindCaption(ui->mnuPilas, 1005);
-    m_juegos = new SetsBoxes(ui->tabMismo, ui->tabDistinto, [this] { JobModified = true; }, this);
-    m_job = std::make_unique<JobControls>(JobControls{ui->SSTab1, ui->txtDesde, ui->txtHasta, txtPosX,
-                                                      txtPosY, Check1, desde, hasta, posX, posY, Check2,
-                                                      ui->chVert, ui->chVert2, m_pilas->chkPilas,
-                                                      m_pilas->txtPilasDesde, m_pilas->txtPilasHasta,
-                                                      m_pilas->txtPilasProfundidad, m_juegos->txtJuegos,
-                                                      m_juegos->txtJuegos2});
+    m_juegos = new SetsBoxes(
+        ui->tabMismo, ui->tabDistinto, [this] { JobModified = true; }, this);
+    m_job = std::make_unique<JobControls>(JobControls{
+        ui->SSTab1, ui->txtDesde, ui->txtHasta, txtPosX, txtPosY, Check1, desde, hasta, posX, posY, Check2,
+        ui->chVert, ui->chVert2, m_pilas->chkPilas, m_pilas->txtPilasDesde, m_pilas->txtPilasHasta,
+        m_pilas->txtPilasProfundidad, m_juegos->txtJuegos, m_juegos->txtJuegos2});
     setUpNumberFormats();
     DocumentCommands::Window window{
         [this] {
@@ -76,11 +76,16 @@ void frmPrincipal::setUpNumberFormats()
     Texts::bindCaption(ui->mnuFormatos, 4022);
     m_job->looks0 = m_formatos->same;
     m_job->looks1 = m_formatos->distinct;
+    m_formatos->setSheet({[this] { return m_job->sameNumberJob(); },
+                          [this] { return m_job->distinctNumberJob(); }, &m_context.printer});
     const auto watch = [this](const NumberLookBoxes &row) {
         const auto markModified = [this] { JobModified = true; };
-        connect(row.format, &QComboBox::currentIndexChanged, this, markModified);
-        for (QLineEdit *box : {row.prefix, row.suffix, row.size})
+        for (QComboBox *combo : {row.format, row.check, row.qrLevel})
+            connect(combo, &QComboBox::currentIndexChanged, this, markModified);
+        for (QLineEdit *box : {row.prefix, row.suffix, row.size, row.module})
             connect(box, &QLineEdit::textChanged, this, markModified);
+        for (QCheckBox *box : {row.quietZone, row.codeInColor})
+            connect(box, &QCheckBox::toggled, this, markModified);
     };
     std::for_each(m_formatos->same.begin(), m_formatos->same.end(), watch);
     std::for_each(m_formatos->distinct.begin(), m_formatos->distinct.end(), watch);

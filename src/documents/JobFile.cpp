@@ -80,6 +80,18 @@ void appendLook(QList<ProfileValue> &values, const QString &section, int i, cons
     values.append({section, indexed(kPrefijo, i), look.prefix, onlyIfPresent});
     values.append({section, indexed(kSufijo, i), look.suffix, onlyIfPresent});
     values.append({section, indexed(kCodigo, i), look.storedSize(), onlyIfPresent});
+    // Each newer key only where it differs from what a file without it means.
+    const NumberLook plain;
+    const auto append = [&](const QString &key, const QString &value, bool isDefault) {
+        values.append({section, indexed(key, i), value, isDefault});
+    };
+    append(kDigitoControl, CheckDigits::key(look.check), look.check == plain.check);
+    append(kZonaLibre, look.quietZone ? QStringLiteral("1") : QStringLiteral("0"),
+           look.quietZone == plain.quietZone);
+    append(kCodigoEnColor, look.codeInColor ? QStringLiteral("1") : QStringLiteral("0"),
+           look.codeInColor == plain.codeInColor);
+    append(kModulo, look.storedModule(), look.storedModule().isEmpty());
+    append(kCorreccionQR, NumberLook::qrLevelKey(look.qrLevel), look.qrLevel == plain.qrLevel);
 }
 
 // The texts around the number are read whole: a save writes them whole, and a cut one would
@@ -93,6 +105,11 @@ NumberLook readLook(const std::function<QString(const QString &)> &value,
     look.prefix = orDefault(whole(indexed(kPrefijo, i)), defaults.prefix);
     look.suffix = orDefault(whole(indexed(kSufijo, i)), defaults.suffix);
     look.size = orDefault(value(indexed(kCodigo, i)), defaults.size);
+    look.check = CheckDigits::fromKey(value(indexed(kDigitoControl, i)));
+    look.quietZone = value(indexed(kZonaLibre, i)).trimmed() != QStringLiteral("0");
+    look.codeInColor = value(indexed(kCodigoEnColor, i)).trimmed() == QStringLiteral("1");
+    look.module = orDefault(value(indexed(kModulo, i)), defaults.module);
+    look.qrLevel = NumberLook::qrLevelFromKey(value(indexed(kCorreccionQR, i)));
     return look;
 }
 

@@ -40,6 +40,14 @@ inline const QString kFormato = QStringLiteral("Formato_");
 inline const QString kPrefijo = QStringLiteral("Prefijo_");
 inline const QString kSufijo = QStringLiteral("Sufijo_");
 inline const QString kCodigo = QStringLiteral("Codigo_");
+// Written only where a look uses them: "DigitoControl_"+i (CheckDigits::key), "ZonaLibre_"+i
+// ("0" without the white box), "CodigoEnColor_"+i ("1" in the text colour), "Modulo_"+i (bar
+// width in mm), "CorreccionQR_"+i ("L", "M", "Q", "H").
+inline const QString kDigitoControl = QStringLiteral("DigitoControl_");
+inline const QString kZonaLibre = QStringLiteral("ZonaLibre_");
+inline const QString kCodigoEnColor = QStringLiteral("CodigoEnColor_");
+inline const QString kModulo = QStringLiteral("Modulo_");
+inline const QString kCorreccionQR = QStringLiteral("CorreccionQR_");
 
 // "Ultima Impresión Solapa:0" or ":1".
 QString recordSection(int page);

@@ -55,10 +55,11 @@ public:
             const RangeNumber start = RangeNumber::read(job.desde[j]);
             start.plus(range.lastOffset()); // the numbers in between lie within the two ends
             Row row{x, y, start, int16_t(job.desde[j].size()), std::nullopt};
-            const bool code = job.looks[j].format != NumberLook::Format::Text;
+            const bool checked = job.looks[j].isCode() || job.looks[j].check != CheckDigits::Scheme::None;
             row.look.emplace(job.looks[j], NumberPrinter::distinctRow(j),
-                             code ? QStringList{rowNumber(row, 0), rowNumber(row, range.sheets - 1)}
-                                  : QStringList());
+                             checked ? QStringList{rowNumber(row, 0), rowNumber(row, range.sheets - 1)}
+                                     : QStringList(),
+                             font.color);
             m_rows.push_back(std::move(row));
         }
     }
@@ -111,9 +112,10 @@ public:
         const QStringList ends{m_run.number(0), m_run.number(m_run.count - 1)};
         for (int j = 0; j < DistinctNumberJob::kRows; ++j)
             if (!job.off[j])
-                m_places.push_back({NumberText::toSingle(NumberText::lenient(job.posX[j])),
-                                    NumberText::toSingle(NumberText::lenient(job.posY[j])),
-                                    NumberPrinter(job.looks[j], NumberPrinter::distinctRow(j), ends)});
+                m_places.push_back(
+                    {NumberText::toSingle(NumberText::lenient(job.posX[j])),
+                     NumberText::toSingle(NumberText::lenient(job.posY[j])),
+                     NumberPrinter(job.looks[j], NumberPrinter::distinctRow(j), ends, font.color)});
     }
 
     static int enabledRows(const DistinctNumberJob &job)
@@ -123,8 +125,14 @@ public:
 
     qint64 count() const override { return m_plan.sheets(); }
     // The first row is never blank: every pile of a block is at least as long as the next.
-    QString number(qint64 sheet) const override { return m_run.number(m_plan.offsetAt(sheet, 0).value_or(0)); }
-    void applyFont(PrinterSurface &printer) const override { DistinctNumberSheets::applyFontTo(printer, m_font); }
+    QString number(qint64 sheet) const override
+    {
+        return m_run.number(m_plan.offsetAt(sheet, 0).value_or(0));
+    }
+    void applyFont(PrinterSurface &printer) const override
+    {
+        DistinctNumberSheets::applyFontTo(printer, m_font);
+    }
     void checkFits(const PrinterSurface &printer) const override
     {
         for (const Place &place : m_places)

@@ -37,17 +37,17 @@ public:
         // read once rather than once per sheet.
         for (int i = 0; i < SameNumberJob::kPositions; ++i)
             if (!job.off[i])
-                m_positions.push_back(
-                    {NumberText::toSingle(NumberText::lenient(job.posX[i])),
-                     NumberText::toSingle(NumberText::lenient(job.posY[i])),
-                     NumberPrinter(job.looks[i], NumberPrinter::samePosition(i), ends(job.looks[i]))});
+                m_positions.push_back({NumberText::toSingle(NumberText::lenient(job.posX[i])),
+                                       NumberText::toSingle(NumberText::lenient(job.posY[i])),
+                                       NumberPrinter(job.looks[i], NumberPrinter::samePosition(i),
+                                                     ends(job.looks[i]), font.color)});
     }
 
     // The numbers a code is checked with: the two ends, or the first alone when the last is
     // wider than the start (the run stops before it, as it always has).
     QStringList ends(const NumberLook &look) const
     {
-        if (look.format == NumberLook::Format::Text)
+        if (!look.isCode() && look.check == CheckDigits::Scheme::None)
             return {};
         QStringList list{number(0)};
         try {
@@ -96,11 +96,11 @@ private:
 
 // Codes that cannot print every number of the range refuse the job before the printer is
 // touched. Ends that are not numbers are left to the run, which reports them as ever.
-void checkLooks(const SameNumberJob &job)
+void checkLooks(const SameNumberJob &job, int32_t textColor)
 {
     QStringList ends;
     for (int i = 0; i < SameNumberJob::kPositions; ++i) {
-        if (job.off[i] || job.looks[i].format == NumberLook::Format::Text)
+        if (job.off[i] || (!job.looks[i].isCode() && job.looks[i].check == CheckDigits::Scheme::None))
             continue;
         if (ends.isEmpty()) {
             try {
@@ -117,7 +117,7 @@ void checkLooks(const SameNumberJob &job)
                     return;
             }
         }
-        NumberPrinter(job.looks[i], NumberPrinter::samePosition(i), ends);
+        NumberPrinter(job.looks[i], NumberPrinter::samePosition(i), ends, textColor);
     }
 }
 
@@ -175,7 +175,7 @@ RunOutcome runSameNumber(const SameNumberJob &job, const FontChoice &font, Print
     if (const auto refused = refusal(job, dialogs))
         return *refused;
     try {
-        checkLooks(job);
+        checkLooks(job, font.color);
         return printRange(job, font, printer, dialogs, observer);
     } catch (const RuntimeError &error) {
         reportError(error, dialogs);

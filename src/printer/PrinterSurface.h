@@ -5,6 +5,7 @@
 #include "RuntimeError.h"
 
 #include <QList>
+#include <QMarginsF>
 #include <QRectF>
 #include <QString>
 #include <cstdint>
@@ -101,12 +102,22 @@ public:
     // then moves to the start of the next line. An empty text only moves down a line.
     virtual void printText(const QString &text) = 0;
 
-    // Fills the rectangles `shapesTwips` (twips from their top-left, `sizeTwips` in all) in the current
-    // colour with their top-left at the current position, at their size whatever the scale; a `caption` goes
-    // centred under them in the current font. The position then moves to the start of the line below, as
-    // after printText.
+    // How printShapes draws: `caption` goes centred under the shapes in the current font and
+    // colour; the shapes take `color` (the current colour when empty); with `clearTwips` set, a
+    // white box this far around shapes and caption goes under them first, so a scanner sees
+    // nothing else there.
+    struct ShapeStyle
+    {
+        QString caption;
+        std::optional<int32_t> color;
+        std::optional<QMarginsF> clearTwips;
+    };
+
+    // Fills the rectangles `shapesTwips` (twips from their top-left, `sizeTwips` in all) with their
+    // top-left at the current position, at their size whatever the scale, as `style` says. The
+    // position then moves to the start of the line below, as after printText.
     virtual void printShapes(const QList<QRectF> &shapesTwips, const QSizeF &sizeTwips,
-                             const QString &caption = {}) = 0;
+                             const ShapeStyle &style = {}) = 0;
 
     virtual float currentX() const = 0;
     virtual float currentY() const = 0;

@@ -6,8 +6,9 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 
-SurfaceBase::SurfaceBase()
-    : m_fontName(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family())
+#include <algorithm>
+
+SurfaceBase::SurfaceBase() : m_fontName(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family())
 {
     updateFont();
 }
@@ -48,19 +49,31 @@ void SurfaceBase::printText(const QString &text)
     m_y += float(m_lineHeightTwips * unitsPerTwipY());
 }
 
-void SurfaceBase::printShapes(const QList<QRectF> &shapesTwips, const QSizeF &sizeTwips, const QString &caption)
+void SurfaceBase::printShapes(const QList<QRectF> &shapesTwips, const QSizeF &sizeTwips,
+                              const ShapeStyle &style)
 {
     ensurePage();
     const QPointF topLeft = toTwips(m_x, m_y);
-    deviceFill(topLeft, shapesTwips, m_penColor);
     double below = sizeTwips.height();
-    if (!caption.isEmpty()) {
-        const double width = QFontMetricsF(m_font).horizontalAdvance(caption);
+    double captionWidth = 0, gap = 0;
+    if (!style.caption.isEmpty()) {
+        captionWidth = QFontMetricsF(m_font).horizontalAdvance(style.caption);
         // A small gap keeps the text's ascenders off the bars, where a scanner would see them.
-        const double gap = m_font.pixelSize() * 0.1;
-        deviceDrawText(topLeft + QPointF((sizeTwips.width() - width) / 2, below + gap), caption);
+        gap = m_font.pixelSize() * 0.1;
         below += gap + m_lineHeightTwips;
     }
+    if (style.clearTwips) {
+        const QMarginsF &m = *style.clearTwips;
+        const double spill = std::max(0.0, (captionWidth - sizeTwips.width()) / 2);
+        const QRectF box(-std::max(m.left(), spill), -m.top(),
+                         sizeTwips.width() + std::max(m.left(), spill) + std::max(m.right(), spill),
+                         below + m.top() + m.bottom());
+        deviceFill(topLeft, {box}, Qt::white);
+    }
+    deviceFill(topLeft, shapesTwips, style.color ? VbColor::toQColor(*style.color) : m_penColor);
+    if (!style.caption.isEmpty())
+        deviceDrawText(topLeft + QPointF((sizeTwips.width() - captionWidth) / 2, sizeTwips.height() + gap),
+                       style.caption);
     m_x = scaleLeft();
     m_y += float(below * unitsPerTwipY());
 }
@@ -115,8 +128,14 @@ void SurfaceBase::updateFont()
     ++m_styleGeneration;
 }
 
-float SurfaceBase::scaleLeft() const { return m_userScale ? float(m_userScale->left()) : 0.f; }
-float SurfaceBase::scaleTop() const { return m_userScale ? float(m_userScale->top()) : 0.f; }
+float SurfaceBase::scaleLeft() const
+{
+    return m_userScale ? float(m_userScale->left()) : 0.f;
+}
+float SurfaceBase::scaleTop() const
+{
+    return m_userScale ? float(m_userScale->top()) : 0.f;
+}
 
 float SurfaceBase::scaleWidth() const
 {

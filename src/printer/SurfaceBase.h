@@ -18,7 +18,8 @@ public:
     SurfaceBase();
 
     void printText(const QString &text) final;
-    void printShapes(const QList<QRectF> &shapesTwips, const QSizeF &sizeTwips, const QString &caption = {}) final;
+    void printShapes(const QList<QRectF> &shapesTwips, const QSizeF &sizeTwips,
+                     const ShapeStyle &style = {}) final;
 
     float currentX() const final { return m_x; }
     float currentY() const final { return m_y; }
@@ -42,7 +43,8 @@ public:
     int orientation() const final;
     void setOrientation(int orientation) final;
 
-    void line(float x1, float y1, float x2, float y2, std::optional<int32_t> color = {}, bool box = false) final;
+    void line(float x1, float y1, float x2, float y2, std::optional<int32_t> color = {},
+              bool box = false) final;
     void newPage() final;
     void endDoc() final;
     void discardDocument() final;
@@ -65,7 +67,8 @@ protected:
     // Drops the document under way; false when the device cannot take it back.
     virtual bool deviceDiscardDocument() = 0;
     // Rectangles in twips from `topLeftTwips`, filled in `color`.
-    virtual void deviceFill(const QPointF &topLeftTwips, const QList<QRectF> &shapes, const QColor &color) = 0;
+    virtual void deviceFill(const QPointF &topLeftTwips, const QList<QRectF> &shapes,
+                            const QColor &color) = 0;
 
     // The font as drawn: its pixel size is in twips (20 per point).
     const QFont &font() const { return m_font; }

@@ -180,7 +180,9 @@ private Q_SLOTS:
         QCOMPARE(o.entry("mnuFormatos")->text(), "Number &format...");
         QCOMPARE(formats->findChild<QComboBox *>("cboFormatoDistinto3")->itemText(0), "Text");
         QVERIFY(formats->findChild<QLabel *>("lblNota")->text().startsWith(
-            "The code is printed with its top-left"));
+            "The code is printed in black with its top-left"));
+        QCOMPARE(formats->findChild<QComboBox *>("cboControlMismo5")->itemText(3), "Modulo 11 (10 = X)");
+        QCOMPARE(formats->findChild<QCheckBox *>("chkZonaLibreDistinto0")->text(), "Quiet zone");
 
         o.entry("mnuEspañol")->trigger();
         QCOMPARE(piles->findChild<QLabel *>("lblPlan")->text(), "1 bloque de 8 hojas; pila 1: 1–8");

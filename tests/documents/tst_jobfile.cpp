@@ -180,6 +180,44 @@ private Q_SLOTS:
         QVERIFY(JobFile::readPage0(profiles, file).positions[1].look.isDefault());
     }
 
+    // The keys of check digits, quiet zone, colour, bar width and QR correction go into a file
+    // only where a look uses them, and come back as written; a look set back to its defaults
+    // keeps them in place with the plain values.
+    void newerLookKeysGoOnlyWhereUsed()
+    {
+        TestPaths tmp;
+        const ProfileFiles profiles(tmp.paths().settingsFile);
+        QString file = tmp.path(QStringLiteral("simbolos.trv"));
+        JobFile::Saved job = exampleJob();
+        NumberLook look{NumberLook::Format::EAN13, QStringLiteral("84"), QString(), QStringLiteral("20")};
+        look.check = CheckDigits::Scheme::Mod11Zero;
+        look.module = QStringLiteral("0,3");
+        look.qrLevel = NumberLook::QrLevel::Q;
+        look.quietZone = false;
+        look.codeInColor = true;
+        job.same.looks[2] = look;
+        job.same.looks[1] = {NumberLook::Format::QR, QString(), QString(), QStringLiteral("20")};
+        QVERIFY(profiles.EscribirValoresIni(JobFile::jobValues(job), file, nullptr));
+        const QByteArray bytes = bytesOf(file);
+        QVERIFY2(
+            bytes.contains("Codigo_2=20\r\nDigitoControl_2=Mod11-0\r\nZonaLibre_2=0\r\nCodigoEnColor_2=1\r\n"
+                           "Modulo_2=0.3\r\nCorreccionQR_2=Q\r\n"),
+            bytes.constData());
+        for (const char *key : {"DigitoControl_1", "ZonaLibre_1", "CodigoEnColor_1", "Modulo_1",
+                                "CorreccionQR_1", "DigitoControl_0", "Modulo_3"})
+            QVERIFY2(!bytes.contains(key), key);
+        look.module = QStringLiteral("0.3");
+        QCOMPARE(JobFile::readPage0(profiles, file).positions[2].look, look);
+        QCOMPARE(JobFile::readPage0(profiles, file).positions[1].look, job.same.looks[1]);
+
+        job.same.looks[2] = {};
+        QVERIFY(profiles.EscribirValoresIni(JobFile::jobValues(job), file, nullptr));
+        QVERIFY(
+            bytesOf(file).contains("Codigo_2=15\r\nDigitoControl_2=\r\nZonaLibre_2=1\r\nCodigoEnColor_2=0\r\n"
+                                   "Modulo_2=\r\nCorreccionQR_2=M\r\n"));
+        QVERIFY(JobFile::readPage0(profiles, file).positions[2].look.isDefault());
+    }
+
     void theOpenDialogListsEveryLetterCaseOfTheExtension()
     {
         const QStringList filters = QtDialogs::nameFilters(QStringLiteral("Archivos de texto(*.trv)|*.trv"));
