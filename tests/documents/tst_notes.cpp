@@ -53,7 +53,9 @@ struct NoteWindow : FormHarness<>
     QMenu *popUp()
     {
         QTest::mouseClick(imgFlag(), Qt::RightButton);
-        QTest::qWaitFor([this] { return mnuNotas()->isVisible(); }, 2000);
+        // A pop-up that never shows would make every check after it meaningless.
+        if (!QTest::qWaitFor([this] { return mnuNotas()->isVisible(); }, 2000))
+            qFatal("the notes pop-up never showed");
         return mnuNotas();
     }
     void choose(const QString &entry)

@@ -32,7 +32,8 @@ struct Dialog
             prepare(printer);
         w = std::make_unique<frmImpresora>(printer, dialogs, settings);
         w->show();
-        QTest::qWaitForWindowExposed(w.get());
+        if (!QTest::qWaitForWindowExposed(w.get()))
+            qFatal("the printer setup window never showed");
     }
     template <typename T = QLineEdit> T *get(const QString &name) const { return w->findChild<T *>(name); }
     QComboBox *list(const QString &name) const { return get<QComboBox>(name); }
