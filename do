@@ -17,6 +17,7 @@ PACKAGES=(
   libcups2-dev cups-daemon cups-client cups-filters cups-ipp-utils dbus-daemon
   xvfb xauth
   shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl
+  appstream man-db  # the tests validate the AppStream data and the manual page
   libasound2-dev
   libzint-dev libqpdf-dev libzxing-dev  # codes, PDF designs; zxing decodes codes in the tests only
   qpdf  # the tests look inside the printed PDFs with it
@@ -58,12 +59,15 @@ build_package() {
       useradd --system --user-group --create-home --home-dir "/var/lib/$BUILD_USER" \
         --shell /usr/sbin/nologin "$BUILD_USER"
     as_user=(runuser -u "$BUILD_USER" --)
-    work=$(runuser -u "$BUILD_USER" -- mktemp -d "/var/lib/$BUILD_USER/build.XXXXXX")
+    # Always the same folder, so that ccache recognises the previous build's files.
+    work="/var/lib/$BUILD_USER/build"
   else
-    work=$(mktemp -d)
+    work="${XDG_CACHE_HOME:-$HOME/.cache}/tessarino-package"
   fi
+  rm -rf "$work"
   local src="$work/tessarino-$version"
   mkdir -p "$src"
+  [ ${#as_user[@]} -eq 0 ] || chown "$BUILD_USER:" "$work"
   if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
     git ls-files -z --cached --others --exclude-standard | xargs -0 -I{} sh -c '[ -e "$1" ] && printf "%s\0" "$1"' _ {} |
       tar --null -T - -cf - | tar -xf - -C "$src"
@@ -85,7 +89,7 @@ build_package() {
   if [ $status -eq 0 ]; then
     rm -rf "$out"
     mkdir -p "$out"
-    cp "$work"/tessarino_"$version"_*.deb "$work"/tessarino_"$version"_*.buildinfo "$work"/tessarino_"$version"_*.changes "$out"/
+    cp "$work"/tessarino_"$version"_*.deb "$work"/tessarino_"$version"_*.buildinfo "$out"/
     # lintian must find nothing: no errors, no warnings (overrides say why in a comment).
     "${as_user[@]}" lintian --fail-on error,warning --display-info "$work"/tessarino_"$version"_*.changes || status=$?
   fi

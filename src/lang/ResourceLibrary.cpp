@@ -118,7 +118,12 @@ ResourceLibrary &ResourceLibrary::operator=(ResourceLibrary &&) noexcept = defau
 
 QStringList ResourceLibrary::standardCandidates()
 {
-    const QDir program(QCoreApplication::applicationDirPath());
+    return standardCandidates(QCoreApplication::applicationDirPath());
+}
+
+QStringList ResourceLibrary::standardCandidates(const QString &programFolder)
+{
+    const QDir program(programFolder);
     QStringList candidates{
         program.filePath(fileName()),
         // The program's library folder in the prefix it runs from, then in the one it

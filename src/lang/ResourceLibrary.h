@@ -24,7 +24,9 @@ public:
     ResourceLibrary(ResourceLibrary &&) noexcept;
     ResourceLibrary &operator=(ResourceLibrary &&) noexcept;
 
+    // The places for a program in `programFolder` (by default the running one's folder).
     static QStringList standardCandidates();
+    static QStringList standardCandidates(const QString &programFolder);
 
     static constexpr int CannotCreateObject = 429;
 
