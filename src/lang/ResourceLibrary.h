@@ -11,7 +11,7 @@ class _Clase;
 
 // The program's binding to Lib_Tessarino: one `Clase` object, created on the first request and
 // kept until the program ends. Linux has no component registry, so the library is looked for as
-// a file: beside the program, then in the installed library folder, then along the system's
+// a file: beside the program, then in the program's own installed folder, then along the system's
 // library path.
 class ResourceLibrary
 {
