@@ -5,6 +5,7 @@
 #   ./do bench  install what is missing, build, run the benchmarks
 #   ./do sanitize  build with ASan+UBSan, with gcc and with clang, run every test under each,
 #                  then fuzz each reader of outside input for FUZZ_SECONDS (60) seconds
+#   ./do package  build the Debian package (tests included, as an ordinary user) into build-deb
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -15,6 +16,7 @@ PACKAGES=(
   libcups2-dev cups-daemon cups-client cups-filters cups-ipp-utils dbus-daemon
   xvfb xauth
   shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl
+  appstream man-db  # the tests validate the AppStream data and the manual page
   libasound2-dev
   libzint-dev libqpdf-dev libzxing-dev  # codes, PDF designs; zxing decodes codes in the tests only
   zbar-tools dmtx-utils  # the tests read printed codes with zbarimg and dmtxread too
@@ -22,11 +24,14 @@ PACKAGES=(
   clang libclang-rt-14-dev
   time
 )
+# What Debian's own tools need to build and check the package.
+PACKAGE_TOOLS=(build-essential devscripts debhelper lintian fakeroot)
 BUILD_DIR=${BUILD_DIR:-build}
+PACKAGE_DIR=${PACKAGE_DIR:-build-deb}
 
 install_packages() {
   local missing=()
-  for p in "${PACKAGES[@]}"; do
+  for p in "${PACKAGES[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -40,6 +45,57 @@ install_packages() {
 build() {
   cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
   cmake --build "$BUILD_DIR"
+}
+
+# The package is built from a copy of the files git knows (a clean checkout: no build folders),
+# as Debian's tools build it. The tests run during that build and must run as an ordinary user,
+# so as root the build runs as the unprivileged user tessarino-build, created the first time.
+BUILD_USER=tessarino-build
+build_package() {
+  local out=$1 version work as_user=()
+  version=$(sed -n 's/^project(Tessarino VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
+  if [ "$(id -u)" -eq 0 ]; then
+    id -u "$BUILD_USER" >/dev/null 2>&1 ||
+      useradd --system --user-group --create-home --home-dir "/var/lib/$BUILD_USER" \
+        --shell /usr/sbin/nologin "$BUILD_USER"
+    as_user=(runuser -u "$BUILD_USER" --)
+    # Always the same folder, so that ccache recognises the previous build's files.
+    work="/var/lib/$BUILD_USER/build"
+  else
+    work="${XDG_CACHE_HOME:-$HOME/.cache}/tessarino-package"
+  fi
+  rm -rf "$work"
+  local src="$work/tessarino-$version"
+  mkdir -p "$src"
+  [ ${#as_user[@]} -eq 0 ] || chown "$BUILD_USER:" "$work"
+  if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    git ls-files -z --cached --others --exclude-standard | xargs -0 -I{} sh -c '[ -e "$1" ] && printf "%s\0" "$1"' _ {} |
+      tar --null -T - -cf - | tar -xf - -C "$src"
+  else
+    tar --exclude='./build*' --exclude='./obj-*' -cf - . | tar -xf - -C "$src"
+  fi
+  [ ${#as_user[@]} -eq 0 ] || chown -R "$BUILD_USER:" "$work"
+  # ccache (when the environment names one) gets a cache of the build user's own.
+  local cache=()
+  if [ -n "${CMAKE_CXX_COMPILER_LAUNCHER:-}" ] && command -v "$CMAKE_CXX_COMPILER_LAUNCHER" >/dev/null; then
+    local dir=${CCACHE_DIR:-$HOME/.ccache}
+    [ ${#as_user[@]} -eq 0 ] || dir="/var/lib/$BUILD_USER/ccache"
+    cache=(CMAKE_CXX_COMPILER_LAUNCHER="$CMAKE_CXX_COMPILER_LAUNCHER" CMAKE_C_COMPILER_LAUNCHER="$CMAKE_CXX_COMPILER_LAUNCHER"
+           CCACHE_DIR="$dir" CCACHE_BASEDIR="$work" CCACHE_NOHASHDIR=1 CCACHE_SLOPPINESS="${CCACHE_SLOPPINESS:-}")
+  fi
+  local status=0
+  (cd "$src" && "${as_user[@]}" env "${cache[@]}" DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:-}" \
+    dpkg-buildpackage -us -uc -b -jauto) || status=$?
+  if [ $status -eq 0 ]; then
+    rm -rf "$out"
+    mkdir -p "$out"
+    cp "$work"/tessarino_"$version"_*.deb "$work"/tessarino_"$version"_*.buildinfo "$out"/
+    # lintian must find nothing: no errors, no warnings (overrides say why in a comment).
+    "${as_user[@]}" lintian --fail-on error,warning --display-info "$work"/tessarino_"$version"_*.changes || status=$?
+  fi
+  rm -rf "$work"
+  [ $status -eq 0 ] || return $status
+  echo "Package: $(ls "$out"/*.deb)"
 }
 
 case "${1:-}" in
@@ -134,8 +190,12 @@ case "${1:-}" in
         "$dir/fuzz-corpus/$corpus" "fuzz/corpus/$corpus"
     done
     ;;
+  package)
+    install_packages "${PACKAGE_TOOLS[@]}"
+    build_package "$PACKAGE_DIR"
+    ;;
   *)
-    echo "usage: ./do run|test|bench|sanitize" >&2
+    echo "usage: ./do run|test|bench|sanitize|package" >&2
     exit 2
     ;;
 esac

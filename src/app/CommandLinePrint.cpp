@@ -19,6 +19,7 @@
 #include "StopSignals.h"
 #include "TemplateReady.h"
 #include "TerminalProgress.h"
+#include "Version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

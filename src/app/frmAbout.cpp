@@ -5,6 +5,7 @@
 #include "Dialogs.h"
 #include "ProductIcon.h"
 #include "SysInfo.h"
+#include "Version.h"
 #include "ui_frmAbout.h"
 
 #include <QPainter>
@@ -20,7 +21,7 @@ const QString frmAbout::kCredits =
         QStringLiteral("Nombre:"),
         QStringLiteral("TESSARINO"),
         QString(),
-        QStringLiteral("Versión: 1.0"),
+        QStringLiteral("Versión: " TESSARINO_VERSION),
         QString(),
         QStringLiteral("Empresa: Vireo y Trazo"),
         QString(),
@@ -51,6 +52,7 @@ frmAbout::frmAbout(AppContext &context, QWidget *parent)
     : QDialog(parent), m_context(context), ui(std::make_unique<Ui::frmAbout>())
 {
     ui->setupUi(this);
+    ui->lblVersion->setText(QStringLiteral("Versión " TESSARINO_VERSION));
     setFixedSize(396, 237);
     m_background = drawAboutBackground(size());
     ui->picIcon->setPixmap(QPixmap::fromImage(drawProductIcon(33)));

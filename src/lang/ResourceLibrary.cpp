@@ -118,10 +118,15 @@ ResourceLibrary &ResourceLibrary::operator=(ResourceLibrary &&) noexcept = defau
 
 QStringList ResourceLibrary::standardCandidates()
 {
-    const QDir program(QCoreApplication::applicationDirPath());
+    return standardCandidates(QCoreApplication::applicationDirPath());
+}
+
+QStringList ResourceLibrary::standardCandidates(const QString &programFolder)
+{
+    const QDir program(programFolder);
     QStringList candidates{
         program.filePath(fileName()),
-        // The library folder of the prefix the program runs from, then the one it
+        // The program's library folder in the prefix it runs from, then in the one it
         // was configured for: an install moved after the build still finds it.
         QDir::cleanPath(program.filePath(QStringLiteral(TESSARINO_INSTALL_RELATIVE_LIBDIR "/") + fileName())),
         QDir(QStringLiteral(TESSARINO_INSTALL_LIBDIR)).filePath(fileName()),

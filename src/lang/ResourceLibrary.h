@@ -11,7 +11,7 @@ class _Clase;
 
 // The program's binding to Lib_Tessarino: one `Clase` object, created on the first request and
 // kept until the program ends. Linux has no component registry, so the library is looked for as
-// a file: beside the program, then in the installed library folder, then along the system's
+// a file: beside the program, then in the program's own installed folder, then along the system's
 // library path.
 class ResourceLibrary
 {
@@ -24,7 +24,9 @@ public:
     ResourceLibrary(ResourceLibrary &&) noexcept;
     ResourceLibrary &operator=(ResourceLibrary &&) noexcept;
 
+    // The places for a program in `programFolder` (by default the running one's folder).
     static QStringList standardCandidates();
+    static QStringList standardCandidates(const QString &programFolder);
 
     static constexpr int CannotCreateObject = 429;
 

@@ -73,7 +73,9 @@ QByteArray desktopEntry(const QString &programPath, const QString &mimeType)
                           "Icon=%2\n"
                           "Terminal=false\n"
                           "MimeType=%3;\n"
-                          "Categories=Office;\n")
+                          "Categories=Office;\n"
+                          "Keywords=numerar;numeración;rifa;talonario;vale;imprimir;\n"
+                          "Keywords[en]=numbering;raffle;ticket;receipt book;voucher;print;\n")
         .arg(exec, IconName, mimeType)
         .toUtf8();
 }

@@ -3,6 +3,7 @@
 #include "CreditsScroll.h"
 #include "FormHarness.h"
 #include "PressImage.h"
+#include "Version.h"
 #include "cRegistro.h"
 #include "frmAbout.h"
 
@@ -27,7 +28,8 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&box));
         QCOMPARE(box.windowTitle(), QStringLiteral("Vireo y Trazo"));
         QCOMPARE(box.findChild<QLabel *>(QStringLiteral("lblVersion"))->text(),
-                 QStringLiteral("Versión 1.0"));
+                 QStringLiteral("Versión " TESSARINO_VERSION));
+        QVERIFY(frmAbout::kCredits.contains(QStringLiteral("\r\nVersión: " TESSARINO_VERSION "\r\n")));
         QCOMPARE(frmAbout::kCredits.split(QStringLiteral("\r\n")).size(), 25);
         auto *scroll = box.findChild<CreditsScroll *>(QStringLiteral("picScroll"));
         auto *timer = box.findChild<QTimer *>(QStringLiteral("Timer1"));

@@ -4,6 +4,7 @@
 #include "DesktopIntegration.h"
 #include "FirstRun.h"
 #include "Form1.h"
+#include "ResourceLibrary.h"
 #include "TestPaths.h"
 
 #include <QRegularExpression>
@@ -300,6 +301,22 @@ private Q_SLOTS:
         QVERIFY(entry.open(QIODevice::ReadOnly));
         QVERIFY(entry.readAll().contains("\nExec=" + prefix.toUtf8() + "/bin/tessarino %f\n"));
         QVERIFY(QFile::exists(share + QStringLiteral("/icons/hicolor/256x256/apps/tessarino.png")));
+        QVERIFY(QFile::exists(share + QStringLiteral("/mime/packages/tessarino.xml")));
+        QVERIFY(QFile::exists(share + QStringLiteral("/man/man1/tessarino.1")));
+        QVERIFY(!QDir(share + QStringLiteral("/metainfo"))
+                     .entryList({QStringLiteral("*.metainfo.xml")})
+                     .isEmpty());
+
+        // The resource library in the program's own folder, the first place the installed program
+        // finds a library in, and off the loader's own path.
+        const QString library = prefix + QStringLiteral("/" TESSARINO_PRIVATE_LIBDIR "/Lib_Tessarino.so");
+        QVERIFY(QFile::exists(library));
+        QVERIFY(!QFile::exists(prefix + QStringLiteral("/" TESSARINO_PRIVATE_LIBDIR "/../Lib_Tessarino.so")));
+        const QStringList candidates = ResourceLibrary::standardCandidates(prefix + QStringLiteral("/bin"));
+        const auto found = std::find_if(candidates.begin(), candidates.end(),
+                                        [](const QString &file) { return QFile::exists(file); });
+        QVERIFY(found != candidates.end());
+        QCOMPARE(QFileInfo(*found).canonicalFilePath(), QFileInfo(library).canonicalFilePath());
 
         Paths paths = tmp.paths();
         paths.desktopDataDirs = {share};

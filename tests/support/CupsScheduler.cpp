@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QThread>
 
+#include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -71,9 +73,18 @@ bool CupsScheduler::start()
         m_error = QStringLiteral("no temporary folder for the scheduler: ") + m_root.errorString();
         return false;
     }
+    // As root cupsd runs filters as lp; a scheduler started by an ordinary user (a package
+    // build) cannot change user and runs everything as that user, who must be named here.
+    QString user = QStringLiteral("lp"), group = QStringLiteral("lp"), systemGroup = QStringLiteral("root");
     if (geteuid() != 0) {
-        m_error = QStringLiteral("the private CUPS scheduler needs root (cupsd runs its jobs as lp)");
-        return false;
+        const passwd *account = getpwuid(geteuid());
+        const ::group *primary = getgrgid(getegid());
+        if (!account || !primary) {
+            m_error = QStringLiteral("the user %1 has no name or group to run cupsd as").arg(geteuid());
+            return false;
+        }
+        user = QString::fromLocal8Bit(account->pw_name);
+        group = systemGroup = QString::fromLocal8Bit(primary->gr_name);
     }
     const QString cupsd = QStringLiteral("/usr/sbin/cupsd");
     if (!QFileInfo(cupsd).isExecutable()) {
@@ -107,7 +118,8 @@ bool CupsScheduler::start()
         m_error = QStringLiteral("/usr/lib/cups/daemon/cups-exec is missing: install cups-daemon");
         return false;
     }
-    // Mode 0700: cupsd runs the backend as root, which reaches the capture folders.
+    // Mode 0700: cupsd runs the backend as root (or as the user who started it), which reaches
+    // the capture folders.
     if (!writeFile(path(QStringLiteral("bin/backend/capture")), kBackend,
                    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner)) {
         m_error = QStringLiteral("cannot write the capture backend");
@@ -126,12 +138,12 @@ bool CupsScheduler::start()
             .arg(socketPath())
             .toUtf8();
     const QByteArray filesConf =
-        QStringLiteral("User lp\nGroup lp\nSystemGroup root\n"
+        QStringLiteral("User %2\nGroup %3\nSystemGroup %4\n"
                        "ServerRoot %1/etc\nRequestRoot %1/spool\nTempDir %1/spool/tmp\nCacheDir %1/cache\n"
                        "StateDir %1/state\nServerBin %1/bin\nDataDir /usr/share/cups\n"
                        "AccessLog %1/log/access_log\nErrorLog %1/log/error_log\nPageLog %1/log/page_log\n"
                        "FileDevice No\n")
-            .arg(m_root.path())
+            .arg(m_root.path(), user, group, systemGroup)
             .toUtf8();
     const auto readable =
         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;

@@ -13,8 +13,8 @@
 // addCaptureQueue() keep every job they receive as files, so a test can read back what a real
 // print through CUPS produced.
 //
-// Needs root (cupsd switches its jobs to the user lp) and the packages cups-daemon and
-// cups-client. When the scheduler cannot start, running() is false and error() says why,
+// Runs as root (cupsd switches its filters to the user lp) or as an ordinary user (everything
+// runs as that user), and needs the packages cups-daemon and cups-client. When the scheduler cannot start, running() is false and error() says why,
 // with the scheduler's log: tests must fail on it, never skip.
 class CupsScheduler
 {
