@@ -10,13 +10,17 @@ namespace {
 class RepeatedSheets final : public JobSheets
 {
 public:
-    RepeatedSheets(std::unique_ptr<JobSheets> sheets, int copies) : m_sheets(std::move(sheets)), m_copies(copies)
+    RepeatedSheets(std::unique_ptr<JobSheets> sheets, int copies)
+        : m_sheets(std::move(sheets)), m_copies(copies)
     {}
 
     qint64 count() const override { return m_sheets->count() * m_copies; }
     QString number(qint64 sheet) const override { return m_sheets->number(sheet / m_copies); }
     void applyFont(PrinterSurface &printer) const override { m_sheets->applyFont(printer); }
-    void draw(qint64 sheet, PrinterSurface &printer) const override { m_sheets->draw(sheet / m_copies, printer); }
+    void draw(qint64 sheet, PrinterSurface &printer) const override
+    {
+        m_sheets->draw(sheet / m_copies, printer);
+    }
     void checkFits(const PrinterSurface &printer) const override { m_sheets->checkFits(printer); }
 
 private:
@@ -31,10 +35,11 @@ int SheetSets::read(const QString &text)
     bool ok = false;
     const int copies = text.trimmed().toInt(&ok);
     if (!ok || copies < 1 || copies > kMost)
-        throw RuntimeError(RuntimeError::InvalidPropertyValue,
-                           Texts::text(1040, QStringLiteral("El valor de «Juegos» debe ser un número entero del 1 "
-                                                            "al 10: cada hoja se imprime esa cantidad de veces "
-                                                            "seguidas.")));
+        throw RuntimeError(
+            RuntimeError::InvalidPropertyValue,
+            Texts::text(1040, QStringLiteral("El valor de «Juegos» debe ser un número entero del 1 "
+                                             "al 10: cada hoja se imprime esa cantidad de veces "
+                                             "seguidas.")));
     return copies;
 }
 

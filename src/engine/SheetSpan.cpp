@@ -16,7 +16,10 @@ public:
     qint64 count() const override { return m_count; }
     QString number(qint64 sheet) const override { return m_sheets->number(m_offset + sheet); }
     void applyFont(PrinterSurface &printer) const override { m_sheets->applyFont(printer); }
-    void draw(qint64 sheet, PrinterSurface &printer) const override { m_sheets->draw(m_offset + sheet, printer); }
+    void draw(qint64 sheet, PrinterSurface &printer) const override
+    {
+        m_sheets->draw(m_offset + sheet, printer);
+    }
     void checkFits(const PrinterSurface &printer) const override { m_sheets->checkFits(printer); }
 
 private:
@@ -32,9 +35,13 @@ QString SheetSpan::refusal(qint64 first, qint64 last, qint64 total)
     if (first < 1)
         return Texts::text(3000, QStringLiteral("Las hojas se cuentan desde la 1."));
     if (last < first)
-        return Texts::text(3001, QStringLiteral("La hoja final (%1) es anterior a la inicial (%2).")).arg(last).arg(first);
+        return Texts::text(3001, QStringLiteral("La hoja final (%1) es anterior a la inicial (%2)."))
+            .arg(last)
+            .arg(first);
     if (last > total)
-        return Texts::text(3002, QStringLiteral("La impresión tiene %1 hojas; no hay hoja %2.")).arg(total).arg(last);
+        return Texts::text(3002, QStringLiteral("La impresión tiene %1 hojas; no hay hoja %2."))
+            .arg(total)
+            .arg(last);
     return QString();
 }
 
@@ -43,8 +50,9 @@ std::optional<SheetSpan> SheetSpan::parse(const QString &text, qint64 total, QSt
     static const QRegularExpression form(QStringLiteral("^\\s*(\\d{1,15})\\s*(-\\s*(\\d{0,15}))?\\s*$"));
     const QRegularExpressionMatch m = form.match(text);
     if (!m.hasMatch()) {
-        why = Texts::text(3003, QStringLiteral("«%1» no es un tramo de hojas: escriba la primera y la última hoja "
-                                               "separadas por un guion, por ejemplo 4322-10000."))
+        why = Texts::text(3003,
+                          QStringLiteral("«%1» no es un tramo de hojas: escriba la primera y la última hoja "
+                                         "separadas por un guion, por ejemplo 4322-10000."))
                   .arg(text);
         return std::nullopt;
     }

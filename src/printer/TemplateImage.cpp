@@ -34,16 +34,18 @@ QImage render(const PdfTemplate &page, double dotsPerInch, QString &problem)
     }
     QProcess pdftoppm;
     const QString number = QString::number(page.page);
-    QStringList arguments{QStringLiteral("-f"), number, QStringLiteral("-l"), number, QStringLiteral("-r"),
-                          QString::number(dotsPerInch, 'f', 2), QStringLiteral("-cropbox"), QStringLiteral("-png"),
+    QStringList arguments{QStringLiteral("-f"),         number,
+                          QStringLiteral("-l"),         number,
+                          QStringLiteral("-r"),         QString::number(dotsPerInch, 'f', 2),
+                          QStringLiteral("-cropbox"),   QStringLiteral("-png"),
                           QStringLiteral("-singlefile")};
     // pdftoppm shows the crop box; the sheet carries the trim box, as the PDF printer places it.
     if (const QRectF trim = inspect(page).trimInCrop; !trim.isEmpty()) {
         const qreal perPoint = dotsPerInch / 72;
-        arguments << QStringLiteral("-x") << QString::number(qRound(trim.x() * perPoint)) << QStringLiteral("-y")
-                  << QString::number(qRound(trim.y() * perPoint)) << QStringLiteral("-W")
-                  << QString::number(qRound(trim.width() * perPoint)) << QStringLiteral("-H")
-                  << QString::number(qRound(trim.height() * perPoint));
+        arguments << QStringLiteral("-x") << QString::number(qRound(trim.x() * perPoint))
+                  << QStringLiteral("-y") << QString::number(qRound(trim.y() * perPoint))
+                  << QStringLiteral("-W") << QString::number(qRound(trim.width() * perPoint))
+                  << QStringLiteral("-H") << QString::number(qRound(trim.height() * perPoint));
     }
     // Without an output name the picture comes on standard output.
     pdftoppm.start(QStringLiteral("pdftoppm"), arguments << page.file);

@@ -1,7 +1,7 @@
 #include "TemplateReady.h"
 
-#include "Logging.h"
 #include "Dialogs.h"
+#include "Logging.h"
 #include "PrinterSurface.h"
 #include "Texts.h"
 
@@ -24,7 +24,8 @@ bool readyToPrint(const PrinterSurface &printer, Dialogs &dialogs, bool printing
     const Inspection found = inspect(*printer.pdfTemplate());
     if (!found.usable()) {
         const QString nothing = Texts::text(5009, QStringLiteral("No se ha impreso nada."));
-        dialogs.message(printing ? found.problem + u'\n' + nothing : found.problem, kTitle, Dialogs::Icon::Exclamation);
+        dialogs.message(printing ? found.problem + u'\n' + nothing : found.problem, kTitle,
+                        Dialogs::Icon::Exclamation);
         return false;
     }
     if (!printing)
@@ -41,8 +42,9 @@ bool readyToPrint(const PrinterSurface &printer, Dialogs &dialogs, bool printing
     if (found.points.width() <= paper.width() + 0.5 && found.points.height() <= paper.height() + 0.5)
         return true;
     const QString text =
-        Texts::text(5008, QStringLiteral("La página %1 de la plantilla mide %2 × %3 mm y el papel %4 × %5 mm: "
-                                         "lo que no cabe no se imprimirá. ¿Imprimir de todos modos?"))
+        Texts::text(5008,
+                    QStringLiteral("La página %1 de la plantilla mide %2 × %3 mm y el papel %4 × %5 mm: "
+                                   "lo que no cabe no se imprimirá. ¿Imprimir de todos modos?"))
             .arg(printer.pdfTemplate()->page)
             .arg(millimetres(found.points.width()), millimetres(found.points.height()),
                  millimetres(paper.width()), millimetres(paper.height()));

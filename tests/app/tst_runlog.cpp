@@ -216,7 +216,8 @@ private Q_SLOTS:
         h.dialogs.colors.enqueue(255); // red
         h.w.PicColor_DblClick();
         h.click("chVert2"); // landscape
-        h.printer.setPdfTemplate(PdfTemplate{DesignPdfs::write(h.tmp.path("diseno.pdf"), QPageSize(QPageSize::A5)), 1});
+        h.printer.setPdfTemplate(
+            PdfTemplate{DesignPdfs::write(h.tmp.path("diseno.pdf"), QPageSize(QPageSize::A5)), 1});
         h.print(1);
         const PdfText original = PdfText::read(h.printer.lastPdfFile());
         QCOMPARE(original.pages.size(), 20); // 10 sheets of two piles, twice each
@@ -280,7 +281,8 @@ private Q_SLOTS:
         QStringList rows;
         whenShown<QTableView>(h, [&](QTableView *grid) {
             for (int r = 0; r < grid->model()->rowCount(); ++r)
-                rows << grid->model()->index(r, 1).data().toString() + '|' + grid->model()->index(r, 3).data().toString();
+                rows << grid->model()->index(r, 1).data().toString() + '|' +
+                            grid->model()->index(r, 3).data().toString();
             QTest::mouseClick(h.w.findChild<QPushButton *>("cmdExportar"), Qt::LeftButton);
             grid->window()->close();
         });
@@ -291,7 +293,8 @@ private Q_SLOTS:
         QVERIFY(csv.open(QIODevice::ReadOnly));
         const QStringList lines = QString::fromUtf8(csv.readAll()).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 3);
-        QVERIFY(lines[0].startsWith("id,inicio,fin,estado,impresora,trabajo,pagina,hojas,impresas,primera,ultima"));
+        QVERIFY(lines[0].startsWith(
+            "id,inicio,fin,estado,impresora,trabajo,pagina,hojas,impresas,primera,ultima"));
         QVERIFY2(lines[1].contains(",en curso,") && lines[1].contains("\"/trabajos/rifa, grande.trv\""),
                  qPrintable(lines[1]));
         QVERIFY(lines[2].contains(",completa,"));

@@ -54,7 +54,10 @@ struct Window : FormHarness<QtPrinterSurface>
         });
         menu(QStringLiteral("mnuPlantilla"))->trigger();
     }
-    QStringList pdfs() const { return QDir(tmp.paths().pdfOutputFolder).entryList({QStringLiteral("*.pdf")}); }
+    QStringList pdfs() const
+    {
+        return QDir(tmp.paths().pdfOutputFolder).entryList({QStringLiteral("*.pdf")});
+    }
 };
 
 } // namespace
@@ -88,9 +91,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("design"); // from the test folder
         QTest::addColumn<QString>("stored"); // "" for the absolute path
-        QTest::newRow("debajo") << "trabajos/disenos/rifa.pdf" << "disenos/rifa.pdf";
-        QTest::newRow("al lado") << "trabajos/rifa.pdf" << "rifa.pdf";
-        QTest::newRow("fuera") << "otros/rifa.pdf" << "";
+        QTest::newRow("debajo") << "trabajos/disenos/rifa.pdf"
+                                << "disenos/rifa.pdf";
+        QTest::newRow("al lado") << "trabajos/rifa.pdf"
+                                 << "rifa.pdf";
+        QTest::newRow("fuera") << "otros/rifa.pdf"
+                               << "";
     }
     void theJobFileKeepsTheTemplateRelativeInsideItsFolder()
     {
@@ -110,8 +116,9 @@ private Q_SLOTS:
         h.dialogs.fileNames.enqueue(jobFile);
         h.menu("mnuguardar")->trigger();
         const QString archivo = stored.isEmpty() ? QFileInfo(pdf).absoluteFilePath() : stored;
-        QVERIFY2(bytesOf(jobFile).endsWith(("[Plantilla]\r\nArchivo=" + archivo + "\r\nPagina=2\r\n").toUtf8()),
-                 bytesOf(jobFile).constData());
+        QVERIFY2(
+            bytesOf(jobFile).endsWith(("[Plantilla]\r\nArchivo=" + archivo + "\r\nPagina=2\r\n").toUtf8()),
+            bytesOf(jobFile).constData());
 
         // A new job has none; opening the file brings it back whole.
         h.menu("mnuNueMismo")->trigger();
@@ -237,7 +244,8 @@ private Q_SLOTS:
         const QString jobFile = m_tmp.path("cl/rifa.trv");
         QFile file(jobFile);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(job("[Plantilla]\r\nArchivo=disenos/d.pdf\r\nPagina=" + QByteArray::number(page) + "\r\n"));
+        file.write(
+            job("[Plantilla]\r\nArchivo=disenos/d.pdf\r\nPagina=" + QByteArray::number(page) + "\r\n"));
         file.close();
         const QByteArray before = bytesOf(jobFile);
 
@@ -252,8 +260,9 @@ private Q_SLOTS:
         }
         QCOMPARE(r.status, 1);
         QVERIFY2(r.err.contains(said) && r.err.contains("No se ha impreso nada."), qPrintable(r.err));
-        QCOMPARE(QDir(m_tmp.path("cl/salida")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList());
+        QCOMPARE(
+            QDir(m_tmp.path("cl/salida")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList());
     }
 };
 

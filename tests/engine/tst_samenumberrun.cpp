@@ -55,17 +55,25 @@ private Q_SLOTS:
         QTest::addColumn<QString>("desde");
         QTest::addColumn<QString>("hasta");
         QTest::addColumn<QStringList>("sheets");
-        QTest::newRow("ascending") << "0000" << "0002" << QStringList{"0000", "0001", "0002"};
-        QTest::newRow("descending") << "0010" << "0005"
-                                    << QStringList{"0010", "0009", "0008", "0007", "0006", "0005"};
-        QTest::newRow("single") << "0042" << "0042" << QStringList{"0042"};
-        QTest::newRow("no padding") << "7" << "9" << QStringList{"7", "8", "9"};
-        QTest::newRow("blanks around") << " 8" << "10" << QStringList{"08", "09", "10"};
+        QTest::newRow("ascending") << "0000"
+                                   << "0002" << QStringList{"0000", "0001", "0002"};
+        QTest::newRow("descending") << "0010"
+                                    << "0005" << QStringList{"0010", "0009", "0008", "0007", "0006", "0005"};
+        QTest::newRow("single") << "0042"
+                                << "0042" << QStringList{"0042"};
+        QTest::newRow("no padding") << "7"
+                                    << "9" << QStringList{"7", "8", "9"};
+        QTest::newRow("blanks around") << " 8"
+                                       << "10" << QStringList{"08", "09", "10"};
         // Pasting can bring in a sign: the zeros go after it.
-        QTest::newRow("negative") << "-005" << "-003" << QStringList{"-005", "-004", "-003"};
-        QTest::newRow("hexadecimal") << "&HFFFF" << "000001" << QStringList{"-00001", "000000", "000001"};
-        QTest::newRow("up to 2^53") << "9007199254740990" << "9007199254740992"
-                                    << QStringList{"9007199254740990", "9007199254740991", "9007199254740992"};
+        QTest::newRow("negative") << "-005"
+                                  << "-003" << QStringList{"-005", "-004", "-003"};
+        QTest::newRow("hexadecimal") << "&HFFFF"
+                                     << "000001" << QStringList{"-00001", "000000", "000001"};
+        QTest::newRow("up to 2^53") << "9007199254740990"
+                                    << "9007199254740992"
+                                    << QStringList{"9007199254740990", "9007199254740991",
+                                                   "9007199254740992"};
     }
     void printsOneSheetPerNumberInBothDirections()
     {
@@ -107,8 +115,9 @@ private Q_SLOTS:
     {
         RecordingSurface printer;
         ScriptedDialogs dialogs;
-        QCOMPARE(runSameNumber(job(QStringLiteral("0000"), QStringLiteral("0001"), {}), kFont, printer, dialogs),
-                 RunOutcome::NothingEnabled);
+        QCOMPARE(
+            runSameNumber(job(QStringLiteral("0000"), QStringLiteral("0001"), {}), kFont, printer, dialogs),
+            RunOutcome::NothingEnabled);
         QCOMPARE(runSameNumber(job(QStringLiteral("5"), QStringLiteral("0005")), kFont, printer, dialogs),
                  RunOutcome::DigitsMismatch);
         QCOMPARE(dialogs.messages.size(), 2);
@@ -134,13 +143,28 @@ private Q_SLOTS:
         QTest::addColumn<int>("icon");
         const int critical = int(Dialogs::Icon::Critical);
         const int none = int(Dialogs::Icon::None);
-        QTest::newRow("size 0") << "0000" << "0001" << "0" << RunMessages::kBadFontSize << critical;
-        QTest::newRow("size 100") << "0000" << "0001" << "100" << RunMessages::kBadFontSize << critical;
-        QTest::newRow("size -3") << "0000" << "0001" << "-3" << RunMessages::kBadFontSize << critical;
-        QTest::newRow("size empty") << "0000" << "0001" << "" << RunMessages::kNotNumeric << critical;
-        QTest::newRow("size overflow") << "0000" << "0001" << "99999" << "Desbordamiento" << none;
-        QTest::newRow("ends empty") << "" << "" << "12" << RunMessages::kNotNumeric << critical;
-        QTest::newRow("pasted letters") << "12a4" << "0020" << "12" << RunMessages::kNotNumeric << critical;
+        QTest::newRow("size 0") << "0000"
+                                << "0001"
+                                << "0" << RunMessages::kBadFontSize << critical;
+        QTest::newRow("size 100") << "0000"
+                                  << "0001"
+                                  << "100" << RunMessages::kBadFontSize << critical;
+        QTest::newRow("size -3") << "0000"
+                                 << "0001"
+                                 << "-3" << RunMessages::kBadFontSize << critical;
+        QTest::newRow("size empty") << "0000"
+                                    << "0001"
+                                    << "" << RunMessages::kNotNumeric << critical;
+        QTest::newRow("size overflow") << "0000"
+                                       << "0001"
+                                       << "99999"
+                                       << "Desbordamiento" << none;
+        QTest::newRow("ends empty") << ""
+                                    << ""
+                                    << "12" << RunMessages::kNotNumeric << critical;
+        QTest::newRow("pasted letters") << "12a4"
+                                        << "0020"
+                                        << "12" << RunMessages::kNotNumeric << critical;
     }
     // A refused run begins no document, so it leaves no empty file or blank job behind; the next
     // good run prints a document of its own.
@@ -221,9 +245,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("named");
         const QString big = QStringLiteral("1234567890123456789012345678901234567890");
         QTest::newRow("huge") << big << big << big;
-        QTest::newRow("2^53 + 1") << "9007199254740993" << "9007199254740993" << "9007199254740993";
-        QTest::newRow("end past 2^53") << "9007199254740990" << "9007199254740993" << "9007199254740993";
-        QTest::newRow("start past 2^53") << "9007199254740995" << "9007199254740990" << "9007199254740995";
+        QTest::newRow("2^53 + 1") << "9007199254740993"
+                                  << "9007199254740993"
+                                  << "9007199254740993";
+        QTest::newRow("end past 2^53") << "9007199254740990"
+                                       << "9007199254740993"
+                                       << "9007199254740993";
+        QTest::newRow("start past 2^53") << "9007199254740995"
+                                         << "9007199254740990"
+                                         << "9007199254740995";
     }
     void inexactNumbersAreRefusedRatherThanMisprinted()
     {
@@ -233,9 +263,9 @@ private Q_SLOTS:
         RecordingSurface printer;
         ScriptedDialogs dialogs;
         QCOMPARE(runSameNumber(job(desde, hasta), kFont, printer, dialogs), RunOutcome::Failed);
-        QCOMPARE(dialogs.texts(), QStringList{"El número " + named
-                                              + " es demasiado grande para imprimirse con exactitud. El mayor "
-                                                "número admitido es 9007199254740992."});
+        QCOMPARE(dialogs.texts(), QStringList{"El número " + named +
+                                              " es demasiado grande para imprimirse con exactitud. El mayor "
+                                              "número admitido es 9007199254740992."});
         QCOMPARE(dialogs.messages[0].icon, Dialogs::Icon::None);
         QVERIFY(printer.documents().empty()); // no blank sheet, no empty file
     }

@@ -9,8 +9,8 @@
 #include <QTest>
 
 #include <cerrno>
-#include <cstring>
 #include <csignal>
+#include <cstring>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>

@@ -24,7 +24,8 @@ class TestPdfPrinter : public QObject
 
     QStringList pdfFiles() const
     {
-        return QDir(m_tmp.paths().pdfOutputFolder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+        return QDir(m_tmp.paths().pdfOutputFolder)
+            .entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
     }
 
 private Q_SLOTS:
