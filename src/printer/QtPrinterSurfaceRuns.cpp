@@ -147,9 +147,14 @@ void QtPrinterSurface::stopRun()
     setJobTitle(jobName());
 }
 
-void QtPrinterSurface::failPart(const QString &reason, bool whole)
+void QtPrinterSurface::failPart(const QString &givenReason, bool whole)
 {
     const RunParts parts = m_parts;
+    // A queue removed mid-run fails whatever step came next (the part handed over, its job id,
+    // the scheduler cancelling its jobs): its removal is what the user must hear.
+    const QString reason = parts.tracked && !queueStillThere()
+                               ? QStringLiteral("ya no está instalada en el sistema")
+                               : givenReason;
     qint64 done = parts.sheetsSent;
     if (parts.tracked) {
         cancelSpooled();

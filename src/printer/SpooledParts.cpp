@@ -77,7 +77,9 @@ SpooledParts::Look SpooledParts::look()
         part.state = job.state;
         if (!job.member.isEmpty())
             part.member = job.member;
-        const QString words = SpoolerJobs::reasonInWords(job.reasons, job.printerReason);
+        QString words = SpoolerJobs::reasonInWords(job.reasons, job.printerReason);
+        if (words.isEmpty())
+            words = SpoolerJobs::haltingFault(job.printerReasons);
         // The printer's own reason, even when it cleared it again as the job ended.
         const QString why = !found.printerWords.isEmpty() ? found.printerWords
                             : !m_lastWords.isEmpty()      ? m_lastWords

@@ -66,8 +66,8 @@ Job job(int id)
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
     static const char *const wanted[] = {"job-state", "job-state-reasons", "job-printer-state-message",
-                                         "job-printer-uri-actual"};
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 4, nullptr, wanted);
+                                         "job-printer-state-reasons", "job-printer-uri-actual"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 5, nullptr, wanted);
     const Ipp answer(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"));
     if (!answer || ippGetStatusCode(answer.get()) > IPP_STATUS_OK_EVENTS_COMPLETE) {
         qCDebug(lcPrint) << "the scheduler does not tell job" << id << cupsLastErrorString();
@@ -76,6 +76,16 @@ Job job(int id)
     out.state = JobState(integer(answer.get(), "job-state"));
     out.reasons = strings(answer.get(), "job-state-reasons");
     out.printerReason = text(answer.get(), "job-printer-state-message");
+    out.printerReasons = strings(answer.get(), "job-printer-state-reasons");
+    // CUPS's ipp backend may end a job well when the printer aborted it: its wait for the
+    // printer's word sees the abort and exits with success unless its watching thread saw the
+    // abort first. The printer's state as the job ended still tells: a printer that jammed or
+    // ran out of paper did not finish it.
+    if (out.state == Completed && !haltingFault(out.printerReasons).isEmpty()) {
+        qCInfo(lcPrint) << "job" << id << "ended with the printer reporting" << out.printerReasons
+                        << "; it did not finish";
+        out.state = Aborted;
+    }
     const QString actual = text(answer.get(), "job-printer-uri-actual");
     if (!actual.isEmpty())
         out.member = actual.section(u'/', -1);
@@ -117,6 +127,18 @@ int newestJob(const QString &queue, const QString &title, int after)
 bool cancel(int id)
 {
     return cupsCancelJob2(CUPS_HTTP_DEFAULT, nullptr, id, 0) == IPP_STATUS_OK;
+}
+
+QString haltingFault(const QStringList &reasons)
+{
+    static const char *const kHalting[] = {"media-jam",   "media-empty",         "media-needed",
+                                           "toner-empty", "marker-supply-empty", "door-open",
+                                           "cover-open"};
+    for (const QString &reason : reasons)
+        for (const char *halting : kHalting)
+            if (reason == QLatin1String(halting) || reason.section(u'-', 0, -2) == QLatin1String(halting))
+                return reasonInWords({reason}, QString());
+    return QString();
 }
 
 QString reasonInWords(const QStringList &reasons, const QString &message)

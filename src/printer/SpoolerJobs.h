@@ -25,9 +25,10 @@ struct Job
 {
     int id = 0;
     JobState state = Unknown;
-    QStringList reasons;   // job-state-reasons
-    QString printerReason; // job-printer-state-message: what the printer said last
-    QString member;        // the printer of a class that took it, when the scheduler tells
+    QStringList reasons;        // job-state-reasons
+    QString printerReason;      // job-printer-state-message: what the printer said last
+    QStringList printerReasons; // job-printer-state-reasons: the printer's state as the job ended
+    QString member;             // the printer of a class that took it, when the scheduler tells
     bool finished() const { return state >= Canceled; }
 };
 
@@ -48,6 +49,9 @@ int newestJob(const QString &queue, const QString &title, int after);
 // Cancels job `id`; false when the scheduler refused (it may have finished already).
 bool cancel(int id);
 
+// The fault among a printer's state reasons that stops it printing (a jam, no paper, no toner,
+// a door open) in words; empty when none. A job that ended with one did not come out whole.
+QString haltingFault(const QStringList &reasons);
 // A printer's state in words for the user: "atasco de papel" for media-jam, "sin papel" for
 // media-empty ..., else the printer's own message; empty when it reports nothing wrong.
 QString reasonInWords(const QStringList &reasons, const QString &message);

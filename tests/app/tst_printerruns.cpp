@@ -166,12 +166,21 @@ private Q_SLOTS:
 
     // A printer that jams at its 12th page of a 30-sheet run in parts of 5: the run stops with
     // the parts the printer completed, nothing stays at the spooler, and the command it
-    // suggests completes every number once the jam is cleared.
+    // suggests completes every number once the jam is cleared. The cut part counts for none
+    // even when the spooler reports its job completed (its printer jammed as it ended).
+    void aJamStopsTheRunAndTheSuggestedCommandCompletesIt_data()
+    {
+        QTest::addColumn<bool>("endsWell");
+        QTest::newRow("job aborted") << false;
+        QTest::newRow("job completed") << true;
+    }
+
     void aJamStopsTheRunAndTheSuggestedCommandCompletesIt()
     {
-        const QString queue = QStringLiteral("Atasco");
+        QFETCH(bool, endsWell);
+        const QString queue = QStringLiteral("Atasco%1").arg(int(endsWell));
         QVERIFY2(m_printers->add(queue, 100), qPrintable(m_printers->error()));
-        m_printers->jamAt(queue, 12);
+        m_printers->jamAt(queue, 12, endsWell);
         const QString file = writeJob(30);
         QString messages;
         int most = 0;

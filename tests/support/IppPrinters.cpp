@@ -22,6 +22,7 @@ dir=$(dirname "$0")
 delay=$(cat "$dir/delay")
 jam=$(cat "$dir/jam" 2>/dev/null || echo 0)
 count=$(cat "$dir/count" 2>/dev/null || echo 0)
+jamexit=$(cat "$dir/jamexit" 2>/dev/null || echo 1)
 echo "STATE: -media-jam" >&2
 pdftotext -layout "$1" "$dir/doc.txt" || exit 1
 i=0
@@ -32,7 +33,7 @@ while [ "$i" -lt "$pages" ]; do
   if [ "$jam" -gt 0 ] && [ "$next" -ge "$jam" ]; then
     echo "STATE: +media-jam" >&2
     echo "ERROR: media jam" >&2
-    exit 1
+    exit "$jamexit"
   fi
   sleep "$delay"
   i=$((i + 1))
@@ -175,11 +176,14 @@ bool IppPrinters::addClass(const QString &pool, const QStringList &members)
     return true;
 }
 
-void IppPrinters::jamAt(const QString &name, qint64 page)
+void IppPrinters::jamAt(const QString &name, qint64 page, bool endsWell)
 {
     QFile jam(folder(name) + QStringLiteral("/jam"));
     if (jam.open(QIODevice::WriteOnly))
         jam.write(QByteArray::number(page));
+    QFile exit(folder(name) + QStringLiteral("/jamexit"));
+    if (exit.open(QIODevice::WriteOnly))
+        exit.write(endsWell ? "0" : "1");
 }
 
 QStringList IppPrinters::printed(const QString &name) const

@@ -26,8 +26,10 @@ public:
     bool add(const QString &name, double pagesPerSecond);
     // The queues given, made the class `pool`.
     bool addClass(const QString &pool, const QStringList &members);
-    // Jams at the printer's `page`-th page from now on (0: never).
-    void jamAt(const QString &name, qint64 page);
+    // Jams at the printer's `page`-th page from now on (0: never). The job the jam cuts is
+    // aborted, or with `endsWell` reported completed as CUPS's ipp backend may report it when
+    // its wait for the job sees the abort before its watching thread does.
+    void jamAt(const QString &name, qint64 page, bool endsWell = false);
     // The first word of every page the printer finished, in order.
     QStringList printed(const QString &name) const;
 
