@@ -86,7 +86,7 @@ void frmProgreso::printerState(const QString &words)
 bool frmProgreso::keepWaiting()
 {
     checkSignal();
-    if (!isVisible() && m_clock.elapsed() >= kShowAfterMs) {
+    if (!isVisible() && m_clock.elapsed() >= showAfterMs) {
         adjustSize();
         show();
     }
