@@ -14,8 +14,8 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
-#include <QTableView>
 #include <QScopedValueRollback>
+#include <QTableView>
 #include <QTimer>
 #include <sys/stat.h>
 

@@ -14,8 +14,8 @@
 // print through CUPS produced.
 //
 // Runs as root (cupsd switches its filters to the user lp) or as an ordinary user (everything
-// runs as that user), and needs the packages cups-daemon and cups-client. When the scheduler cannot start, running() is false and error() says why,
-// with the scheduler's log: tests must fail on it, never skip.
+// runs as that user), and needs the packages cups-daemon and cups-client. When the scheduler cannot start,
+// running() is false and error() says why, with the scheduler's log: tests must fail on it, never skip.
 class CupsScheduler
 {
 public:

@@ -52,8 +52,9 @@ QString withBleed(const QString &path)
 
 QString encrypted(const QString &design, const QString &path, const QString &userPassword)
 {
-    QProcess::execute(QStringLiteral("qpdf"), {QStringLiteral("--encrypt"), userPassword, QStringLiteral("dueño"),
-                                               QStringLiteral("256"), QStringLiteral("--"), design, path});
+    QProcess::execute(QStringLiteral("qpdf"),
+                      {QStringLiteral("--encrypt"), userPassword, QStringLiteral("dueño"),
+                       QStringLiteral("256"), QStringLiteral("--"), design, path});
     return path;
 }
 
@@ -92,7 +93,8 @@ int countObjects(const QString &pdf, const QString &subtype)
     qpdf.start(QStringLiteral("qpdf"), {QStringLiteral("--json=2"), QStringLiteral("--json-key=qpdf"), pdf});
     if (!qpdf.waitForFinished(120000) || qpdf.exitCode() != 0)
         return -1;
-    const QJsonArray parts = QJsonDocument::fromJson(qpdf.readAllStandardOutput()).object()[u"qpdf"].toArray();
+    const QJsonArray parts =
+        QJsonDocument::fromJson(qpdf.readAllStandardOutput()).object()[u"qpdf"].toArray();
     int count = 0;
     const QJsonObject objects = parts.at(1).toObject();
     for (auto it = objects.begin(); it != objects.end(); ++it) {
