@@ -8,6 +8,8 @@
 # Usage: bench/bench_cups_parts.sh TESSARINO SHEETS SHEETS_PER_JOB [TIMEOUT_SECONDS]
 # Last line: first_pages_seconds=N filter_peak_mb=M jobs=J sheets_in_order=yes|no
 set -euo pipefail
+# shellcheck source=bench/private_cupsd.sh
+source "$(dirname "$0")/private_cupsd.sh"
 exe=$(realpath "$1")
 sheets=$2
 per_job=$3
@@ -45,49 +47,7 @@ printer=$!
 pids+=("$printer")
 
 # The scheduler: the system's filters and backends, its own configuration, spool and socket.
-mkdir -p "$work"/{etc,spool/tmp,cache,state,log}
-chmod 755 "$work"/{etc,spool,cache,state,log}
-chmod 1770 "$work/spool/tmp"
-sock=$work/cups.sock
-cat >"$work/etc/cupsd.conf" <<EOF
-Listen $sock
-LogLevel warn
-WebInterface No
-Browsing No
-DefaultShared No
-<Location />
-  Order allow,deny
-  Allow all
-</Location>
-<Policy default>
-  <Limit All>
-    Order deny,allow
-  </Limit>
-</Policy>
-EOF
-cat >"$work/etc/cups-files.conf" <<EOF
-User lp
-Group lp
-SystemGroup root
-ServerRoot $work/etc
-RequestRoot $work/spool
-TempDir $work/spool/tmp
-CacheDir $work/cache
-StateDir $work/state
-ServerBin /usr/lib/cups
-DataDir /usr/share/cups
-AccessLog $work/log/access_log
-ErrorLog $work/log/error_log
-PageLog $work/log/page_log
-EOF
-/usr/sbin/cupsd -f -c "$work/etc/cupsd.conf" -s "$work/etc/cups-files.conf" >"$work/log/cupsd.out" 2>&1 &
-cupsd=$!
-pids+=("$cupsd")
-export CUPS_SERVER=$sock
-for _ in $(seq 100); do
-  lpstat -r 2>/dev/null | grep -q "is running" && break
-  sleep 0.1
-done
+start_private_cupsd
 for _ in $(seq 100); do
   ipptool -q "ipp://localhost:$port/ipp/print" get-printer-attributes.test 2>/dev/null && break
   kill -0 "$printer" 2>/dev/null || { echo "ippeveprinter ended:"; cat "$work/printer.log"; exit 1; }

@@ -8,6 +8,8 @@
 # Usage: bench/bench_printer_runs.sh TESSARINO SHEETS PRINTERS [PAGES_PER_SECOND] [SHEETS_PER_JOB]
 # Last line: printers=P run_seconds=N idle_seconds=I spooler_peak_mb=S program_peak_mb=M sheets_ok=yes|no
 set -euo pipefail
+# shellcheck source=bench/private_cupsd.sh
+source "$(dirname "$0")/private_cupsd.sh"
 exe=$(realpath "$1")
 sheets=$2
 printers=$3
@@ -30,9 +32,6 @@ for _ in $(seq 50); do [ -S "$work/bus" ] && break; sleep 0.1; done
 
 # Each printer notes when it starts and ends every document, and prints at its rate.
 delay=$(awk -v r="$rate" 'BEGIN { printf "%.4f", 1 / r }')
-mkdir -p "$work"/{etc,spool/tmp,cache,state,log}
-chmod 755 "$work"/{etc,spool,cache,state,log}
-chmod 1770 "$work/spool/tmp"
 ports=()
 for n in $(seq "$printers"); do
   dir=$work/p$n
@@ -55,46 +54,7 @@ SH
   ports+=("$port")
 done
 
-sock=$work/cups.sock
-cat >"$work/etc/cupsd.conf" <<EOF2
-Listen $sock
-LogLevel warn
-WebInterface No
-Browsing No
-DefaultShared No
-<Location />
-  Order allow,deny
-  Allow all
-</Location>
-<Policy default>
-  <Limit All>
-    Order deny,allow
-  </Limit>
-</Policy>
-EOF2
-cat >"$work/etc/cups-files.conf" <<EOF2
-User lp
-Group lp
-SystemGroup root
-ServerRoot $work/etc
-RequestRoot $work/spool
-TempDir $work/spool/tmp
-CacheDir $work/cache
-StateDir $work/state
-ServerBin /usr/lib/cups
-DataDir /usr/share/cups
-AccessLog $work/log/access_log
-ErrorLog $work/log/error_log
-PageLog $work/log/page_log
-EOF2
-/usr/sbin/cupsd -f -c "$work/etc/cupsd.conf" -s "$work/etc/cups-files.conf" >"$work/log/cupsd.out" 2>&1 &
-cupsd=$!
-pids+=("$cupsd")
-export CUPS_SERVER=$sock
-for _ in $(seq 100); do
-  lpstat -r 2>/dev/null | grep -q "is running" && break
-  sleep 0.1
-done
+start_private_cupsd
 queue=p1
 for n in $(seq "$printers"); do
   for _ in $(seq 100); do
