@@ -1,6 +1,7 @@
 #include "frmPrincipal.h"
 
 #include "BulkEdit.h"
+#include "Dialogs.h"
 #include "DocumentCommands.h"
 #include "InputRules.h"
 #include "JobControls.h"
@@ -80,8 +81,8 @@ frmPrincipal::frmPrincipal(AppContext &context, QWidget *parent)
     setUpFontPanel();
     setUpLanguage();
     setUpStatusRow();
-    Form_Initialize();
-    Form_Load();
+    restoreWidthAndPage();
+    loadSettingsAndDocument();
     connectPrinterEntries();
     setUpTemplate();
 }
@@ -116,7 +117,7 @@ void frmPrincipal::bindControlArrays()
 
 void frmPrincipal::connectPage0()
 {
-    const auto markModified = [this] { JobModified = true; };
+    const auto markModified = [this] { m_jobModified = true; };
     QList<QLineEdit *> boxes{ui->txtDesde, ui->txtHasta};
     for (std::size_t i = 0; i < txtPosX.size(); ++i)
         boxes << txtPosX[i] << txtPosY[i];
@@ -129,32 +130,32 @@ void frmPrincipal::connectPage0()
     findChild<QLineEdit *>(QStringLiteral("txtTamaño"))->installEventFilter(this);
     for (QCheckBox *box : {ui->chVert, ui->chVert2}) {
         connect(box, &QCheckBox::toggled, this, [this, box] {
-            JobModified = true;
+            m_jobModified = true;
             setOrientationFromBox(box);
         });
     }
 
-    connect(ui->cmdImprimir, &QPushButton::clicked, this, &frmPrincipal::cmdImprimir_Click);
-    connect(ui->archImprimir, &QAction::triggered, this, &frmPrincipal::cmdImprimir_Click);
+    connect(ui->cmdImprimir, &QPushButton::clicked, this, &frmPrincipal::printSameNumbers);
+    connect(ui->archImprimir, &QAction::triggered, this, &frmPrincipal::printSameNumbers);
     connect(ui->CmdCancelar, &QPushButton::clicked, this, &QWidget::close);
     connect(ui->Command7, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void frmPrincipal::connectPages()
 {
-    connect(ui->SSTab1, &QTabWidget::currentChanged, this, &frmPrincipal::SSTab1_Click);
-    connect(ui->Command6, &QPushButton::clicked, this, &frmPrincipal::Command6_Click);
-    connect(ui->mnuChecktodo, &QAction::triggered, this, [this] { Chequear(this); });
-    connect(ui->mnuLimpiarTodo, &QAction::triggered, this, [this] { Limpiar_Click(0); });
+    connect(ui->SSTab1, &QTabWidget::currentChanged, this, &frmPrincipal::pageShown);
+    connect(ui->Command6, &QPushButton::clicked, this, &frmPrincipal::printDistinctNumbers);
+    connect(ui->mnuChecktodo, &QAction::triggered, this, [this] { checkAllBoxes(Ask::First); });
+    connect(ui->mnuLimpiarTodo, &QAction::triggered, this, [this] { clearAllBoxes(Ask::First); });
 }
 
 void frmPrincipal::connectInputRules()
 {
     // toggled, not clicked: the chain also runs when another command sets a box.
     for (std::size_t i = 0; i < Check1.size(); ++i)
-        connect(Check1[i], &QCheckBox::toggled, this, [this, i] { Check1_Click(int(i)); });
+        connect(Check1[i], &QCheckBox::toggled, this, [this, i] { positionSwitched(int(i)); });
     for (std::size_t i = 0; i < Check2.size(); ++i)
-        connect(Check2[i], &QCheckBox::toggled, this, [this, i] { Check2_Click(int(i)); });
+        connect(Check2[i], &QCheckBox::toggled, this, [this, i] { rowSwitched(int(i)); });
 
     // A box left for the menus is only really left when the focus then goes on to another
     // control of this window (a click elsewhere, a menu entry that moves the focus).
@@ -167,9 +168,8 @@ void frmPrincipal::connectInputRules()
     });
 }
 
-void frmPrincipal::SSTab1_Click(int page)
+void frmPrincipal::pageShown(int page)
 {
-    ActivePage = float(page);
     m_context.setSetting(QStringLiteral("Solapa"), QStringLiteral("sstab1"), QString::number(page));
     if (page == 0)
         ui->txtDesde->setFocus();
@@ -191,7 +191,7 @@ void frmPrincipal::setOrientationFromBox(QCheckBox *box)
     }
 }
 
-void frmPrincipal::SelecionarTexto(QLineEdit *box)
+void frmPrincipal::selectWholeText(QLineEdit *box)
 {
     box->setSelection(0, int(box->text().size()));
 }
@@ -201,7 +201,7 @@ bool frmPrincipal::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::MouseButtonDblClick:
         if (watched == ui->Label6) {
-            Label6_DblClick();
+            showSampleFullSize();
             return true;
         }
         break;
@@ -223,12 +223,12 @@ bool frmPrincipal::eventFilter(QObject *watched, QEvent *event)
             break; // back from the menus: the box was never left
         if (movesWithinWindow(event))
             if (const int i = indexIn(hasta, watched); i >= 0)
-                hasta_GotFocus(i);
+                enterRowEnd(i);
         // Deferred, so that the mouse press that gave the focus does not undo the selection.
         if (auto *box = qobject_cast<QLineEdit *>(watched))
             QTimer::singleShot(0, box, [box] {
                 if (box->hasFocus())
-                    SelecionarTexto(box);
+                    selectWholeText(box);
             });
         break;
     case QEvent::FocusOut:
@@ -261,11 +261,11 @@ bool frmPrincipal::hasLeaveRule(const QObject *box) const
 void frmPrincipal::leaveBox(const QObject *box)
 {
     if (const int i = indexIn(hasta, box); i >= 0)
-        hasta_LostFocus(i);
+        leaveRowEnd(i);
     else if (const int x = indexIn(txtPosX, box); x >= 0)
-        txtPosX_LostFocus(x);
+        leavePositionX(x);
     else if (const int y = indexIn(txtPosY, box); y >= 0)
-        txtPosY_LostFocus(y);
+        leavePositionY(y);
 }
 
 bool frmPrincipal::filterNumberKey(QLineEdit *box, QKeyEvent *key)
@@ -298,19 +298,19 @@ bool frmPrincipal::filterNumberKey(QLineEdit *box, QKeyEvent *key)
     return true;
 }
 
-void frmPrincipal::Check1_Click(int Index)
+void frmPrincipal::positionSwitched(int index)
 {
-    JobModified = true;
-    enableChain(Check1, Index, 1);
+    m_jobModified = true;
+    enableChain(Check1, index, true);
 }
 
-void frmPrincipal::Check2_Click(int Index)
+void frmPrincipal::rowSwitched(int index)
 {
-    JobModified = true;
-    enableChain(Check2, Index, 0);
+    m_jobModified = true;
+    enableChain(Check2, index, false);
 }
 
-void frmPrincipal::enableChain(std::span<QCheckBox *const> boxes, int index, int ref)
+void frmPrincipal::enableChain(std::span<QCheckBox *const> boxes, int index, bool positions)
 {
     if (m_puttingBack)
         return; // the box is only going back to checked; the chain has decided already
@@ -319,7 +319,7 @@ void frmPrincipal::enableChain(std::span<QCheckBox *const> boxes, int index, int
     case InputRules::ChainAction::None:
         break;
     case InputRules::ChainAction::ApplyToBoxes:
-        ChequearControl(boxes[index], index, ref);
+        enableBoxesOf(boxes[index], index, positions);
         break;
     case InputRules::ChainAction::PutBack: {
         const QScopedValueRollback guard(m_puttingBack, true);
@@ -329,61 +329,63 @@ void frmPrincipal::enableChain(std::span<QCheckBox *const> boxes, int index, int
     }
 }
 
-void frmPrincipal::ChequearControl(QCheckBox *queControl, int queIndex, int ref)
+void frmPrincipal::enableBoxesOf(QCheckBox *offBox, int index, bool positions)
 {
-    const bool enabled = queControl->checkState() == Qt::Unchecked;
-    if (ref == 1) {
-        txtPosX[queIndex]->setEnabled(enabled);
-        txtPosY[queIndex]->setEnabled(enabled);
+    const bool enabled = offBox->checkState() == Qt::Unchecked;
+    if (positions) {
+        txtPosX[index]->setEnabled(enabled);
+        txtPosY[index]->setEnabled(enabled);
     } else {
-        for (QLineEdit *box : {posX[queIndex], posY[queIndex], desde[queIndex], hasta[queIndex]})
+        for (QLineEdit *box : {posX[index], posY[index], desde[index], hasta[index]})
             box->setEnabled(enabled);
     }
 }
 
-void frmPrincipal::hasta_GotFocus(int Index)
+void frmPrincipal::enterRowEnd(int row)
 {
-    if (Index >= 1)
-        if (const auto end = InputRules::rowEndFill(desde[Index]->text(), FirstRowSpan))
-            hasta[Index]->setText(*end);
-    SelecionarTexto(hasta[Index]);
+    if (row >= 1)
+        if (const auto end = InputRules::rowEndFill(desde[row]->text(), m_firstRowSpan))
+            hasta[row]->setText(*end);
+    selectWholeText(hasta[row]);
 }
 
-void frmPrincipal::hasta_LostFocus(int Index)
+void frmPrincipal::leaveRowEnd(int row)
 {
-    QLineEdit *box = hasta[Index];
-    const InputRules::RowEnds ends{desde[0]->text(), hasta[0]->text(), desde[Index]->text(), box->text()};
-    const bool adjusted = InputRules::rowCountCheck(Index, ends, FirstRowSpan, m_context.dialogs,
+    QLineEdit *box = hasta[row];
+    const InputRules::RowEnds ends{desde[0]->text(), hasta[0]->text(), desde[row]->text(), box->text()};
+    const bool adjusted = InputRules::rowCountCheck(row, ends, m_firstRowSpan, m_context.dialogs,
                                                     [box](const QString &end) { box->setText(end); });
     // The focus is still on its way to the next box; it comes back once it has arrived.
     if (adjusted)
         QTimer::singleShot(0, box, [box] { box->setFocus(Qt::OtherFocusReason); });
 }
 
-void frmPrincipal::txtPosX_LostFocus(int Index)
+void frmPrincipal::leavePositionX(int index)
 {
-    QLineEdit *box = txtPosX[Index];
+    QLineEdit *box = txtPosX[index];
     InputRules::printableAreaCheck(InputRules::Axis::X, box->text(), m_context.printer, m_context.dialogs,
                                    [box](const QString &limit) { setTextUncut(box, limit); });
 }
 
-void frmPrincipal::txtPosY_LostFocus(int Index)
+void frmPrincipal::leavePositionY(int index)
 {
-    QLineEdit *box = txtPosY[Index];
+    QLineEdit *box = txtPosY[index];
     InputRules::printableAreaCheck(InputRules::Axis::Y, box->text(), m_context.printer, m_context.dialogs,
                                    [box](const QString &limit) { setTextUncut(box, limit); });
 }
 
-void frmPrincipal::Chequear(QWidget *formulario, float preg)
+void frmPrincipal::checkAllBoxes(Ask ask)
 {
-    BulkEdit::Chequear(m_context.dialogs, preg, [formulario](const QString &name, bool checked) {
-        if (auto *box = formulario->findChild<QCheckBox *>(name))
+    const float preg = ask == Ask::First ? 0.f : float(Dialogs::Yes);
+    BulkEdit::Chequear(m_context.dialogs, preg, [this](const QString &name, bool checked) {
+        if (auto *box = findChild<QCheckBox *>(name))
             box->setChecked(checked);
     });
 }
 
-void frmPrincipal::Limpiar_Click(float preg)
+void frmPrincipal::clearAllBoxes(Ask ask)
 {
+    const float preg = ask == Ask::First ? 0.f : float(Dialogs::Yes);
     bool cleared = false;
     BulkEdit::Limpiar(m_context.dialogs, preg, [this, &cleared](const QString &name, const QString &text) {
         cleared = true;
@@ -414,7 +416,7 @@ FontChoice frmPrincipal::fontChoice() const
             fontColor()};
 }
 
-void frmPrincipal::cmdImprimir_Click()
+void frmPrincipal::printSameNumbers()
 {
     if (!PdfTemplates::readyToPrint(m_context.printer, m_context.dialogs))
         return;
@@ -425,22 +427,22 @@ void frmPrincipal::cmdImprimir_Click()
     recordLastPrint(outcome, 0);
     if (outcome == RunOutcome::DigitsMismatch) {
         ui->txtHasta->setFocus();
-        SelecionarTexto(ui->txtHasta);
+        selectWholeText(ui->txtHasta);
     }
 }
 
-void frmPrincipal::Command6_Click()
+void frmPrincipal::printDistinctNumbers()
 {
     if (!PdfTemplates::readyToPrint(m_context.printer, m_context.dialogs))
         return;
     m_context.printer.setJobName(DocumentCommands::Cortar(m_documents->ArchivoActual));
     const RunOutcome outcome = m_history->print(1, [this](RunObserver *observer) {
         return runDistinctNumber(distinctNumberJob(), fontChoice(), m_context.printer, m_context.dialogs,
-                                 FirstRowSpan, observer);
+                                 m_firstRowSpan, observer);
     });
     recordLastPrint(outcome, 1);
     if (outcome == RunOutcome::DigitsMismatch) {
         hasta[0]->setFocus();
-        SelecionarTexto(hasta[0]);
+        selectWholeText(hasta[0]);
     }
 }

@@ -31,8 +31,10 @@ namespace Ui {
 class frmPrincipal;
 }
 
-// The main window: both numbering pages, the font panel, the status row and the menus.
-// Handlers keep the classic control-and-event names and hand the rules to the engine.
+// The main window: both numbering pages, the font panel, the status row and the menus. It wires
+// the form's controls to the folders that own the rules; its own state is the few values below
+// that no control shows. The form keeps the classic control names as objectNames
+// (docs/glossary.md maps them, and the classic handler names, to the handlers here).
 class frmPrincipal : public QMainWindow
 {
     Q_OBJECT
@@ -40,19 +42,6 @@ class frmPrincipal : public QMainWindow
 public:
     explicit frmPrincipal(AppContext &context, QWidget *parent = nullptr);
     ~frmPrincipal() override;
-
-    // The job changed since it was loaded or saved.
-    bool JobModified = false;
-    // hasta(0) - desde(0) of the distinct-number page.
-    double FirstRowSpan = 0;
-    // The page of SSTab1 that is showing.
-    float ActivePage = 0;
-    // Folder of job documents.
-    QString CarpetaTrabajos;
-    // The advanced (font) area is shown.
-    bool Desplegado = false;
-    // The last caption load succeeded.
-    bool IdiomaCargado = false;
 
     // Window width in twips, frame included, as stored under "Formulario"/"Ancho".
     int Width() const { return m_widthTwips; }
@@ -73,44 +62,8 @@ public:
     // Makes `page` the one page of SSTab1 the user can choose, and shows it.
     void setAvailablePage(int page);
 
-    void cmdImprimir_Click();
-    // Calibration prints and the printer setup dialog (frmPrincipalPrinter.cpp).
-    void Command2_Click();
-    void Command3_Click();
-    void impConfigurar_Click();
-    void impCalibrar_Click();
-    // "Vista previa" (frmPrincipalPreview.cpp): the job's sheets on the current printer's paper.
-    void mnuVistaPrevia_Click();
-    void Command4_Click();
-    void Timer1_Timer();
-    void Command6_Click();
-    // Shows the about box and waits until it closes.
-    void mnuAcerca_Click();
-
-    // Font panel. An empty path means the settings file.
-    void DatosFuentes(const QString &queRuta);
-    void EscribirValores(const QString &queNombre);
-    void buscarFuentes(const QString &quefuente);
-    void PicColor_DblClick();
-    void cmdRestaurar_Click();
-    void mnucolor_Click();
-    void mnutamano_Click();
-    void mnutipo_Click();
-    void mnuguardarconfig_Click();
-    // Opens the full-size viewer from 28 points on and waits until it closes.
-    void Label6_DblClick();
-
-    // Bulk edit: a `preg` of 6 counts as the Yes answer and skips the question.
-    void Chequear(QWidget *formulario, float preg = 0);
-    void Limpiar_Click(float preg);
-
     // The job document: New, Open, Save, the caption and the document's name.
     DocumentCommands &documents() const { return *m_documents; }
-    // The note of the current document, and the recent-files list of the File menu.
-    Notes &notes() const { return *m_notes; }
-    // The run log: every run printed from the window, the log window and reprints.
-    RunHistory &history() const { return *m_history; }
-    RecentFiles &recentFiles() const { return *m_recent; }
 
 Q_SIGNALS:
     // The window unloaded: the program ends.
@@ -124,53 +77,93 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void Form_Initialize();
-    void Form_Load();
-    void Form_Unload();
+    // Tests read and set the state below through it (tests/app/WindowProbe.h).
+    friend class WindowProbe;
+
+    // Whether a bulk edit asks before it changes the job.
+    enum class Ask { First, Not };
+
+    // Creation and unload (frmPrincipalLifecycle.cpp).
+    void restoreWidthAndPage();
+    void loadSettingsAndDocument();
+    void unload();
     void setWidthTwips(int twips);
-    void setUpFontPanel();
-    void setUpDocuments();
-    void setUpNumberFormats();
-    void setUpNotesAndRecentFiles();
-    void recordLastPrint(RunOutcome outcome, int page);
-    void setUpLanguage();
-    void loadFontSettings();
-    void RestaurarIdioma();
-    void setUpStatusRow();
-    void tmrReloj_Timer();
-    void showAdvancedArea();
+    bool advancedAreaShown() const;
     void disableUnbuiltEntries();
-    void connectPrinterEntries();
-    void connectPreview();
-    void setUpTemplate();
+    void endStartUpChanges();
+    void toggleAdvancedArea();
+    void showAbout();
+
+    // The pages and their input rules (frmPrincipal.cpp).
     void bindControlArrays();
     void connectPage0();
     void connectPages();
     void connectInputRules();
+    void pageShown(int page);
     void setOrientationFromBox(QCheckBox *box);
-    void SSTab1_Click(int page);
-    static void SelecionarTexto(QLineEdit *box);
-
-    // Input rules, one handler per control array and event.
+    static void selectWholeText(QLineEdit *box);
     bool filterNumberKey(QLineEdit *box, QKeyEvent *key);
-    void Check1_Click(int Index);
-    void Check2_Click(int Index);
-    void enableChain(std::span<QCheckBox *const> boxes, int index, int ref);
-    void ChequearControl(QCheckBox *queControl, int queIndex, int ref);
-    void hasta_GotFocus(int Index);
-    void hasta_LostFocus(int Index);
-    void txtPosX_LostFocus(int Index);
-    void txtPosY_LostFocus(int Index);
+    void positionSwitched(int index);
+    void rowSwitched(int index);
+    void enableChain(std::span<QCheckBox *const> boxes, int index, bool positions);
+    void enableBoxesOf(QCheckBox *offBox, int index, bool positions);
+    void enterRowEnd(int row);
+    void leaveRowEnd(int row);
+    void leavePositionX(int index);
+    void leavePositionY(int index);
     // The rules of leaving a box (row count, printable area); other boxes have none.
     bool hasLeaveRule(const QObject *box) const;
     bool isMenuShortcut(const QKeyEvent *key) const;
     void leaveBox(const QObject *box);
+    void checkAllBoxes(Ask ask);
+    void clearAllBoxes(Ask ask);
+    void printSameNumbers();
+    void printDistinctNumbers();
+
+    // Documents, notes, recent files and the last print (frmPrincipalDocuments.cpp).
+    void setUpDocuments();
+    void setUpNumberFormats();
+    void setUpNotesAndRecentFiles();
+    void recordLastPrint(RunOutcome outcome, int page);
+    void reloadLastSameNumberPrint();
+    void reloadLastDistinctNumberPrint();
+
+    // Font panel, sample viewer and status row (frmPrincipalFonts.cpp).
+    void setUpFontPanel();
+    void loadFontSettings();
+    void showAreaAndChooseColour();
+    void showAreaAndFocusSize();
+    void showAreaAndFocusFont();
+    void keepFontSettings();
+    void showSampleFullSize();
+    void setUpStatusRow();
+    void showTime();
+
+    // Printer entries and preview (frmPrincipalPrinter.cpp, frmPrincipalPreview.cpp).
+    void connectPrinterEntries();
+    void printGridSheet();
+    void printRectangleSheet();
+    void openPrinterSetup();
+    void calibratePrinter();
+    void connectPreview();
+    void showPreview();
+
+    void setUpLanguage();
+    void setUpTemplate();
 
     AppContext &m_context;
     std::unique_ptr<Ui::frmPrincipal> ui;
+
+    // The job changed since it was loaded or saved.
+    bool m_jobModified = false;
+    // hasta(0) - desde(0) of the distinct-number page, as the row rules last saw it.
+    double m_firstRowSpan = 0;
+    // The last caption load succeeded.
+    bool m_languageLoaded = false;
     int m_widthTwips = kBuiltInWidth;
-    QTimer *Timer1 = nullptr;
-    QTimer *tmrReloj = nullptr;
+
+    QTimer *m_startUpSettle = nullptr;
+    QTimer *m_clock = nullptr;
     FontPanel *m_fonts = nullptr;
     frmPilas *m_pilas = nullptr;
     TemplateMenu *m_template = nullptr;
@@ -187,7 +180,6 @@ private:
     QPointer<QLineEdit> m_leftForMenus; // the box the menu bar took the focus from
     QMetaObject::Connection m_focusWatch;
 
-public:
     // Control arrays, filled once from the form.
     std::array<QLineEdit *, 6> txtPosX{};
     std::array<QLineEdit *, 6> txtPosY{};

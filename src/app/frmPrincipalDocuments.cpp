@@ -25,7 +25,7 @@ void frmPrincipal::setUpDocuments()
     connect(ui->mnuPilas, &QAction::triggered, m_pilas, &QDialog::exec);
     Texts::bindCaption(ui->mnuPilas, 1005);
     m_juegos = new SetsBoxes(
-        ui->tabMismo, ui->tabDistinto, [this] { JobModified = true; }, this);
+        ui->tabMismo, ui->tabDistinto, [this] { m_jobModified = true; }, this);
     m_job = std::make_unique<JobControls>(JobControls{
         ui->SSTab1, ui->txtDesde, ui->txtHasta, txtPosX, txtPosY, Check1, desde, hasta, posX, posY, Check2,
         ui->chVert, ui->chVert2, m_pilas->chkPilas, m_pilas->txtPilasDesde, m_pilas->txtPilasHasta,
@@ -33,26 +33,28 @@ void frmPrincipal::setUpDocuments()
     setUpNumberFormats();
     DocumentCommands::Window window{
         [this] {
-            Chequear(this, 6);
-            Limpiar_Click(6);
+            checkAllBoxes(Ask::Not);
+            clearAllBoxes(Ask::Not);
         },
-        [this] { cmdRestaurar_Click(); },
+        [this] { m_fonts->cmdRestaurar_Click(); },
         [this](int page) { setAvailablePage(page); },
-        [this](const QString &file) { DatosFuentes(file); },
+        [this](const QString &file) { m_fonts->DatosFuentes(file); },
         [this] { return m_fonts->current(); },
     };
     m_documents = new DocumentCommands(
         {this, ui->lblinfo, ui->lblEstado, ui->ProgressBar1}, *m_job, std::move(window),
-        {m_context.profiles, m_context.dialogs, m_context.printer, CarpetaTrabajos}, JobModified, this);
+        {m_context.profiles, m_context.dialogs, m_context.printer, m_context.paths.jobsFolder}, m_jobModified,
+        this);
     m_lastPrint = std::make_unique<LastPrint>(*m_job, m_context.profiles, m_context.dialogs,
-                                              [this] { JobModified = true; });
+                                              [this] { m_jobModified = true; });
 
     connect(ui->mnuNueMismo, &QAction::triggered, m_documents, [this] { m_documents->New(0); });
     connect(ui->mnuNueDistinto, &QAction::triggered, m_documents, [this] { m_documents->New(1); });
     connect(ui->mnuabrir, &QAction::triggered, m_documents, &DocumentCommands::mnuabrir_Click);
     connect(ui->mnuguardar, &QAction::triggered, m_documents, &DocumentCommands::SaveTextControl);
-    connect(ui->mnudistinto, &QAction::triggered, this, [this] { m_lastPrint->reload(0); });
-    connect(ui->mnuultimaMismo, &QAction::triggered, this, [this] { m_lastPrint->reload(1); });
+    // The classic names are crossed: mnudistinto's caption is the same-number page's last print.
+    connect(ui->mnudistinto, &QAction::triggered, this, &frmPrincipal::reloadLastSameNumberPrint);
+    connect(ui->mnuultimaMismo, &QAction::triggered, this, &frmPrincipal::reloadLastDistinctNumberPrint);
     for (QAction *entry : {ui->mnuNueMismo, ui->mnuNueDistinto, ui->mnuabrir, ui->mnuguardar, ui->mnudistinto,
                            ui->mnuultimaMismo})
         entry->setEnabled(true);
@@ -79,7 +81,7 @@ void frmPrincipal::setUpNumberFormats()
     m_formatos->setSheet({[this] { return m_job->sameNumberJob(); },
                           [this] { return m_job->distinctNumberJob(); }, &m_context.printer});
     const auto watch = [this](const NumberLookBoxes &row) {
-        const auto markModified = [this] { JobModified = true; };
+        const auto markModified = [this] { m_jobModified = true; };
         for (QComboBox *combo : {row.format, row.check, row.qrLevel})
             connect(combo, &QComboBox::currentIndexChanged, this, markModified);
         for (QLineEdit *box : {row.prefix, row.suffix, row.size, row.module})
@@ -109,4 +111,14 @@ void frmPrincipal::recordLastPrint(RunOutcome outcome, int page)
 {
     if (recordsLastPrint(outcome))
         m_lastPrint->UltimaImpresion(page);
+}
+
+void frmPrincipal::reloadLastSameNumberPrint()
+{
+    m_lastPrint->reload(0);
+}
+
+void frmPrincipal::reloadLastDistinctNumberPrint()
+{
+    m_lastPrint->reload(1);
 }

@@ -32,15 +32,15 @@ void frmPrincipal::setUpFontPanel()
     auto *tamano = findChild<QLineEdit *>(QStringLiteral("txtTamaño"));
     m_fonts = new FontPanel(
         {ui->cboFuentes, tamano, ui->PicColor, ui->Label6, ui->Check3}, m_context.profiles, m_context.dialogs,
-        [this] { JobModified = true; }, this);
+        [this] { m_jobModified = true; }, this);
     ui->Label6->installEventFilter(this);
 
-    connect(ui->cmdRestaurar, &QPushButton::clicked, this, &frmPrincipal::cmdRestaurar_Click);
-    connect(ui->mnurestaurar, &QAction::triggered, this, &frmPrincipal::cmdRestaurar_Click);
-    connect(ui->mnucolor, &QAction::triggered, this, &frmPrincipal::mnucolor_Click);
-    connect(ui->mnutamaño, &QAction::triggered, this, &frmPrincipal::mnutamano_Click);
-    connect(ui->mnutipo, &QAction::triggered, this, &frmPrincipal::mnutipo_Click);
-    connect(ui->mnuguardarconfig, &QAction::triggered, this, &frmPrincipal::mnuguardarconfig_Click);
+    connect(ui->cmdRestaurar, &QPushButton::clicked, m_fonts, &FontPanel::cmdRestaurar_Click);
+    connect(ui->mnurestaurar, &QAction::triggered, m_fonts, &FontPanel::cmdRestaurar_Click);
+    connect(ui->mnucolor, &QAction::triggered, this, &frmPrincipal::showAreaAndChooseColour);
+    connect(ui->mnutamaño, &QAction::triggered, this, &frmPrincipal::showAreaAndFocusSize);
+    connect(ui->mnutipo, &QAction::triggered, this, &frmPrincipal::showAreaAndFocusFont);
+    connect(ui->mnuguardarconfig, &QAction::triggered, this, &frmPrincipal::keepFontSettings);
 }
 
 void frmPrincipal::loadFontSettings()
@@ -61,62 +61,34 @@ int32_t frmPrincipal::fontColor() const
     return m_fonts->color();
 }
 
-void frmPrincipal::DatosFuentes(const QString &queRuta)
+void frmPrincipal::showAreaAndChooseColour()
 {
-    m_fonts->DatosFuentes(queRuta);
-}
-
-void frmPrincipal::EscribirValores(const QString &queNombre)
-{
-    m_fonts->EscribirValores(queNombre);
-}
-
-void frmPrincipal::buscarFuentes(const QString &quefuente)
-{
-    m_fonts->buscarFuentes(quefuente);
-}
-
-void frmPrincipal::PicColor_DblClick()
-{
+    if (!advancedAreaShown())
+        toggleAdvancedArea();
     m_fonts->PicColor_DblClick();
 }
 
-void frmPrincipal::cmdRestaurar_Click()
+void frmPrincipal::showAreaAndFocusSize()
 {
-    m_fonts->cmdRestaurar_Click();
-}
-
-void frmPrincipal::showAdvancedArea()
-{
-    if (!Desplegado)
-        Command4_Click();
-}
-
-void frmPrincipal::mnucolor_Click()
-{
-    showAdvancedArea();
-    PicColor_DblClick();
-}
-
-void frmPrincipal::mnutamano_Click()
-{
-    showAdvancedArea();
+    if (!advancedAreaShown())
+        toggleAdvancedArea();
     findChild<QLineEdit *>(QStringLiteral("txtTamaño"))->setFocus(Qt::ShortcutFocusReason);
 }
 
-void frmPrincipal::mnutipo_Click()
+void frmPrincipal::showAreaAndFocusFont()
 {
-    showAdvancedArea();
+    if (!advancedAreaShown())
+        toggleAdvancedArea();
     ui->cboFuentes->setFocus(Qt::ShortcutFocusReason);
 }
 
-void frmPrincipal::mnuguardarconfig_Click()
+void frmPrincipal::keepFontSettings()
 {
     // Already set: nothing to do; otherwise the box's own handler stores the font.
     ui->Check3->setChecked(true);
 }
 
-void frmPrincipal::Label6_DblClick()
+void frmPrincipal::showSampleFullSize()
 {
     if (ui->Label6->font().pointSize() < 28)
         return;
@@ -140,14 +112,14 @@ void frmPrincipal::setUpStatusRow()
         return StatusHelp::State{Width(), findChild<QLineEdit *>(QStringLiteral("txtTamaño"))->text()};
     });
 
-    tmrReloj = new QTimer(this);
-    tmrReloj->setInterval(100);
-    connect(tmrReloj, &QTimer::timeout, this, &frmPrincipal::tmrReloj_Timer);
-    tmrReloj->start();
-    tmrReloj_Timer();
+    m_clock = new QTimer(this);
+    m_clock->setInterval(100);
+    connect(m_clock, &QTimer::timeout, this, &frmPrincipal::showTime);
+    m_clock->start();
+    showTime();
 }
 
-void frmPrincipal::tmrReloj_Timer()
+void frmPrincipal::showTime()
 {
     ui->lblHora->setText(StatusHelp::clockText(QTime::currentTime(), QLocale::system()));
 }

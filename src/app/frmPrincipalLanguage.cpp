@@ -9,7 +9,7 @@ void frmPrincipal::setUpLanguage()
 {
     m_language = new InterfaceLanguage(this, {ui->mnuEspañol, ui->mnuFrances, ui->mnuItaliano, ui->mnuIngles},
                                        m_context.resources, m_context.profiles, m_context.dialogs,
-                                       IdiomaCargado, this);
+                                       m_languageLoaded, this);
     // The entries are checkable, so a click has already flipped the mark; the command decides it.
     // One plain lambda per entry, holding copies only: the gcc build of a lambda made inside
     // another one, capturing `this`, read outside its stack frame (AddressSanitizer).
@@ -27,9 +27,4 @@ void frmPrincipal::setUpLanguage()
                     (language->*click)();
                 });
     }
-}
-
-void frmPrincipal::RestaurarIdioma()
-{
-    m_language->RestaurarIdioma();
 }

@@ -1,6 +1,8 @@
 // The main window's life: creation, load, the expandable advanced area, the start-up timer and
 // unload.
 #include "DocumentCommands.h"
+#include "FontPanel.h"
+#include "InterfaceLanguage.h"
 #include "Logging.h"
 #include "NumberText.h"
 #include "Twips.h"
@@ -37,11 +39,10 @@ void frmPrincipal::setAvailablePage(int page)
     ui->SSTab1->setCurrentIndex(page);
 }
 
-void frmPrincipal::Form_Initialize()
+void frmPrincipal::restoreWidthAndPage()
 {
     // Each step stands alone: one that fails leaves the built-in value and the next runs.
     setAvailablePage(0);
-    CarpetaTrabajos = m_context.paths.jobsFolder;
 
     setWidthTwips(kBuiltInWidth);
     try {
@@ -65,24 +66,22 @@ void frmPrincipal::Form_Initialize()
         qCDebug(lcFiles).noquote() << "Last page not read:" << describeFailure(e);
     }
 
-    if (Width() >= 8000) {
+    if (advancedAreaShown()) {
         ui->Command4->setText(ui->lblizq->text());
         if (const QScreen *screen = this->screen()) {
             const QRect area = screen->availableGeometry();
             move(area.x() + area.width() / 2 - width() / 2, area.y() + area.height() / 2 - height() / 2);
         }
-        Desplegado = true;
     } else {
         ui->Command4->setText(ui->lblder->text());
-        Desplegado = false;
     }
-    JobModified = false;
+    m_jobModified = false;
 }
 
-void frmPrincipal::Form_Load()
+void frmPrincipal::loadSettingsAndDocument()
 {
     // The language comes before the fonts: its caption of Frame3 takes the font count.
-    RestaurarIdioma();
+    m_language->RestaurarIdioma();
     loadFontSettings();
     auto *tamano = findChild<QLineEdit *>(QStringLiteral("txtTamaño"));
     if (ui->cboFuentes->currentIndex() < 0 && ui->cboFuentes->count() > 0)
@@ -94,17 +93,17 @@ void frmPrincipal::Form_Load()
     // The first box of the page takes the keys as soon as the window shows, as the first
     // control in tab order did on the old platform; Qt would leave them to the tab strip.
     (ui->SSTab1->currentIndex() == 0 ? ui->txtDesde : desde[0])->setFocus();
-    JobModified = false;
+    m_jobModified = false;
 
-    Timer1 = new QTimer(this);
-    Timer1->setSingleShot(true);
-    Timer1->setInterval(1000);
-    connect(Timer1, &QTimer::timeout, this, &frmPrincipal::Timer1_Timer);
-    Timer1->start();
+    m_startUpSettle = new QTimer(this);
+    m_startUpSettle->setSingleShot(true);
+    m_startUpSettle->setInterval(1000);
+    connect(m_startUpSettle, &QTimer::timeout, this, &frmPrincipal::endStartUpChanges);
+    m_startUpSettle->start();
 
-    connect(ui->Command4, &QPushButton::clicked, this, &frmPrincipal::Command4_Click);
+    connect(ui->Command4, &QPushButton::clicked, this, &frmPrincipal::toggleAdvancedArea);
     connect(ui->mnusalir, &QAction::triggered, this, &QWidget::close);
-    connect(ui->mnuAcerca, &QAction::triggered, this, &frmPrincipal::mnuAcerca_Click);
+    connect(ui->mnuAcerca, &QAction::triggered, this, &frmPrincipal::showAbout);
     setUpDocuments(); // names the first document Nuevo 1
     setUpNotesAndRecentFiles();
 }
@@ -119,29 +118,33 @@ void frmPrincipal::disableUnbuiltEntries()
         entry->setEnabled(false);
 }
 
-void frmPrincipal::mnuAcerca_Click()
+void frmPrincipal::showAbout()
 {
     frmAbout box(m_context, this);
     box.exec();
 }
 
-void frmPrincipal::Timer1_Timer()
+void frmPrincipal::endStartUpChanges()
 {
     // Loading the window fires change events; the job only counts as modified after this.
-    Timer1->stop();
-    JobModified = false;
+    m_startUpSettle->stop();
+    m_jobModified = false;
 }
 
-void frmPrincipal::Command4_Click()
+bool frmPrincipal::advancedAreaShown() const
+{
+    // Every width the window takes is either collapsed (6125) or shows the font area (8000 on).
+    return Width() >= 8000;
+}
+
+void frmPrincipal::toggleAdvancedArea()
 {
     if (Width() != kExpandedWidth) {
         setWidthTwips(kExpandedWidth);
         ui->Command4->setText(ui->lblizq->text());
-        Desplegado = true;
     } else {
         setWidthTwips(kCollapsedWidth);
         ui->Command4->setText(ui->lblder->text());
-        Desplegado = false;
     }
     m_context.setSetting(kFormulario, kAncho, QString::number(Width()));
 }
@@ -161,7 +164,7 @@ void frmPrincipal::closeEvent(QCloseEvent *event)
     }
     QMainWindow::closeEvent(event);
     if (event->isAccepted())
-        Form_Unload();
+        unload();
 }
 
 void frmPrincipal::showPrintedFile(const QString &pdfFile)
@@ -171,8 +174,8 @@ void frmPrincipal::showPrintedFile(const QString &pdfFile)
     ui->lblEstado->setToolTip(QDir::toNativeSeparators(file.absoluteFilePath()));
 }
 
-void frmPrincipal::Form_Unload()
+void frmPrincipal::unload()
 {
-    EscribirValores(QString());
+    m_fonts->EscribirValores(QString());
     Q_EMIT unloaded();
 }

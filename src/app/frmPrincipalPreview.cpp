@@ -18,10 +18,10 @@ void frmPrincipal::connectPreview()
     const QList<QAction *> entries = ui->mnuarchivo->actions();
     const qsizetype print = entries.indexOf(ui->archImprimir);
     ui->mnuarchivo->insertAction(entries.value(print + 1), entry);
-    connect(entry, &QAction::triggered, this, &frmPrincipal::mnuVistaPrevia_Click);
+    connect(entry, &QAction::triggered, this, &frmPrincipal::showPreview);
 }
 
-void frmPrincipal::mnuVistaPrevia_Click()
+void frmPrincipal::showPreview()
 {
     // The run's own checks, with its messages, before anything opens.
     if (!PdfTemplates::readyToPrint(m_context.printer, m_context.dialogs, false))

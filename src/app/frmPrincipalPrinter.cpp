@@ -16,32 +16,32 @@ void frmPrincipal::connectPrinterEntries()
 {
     for (QAction *entry : {ui->impCuadricula, ui->impRectangulo, ui->impConfigurar})
         entry->setEnabled(true);
-    connect(ui->Command2, &QPushButton::clicked, this, &frmPrincipal::Command2_Click);
-    connect(ui->Command3, &QPushButton::clicked, this, &frmPrincipal::Command3_Click);
+    connect(ui->Command2, &QPushButton::clicked, this, &frmPrincipal::printGridSheet);
+    connect(ui->Command3, &QPushButton::clicked, this, &frmPrincipal::printRectangleSheet);
     // The menu entries run the buttons' handlers, as the buttons lie outside the window.
-    connect(ui->impCuadricula, &QAction::triggered, this, &frmPrincipal::Command2_Click);
-    connect(ui->impRectangulo, &QAction::triggered, this, &frmPrincipal::Command3_Click);
-    connect(ui->impConfigurar, &QAction::triggered, this, &frmPrincipal::impConfigurar_Click);
+    connect(ui->impCuadricula, &QAction::triggered, this, &frmPrincipal::printGridSheet);
+    connect(ui->impRectangulo, &QAction::triggered, this, &frmPrincipal::printRectangleSheet);
+    connect(ui->impConfigurar, &QAction::triggered, this, &frmPrincipal::openPrinterSetup);
     Texts::bindCaption(ui->impCalibrar, 2000);
     Texts::bindCaption(ui->impQuitarCalibracion, 2001);
-    connect(ui->impCalibrar, &QAction::triggered, this, &frmPrincipal::impCalibrar_Click);
+    connect(ui->impCalibrar, &QAction::triggered, this, &frmPrincipal::calibratePrinter);
     connect(ui->impQuitarCalibracion, &QAction::triggered, this, [this] {
         frmCalibracion::removeCalibration(m_context.printer, m_context.profiles, m_context.dialogs);
     });
     connectPreview();
 }
 
-void frmPrincipal::Command2_Click()
+void frmPrincipal::printGridSheet()
 {
     TestPrints::grid(m_context.printer, m_context.dialogs);
 }
 
-void frmPrincipal::Command3_Click()
+void frmPrincipal::printRectangleSheet()
 {
     TestPrints::rectangle(txtPosX[0]->text(), txtPosY[0]->text(), m_context.printer, m_context.dialogs);
 }
 
-void frmPrincipal::impConfigurar_Click()
+void frmPrincipal::openPrinterSetup()
 {
     try {
         if (m_context.printer.printers().isEmpty()) {
@@ -63,7 +63,7 @@ void frmPrincipal::impConfigurar_Click()
     }
 }
 
-void frmPrincipal::impCalibrar_Click()
+void frmPrincipal::calibratePrinter()
 {
     frmCalibracion::calibrate(m_context.printer, m_context.profiles, m_context.dialogs, this);
 }

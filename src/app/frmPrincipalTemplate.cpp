@@ -5,7 +5,8 @@
 
 void frmPrincipal::setUpTemplate()
 {
-    m_template = new TemplateMenu(ui->mnuarchivo, ui->archImprimir,
-                                  {m_context.dialogs, m_context.printer, CarpetaTrabajos, [this] { JobModified = true; }},
-                                  this);
+    m_template = new TemplateMenu(
+        ui->mnuarchivo, ui->archImprimir,
+        {m_context.dialogs, m_context.printer, m_context.paths.jobsFolder, [this] { m_jobModified = true; }},
+        this);
 }

@@ -4,6 +4,7 @@
 #include "RecordingSurface.h"
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
+#include "WindowProbe.h"
 #include "frmPrincipal.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@ template <typename Printer = RecordingSurface> struct FormHarness
     AppContext context{tmp.paths(), dialogs, printer};
     bool prepared = false;
     frmPrincipal w{context};
+    WindowProbe probe{w};
 
     FormHarness() = default;
     // `prepare` runs before the window exists, e.g. to write the settings it starts from.

@@ -1,4 +1,5 @@
 #include "BulkEdit.h"
+#include "DocumentCommands.h"
 #include "FormHarness.h"
 #include "RunMessages.h"
 
@@ -55,7 +56,7 @@ private Q_SLOTS:
             QVERIFY2(h.enabled(box), box);
 
         h.dialogs.clear();
-        h.w.cmdImprimir_Click();
+        h.w.findChild<QAction *>("archImprimir")->trigger();
         QCOMPARE(h.dialogs.texts(), QStringList{RunMessages::kAllOff});
     }
 
@@ -81,13 +82,13 @@ private Q_SLOTS:
         h.click("Check2_1");
         h.type("desde_1", "0500");
         h.type("posX_1", "7");
-        h.w.JobModified = false;
+        h.probe.setJobModified(false);
 
         h.dialogs.answers << Dialogs::No;
         toolsEntry(h.w, "mnuLimpiarTodo")->trigger();
         QCOMPARE(h.dialogs.texts(), QStringList{BulkEdit::kClearQuestion});
         QCOMPARE(h.box("desde_1")->text(), "0500");
-        QVERIFY(!h.w.JobModified);
+        QVERIFY(!h.probe.jobModified());
 
         h.dialogs.answers << Dialogs::Yes;
         toolsEntry(h.w, "mnuLimpiarTodo")->trigger();
@@ -98,15 +99,18 @@ private Q_SLOTS:
         for (const char *box : {"desde_1", "hasta_3", "posX_1", "posY_0"})
             QCOMPARE(h.box(box)->text(), "0");
         QVERIFY(!h.check("Check2_1")->isChecked());
-        QVERIFY(h.w.JobModified);
+        QVERIFY(h.probe.jobModified());
     }
 
-    void yesGivenInAdvanceAsksNothing()
+    // A new job checks and clears every box without asking first.
+    void aNewJobAsksNothing()
     {
         FormHarness h;
         QVERIFY(h.open(0));
-        h.w.Chequear(&h.w, 6);
-        h.w.Limpiar_Click(6);
+        h.w.documents().busyMilliseconds = 0;
+        h.type("txtHasta", "0005");
+        h.probe.setJobModified(false); // no question about saving the job first
+        h.w.findChild<QAction *>("mnuNueMismo")->trigger();
         QCOMPARE(h.dialogs.texts(), QStringList{});
         QVERIFY(h.check("Check1_0")->isChecked());
         QCOMPARE(h.box("txtHasta")->text(), "0000");

@@ -86,7 +86,7 @@ private Q_SLOTS:
         QVERIFY(h.printer.documents()[0].ended);
         const auto &row1 = h.printer.documents()[0].pages[0].texts[1];
         QCOMPARE(row1.positionTwips, QPointF(2880, 1440));
-        QCOMPARE(h.w.FirstRowSpan, lastOfFirstRow.toDouble() - starts[0].toDouble());
+        QCOMPARE(h.probe.firstRowSpan(), lastOfFirstRow.toDouble() - starts[0].toDouble());
     }
 
     // Piles from the Herramientas dialog: the rows show the first block, the run prints the plan
@@ -141,7 +141,7 @@ private Q_SLOTS:
         h.click(h.w.findChild<QPushButton *>("Command6"));
         QCOMPARE(h.dialogs.texts(), QStringList{RunMessages::kDigits});
         QCOMPARE(h.dialogs.messages[0].icon, Dialogs::Icon::Information);
-        QCOMPARE(h.w.FirstRowSpan, -2.0); // set before any check
+        QCOMPARE(h.probe.firstRowSpan(), -2.0); // set before any check
         QCOMPARE(QApplication::focusWidget(), h.box("hasta_0"));
         QCOMPARE(h.box("hasta_0")->selectedText(), "0005");
 
@@ -191,10 +191,10 @@ private Q_SLOTS:
         else
             h.box(box)->setText(text); // as a job file would leave it
         QCOMPARE(h.box(box)->text(), text);
-        h.w.FirstRowSpan = 42;
+        h.probe.setFirstRowSpan(42);
         h.click(h.w.findChild<QPushButton *>("Command6"));
 
-        QCOMPARE(h.w.FirstRowSpan, span);
+        QCOMPARE(h.probe.firstRowSpan(), span);
         if (message.isEmpty()) {
             QCOMPARE(h.dialogs.texts(), QStringList{});
             QCOMPARE(printed(h.printer).size(), 3);

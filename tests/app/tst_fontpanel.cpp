@@ -128,7 +128,7 @@ private Q_SLOTS:
         QCOMPARE(p.swatch(), QColor(Qt::red));
         QCOMPARE(p.txtTamano()->text(), QStringLiteral("20"));
         QVERIFY(h.dialogs.messages.isEmpty());
-        QVERIFY(!h.w.JobModified);
+        QVERIFY(!h.probe.jobModified());
         const FontChoice choice = h.w.fontChoice();
         QCOMPARE(choice.name, secondFont());
         QCOMPARE(choice.sizeText, QStringLiteral("20"));
@@ -239,7 +239,7 @@ private Q_SLOTS:
 
         // Leaving keeps the plain name for the next run (the job is left unchanged, so no
         // question about saving it stands in the way).
-        h.w.JobModified = false;
+        h.probe.setJobModified(false);
         h.w.close();
         QCOMPARE(storedFont(h.context).name, family);
     }
@@ -288,7 +288,7 @@ private Q_SLOTS:
         QCOMPARE(storedFont(h.context).size, QStringLiteral("33"));
 
         h.click(p.Check3());
-        h.w.JobModified = false; // no question about the job on the way out
+        h.probe.setJobModified(false); // no question about the job on the way out
         h.w.close();
         QCOMPARE(storedFont(h.context), FontSettings::defaults());
         QCOMPARE(h.context.setting("Guardar", "Activado"), QStringLiteral("0"));
@@ -299,7 +299,7 @@ private Q_SLOTS:
         FormHarness<> h;
         Panel p{h};
         h.dialogs.colors.enqueue(0x00FF00);
-        h.w.mnucolor_Click();
+        p.menu("mnucolor")->trigger();
         p.menu("mnuguardarconfig")->trigger();
         QVERIFY(p.Check3()->isChecked());
         QCOMPARE(storedFont(h.context), (FontSettings::Stored{"65280", "12", p.cboFuentes()->itemText(0)}));
@@ -312,24 +312,24 @@ private Q_SLOTS:
         Panel p{h};
         QVERIFY(h.open(0));
 
-        h.w.JobModified = false;
+        h.probe.setJobModified(false);
         h.type(p.txtTamano(), QStringLiteral("40"));
-        QVERIFY(h.w.JobModified);
+        QVERIFY(h.probe.jobModified());
         QCOMPARE(p.sampleFont().pointSize(), 40);
         // Not a size: the sample keeps its size; the print run refuses it later.
         h.type(p.txtTamano(), QStringLiteral("x"));
         QCOMPARE(p.sampleFont().pointSize(), 40);
 
-        h.w.JobModified = false;
+        h.probe.setJobModified(false);
         p.cboFuentes()->setCurrentText(secondFont());
-        QVERIFY(h.w.JobModified);
+        QVERIFY(h.probe.jobModified());
         QCOMPARE(p.sampleFont().family(), secondFont());
 
         // The dialog's colour counts however it closes: a cancelled dialog gives the last colour.
-        h.w.JobModified = false;
+        h.probe.setJobModified(false);
         h.dialogs.colors.enqueue(0xFF0000); // blue
         QTest::mouseDClick(p.label("PicColor"), Qt::LeftButton);
-        QVERIFY(h.w.JobModified);
+        QVERIFY(h.probe.jobModified());
         QCOMPARE(p.swatch(), QColor(Qt::blue));
         QCOMPARE(p.sampleColor(), QColor(Qt::blue));
         QCOMPARE(h.w.fontColor(), 0xFF0000);
@@ -343,9 +343,9 @@ private Q_SLOTS:
         FormHarness<> h(keptFont(QStringLiteral("255"), QStringLiteral("20"), secondFont()));
         Panel p{h};
         QVERIFY(h.open(0));
-        h.w.JobModified = false;
+        h.probe.setJobModified(false);
         h.click(h.w.findChild<QPushButton *>("cmdRestaurar"));
-        QVERIFY(h.w.JobModified);
+        QVERIFY(h.probe.jobModified());
         QVERIFY(!p.Check3()->isChecked());
         QCOMPARE(h.context.setting("Guardar", "Activado"), QStringLiteral("0"));
         QCOMPARE(p.swatch(), QColor(Qt::black));
@@ -362,22 +362,22 @@ private Q_SLOTS:
         FormHarness<> h([](const AppContext &c) { c.setSetting("Formulario", "Ancho", "6125"); });
         Panel p{h};
         QVERIFY(h.open(0));
-        QVERIFY(!h.w.Desplegado);
+        QVERIFY(!h.probe.advancedAreaShown());
 
         p.menu("mnutama\u00f1o")->trigger();
-        QVERIFY(h.w.Desplegado);
+        QVERIFY(h.probe.advancedAreaShown());
         QCOMPARE(h.w.Width(), frmPrincipal::kExpandedWidth);
         QTRY_VERIFY(p.txtTamano()->hasFocus());
 
         // Already shown: the entry does not collapse it again.
         p.menu("mnutipo")->trigger();
-        QVERIFY(h.w.Desplegado);
+        QVERIFY(h.probe.advancedAreaShown());
         QTRY_VERIFY(p.cboFuentes()->hasFocus());
 
-        h.w.Command4_Click();
+        h.click(h.w.findChild<QPushButton *>("Command4"));
         h.dialogs.colors.enqueue(255);
         p.menu("mnucolor")->trigger();
-        QVERIFY(h.w.Desplegado);
+        QVERIFY(h.probe.advancedAreaShown());
         QCOMPARE(p.swatch(), QColor(Qt::red));
     }
 

@@ -67,7 +67,7 @@ private Q_SLOTS:
         h.click("Check1_0");
         QVERIFY(h.check("Check1_0")->isChecked());
         QVERIFY(h.enabled("txtPosX_0") && h.enabled("txtPosY_0"));
-        QVERIFY(h.w.JobModified);
+        QVERIFY(h.probe.jobModified());
     }
 
     void rowsSwitchOnInOrder()
@@ -98,7 +98,7 @@ private Q_SLOTS:
         h.type("hasta_0", "0101");
         h.type("desde_1", "0500");
         h.enter(h.box("hasta_1"));
-        QCOMPARE(h.w.FirstRowSpan, 100.0);
+        QCOMPARE(h.probe.firstRowSpan(), 100.0);
         QCOMPARE(h.box("hasta_1")->text(), "600");
         QCOMPARE(h.box("hasta_1")->selectedText(), "600");
 
@@ -118,7 +118,7 @@ private Q_SLOTS:
             h.enter(h.box("posX_1"));
             QCOMPARE(h.dialogs.texts(), QStringList{});
             QCOMPARE(h.box("hasta_1")->text(), "0650");
-            QCOMPARE(h.w.FirstRowSpan, 100.0);
+            QCOMPARE(h.probe.firstRowSpan(), 100.0);
         }
     }
 

@@ -4,6 +4,7 @@
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
 #include "Texts.h"
+#include "WindowProbe.h"
 #include "frmPrincipal.h"
 
 #include <QAbstractButton>
@@ -156,7 +157,7 @@ private Q_SLOTS:
         QCOMPARE(shown(o.w.get()), english()); // Frame3 without its font count
         QCOMPARE(o.stored(), "Ingles");
         QCOMPARE(o.marked(), QStringList{"mnuIngles"});
-        QVERIFY(o.w->IdiomaCargado);
+        QVERIFY(WindowProbe(*o.w).languageLoaded());
         QVERIFY(o.dialogs.messages.isEmpty());
         // The later windows follow, their plan included.
         auto *piles = o.w->findChild<QDialog *>("frmPilas");
@@ -214,7 +215,7 @@ private Q_SLOTS:
         QCOMPARE(shown(o.w.get()), before);
         QCOMPARE(o.marked(), QStringList{"mnuIngles"});
         QCOMPARE(o.stored(), "Ingles");
-        QVERIFY(!o.w->IdiomaCargado);
+        QVERIFY(!WindowProbe(*o.w).languageLoaded());
     }
 
     void theStoredLanguageAtStartUp_data()
@@ -327,7 +328,7 @@ private:
         QCOMPARE(caption(o.w.get(), "mnufuente"), "&Fuente");
         QCOMPARE(caption(o.w.get(), "Check3"), "Guardar configuración de fuente");
         QCOMPARE(caption(o.w.get(), "Frame3"), "Fuente" + o.fontCount());
-        QVERIFY(!o.w->IdiomaCargado);
+        QVERIFY(!WindowProbe(*o.w).languageLoaded());
         QVERIFY(o.w->isVisible());
     }
 };

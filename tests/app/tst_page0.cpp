@@ -3,6 +3,7 @@
 #include "RunMessages.h"
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
+#include "WindowProbe.h"
 #include "frmPrincipal.h"
 
 #include <QAction>
@@ -32,6 +33,13 @@ class TestPage0 : public QObject
         }
         template <typename T = QLineEdit>
         T *get(const QString &name) { return window.findChild<T *>(name); }
+        // Control `i` of an array: "txtPosX", 2 is txtPosX_2.
+        template <typename T = QLineEdit> T *get(const char *array, int i)
+        {
+            return get<T>(QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(i));
+        }
+        int page() { return get<QTabWidget>(QStringLiteral("SSTab1"))->currentIndex(); }
+        bool jobModified() { return WindowProbe(window).jobModified(); }
 
         // Clicks into a box (which selects its text) and types over it.
         void typeInto(const QString &name, const QString &text)
@@ -59,30 +67,30 @@ private Q_SLOTS:
         QCOMPARE(f.get(QStringLiteral("txtDesde"))->text(), QStringLiteral("0000"));
         QCOMPARE(f.get(QStringLiteral("txtHasta"))->text(), QStringLiteral("0001"));
         for (int i = 0; i < 6; ++i) {
-            QCOMPARE(f.window.Check1[i]->isChecked(), i != 0);
-            QCOMPARE(f.window.txtPosX[i]->isEnabled(), i == 0);
-            QCOMPARE(f.window.txtPosY[i]->isEnabled(), i == 0);
-            QCOMPARE(f.window.txtPosX[i]->text(), QStringLiteral("0"));
-            QCOMPARE(f.window.txtPosX[i]->maxLength(), 5);
-            QCOMPARE(f.window.Check1[i]->toolTip(), QStringLiteral("Habilitar / desabilitar"));
+            QCOMPARE(f.get<QCheckBox>("Check1", i)->isChecked(), i != 0);
+            QCOMPARE(f.get("txtPosX", i)->isEnabled(), i == 0);
+            QCOMPARE(f.get("txtPosY", i)->isEnabled(), i == 0);
+            QCOMPARE(f.get("txtPosX", i)->text(), QStringLiteral("0"));
+            QCOMPARE(f.get("txtPosX", i)->maxLength(), 5);
+            QCOMPARE(f.get<QCheckBox>("Check1", i)->toolTip(), QStringLiteral("Habilitar / desabilitar"));
         }
         for (int i = 0; i < 4; ++i) {
-            QCOMPARE(f.window.Check2[i]->isChecked(), i != 0);
-            QCOMPARE(f.window.desde[i]->isEnabled(), i == 0);
-            QCOMPARE(f.window.hasta[i]->isEnabled(), i == 0);
+            QCOMPARE(f.get<QCheckBox>("Check2", i)->isChecked(), i != 0);
+            QCOMPARE(f.get("desde", i)->isEnabled(), i == 0);
+            QCOMPARE(f.get("hasta", i)->isEnabled(), i == 0);
         }
         QVERIFY(!f.get<QCheckBox>(QStringLiteral("chVert"))->isChecked());
         QCOMPARE(f.get<QPushButton>(QStringLiteral("cmdImprimir"))->text(), QStringLiteral("&Imprimir"));
         QCOMPARE(f.get<QAction>(QStringLiteral("archImprimir"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
-        QCOMPARE(f.window.ActivePage, 0.f);
-        QVERIFY(!f.window.JobModified);
+        QCOMPARE(f.page(), 0);
+        QVERIFY(!f.jobModified());
     }
 
     void typingARangeAndPrinting()
     {
         Fixture f;
         f.typeInto(QStringLiteral("txtDesde"), QStringLiteral("0098"));
-        QVERIFY(f.window.JobModified);
+        QVERIFY(f.jobModified());
         f.typeInto(QStringLiteral("txtHasta"), QStringLiteral("0100"));
         f.typeInto(QStringLiteral("txtPosX_0"), QStringLiteral("720"));
         f.typeInto(QStringLiteral("txtPosY_0"), QStringLiteral("360"));
@@ -113,12 +121,14 @@ private Q_SLOTS:
     {
         Fixture f;
         f.window.setAvailablePage(1);
-        QCOMPARE(f.window.ActivePage, 1.f);
-        QTRY_VERIFY(f.window.desde[0]->hasFocus());
+        QCOMPARE(f.page(), 1);
+        QCOMPARE(f.context.setting(QStringLiteral("Solapa"), QStringLiteral("sstab1")), QStringLiteral("1"));
+        QTRY_VERIFY(f.get("desde", 0)->hasFocus());
         QTest::keyClick(&f.window, Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(f.printedNumbers(), (QStringList{"0000", "0001"}));
         f.window.setAvailablePage(0);
-        QCOMPARE(f.window.ActivePage, 0.f);
+        QCOMPARE(f.page(), 0);
+        QCOMPARE(f.context.setting(QStringLiteral("Solapa"), QStringLiteral("sstab1")), QStringLiteral("0"));
         QTRY_VERIFY(f.get(QStringLiteral("txtDesde"))->hasFocus());
     }
 
@@ -134,12 +144,12 @@ private Q_SLOTS:
 
         f.dialogs.clear();
         f.get(QStringLiteral("txtTamaño"))->setText(QStringLiteral("12"));
-        f.window.Check1[0]->setChecked(true);
+        f.get<QCheckBox>("Check1", 0)->setChecked(true);
         QTest::mouseClick(f.get<QPushButton>(QStringLiteral("cmdImprimir")), Qt::LeftButton);
         QCOMPARE(f.dialogs.texts(), QStringList{RunMessages::kAllOff});
 
         f.dialogs.clear();
-        f.window.Check1[0]->setChecked(false);
+        f.get<QCheckBox>("Check1", 0)->setChecked(false);
         f.printer.setAvailable(false);
         f.get(QStringLiteral("txtDesde"))->setText(QStringLiteral("0001"));
         QTest::mouseClick(f.get<QPushButton>(QStringLiteral("cmdImprimir")), Qt::LeftButton);
@@ -155,7 +165,7 @@ private Q_SLOTS:
         QTest::mouseClick(chVert, Qt::LeftButton);
         QCOMPARE(f.printer.orientation(), 2);
         QVERIFY(chVert->font().bold());
-        QVERIFY(f.window.JobModified);
+        QVERIFY(f.jobModified());
         chVert2->setChecked(true);
         chVert2->setChecked(false);
         // The last change wins, although chVert is still checked.

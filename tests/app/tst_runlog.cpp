@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QTableView>
@@ -216,7 +217,7 @@ private Q_SLOTS:
         h.type("txtJuegos2", "2");
         h.type(h.w.findChild<QLineEdit *>("txtTamaño"), "20");
         h.dialogs.colors.enqueue(255); // red
-        h.w.PicColor_DblClick();
+        QTest::mouseDClick(h.w.findChild<QLabel *>("PicColor"), Qt::LeftButton);
         h.click("chVert2"); // landscape
         h.printer.setPdfTemplate(
             PdfTemplate{DesignPdfs::write(h.tmp.path("diseno.pdf"), QPageSize(QPageSize::A5)), 1});
@@ -233,7 +234,7 @@ private Q_SLOTS:
             dialog->txtHastaHoja->setText("12");
             dialog->accept();
         });
-        h.w.history().mnuReimprimir->trigger();
+        h.w.findChild<QAction *>("mnuReimprimir")->trigger();
 
         const PdfText again = PdfText::read(h.printer.lastPdfFile());
         QCOMPARE(again.pages.size(), 8);
@@ -288,7 +289,7 @@ private Q_SLOTS:
             QTest::mouseClick(h.w.findChild<QPushButton *>("cmdExportar"), Qt::LeftButton);
             grid->window()->close();
         });
-        h.w.history().mnuRegistro->trigger();
+        h.w.findChild<QAction *>("mnuRegistro")->trigger();
 
         QCOMPARE(rows, QStringList({"sin terminar|rifa, grande.trv", "completa|Nuevo 1"}));
         QFile csv(exported);
@@ -410,7 +411,7 @@ private Q_SLOTS:
             rows = grid->model()->rowCount();
             grid->window()->close();
         });
-        h.w.history().mnuRegistro->trigger();
+        h.w.findChild<QAction *>("mnuRegistro")->trigger();
         QCOMPARE(rows, pipe ? 0 : 1);
         QCOMPARE(h.dialogs.messages.size(), 1);
         QVERIFY2(h.dialogs.messages[0].text.contains(said), qPrintable(h.dialogs.messages[0].text));

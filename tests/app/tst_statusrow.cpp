@@ -44,14 +44,14 @@ private Q_SLOTS:
         Fixture f;
         QVERIFY(f.open(0));
         // The third position is off (greyed) in a new job; its help shows all the same.
-        QCOMPARE(f.hover(f.w.txtPosX[2]), kPosX3);
+        QCOMPARE(f.hover(f.box("txtPosX_2")), kPosX3);
 
         QWidget *surface = f.w.centralWidget();
         const QPoint bare(397, 100); // between the tab control and the font frame
         QVERIFY(!surface->childAt(bare));
         QCOMPARE(f.hover(surface, bare), QString());
 
-        QCOMPARE(f.hover(f.w.txtPosY[5]),
+        QCOMPARE(f.hover(f.box("txtPosY_5")),
                  QStringLiteral(" Coordenada vertical dónde se imprimirá el 6° número"));
         QCOMPARE(f.hover(f.w.findChild<QTabWidget *>("SSTab1")->tabBar()), QString());
     }

@@ -38,7 +38,7 @@ struct Window : FormHarness<QtPrinterSurface>
     Window()
     {
         printer.setCurrentPrinter(printer.pdfPrinterIndex());
-        w.JobModified = false;
+        probe.setJobModified(false);
         w.documents().busyMilliseconds = 0;
     }
     QAction *menu(const QString &name) { return w.findChild<QAction *>(name); }
@@ -111,7 +111,7 @@ private Q_SLOTS:
         QVERIFY(!h.menu("mnuSinPlantilla")->isEnabled());
         h.choose(pdf, 2);
         QVERIFY2(h.dialogs.messages.isEmpty(), qPrintable(h.dialogs.texts().join('\n')));
-        QVERIFY(h.w.JobModified);
+        QVERIFY(h.probe.jobModified());
         const QString jobFile = h.tmp.path("trabajos/rifa.trv");
         h.dialogs.fileNames.enqueue(jobFile);
         h.menu("mnuguardar")->trigger();
@@ -129,7 +129,7 @@ private Q_SLOTS:
         // "Sin plantilla" takes it away, and the next save leaves no section for it.
         h.w.documents().ArchivoGuardado = h.w.documents().ArchivoActual = jobFile;
         h.menu("mnuSinPlantilla")->trigger();
-        QVERIFY(!h.printer.pdfTemplate() && h.w.JobModified);
+        QVERIFY(!h.printer.pdfTemplate() && h.probe.jobModified());
         h.menu("mnuguardar")->trigger();
         QVERIFY2(!bytesOf(jobFile).contains("Plantilla"), bytesOf(jobFile).constData());
         QVERIFY(bytesOf(jobFile).endsWith("[Solapa]\r\nSStab=0\r\n"));
@@ -143,11 +143,11 @@ private Q_SLOTS:
         QVERIFY(h.open(0));
         const QString good = DesignPdfs::write(h.tmp.path("diseno.pdf"));
         h.choose(good, 2);
-        h.w.JobModified = false;
+        h.probe.setJobModified(false);
         h.choose(DesignPdfs::notPdf(h.tmp.path("lista.pdf")), 1);
         QVERIFY(h.dialogs.texts().join('\n').contains("no es un archivo PDF"));
         QCOMPARE(h.printer.pdfTemplate(), (PdfTemplate{good, 2}));
-        QVERIFY(!h.w.JobModified);
+        QVERIFY(!h.probe.jobModified());
     }
 
     void theWindowChecksTheTemplateBeforeTheRun_data()

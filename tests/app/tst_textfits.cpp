@@ -154,7 +154,7 @@ private Q_SLOTS:
         FormHarness h;
         QVERIFY(h.open(0));
         h.dialogs.colors.enqueue(255);
-        h.w.PicColor_DblClick();
+        QTest::mouseDClick(h.w.findChild<QLabel *>("PicColor"), Qt::LeftButton);
         h.type("txtTamaño", size);
         auto *Frame4 = h.w.findChild<QGroupBox *>("Frame4");
         auto *Label6 = h.w.findChild<QLabel *>("Label6");

@@ -2,6 +2,7 @@
 #include "RecordingSurface.h"
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
+#include "WindowProbe.h"
 #include "frmPrincipal.h"
 
 #include <QAction>
@@ -35,6 +36,7 @@ struct Opened
     QString setting(const QString &section, const QString &key) const { return context.setting(section, key); }
     QPushButton *command4() const { return window->findChild<QPushButton *>(QStringLiteral("Command4")); }
     QTabWidget *tabs() const { return window->findChild<QTabWidget *>(QStringLiteral("SSTab1")); }
+    WindowProbe probe() const { return WindowProbe(*window); }
     bool centred() const
     {
         const QRect area = window->screen()->availableGeometry();
@@ -58,13 +60,17 @@ private Q_SLOTS:
         Opened o;
         QCOMPARE(o.window->Width(), frmPrincipal::kBuiltInWidth);
         QVERIFY(o.window->Width() != frmPrincipal::kExpandedWidth);
-        QVERIFY(o.window->Desplegado);
+        QVERIFY(o.probe().advancedAreaShown());
         QVERIFY(o.centred());
         QCOMPARE(o.command4()->text(), QStringLiteral("«"));
         QCOMPARE(o.tabs()->currentIndex(), 0);
         QVERIFY(!o.tabs()->tabBar()->isTabEnabled(1));
-        QCOMPARE(o.window->CarpetaTrabajos, o.tmp.paths().jobsFolder);
-        QVERIFY(!o.window->JobModified);
+        QVERIFY(!o.probe().jobModified());
+        // Jobs are opened from, and new ones named in, the jobs folder.
+        o.dialogs.fileNames.enqueue(QString());
+        o.window->findChild<QAction *>(QStringLiteral("mnuabrir"))->trigger();
+        QCOMPARE(o.dialogs.fileRequests.size(), 1);
+        QCOMPARE(o.dialogs.fileRequests[0].folder, o.tmp.paths().jobsFolder);
         QCOMPARE(o.window->windowTitle(), QStringLiteral("Nuevo 1 - Tessarino"));
         // The advanced area is inside the window.
         QVERIFY(o.window->findChild<QWidget *>(QStringLiteral("Frame3"))->geometry().right() < o.window->width());
@@ -89,7 +95,7 @@ private Q_SLOTS:
         QFETCH(bool, expanded);
         Opened o{{kFormulario, kAncho, stored}};
         QCOMPARE(o.window->Width(), width);
-        QCOMPARE(o.window->Desplegado, expanded);
+        QCOMPARE(o.probe().advancedAreaShown(), expanded);
         QCOMPARE(o.command4()->text(), expanded ? QStringLiteral("«") : QStringLiteral("»"));
         if (expanded)
             QVERIFY(o.centred());
@@ -103,12 +109,12 @@ private Q_SLOTS:
         Opened o{{kFormulario, kAncho, QStringLiteral("6125")}};
         QTest::mouseClick(o.command4(), Qt::LeftButton);
         QCOMPARE(o.window->Width(), 8900);
-        QVERIFY(o.window->Desplegado);
+        QVERIFY(o.probe().advancedAreaShown());
         QCOMPARE(o.command4()->text(), QStringLiteral("«"));
         QCOMPARE(o.setting(kFormulario, kAncho), QStringLiteral("8900"));
         QTest::mouseClick(o.command4(), Qt::LeftButton);
         QCOMPARE(o.window->Width(), 6125);
-        QVERIFY(!o.window->Desplegado);
+        QVERIFY(!o.probe().advancedAreaShown());
         QCOMPARE(o.command4()->text(), QStringLiteral("»"));
         QCOMPARE(o.setting(kFormulario, kAncho), QStringLiteral("6125"));
     }
@@ -118,7 +124,7 @@ private Q_SLOTS:
         Opened o;
         QTest::mouseClick(o.command4(), Qt::LeftButton);
         QCOMPARE(o.window->Width(), 8900);
-        QVERIFY(o.window->Desplegado);
+        QVERIFY(o.probe().advancedAreaShown());
         QTest::mouseClick(o.command4(), Qt::LeftButton);
         QCOMPARE(o.window->Width(), 6125);
     }
@@ -133,7 +139,6 @@ private Q_SLOTS:
         }
         Opened o{{QStringLiteral("Solapa"), QStringLiteral("sstab1"), QStringLiteral("1")}};
         QCOMPARE(o.tabs()->currentIndex(), 1);
-        QCOMPARE(o.window->ActivePage, 1.f);
         QVERIFY(o.tabs()->tabBar()->isTabEnabled(1));
         QVERIFY(!o.tabs()->tabBar()->isTabEnabled(0));
     }
@@ -141,12 +146,13 @@ private Q_SLOTS:
     void theStartUpTimerClearsTheModifiedMark()
     {
         Opened o;
-        o.window->desde[0]->setText(QStringLiteral("0005"));
-        QVERIFY(o.window->JobModified);
-        QTRY_VERIFY_WITH_TIMEOUT(!o.window->JobModified, 2000);
-        o.window->desde[0]->setText(QStringLiteral("0006"));
+        auto *desde0 = o.window->findChild<QLineEdit *>(QStringLiteral("desde_0"));
+        desde0->setText(QStringLiteral("0005"));
+        QVERIFY(o.probe().jobModified());
+        QTRY_VERIFY_WITH_TIMEOUT(!o.probe().jobModified(), 2000);
+        desde0->setText(QStringLiteral("0006"));
         QTest::qWait(1200);
-        QVERIFY(o.window->JobModified); // it fires only once
+        QVERIFY(o.probe().jobModified()); // it fires only once
     }
 
     void exitUnloadsTheWindow()

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -58,10 +59,7 @@ struct Docs : FormHarness<>
     {
         // Loading fires change events until the start-up timer clears the flag a second later;
         // the tests decide when the job is modified.
-        for (QTimer *t : w.findChildren<QTimer *>())
-            if (t->isSingleShot() && t->interval() == 1000)
-                t->stop();
-        w.JobModified = false;
+        probe.settleStartUp();
         docs().busyMilliseconds = 0;
     }
     DocumentCommands &docs() { return w.documents(); }
@@ -134,7 +132,7 @@ private Q_SLOTS:
         h.menu(QStringLiteral("mnuNueMismo"))->trigger();
         QCOMPARE(h.w.windowTitle(), QStringLiteral("Nuevo 2 - Tessarino"));
         QCOMPARE(h.text(QStringLiteral("txtDesde")), QStringLiteral("0000"));
-        QVERIFY(!h.w.JobModified);
+        QVERIFY(!h.probe.jobModified());
 
         // The counter goes on past the 16 bits the old one had.
         h.docs().ContadorNuevos = 32767;
@@ -159,7 +157,7 @@ private Q_SLOTS:
         QCOMPARE(save.fileName, h.tmp.paths().jobsFolder + QStringLiteral("Nuevo 1"));
         QVERIFY(save.confirmOverwrite);
         QVERIFY(QFileInfo(save.folder).isDir()); // the jobs folder is made when first needed
-        QVERIFY(!h.w.JobModified);
+        QVERIFY(!h.probe.jobModified());
         QCOMPARE(h.docs().ArchivoGuardado, same);
 
         h.fillPage1();
@@ -175,7 +173,7 @@ private Q_SLOTS:
         QCOMPARE(h.text("txtPosX_1"), QStringLiteral("900"));
         QCOMPARE(h.text("txtPosY_0"), QStringLiteral("300"));
         QVERIFY(h.on("Check1_0") && h.on("Check1_1") && !h.on("Check1_2") && !h.on("Check1_5"));
-        QVERIFY(!h.w.JobModified);
+        QVERIFY(!h.probe.jobModified());
 
         h.openFile(distinct);
         QCOMPARE(h.page(), 1);
@@ -344,7 +342,7 @@ private Q_SLOTS:
             QCOMPARE(!jobKept, goesOn);
         }
         if (!goesOn)
-            QVERIFY(h.w.JobModified);
+            QVERIFY(h.probe.jobModified());
     }
 
     void aFailedSaveSaysSoAndLosesNothing_data()
@@ -415,7 +413,7 @@ private Q_SLOTS:
             QStringLiteral("No se pudo guardar el trabajo en el archivo ") + file));
         QCOMPARE(h.dialogs.messages[0].icon, Dialogs::Icon::Critical);
         QCOMPARE(bytesOf(file), before);
-        QVERIFY(h.w.JobModified);
+        QVERIFY(h.probe.jobModified());
         QCOMPARE(h.docs().ArchivoActual, nameBefore);
     }
 
@@ -477,7 +475,7 @@ private Q_SLOTS:
         }
         const QByteArray before = bytesOf(file);
         h.type(QStringLiteral("txtDesde"), QStringLiteral("0042"));
-        h.w.JobModified = false;
+        h.probe.setJobModified(false);
 
         h.openFile(file);
         QCOMPARE(h.dialogs.messages.size(), 1);
@@ -658,7 +656,7 @@ private Q_SLOTS:
                  QStringLiteral("Ú&ltima impresión distinto número"));
         h.fillPage1();
         h.box("hasta_0")->setText(QStringLiteral("0003"));
-        h.w.Command6_Click();
+        h.w.findChild<QPushButton *>("Command6")->click();
         QVERIFY(h.dialogs.messages.isEmpty());
         QString settings = h.tmp.paths().settingsFile;
         const QString distinctRecord = JobFile::recordSection(1);
@@ -673,11 +671,11 @@ private Q_SLOTS:
         const QStringList distinctBefore = recorded();
         QCOMPARE(distinctBefore, (QStringList{"0001", "0003", "1001", "1", "2"}));
 
-        h.w.JobModified = false;
+        h.probe.setJobModified(false);
         h.menu(QStringLiteral("mnuNueMismo"))->trigger();
         h.fillPage0();
         h.box("txtHasta")->setText(QStringLiteral("0003"));
-        h.w.cmdImprimir_Click();
+        h.w.findChild<QPushButton *>("cmdImprimir")->click();
         QVERIFY(h.dialogs.messages.isEmpty());
         QCOMPARE(recorded(), distinctBefore); // a same-number print leaves the other record alone
 
@@ -687,14 +685,14 @@ private Q_SLOTS:
             h.box(name)->setText(QStringLiteral("7777"));
         for (int i = 2; i < 6; ++i)
             h.check(QStringLiteral("Check1_%1").arg(i))->setChecked(false);
-        h.w.JobModified = false;
+        h.probe.setJobModified(false);
         h.menu(QStringLiteral("mnudistinto"))->trigger();
         QCOMPARE(h.text("txtDesde"), QStringLiteral("0001"));
         QCOMPARE(h.text("txtHasta"), QStringLiteral("0003"));
         QCOMPARE(h.text("txtPosX_1"), QStringLiteral("900"));
         QCOMPARE(h.text("txtPosY_0"), QStringLiteral("300"));
         QVERIFY(h.on("Check1_1") && !h.on("Check1_2") && !h.on("Check1_5"));
-        QVERIFY(h.w.JobModified);
+        QVERIFY(h.probe.jobModified());
         QCOMPARE(h.w.windowTitle(), QStringLiteral("Nuevo 3 - Tessarino")); // the document keeps its name
 
         h.menu(QStringLiteral("mnuultimaMismo"))->trigger();
@@ -744,7 +742,7 @@ private Q_SLOTS:
             QVERIFY(!docs.DesdeLineaComandos);
             // Save asks where to put the job, and the settings file never receives it.
             dialogs.fileNames.enqueue(QString());
-            w.JobModified = true;
+            WindowProbe(w).setJobModified(true);
             w.findChild<QAction *>(QStringLiteral("mnuguardar"))->trigger();
             QCOMPARE(dialogs.fileRequests.size(), 1);
             QVERIFY(!bytesOf(tmp.paths().settingsFile).contains("Ultima"));
@@ -760,7 +758,7 @@ private Q_SLOTS:
 
         // The first Save writes in place.
         w.findChild<QLineEdit *>(QStringLiteral("txtHasta"))->setText(QStringLiteral("0060"));
-        w.JobModified = true;
+        WindowProbe(w).setJobModified(true);
         w.findChild<QAction *>(QStringLiteral("mnuguardar"))->trigger();
         QVERIFY(dialogs.fileRequests.isEmpty());
         QVERIFY(bytesOf(path).contains("HASTA=0060\r\n"));

@@ -38,10 +38,7 @@ struct NoteWindow : FormHarness<>
 {
     NoteWindow()
     {
-        for (QTimer *t : w.findChildren<QTimer *>())
-            if (t->isSingleShot() && t->interval() == 1000)
-                t->stop();
-        w.JobModified = false;
+        probe.settleStartUp();
         docs().busyMilliseconds = 0;
     }
     DocumentCommands &docs() { return w.documents(); }
@@ -102,7 +99,7 @@ struct NoteWindow : FormHarness<>
     void saveAs(const QString &path)
     {
         dialogs.fileNames.enqueue(path);
-        w.JobModified = true;
+        probe.setJobModified(true);
         action(QStringLiteral("mnuguardar"))->trigger();
     }
     void openFile(const QString &path)
@@ -145,7 +142,7 @@ private Q_SLOTS:
         }));
         QVERIFY(bytesOf(file).contains("[Comentario]\r\nTexto=Para la kermesse\r\n"));
         QCOMPARE(h.docs().NotaActual, QStringLiteral("Para la kermesse"));
-        QVERIFY(!h.w.JobModified);
+        QVERIFY(!h.probe.jobModified());
         h.popUp()->close();
         QVERIFY(h.action(QStringLiteral("mnuBorrar"))->isEnabled());
 

@@ -30,10 +30,7 @@ struct Recent : FormHarness<>
     }
     void quiet()
     {
-        for (QTimer *t : w.findChildren<QTimer *>())
-            if (t->isSingleShot() && t->interval() == 1000)
-                t->stop();
-        w.JobModified = false;
+        probe.settleStartUp();
         w.documents().busyMilliseconds = 0;
     }
     QAction *action(const QString &name) { return w.findChild<QAction *>(name); }
@@ -42,7 +39,7 @@ struct Recent : FormHarness<>
     // A new document saved under `path`.
     void saveNew(const QString &path)
     {
-        w.JobModified = false;
+        probe.setJobModified(false);
         action(QStringLiteral("mnuNueMismo"))->trigger();
         dialogs.fileNames.enqueue(path);
         action(QStringLiteral("mnuguardar"))->trigger();
@@ -50,7 +47,7 @@ struct Recent : FormHarness<>
     // The document open now, changed and saved in place.
     void saveAgain()
     {
-        w.JobModified = true;
+        probe.setJobModified(true);
         action(QStringLiteral("mnuguardar"))->trigger();
     }
     void setList(const QStringList &paths) const
@@ -203,7 +200,7 @@ private Q_SLOTS:
 
         // An entry whose file has gone says so and leaves the window and the list as they were.
         h.box(QStringLiteral("txtDesde"))->setText(QStringLiteral("0042"));
-        h.w.JobModified = false;
+        h.probe.setJobModified(false);
         h.dialogs.clear();
         const QString title = h.w.windowTitle();
         h.action(QStringLiteral("mnuRecentFile_5"))->trigger();
@@ -280,7 +277,7 @@ private Q_SLOTS:
             c.setSetting(RecentFiles::kSeccion, QStringLiteral("1"), listed);
         });
         h.box(QStringLiteral("txtDesde"))->setText(QStringLiteral("0042"));
-        QVERIFY(h.w.JobModified);
+        QVERIFY(h.probe.jobModified());
 
         const QString saved = h.job(QStringLiteral("guardado.trv"));
         h.dialogs.answers.enqueue(answer);
@@ -293,13 +290,13 @@ private Q_SLOTS:
         QCOMPARE(QFileInfo::exists(saved), answer == Dialogs::Yes);
         if (answer == Dialogs::Cancel) {
             QCOMPARE(h.box(QStringLiteral("txtDesde"))->text(), QStringLiteral("0042"));
-            QVERIFY(h.w.JobModified);
+            QVERIFY(h.probe.jobModified());
             return;
         }
         QCOMPARE(h.box(QStringLiteral("txtDesde"))->text(), QStringLiteral("0070"));
         QCOMPARE(h.w.windowTitle(), QStringLiteral("listado.trv - Tessarino"));
         QCOMPARE(h.w.documents().ArchivoGuardado, listed);
-        QVERIFY(!h.w.JobModified);
+        QVERIFY(!h.probe.jobModified());
         QCOMPARE(h.w.documents().NotaActual, QStringLiteral("con nota"));
         QVERIFY(h.action(QStringLiteral("mnuBorrar"))->isEnabled());
         // The save on Yes listed the saved document after the one opened.
