@@ -4,19 +4,13 @@
 # Usage: bench/bench_batch.sh TESSARINO SHEETS
 # Last line: batch_seconds=N peak_rss_mb=M
 set -euo pipefail
+# shellcheck source=bench/six_place_job.sh
+source "$(dirname "$0")/six_place_job.sh"
 exe=$1
 sheets=$2
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-last=$(printf '%06d' $((sheets - 1)))
-{
-  printf '[Ultima Impresi\xf3n Solapa:0]\r\n'
-  for i in 0 1 2 3 4 5; do
-    printf 'PosX_%d=%d\r\nPosY_%d=%d\r\nCheck1_%d=0\r\n' "$i" $((500 + (i % 3) * 3500)) "$i" $((1000 + (i / 3) * 6000)) "$i"
-  done
-  printf 'Desde=000000\r\nHasta=%s\r\nsstab= 0\r\n' "$last"
-  printf '[Fuentes]\r\nColor=0\r\nTama\xf1o=14\r\nIndice=DejaVu Sans\r\n[Solapa]\r\nSStab=0\r\n'
-} >"$work/job.trv"
+write_six_place_job "$sheets" "$work/job.trv"
 HOME=$work /usr/bin/time -f '%e %M' -o "$work/time" "$exe" --print "$work/job.trv" --output "$work/out.pdf" 2>/dev/null
 read -r seconds kb <"$work/time"
 echo "sheets=$sheets pdf_mb=$(($(stat -c %s "$work/out.pdf") / 1048576))"

@@ -10,6 +10,8 @@
 set -euo pipefail
 # shellcheck source=bench/private_cupsd.sh
 source "$(dirname "$0")/private_cupsd.sh"
+# shellcheck source=bench/six_place_job.sh
+source "$(dirname "$0")/six_place_job.sh"
 exe=$(realpath "$1")
 sheets=$2
 per_job=$3
@@ -55,16 +57,7 @@ for _ in $(seq 100); do
 done
 lpadmin -p bench -E -v "ipp://localhost:$port/ipp/print" -m everywhere
 
-# The job: six positions per sheet, one number, as bench_batch.sh.
-last=$(printf '%06d' $((sheets - 1)))
-{
-  printf '[Ultima Impresi\xf3n Solapa:0]\r\n'
-  for i in 0 1 2 3 4 5; do
-    printf 'PosX_%d=%d\r\nPosY_%d=%d\r\nCheck1_%d=0\r\n' "$i" $((500 + (i % 3) * 3500)) "$i" $((1000 + (i / 3) * 6000)) "$i"
-  done
-  printf 'Desde=000000\r\nHasta=%s\r\nsstab= 0\r\n' "$last"
-  printf '[Fuentes]\r\nColor=0\r\nTama\xf1o=14\r\nIndice=DejaVu Sans\r\n[Solapa]\r\nSStab=0\r\n'
-} >"$work/job.trv"
+write_six_place_job "$sheets" "$work/job.trv"
 mkdir -p "$work/.config/Tessarino"
 printf '[Impresora]\r\nHojasPorTrabajo=%s\r\n' "$per_job" >"$work/.config/Tessarino/Vireo.sys"
 

@@ -8,7 +8,6 @@
 #include "RunLog.h"
 #include "frmRegistro.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
@@ -17,9 +16,7 @@
 
 int main(int argc, char *argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen"); // no display needed
-    QApplication app(argc, argv);
+    const BenchSupport::OffscreenApp app(argv[0]);
     const qint64 runs = argc > 1 ? std::max(1, QString::fromLocal8Bit(argv[1]).toInt()) : 50000;
 
     QTemporaryDir folder;

@@ -1,4 +1,5 @@
 // The built-in PDF printer, read back from the files it writes.
+#include "PdfPrinter.h"
 #include "PdfText.h"
 #include "QtPrinterSurface.h"
 #include "RuntimeError.h"
@@ -13,14 +14,7 @@ class TestPdfPrinter : public QObject
 
     TestPaths m_tmp;
 
-    std::unique_ptr<QtPrinterSurface> pdfPrinter()
-    {
-        auto printer = std::make_unique<QtPrinterSurface>(m_tmp.paths().pdfOutputFolder);
-        printer->setCurrentPrinter(printer->pdfPrinterIndex());
-        printer->setFontName(QStringLiteral("DejaVu Sans"));
-        printer->setFontSize(12);
-        return printer;
-    }
+    std::unique_ptr<QtPrinterSurface> pdfPrinter() { return ::pdfPrinter(m_tmp.paths().pdfOutputFolder); }
 
     QStringList pdfFiles() const
     {

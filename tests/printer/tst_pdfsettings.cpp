@@ -1,4 +1,5 @@
 // Page and device settings on the built-in PDF printer, and the printer test page.
+#include "PdfPrinter.h"
 #include "PdfText.h"
 #include "QtPrinterSurface.h"
 #include "RecordingSurface.h"
@@ -14,14 +15,7 @@ class TestPdfSettings : public QObject
 
     TestPaths m_tmp;
 
-    std::unique_ptr<QtPrinterSurface> pdfPrinter()
-    {
-        auto printer = std::make_unique<QtPrinterSurface>(m_tmp.paths().pdfOutputFolder);
-        printer->setCurrentPrinter(printer->pdfPrinterIndex());
-        printer->setFontName(QStringLiteral("DejaVu Sans"));
-        printer->setFontSize(12);
-        return printer;
-    }
+    std::unique_ptr<QtPrinterSurface> pdfPrinter() { return ::pdfPrinter(m_tmp.paths().pdfOutputFolder); }
 
 private Q_SLOTS:
     void a5AndTwoCopiesGiveEachA5SheetTwice()
