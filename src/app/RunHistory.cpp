@@ -23,18 +23,12 @@
 #include <QFileInfo>
 #include <QMenu>
 
-RunHistory::RunHistory(const Services &services, Job job, QMenu *tools, QAction *after, QObject *owner)
-    : QObject(owner), m_services(services), m_job(std::move(job)), m_log(services.logFolder)
+RunHistory::RunHistory(const Services &services, Job job, QAction *log, QAction *reprint, QObject *owner)
+    : QObject(owner), mnuRegistro(log), mnuReimprimir(reprint), m_services(services), m_job(std::move(job)),
+      m_log(services.logFolder)
 {
-    mnuRegistro = new QAction(QStringLiteral("Re&gistro de impresiones..."), this);
-    mnuRegistro->setObjectName(QStringLiteral("mnuRegistro"));
     Texts::bindCaption(mnuRegistro, 3010);
-    mnuReimprimir = new QAction(QStringLiteral("Reimprimir h&ojas..."), this);
-    mnuReimprimir->setObjectName(QStringLiteral("mnuReimprimir"));
     Texts::bindCaption(mnuReimprimir, 3011);
-    const QList<QAction *> entries = tools->actions();
-    QAction *before = entries.value(entries.indexOf(after) + 1);
-    tools->insertActions(before, {mnuRegistro, mnuReimprimir});
     connect(mnuRegistro, &QAction::triggered, this, &RunHistory::showLog);
     connect(mnuReimprimir, &QAction::triggered, this, [this] { chooseReprint(QString()); });
     // Runs a killed program left at the printer are told as far as the spooler saw them print.

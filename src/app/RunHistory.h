@@ -38,8 +38,8 @@ public:
         std::function<QString()> name;         // its file, or its "Nuevo N" name
     };
 
-    // The entries go into `tools` after `after`.
-    RunHistory(const Services &services, Job job, QMenu *tools, QAction *after, QObject *owner);
+    // `log` and `reprint` are the Herramientas menu's entries of the main window's form.
+    RunHistory(const Services &services, Job job, QAction *log, QAction *reprint, QObject *owner);
 
     // A run of the open job's `page`: `run` prints it, reporting to the observer it is given.
     RunOutcome print(int page, const std::function<RunOutcome(RunObserver *)> &run);

@@ -11,19 +11,12 @@
 #include <QFileInfo>
 #include <QMenu>
 
-TemplateMenu::TemplateMenu(QMenu *menu, QAction *before, Services services, QWidget *window)
-    : QObject(window), m_services(std::move(services)), m_window(window)
+TemplateMenu::TemplateMenu(QMenu *menu, QAction *choose, QAction *remove, Services services, QWidget *window)
+    : QObject(window), mnuPlantilla(choose), mnuSinPlantilla(remove), m_services(std::move(services)),
+      m_window(window)
 {
-    mnuPlantilla = new QAction(QStringLiteral("Plantilla P&DF..."), this);
-    mnuPlantilla->setObjectName(QStringLiteral("mnuPlantilla"));
     Texts::bindCaption(mnuPlantilla, 5000);
-    mnuSinPlantilla = new QAction(QStringLiteral("Sin plantilla"), this);
-    mnuSinPlantilla->setObjectName(QStringLiteral("mnuSinPlantilla"));
     Texts::bindCaption(mnuSinPlantilla, 5001);
-    menu->insertSeparator(before);
-    menu->insertAction(before, mnuPlantilla);
-    menu->insertAction(before, mnuSinPlantilla);
-    menu->insertSeparator(before);
     connect(mnuPlantilla, &QAction::triggered, this, &TemplateMenu::choose);
     connect(mnuSinPlantilla, &QAction::triggered, this, &TemplateMenu::remove);
     // Opening or starting a job changes the template too: the menu shows it as it is now.

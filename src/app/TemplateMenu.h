@@ -25,8 +25,8 @@ public:
         std::function<void()> markModified;
     };
 
-    // The entries go into `menu` before `before`.
-    TemplateMenu(QMenu *menu, QAction *before, Services services, QWidget *window);
+    // `choose` and `remove` are the entries of the main window's form, in `menu`.
+    TemplateMenu(QMenu *menu, QAction *choose, QAction *remove, Services services, QWidget *window);
 
     void choose();
     void remove();

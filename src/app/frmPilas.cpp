@@ -33,7 +33,8 @@ QLabel *boxLabel(const char *spanish, int32_t id, QWidget *parent)
 
 } // namespace
 
-frmPilas::frmPilas(const Rows &rows, QWidget *page, QWidget *owner) : QDialog(owner), m_rows(rows)
+frmPilas::frmPilas(const Rows &rows, QLabel *pageLine, QWidget *owner)
+    : QDialog(owner), lblPilas(pageLine), m_rows(rows)
 {
     setObjectName(QStringLiteral("frmPilas"));
     setWindowTitle(QStringLiteral("Numerar en pilas"));
@@ -61,14 +62,6 @@ frmPilas::frmPilas(const Rows &rows, QWidget *page, QWidget *owner) : QDialog(ow
     layout->addLayout(form);
     layout->addWidget(lblPlan);
     layout->addWidget(buttons);
-
-    // Below "imprimir vertical", left of the page's buttons, in up to two lines.
-    lblPilas = new QLabel(page);
-    lblPilas->setObjectName(QStringLiteral("lblPilas"));
-    lblPilas->setGeometry(6, 172, 186, 30);
-    lblPilas->setWordWrap(true);
-    lblPilas->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblPilas->hide();
 
     for (QLineEdit *box : {txtPilasDesde, txtPilasHasta, txtPilasProfundidad})
         connect(box, &QLineEdit::textChanged, this, &frmPilas::refresh);

@@ -22,8 +22,9 @@ public:
         std::array<QCheckBox *, 4> Check2;
     };
 
-    // `page` is the distinct-number page, `owner` the main window.
-    frmPilas(const Rows &rows, QWidget *page, QWidget *owner);
+    // `pageLine` is the distinct-number page's line for the plan (lblPilas), `owner` the main
+    // window.
+    frmPilas(const Rows &rows, QLabel *pageLine, QWidget *owner);
 
     QCheckBox *chkPilas = nullptr;
     QLineEdit *txtPilasDesde = nullptr;

@@ -21,11 +21,12 @@
 
 void frmPrincipal::setUpDocuments()
 {
-    m_pilas = new frmPilas({desde, hasta, Check2}, ui->tabDistinto, this);
+    m_pilas = new frmPilas({desde, hasta, Check2}, ui->lblPilas, this);
     connect(ui->mnuPilas, &QAction::triggered, m_pilas, &QDialog::exec);
     Texts::bindCaption(ui->mnuPilas, 1005);
     m_juegos = new SetsBoxes(
-        ui->tabMismo, ui->tabDistinto, [this] { m_jobModified = true; }, this);
+        {ui->txtJuegos_lbl, ui->txtJuegos}, {ui->txtJuegos2_lbl, ui->txtJuegos2},
+        [this] { m_jobModified = true; }, this);
     m_job = std::make_unique<JobControls>(JobControls{
         ui->SSTab1, ui->txtDesde, ui->txtHasta, txtPosX, txtPosY, Check1, desde, hasta, posX, posY, Check2,
         ui->chVert, ui->chVert2, m_pilas->chkPilas, m_pilas->txtPilasDesde, m_pilas->txtPilasHasta,
@@ -66,7 +67,7 @@ void frmPrincipal::setUpDocuments()
              const bool named = m_documents->DesdeLineaComandos || !m_documents->ArchivoGuardado.isEmpty();
              return named ? m_documents->ArchivoActual : DocumentCommands::Cortar(m_documents->ArchivoActual);
          }},
-        ui->mnuherramientas, ui->mnuPilas, this);
+        ui->mnuRegistro, ui->mnuReimprimir, this);
 
     m_documents->PonerCAption();
 }

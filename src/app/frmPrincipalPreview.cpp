@@ -11,14 +11,7 @@
 
 void frmPrincipal::connectPreview()
 {
-    auto *entry = new QAction(QStringLiteral("&Vista previa"), this);
-    entry->setObjectName(QStringLiteral("mnuVistaPrevia"));
-    entry->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+P")));
-    // Beside the entry that prints, whose Ctrl+P it resembles.
-    const QList<QAction *> entries = ui->mnuarchivo->actions();
-    const qsizetype print = entries.indexOf(ui->archImprimir);
-    ui->mnuarchivo->insertAction(entries.value(print + 1), entry);
-    connect(entry, &QAction::triggered, this, &frmPrincipal::showPreview);
+    connect(ui->mnuVistaPrevia, &QAction::triggered, this, &frmPrincipal::showPreview);
 }
 
 void frmPrincipal::showPreview()

@@ -7,7 +7,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalSpy>
@@ -178,6 +180,63 @@ private Q_SLOTS:
         o.dialogs.colors.enqueue(255);
         QTest::keyClick(txtDesde, Qt::Key_C, Qt::ControlModifier);
         QVERIFY(o.dialogs.colors.isEmpty()); // Ctrl+C: the colour dialog, not copy
+    }
+
+    // The form holds every entry of the menus, in the order the user finds them ("-" is a
+    // separator, a submenu shows as its own name).
+    void theMenusListTheirEntriesInOrder_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("Archivo") << "mnuarchivo"
+                                 << QStringList{"mnunuevo",
+                                                "mnuabrir",
+                                                "mnuguardar",
+                                                "mnuseparad",
+                                                "impCuadricula",
+                                                "impRectangulo",
+                                                "-",
+                                                "mnuPlantilla",
+                                                "mnuSinPlantilla",
+                                                "-",
+                                                "archImprimir",
+                                                "mnuVistaPrevia",
+                                                "sep",
+                                                "mnusalir",
+                                                "mnuseparador",
+                                                "mnuRecentFile_0"};
+        QTest::newRow("Herramientas")
+            << "mnuherramientas" << QStringList{"mnucargar",          "mnusep",      "mnuChecktodo",
+                                                "mnuLimpiarTodo",     "mnuPilas",    "mnuRegistro",
+                                                "mnuReimprimir",      "mnuFormatos", "OTROSEP",
+                                                "mnulimpiarrecientes"};
+    }
+    void theMenusListTheirEntriesInOrder()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QStringList, entries);
+        Opened o;
+        QStringList names;
+        for (const QAction *entry : o.window->findChild<QMenu *>(menu)->actions())
+            names << (entry->menu()                                           ? entry->menu()->objectName()
+                      : entry->objectName().isEmpty() && entry->isSeparator() ? QStringLiteral("-")
+                                                                              : entry->objectName());
+        QCOMPARE(names, entries);
+    }
+
+    // The sets boxes sit on their own pages and come last when tabbing through the window.
+    void theSetsBoxesAreOnTheirPages()
+    {
+        Opened o;
+        const auto page = [&](const char *box) {
+            return o.window->findChild<QLineEdit *>(QLatin1String(box))->parentWidget()->objectName();
+        };
+        QCOMPARE(page("txtJuegos"), QStringLiteral("tabMismo"));
+        QCOMPARE(page("txtJuegos2"), QStringLiteral("tabDistinto"));
+        auto *command2 = o.window->findChild<QWidget *>(QStringLiteral("Command2"));
+        QCOMPARE(command2->nextInFocusChain()->objectName(), QStringLiteral("txtJuegos"));
+        QCOMPARE(o.window->findChild<QLabel *>(QStringLiteral("txtJuegos_lbl"))->buddy()->objectName(),
+                 QStringLiteral("txtJuegos"));
     }
 
     void entriesNotBuiltYetDoNotPretendToWork()
