@@ -77,11 +77,8 @@ RunOutcome RunHistory::reprint(const RunLog::Run &run, const SheetSpan &span)
 {
     Dialogs &dialogs = m_services.dialogs;
     if (run.copia.isEmpty() || !QFileInfo::exists(run.copia) || !JobFile::refusal(run.copia).isEmpty()) {
-        dialogs.message(
-            Texts::text(3009, QStringLiteral("La copia del trabajo de esta impresión no está (%1); no "
-                                             "se puede reimprimir."))
-                .arg(QDir::toNativeSeparators(run.copia)),
-            RunMessages::kTitle, Dialogs::Icon::Exclamation);
+        dialogs.message(Texts::text(3009).arg(QDir::toNativeSeparators(run.copia)), RunMessages::kTitle,
+                        Dialogs::Icon::Exclamation);
         return RunOutcome::Failed;
     }
     PrintJob job = PrintJob::read(m_services.profiles, run.copia);
@@ -124,10 +121,8 @@ void RunHistory::stopped(const RunLog::Run &run)
         m_services.dialogs.message(text, RunMessages::kTitle, Dialogs::Icon::Information);
         return;
     }
-    text += u' ' +
-            Texts::text(3005, QStringLiteral("«Continuar» imprime el resto desde la hoja %1.")).arg(done + 1);
-    const QStringList choices{Texts::text(3006, QStringLiteral("Continuar")),
-                              Texts::text(3007, QStringLiteral("Aceptar"))};
+    text += u' ' + Texts::text(3005).arg(done + 1);
+    const QStringList choices{Texts::text(3006), Texts::text(3007)};
     if (m_services.dialogs.choose(text, RunMessages::kTitle, Dialogs::Icon::Information, choices) == 0)
         reprint(run, {done + 1, last});
 }
@@ -136,10 +131,8 @@ void RunHistory::logProblem(const QString &problem)
 {
     if (problem.isEmpty())
         return;
-    m_services.dialogs.message(
-        Texts::text(3008, QStringLiteral("No se pudo anotar la impresión en el registro %1: %2"))
-            .arg(QDir::toNativeSeparators(m_log.file()), problem),
-        RunMessages::kTitle, Dialogs::Icon::Exclamation);
+    m_services.dialogs.message(Texts::text(3008).arg(QDir::toNativeSeparators(m_log.file()), problem),
+                               RunMessages::kTitle, Dialogs::Icon::Exclamation);
 }
 
 void RunHistory::showLog()
@@ -159,9 +152,8 @@ void RunHistory::chooseReprint(const QString &runId)
     if (!contents.error.isEmpty() || contents.runs.empty()) {
         m_services.dialogs.message(
             contents.error.isEmpty()
-                ? Texts::text(3033, QStringLiteral("No hay ninguna impresión en el registro."))
-                : Texts::text(3034, QStringLiteral("No se puede leer el registro %1: %2"))
-                      .arg(QDir::toNativeSeparators(m_log.file()), contents.error),
+                ? Texts::text(3033)
+                : Texts::text(3034).arg(QDir::toNativeSeparators(m_log.file()), contents.error),
             RunMessages::kTitle, Dialogs::Icon::Information);
         return;
     }

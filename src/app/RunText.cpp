@@ -8,17 +8,17 @@
 QString RunText::estado(const RunLog::Run &run)
 {
     if (!run.finished())
-        return Texts::text(3022, QStringLiteral("sin terminar"));
+        return Texts::text(3022);
     if (run.estado == RunLog::kCompleta)
-        return Texts::text(3036, QStringLiteral("completa"));
+        return Texts::text(3036);
     if (run.estado == RunLog::kCancelada)
-        return Texts::text(3037, QStringLiteral("cancelada"));
+        return Texts::text(3037);
     if (run.estado == RunLog::kFallida)
-        return Texts::text(3038, QStringLiteral("fallida"));
+        return Texts::text(3038);
     if (run.estado == RunLog::kInterrumpida)
-        return Texts::text(14000, QStringLiteral("interrumpida"));
+        return Texts::text(14000);
     if (run.estado == RunLog::kSinConfirmar)
-        return Texts::text(14001, QStringLiteral("sin confirmar"));
+        return Texts::text(14001);
     return run.estado;
 }
 
@@ -29,7 +29,7 @@ QString RunText::when(const RunLog::Run &run)
 
 QString RunText::summary(const RunLog::Run &run)
 {
-    return Texts::text(3040, QStringLiteral("%1 · %2 · %3 · hojas %4 a %5"))
+    return Texts::text(3040)
         .arg(when(run), DocumentCommands::Cortar(run.trabajo), estado(run))
         .arg(run.hojaInicial)
         .arg(run.hojaInicial + qMax<qint64>(run.hojas, 1) - 1);
@@ -40,18 +40,8 @@ RunText::Stop RunText::stopped(const RunLog::Run &run)
     const qint64 done = run.hojaInicial + run.impresas - 1;
     const qint64 last = run.hojaInicial + run.hojas - 1;
     if (run.estado == RunLog::kFallida)
-        return {done, last,
-                Texts::text(14002, QStringLiteral(
-                                       "La impresora confirmó hasta la hoja %1 de %2; la última hoja impresa "
-                                       "lleva el número %3."))
-                    .arg(done)
-                    .arg(last)
-                    .arg(run.impresas > 0 ? run.ultima : QStringLiteral("-"))};
-    return {done, last,
-            Texts::text(3004, QStringLiteral(
-                                  "Impresión cancelada después de la hoja %1 de %2; la última hoja impresa "
-                                  "lleva el número %3."))
-                .arg(done)
-                .arg(last)
-                .arg(run.ultima)};
+        return {
+            done, last,
+            Texts::text(14002).arg(done).arg(last).arg(run.impresas > 0 ? run.ultima : QStringLiteral("-"))};
+    return {done, last, Texts::text(3004).arg(done).arg(last).arg(run.ultima)};
 }

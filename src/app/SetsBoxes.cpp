@@ -13,10 +13,7 @@ QLineEdit *translated(const SetsBoxes::Box &box)
 {
     Texts::bindCaption(box.caption, 1041);
     QLineEdit *edit = box.edit;
-    Texts::follow(edit, [edit] {
-        edit->setToolTip(Texts::text(1042, QStringLiteral("Veces seguidas que se imprime cada hoja (talonarios "
-                                                          "con copias: 1 a 10)")));
-    });
+    Texts::follow(edit, [edit] { edit->setToolTip(Texts::text(1042)); });
     return edit;
 }
 

@@ -38,9 +38,9 @@ void TemplateMenu::choose()
 {
     const auto &current = m_services.printer.pdfTemplate();
     const QString folder = current ? QFileInfo(current->file).absolutePath() : m_services.folder;
-    const QString chosen = m_services.dialogs.openFileName(
-        {Texts::text(5015, QStringLiteral("Seleccione la plantilla PDF")), folder, QStringLiteral("*.pdf"),
-         Texts::text(5016, QStringLiteral("Archivos PDF (*.pdf)")) + QStringLiteral("|*.pdf"), QString(), false});
+    const QString chosen =
+        m_services.dialogs.openFileName({Texts::text(5015), folder, QStringLiteral("*.pdf"),
+                                         Texts::text(5016) + QStringLiteral("|*.pdf"), QString(), false});
     if (chosen.isEmpty())
         return;
     PdfTemplate page{QFileInfo(chosen).absoluteFilePath(), 1};

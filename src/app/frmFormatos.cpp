@@ -47,16 +47,16 @@ QComboBox *list(const QString &name, const QStringList &items, QWidget *parent)
 // The check digits' names in the list, in CheckDigits::Scheme order.
 void nameChecks(QComboBox *combo)
 {
-    combo->setItemText(0, Texts::text(16020, QStringLiteral("Ninguna")));
-    combo->setItemText(2, Texts::text(16021, QStringLiteral("Módulo 10 (3-1)")));
-    combo->setItemText(3, Texts::text(16022, QStringLiteral("Módulo 11 (10 = X)")));
-    combo->setItemText(4, Texts::text(16023, QStringLiteral("Módulo 11 (10 = 0)")));
+    combo->setItemText(0, Texts::text(16020));
+    combo->setItemText(2, Texts::text(16021));
+    combo->setItemText(3, Texts::text(16022));
+    combo->setItemText(4, Texts::text(16023));
 }
 
 // One group of rows: its header, then per row its name, format, texts, check digit, size, bar
 // width, QR correction, quiet zone, colour and the code's size as it prints.
 template <size_t N>
-QGroupBox *group(const char *title, int32_t titleId, const char *rowName, int32_t rowId, const char *prefix,
+QGroupBox *group(const char *title, int32_t titleId, int32_t rowId, const char *prefix,
                  std::array<NumberLookBoxes, N> &rows, std::array<QLabel *, N> &sizes, QWidget *parent)
 {
     auto *frame = new QGroupBox(QString::fromUtf8(title), parent);
@@ -72,8 +72,8 @@ QGroupBox *group(const char *title, int32_t titleId, const char *rowName, int32_
     grid->addWidget(caption("Medida al imprimir", 16027, frame), 0, 10);
     for (size_t i = 0; i < N; ++i) {
         auto *name = new QLabel(frame);
-        Texts::follow(name, [name, rowName, rowId, i] {
-            name->setText(Texts::text(rowId, QString::fromUtf8(rowName)).arg(i + 1));
+        Texts::follow(name, [name, rowId, i] {
+            name->setText(Texts::text(rowId).arg(i + 1)); // Posición %1, Fila %1
         });
         NumberLookBoxes &row = rows[i];
         const QString suffix = QString::fromLatin1(prefix) + QString::number(i);
@@ -82,9 +82,7 @@ QGroupBox *group(const char *title, int32_t titleId, const char *rowName, int32_
                            QStringLiteral("DataMatrix"), QStringLiteral("EAN-13"), QStringLiteral("UPC-A"),
                            QStringLiteral("Code 39"), QStringLiteral("ITF"), QStringLiteral("PDF417")},
                           frame);
-        Texts::follow(row.format, [combo = row.format] {
-            combo->setItemText(0, Texts::text(4016, QStringLiteral("Texto")));
-        });
+        Texts::follow(row.format, [combo = row.format] { combo->setItemText(0, Texts::text(4016)); });
         row.prefix = box(QStringLiteral("txtPrefijo") + suffix, 60, frame);
         row.suffix = box(QStringLiteral("txtSufijo") + suffix, 60, frame);
         row.check = list(QStringLiteral("cboControl") + suffix,
@@ -160,9 +158,8 @@ frmFormatos::frmFormatos(QWidget *owner) : QDialog(owner)
     Texts::bindTitle(this, 4010);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(group("Mismo número", 4017, "Posición %1", 4018, "Mismo", same, m_sameSizes, this));
-    layout->addWidget(
-        group("Distinto número", 4019, "Fila %1", 4020, "Distinto", distinct, m_distinctSizes, this));
+    layout->addWidget(group("Mismo número", 4017, 4018, "Mismo", same, m_sameSizes, this));
+    layout->addWidget(group("Distinto número", 4019, 4020, "Distinto", distinct, m_distinctSizes, this));
     m_warnings = new QLabel(this);
     m_warnings->setObjectName(QStringLiteral("lblAvisos"));
     m_warnings->setWordWrap(true);
@@ -173,17 +170,7 @@ frmFormatos::frmFormatos(QWidget *owner) : QDialog(owner)
     note->setWordWrap(true);
     Texts::follow(note, [note] {
         note->setText(
-            Texts::text(
-                16030,
-                QStringLiteral(
-                    "El código se imprime en negro con su esquina superior izquierda en la posición X, "
-                    "Y, sobre un recuadro blanco (la zona libre que el lector necesita). El tamaño es "
-                    "el lado de un código QR o DataMatrix, el ancho de un PDF417 (cada módulo de al "
-                    "menos %1 mm) o la altura de las barras (al menos %2 mm), que llevan el número "
-                    "debajo en la fuente del trabajo; el módulo es el ancho de la barra más fina. "
-                    "EAN-13 y UPC-A llevan solo cifras y añaden su propia cifra de control."))
-                .arg(NumberLookLimits::kMinModuleMm)
-                .arg(NumberLookLimits::kMinBarHeightMm));
+            Texts::text(16030).arg(NumberLookLimits::kMinModuleMm).arg(NumberLookLimits::kMinBarHeightMm));
     });
     layout->addWidget(note);
     auto *buttons = new QDialogButtonBox(this);

@@ -17,12 +17,8 @@ frmPaginaPlantilla::frmPaginaPlantilla(const QString &fileName, int pages, int c
     lblPregunta->setObjectName(QStringLiteral("lblPregunta"));
     lblPregunta->setWordWrap(true);
     lblPregunta->setMinimumWidth(300);
-    Texts::follow(this, [this, fileName, pages] {
-        lblPregunta->setText(Texts::text(5014, QStringLiteral("%1 tiene %2 páginas. ¿Cuál se imprime debajo de "
-                                                              "los números?"))
-                                 .arg(fileName)
-                                 .arg(pages));
-    });
+    Texts::follow(
+        this, [this, fileName, pages] { lblPregunta->setText(Texts::text(5014).arg(fileName).arg(pages)); });
     txtPagina = new QSpinBox(this);
     txtPagina->setObjectName(QStringLiteral("txtPagina"));
     txtPagina->setRange(1, pages);

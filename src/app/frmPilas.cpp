@@ -84,7 +84,7 @@ void frmPilas::reset()
 
 QString frmPilas::pageLine(const QString &summary) const
 {
-    return Texts::text(1006, QStringLiteral("En pilas: ")) + summary;
+    return Texts::text(1006) + summary;
 }
 
 bool frmPilas::fitsPageLine(const QString &summary) const
@@ -115,7 +115,7 @@ void frmPilas::refresh()
         for (QCheckBox *box : m_rows.Check2)
             rows += box->isChecked() ? 0 : 1;
         if (rows == 0) {
-            plan = summary = Texts::text(1007, QStringLiteral("No hay ninguna fila activada."));
+            plan = summary = Texts::text(1007);
         } else {
             const PilePlan piles(run.count, rows, run.depth);
             const auto number = [&run](qint64 offset) { return run.number(offset); };
@@ -140,7 +140,7 @@ void frmPilas::refresh()
         }
     } catch (const RuntimeError &error) {
         plan = error.description();
-        summary = Texts::text(11003, QStringLiteral("el plan no es válido"));
+        summary = Texts::text(11003);
     }
     lblPlan->setText(plan);
     lblPilas->setToolTip(plan);

@@ -54,12 +54,9 @@ void frmPrincipal::openPrinterSetup()
     } catch (const std::exception &error) {
         qCWarning(lcPrint) << "printer setup:" << describeFailure(error);
         const auto *runtime = dynamic_cast<const RuntimeError *>(&error);
-        m_context.dialogs.message(
-            runtime
-                ? runtime->description()
-                : Texts::text(9001, QStringLiteral("No se pudo abrir la configuración de la impresora: %1"))
-                      .arg(QString::fromLocal8Bit(error.what())),
-            frmImpresora::kTitle, Dialogs::Icon::Critical);
+        m_context.dialogs.message(runtime ? runtime->description()
+                                          : Texts::text(9001).arg(QString::fromLocal8Bit(error.what())),
+                                  frmImpresora::kTitle, Dialogs::Icon::Critical);
     }
 }
 

@@ -62,9 +62,7 @@ void frmProgreso::checkSignal()
 
 QString frmProgreso::printerText() const
 {
-    QString text = Texts::text(14003, QStringLiteral("La impresora terminó %1 de %2 hojas."))
-                       .arg(m_confirmed)
-                       .arg(m_total);
+    QString text = Texts::text(14003).arg(m_confirmed).arg(m_total);
     if (!m_state.isEmpty())
         text += u' ' + m_state;
     return text;
@@ -108,11 +106,8 @@ bool frmProgreso::sheetPrinted(qint64 done, qint64 total, const QString &number)
 
 void frmProgreso::refresh(qint64 done, qint64 total, const QString &number)
 {
-    lblHoja->setText(m_confirms
-                         ? Texts::text(14004, QStringLiteral("Enviada a la impresora la hoja %1 de %2"))
-                               .arg(done)
-                               .arg(total)
-                         : QStringLiteral("Imprimiendo hoja %1 de %2").arg(done).arg(total));
+    lblHoja->setText(m_confirms ? Texts::text(14004).arg(done).arg(total)
+                                : QStringLiteral("Imprimiendo hoja %1 de %2").arg(done).arg(total));
     if (m_confirms) {
         m_total = total;
         lblImpresora->setText(printerText());
@@ -135,12 +130,9 @@ void frmProgreso::reject()
         return;
     if (m_confirms && m_dialogs && m_confirmed < m_total && m_confirmed >= 0) {
         m_asking = true;
-        const int answer = m_dialogs->choose(
-            Texts::text(14005, QStringLiteral("Hay partes de la impresión en la impresora. ¿Espera a que las "
-                                              "termine o detiene la impresión? Al detenerla se cancelan las "
-                                              "partes que aún no ha terminado.")),
-            QStringLiteral("Tessarino"), Dialogs::Icon::Question,
-            {Texts::text(14006, QStringLiteral("Esperar")), Texts::text(14007, QStringLiteral("Detener"))});
+        const int answer =
+            m_dialogs->choose(Texts::text(14005), QStringLiteral("Tessarino"), Dialogs::Icon::Question,
+                              {Texts::text(14006), Texts::text(14007)});
         m_asking = false;
         if (answer != 1)
             return;

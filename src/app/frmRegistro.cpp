@@ -63,7 +63,7 @@ public:
                                             .arg(r.hojaInicial + r.hojas - 1);
         case Impresas:
             if (r.estado == RunLog::kSinConfirmar)
-                return Texts::text(14001, QStringLiteral("sin confirmar"));
+                return Texts::text(14001);
             return r.finished() || r.impresas > 0 ? QVariant(r.impresas) : QVariant(QStringLiteral("?"));
         case Primera:
             return r.primera;
@@ -77,9 +77,7 @@ public:
     {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
             return QAbstractTableModel::headerData(section, orientation, role);
-        static const char *const spanish[] = {"Inicio", "Estado",   "Impresora", "Trabajo", "Página",
-                                              "Hojas",  "Impresas", "Primera",   "Última"};
-        return Texts::text(3013 + section, QString::fromUtf8(spanish[section]));
+        return Texts::text(3013 + section); // Inicio, Estado ... Última
     }
 
 private:
@@ -130,8 +128,7 @@ void frmRegistro::reload()
 {
     RunLog::Contents contents = m_log.read();
     if (!contents.error.isEmpty())
-        m_dialogs.message(Texts::text(3034, QStringLiteral("No se puede leer el registro %1: %2"))
-                              .arg(QDir::toNativeSeparators(m_log.file()), contents.error),
+        m_dialogs.message(Texts::text(3034).arg(QDir::toNativeSeparators(m_log.file()), contents.error),
                           RunMessages::kTitle, Dialogs::Icon::Exclamation);
     if (!contents.unreadLines.isEmpty()) {
         constexpr qsizetype kNamed = 10;
@@ -141,10 +138,7 @@ void frmRegistro::reload()
         if (contents.unreadLines.size() > kNamed)
             lines << QStringLiteral("…");
         m_dialogs.message(
-            Texts::text(8001, QStringLiteral("Algunas líneas del registro %1 no se pudieron leer enteras "
-                                             "(líneas %2): no se muestran, o de ellas se muestra solo lo "
-                                             "que se leyó."))
-                .arg(QDir::toNativeSeparators(m_log.file()), lines.join(QStringLiteral(", "))),
+            Texts::text(8001).arg(QDir::toNativeSeparators(m_log.file()), lines.join(QStringLiteral(", "))),
             RunMessages::kTitle, Dialogs::Icon::Exclamation);
     }
     m_model->setRuns(std::move(contents.runs));
@@ -157,14 +151,12 @@ void frmRegistro::exportLog()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString path =
-        m_dialogs.saveFileName({Texts::text(3039, QStringLiteral("Exportar el registro de impresiones")),
-                                folder, QStringLiteral("impresiones.csv"),
+        m_dialogs.saveFileName({Texts::text(3039), folder, QStringLiteral("impresiones.csv"),
                                 QStringLiteral("CSV (*.csv)|*.csv"), QStringLiteral("csv"), true});
     if (path.isEmpty())
         return;
     QString reason;
     if (!m_log.exportTo(path, &reason))
-        m_dialogs.message(Texts::text(3026, QStringLiteral("No se pudo exportar el registro a %1: %2"))
-                              .arg(QDir::toNativeSeparators(path), reason),
-                          RunMessages::kTitle, Dialogs::Icon::Critical);
+        m_dialogs.message(Texts::text(3026).arg(QDir::toNativeSeparators(path), reason), RunMessages::kTitle,
+                          Dialogs::Icon::Critical);
 }

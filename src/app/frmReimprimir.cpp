@@ -101,7 +101,7 @@ void frmReimprimir::accept()
     const qint64 last = txtHastaHoja->text().trimmed().toLongLong(&lastOk);
     QString why;
     if (!firstOk || !lastOk)
-        why = Texts::text(3035, QStringLiteral("Escriba en «Desde la hoja» y «Hasta la hoja» números enteros."));
+        why = Texts::text(3035);
     else
         why = SheetSpan::refusal(first, last, std::numeric_limits<qint64>::max());
     if (!why.isEmpty() || m_runs.empty()) {

@@ -299,9 +299,7 @@ bool DocumentCommands::writeJob(const QString &path)
     // A value longer than a read takes back would come back cut: the job would name another file.
     for (const ProfileValue &value : values)
         if (value.section == JobTemplate::kSection && value.value.size() > ProfileFiles::MaxValueLength) {
-            saveFailed(path,
-                       Texts::text(5012, QStringLiteral("la ruta de la plantilla es demasiado larga para "
-                                                        "guardarla; acérquela a la carpeta del trabajo.")));
+            saveFailed(path, Texts::text(5012));
             return false;
         }
     QString file = path;

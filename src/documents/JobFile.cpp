@@ -304,15 +304,7 @@ QString refusal(const QString &path)
     }
     // A line in neither encoding would be read as something else, and a save would keep it so.
     if (const ProfileEncoding::BadLine bad = ProfileEncoding::unreadableLine(bytes); bad.line > 0)
-        return bad.mixed
-                   ? Texts::text(7001,
-                                 QStringLiteral("no se puede leer la línea %1: mezcla dos codificaciones "
-                                                "(el resto del archivo es UTF-8 y esa línea no). "
-                                                "Guárdelo todo en UTF-8 con un editor de texto."))
-                         .arg(bad.line)
-                   : Texts::text(7000, QStringLiteral("no se puede leer la línea %1: no es texto UTF-8 ni "
-                                                      "windows-1252."))
-                         .arg(bad.line);
+        return bad.mixed ? Texts::text(7001).arg(bad.line) : Texts::text(7000).arg(bad.line);
     const QByteArray body = bytes.mid(detected.start);
     QString text;
     switch (detected.encoding) {

@@ -142,8 +142,7 @@ namespace {
 
 QString notRegular()
 {
-    return Texts::text(
-        8000, QStringLiteral("no es un archivo normal (es una tubería, un dispositivo o una carpeta)"));
+    return Texts::text(8000);
 }
 
 // The log's descriptor, opened without waiting on whatever stands at its path: a FIFO or a device

@@ -55,22 +55,16 @@ void RunRecorder::runStarting(qint64 total)
         }
         if (!reason.isEmpty() || !m_profiles.EscribirValoresIni(values, copy, &reason)) {
             QFile::remove(copy);
-            throw RuntimeError(
-                RuntimeError::PrinterError,
-                Texts::text(8003, QStringLiteral("La impresión no empezó: no se pudo guardar la copia "
-                                                 "del trabajo %1: %2"))
-                    .arg(QDir::toNativeSeparators(copy), reason));
+            throw RuntimeError(RuntimeError::PrinterError,
+                               Texts::text(8003).arg(QDir::toNativeSeparators(copy), reason));
         }
         m_run.copia = copy;
     }
     if (QString reason; !m_log.append(m_run, &reason)) {
         if (m_saved)
             QFile::remove(m_run.copia);
-        throw RuntimeError(
-            RuntimeError::PrinterError,
-            Texts::text(8002, QStringLiteral("La impresión no empezó: no se pudo anotar en el registro "
-                                             "%1: %2"))
-                .arg(QDir::toNativeSeparators(m_log.file()), reason));
+        throw RuntimeError(RuntimeError::PrinterError,
+                           Texts::text(8002).arg(QDir::toNativeSeparators(m_log.file()), reason));
     }
     m_started = true;
     if (m_confirms)

@@ -229,9 +229,7 @@ PileRun PileRun::read(const DistinctNumberJob::Piles &piles)
         }
     }
     if (!(depth >= 0 && depth <= double(RangeNumber::kLargest) && depth == std::floor(depth)))
-        throw RuntimeError(RuntimeError::InvalidPropertyValue,
-                           Texts::text(1016, QStringLiteral("La profundidad de las pilas debe ser un número "
-                                                            "entero, 0 para no limitarla.")));
+        throw RuntimeError(RuntimeError::InvalidPropertyValue, Texts::text(1016));
     return {first, range.step, range.sheets, qint64(depth), piles.hasta.size()};
 }
 

@@ -90,12 +90,12 @@ QChar firstRefused(Format format, const QString &text)
     return QChar();
 }
 
-double typedMm(const QString &typed, double high, const QString &where, int32_t id, const char *spanish)
+double typedMm(const QString &typed, double high, const QString &where, int32_t id)
 {
     bool ok = false;
     const double mm = QString(typed).replace(u',', u'.').trimmed().toDouble(&ok);
     if (!ok || !(mm > 0) || mm > high)
-        throw refused(Texts::text(id, QString::fromUtf8(spanish)).arg(where, millimetres(high), typed));
+        throw refused(Texts::text(id).arg(where, millimetres(high), typed));
     return mm;
 }
 
@@ -109,36 +109,22 @@ bool digitsOnly(const QString &text)
 void checkText(const NumberLook &look, const QString &where, const QString &number)
 {
     if (look.check != CheckDigits::Scheme::None && !digitsOnly(number))
-        throw refused(
-            Texts::text(16000, QStringLiteral("%1: la cifra de control solo se calcula sobre números "
-                                              "hechos de cifras; «%2» no lo es."))
-                .arg(where, number));
+        throw refused(Texts::text(16000).arg(where, number));
     if (!look.isCode())
         return;
     const QString text = look.text(number);
     const QString name = codeName(look.format);
     if (const QChar bad = firstRefused(look.format, text); !bad.isNull()) {
         if (look.format == Format::Code128)
-            throw refused(
-                Texts::text(4003,
-                            QStringLiteral("%1: el código %2 no puede llevar «%3». Use letras sin "
-                                           "tilde ni eñe, cifras, espacios y signos del teclado inglés."))
-                    .arg(where, name, QString(bad)));
+            throw refused(Texts::text(4003).arg(where, name, QString(bad)));
         if (look.format == Format::Code39)
-            throw refused(
-                Texts::text(16001, QStringLiteral("%1: el código %2 no puede llevar «%3». Use mayúsculas sin "
-                                                  "tilde ni eñe, cifras, espacios y los signos - . $ / + %."))
-                    .arg(where, name, QString(bad)));
-        throw refused(
-            Texts::text(16002, QStringLiteral("%1: el código %2 lleva solo cifras, y «%3» tiene «%4»."))
-                .arg(where, name, text, QString(bad)));
+            throw refused(Texts::text(16001).arg(where, name, QString(bad)));
+        throw refused(Texts::text(16002).arg(where, name, text, QString(bad)));
     }
     const int most = look.format == Format::EAN13 ? 12 : look.format == Format::UPCA ? 11 : 0;
     if (most && text.size() > most)
         throw refused(
-            Texts::text(16003, QStringLiteral("%1: el código %2 lleva como mucho %3 cifras (más la de "
-                                              "control que añade él mismo), y «%4» tiene %5."))
-                .arg(where, name, QString::number(most), text, QString::number(text.size())));
+            Texts::text(16003).arg(where, name, QString::number(most), text, QString::number(text.size())));
 }
 
 } // namespace
@@ -170,49 +156,34 @@ NumberPrinter::NumberPrinter(const NumberLook &look, const QString &where, const
         return;
     m_kind = kindOf(look.format);
     const QString name = codeName(look.format);
-    const double mm =
-        typedMm(look.size, NumberLookLimits::kMaxSizeMm, where, 4002,
-                "%1: el tamaño del código debe ser un número de milímetros mayor que 0 y no mayor "
-                "que %2; se leyó «%3».");
+    const double mm = typedMm(look.size, NumberLookLimits::kMaxSizeMm, where, 4002);
     m_options.sideTwips = mm * kTwipsPerMm;
     m_options.qrLevel = int(look.qrLevel) + 1;
     if (look.codeInColor) {
         if (contrast(textColor) < NumberLookLimits::kMinContrast)
             throw refused(
-                Texts::text(16004, QStringLiteral("%1: el color del texto es demasiado claro para un lector "
-                                                  "de códigos (contraste %2 %, hace falta al menos %3 %). "
-                                                  "Elija un color más oscuro o imprima el código en negro."))
-                    .arg(where, QString::number(qRound(contrast(textColor) * 100)),
-                         QString::number(qRound(NumberLookLimits::kMinContrast * 100))));
+                Texts::text(16004).arg(where, QString::number(qRound(contrast(textColor) * 100)),
+                                       QString::number(qRound(NumberLookLimits::kMinContrast * 100))));
         m_codeColor = textColor;
     }
 
     if (look.isLinear()) {
         if (!look.storedModule().isEmpty()) {
-            const double module =
-                typedMm(look.module, NumberLookLimits::kMaxBarModuleMm, where, 16005,
-                        "%1: el ancho del módulo debe ser un número de milímetros mayor que 0 y "
-                        "no mayor que %2; se leyó «%3».");
+            const double module = typedMm(look.module, NumberLookLimits::kMaxBarModuleMm, where, 16005);
             if (module < NumberLookLimits::kMinModuleMm)
-                throw refused(
-                    Texts::text(16006, QStringLiteral("%1: el módulo de las barras debe medir al menos %2 mm "
-                                                      "para que un lector lo lea; se pidieron %3 mm."))
-                        .arg(where, millimetres(NumberLookLimits::kMinModuleMm), millimetres(module)));
+                throw refused(Texts::text(16006).arg(where, millimetres(NumberLookLimits::kMinModuleMm),
+                                                     millimetres(module)));
             m_options.moduleTwips = module * kTwipsPerMm;
         }
         if (mm < NumberLookLimits::kMinBarHeightMm)
-            throw refused(
-                Texts::text(4004, QStringLiteral("%1: las barras del código %2 deben medir al menos %3 mm "
-                                                 "de alto para que un lector las lea; se pidieron %4 mm."))
-                    .arg(where, name, millimetres(NumberLookLimits::kMinBarHeightMm), millimetres(mm)));
+            throw refused(Texts::text(4004).arg(where, name, millimetres(NumberLookLimits::kMinBarHeightMm),
+                                                millimetres(mm)));
     }
     for (const QString &number : samples) {
         const QString text = look.text(number);
         const CodeSymbols::Symbol symbol = CodeSymbols::encode(m_kind, text, m_options);
         if (!symbol.error.isEmpty())
-            throw refused(
-                Texts::text(4005, QStringLiteral("%1: «%2» no se puede escribir como código %3 (%4)."))
-                    .arg(where, text, name, symbol.error));
+            throw refused(Texts::text(4005).arg(where, text, name, symbol.error));
         if (m_sample.isEmpty() || symbol.size.width() > m_largest.width())
             m_sample = text;
         m_largest = m_largest.expandedTo(symbol.size);
@@ -220,13 +191,9 @@ NumberPrinter::NumberPrinter(const NumberLook &look, const QString &where, const
             continue;
         const double needed = symbol.modules * NumberLookLimits::kMinModuleMm;
         if (mm < needed)
-            throw refused(
-                Texts::text(4006, QStringLiteral("%1: «%2» necesita un código %3 de %4 módulos por lado, y "
-                                                 "cada módulo debe medir al menos %5 mm para que un lector "
-                                                 "lo lea: el código debe medir al menos %6 mm, no %7 mm."))
-                    .arg(where, text, name, QString::number(symbol.modules),
-                         millimetres(NumberLookLimits::kMinModuleMm),
-                         millimetres(std::ceil(needed * 10) / 10), millimetres(mm)));
+            throw refused(Texts::text(4006).arg(where, text, name, QString::number(symbol.modules),
+                                                millimetres(NumberLookLimits::kMinModuleMm),
+                                                millimetres(std::ceil(needed * 10) / 10), millimetres(mm)));
     }
 }
 
@@ -239,8 +206,7 @@ void NumberPrinter::print(PrinterSurface &printer, const QString &number, CodeCa
     }
     const CodeSymbols::Symbol &symbol = cache.symbol(m_kind, m_options, text);
     if (!symbol.error.isEmpty()) // a number the checks did not see; never printed silently wrong
-        throw refused(Texts::text(4005, QStringLiteral("%1: «%2» no se puede escribir como código %3 (%4)."))
-                          .arg(m_where, text, codeName(m_look.format), symbol.error));
+        throw refused(Texts::text(4005).arg(m_where, text, codeName(m_look.format), symbol.error));
     PrinterSurface::ShapeStyle style;
     if (m_look.isLinear())
         style.caption = symbol.readable;
@@ -265,28 +231,24 @@ void NumberPrinter::checkFits(const PrinterSurface &printer, float x, float y) c
     code = QRectF(code.topLeft() * zoom, code.size() * zoom).normalized();
     const double over[] = {-code.left(), -code.top(), code.right() - area.width(),
                            code.bottom() - area.height()};
-    static const int ids[] = {8005, 8006, 8007, 8008};
-    static const char *const sides[] = {"%1 mm por la izquierda", "%1 mm por arriba", "%1 mm por la derecha",
-                                        "%1 mm por abajo"};
+    static const int ids[] = {8005, 8006, 8007, 8008}; // left, top, right, bottom
     QStringList runs;
     for (int side = 0; side < 4; ++side)
         if (over[side] > 0.5) // half a twip: what rounding leaves, far below a printer's dot
-            runs << Texts::text(ids[side], QString::fromUtf8(sides[side]))
-                        .arg(millimetres(std::max(0.1, std::round(over[side] / kTwipsPerMm * 10) / 10)));
+            runs << Texts::text(ids[side]).arg(
+                millimetres(std::max(0.1, std::round(over[side] / kTwipsPerMm * 10) / 10)));
     if (runs.isEmpty())
         return;
     throw refused(
-        Texts::text(8004, QStringLiteral("%1: el código %2 «%3» no cabe en el área imprimible de la "
-                                         "impresora: se sale %4. Muévalo o hágalo más pequeño."))
-            .arg(m_where, codeName(m_look.format), m_sample, runs.join(QStringLiteral(", "))));
+        Texts::text(8004).arg(m_where, codeName(m_look.format), m_sample, runs.join(QStringLiteral(", "))));
 }
 
 QString NumberPrinter::samePosition(int index)
 {
-    return Texts::text(4000, QStringLiteral("Mismo número, posición %1")).arg(index + 1);
+    return Texts::text(4000).arg(index + 1);
 }
 
 QString NumberPrinter::distinctRow(int index)
 {
-    return Texts::text(4001, QStringLiteral("Distinto número, fila %1")).arg(index + 1);
+    return Texts::text(4001).arg(index + 1);
 }

@@ -34,22 +34,16 @@ std::optional<qint64> PilePlan::offsetAt(qint64 sheet, int row) const
 
 QString describeBlocks(const PilePlan &plan, bool lastBlock)
 {
-    const auto sheets = [](qint64 n) {
-        return n == 1 ? Texts::text(1008, QStringLiteral("1 hoja"))
-                      : Texts::text(1009, QStringLiteral("%1 hojas")).arg(n);
-    };
+    const auto sheets = [](qint64 n) { return n == 1 ? Texts::text(1008) : Texts::text(1009).arg(n); };
     QString text;
     const PilePlan::Block first = plan.block(0);
     const qint64 blocks = plan.blocks();
     if (blocks == 1)
-        text = Texts::text(1010, QStringLiteral("1 bloque de %1")).arg(sheets(first.sheets));
+        text = Texts::text(1010).arg(sheets(first.sheets));
     else if (plan.block(blocks - 1).sheets == first.sheets || !lastBlock)
-        text = Texts::text(1011, QStringLiteral("%1 bloques de %2")).arg(blocks).arg(sheets(first.sheets));
+        text = Texts::text(1011).arg(blocks).arg(sheets(first.sheets));
     else
-        text = Texts::text(1012, QStringLiteral("%1 bloques de %2 (el último de %3)"))
-                   .arg(blocks)
-                   .arg(sheets(first.sheets))
-                   .arg(plan.block(blocks - 1).sheets);
+        text = Texts::text(1012).arg(blocks).arg(sheets(first.sheets)).arg(plan.block(blocks - 1).sheets);
     return text;
 }
 
@@ -64,16 +58,12 @@ QString describePiles(const PilePlan &plan, const std::function<QString(qint64)>
         if (start >= first.numbers)
             break;
         const qint64 end = qMin(start + first.sheets, first.numbers) - 1;
-        piles << Texts::text(1013, QStringLiteral("pila %1: %2–%3"))
-                     .arg(r + 1)
-                     .arg(number(first.first + start), number(first.first + end));
+        piles << Texts::text(1013).arg(r + 1).arg(number(first.first + start), number(first.first + end));
     }
     text += QStringLiteral("; ") + piles.join(QStringLiteral(", "));
     if (blocks > 1)
         text += QStringLiteral(" …");
     if (plan.blanks() > 0)
-        text += plan.blanks() == 1
-                    ? Texts::text(1014, QStringLiteral("; 1 lugar en blanco al final"))
-                    : Texts::text(1015, QStringLiteral("; %1 lugares en blanco al final")).arg(plan.blanks());
+        text += plan.blanks() == 1 ? Texts::text(1014) : Texts::text(1015).arg(plan.blanks());
     return text;
 }

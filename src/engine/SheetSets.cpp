@@ -35,11 +35,7 @@ int SheetSets::read(const QString &text)
     bool ok = false;
     const int copies = text.trimmed().toInt(&ok);
     if (!ok || copies < 1 || copies > kMost)
-        throw RuntimeError(
-            RuntimeError::InvalidPropertyValue,
-            Texts::text(1040, QStringLiteral("El valor de «Juegos» debe ser un número entero del 1 "
-                                             "al 10: cada hoja se imprime esa cantidad de veces "
-                                             "seguidas.")));
+        throw RuntimeError(RuntimeError::InvalidPropertyValue, Texts::text(1040));
     return copies;
 }
 

@@ -33,15 +33,11 @@ private:
 QString SheetSpan::refusal(qint64 first, qint64 last, qint64 total)
 {
     if (first < 1)
-        return Texts::text(3000, QStringLiteral("Las hojas se cuentan desde la 1."));
+        return Texts::text(3000);
     if (last < first)
-        return Texts::text(3001, QStringLiteral("La hoja final (%1) es anterior a la inicial (%2)."))
-            .arg(last)
-            .arg(first);
+        return Texts::text(3001).arg(last).arg(first);
     if (last > total)
-        return Texts::text(3002, QStringLiteral("La impresión tiene %1 hojas; no hay hoja %2."))
-            .arg(total)
-            .arg(last);
+        return Texts::text(3002).arg(total).arg(last);
     return QString();
 }
 
@@ -50,10 +46,7 @@ std::optional<SheetSpan> SheetSpan::parse(const QString &text, qint64 total, QSt
     static const QRegularExpression form(QStringLiteral("^\\s*(\\d{1,15})\\s*(-\\s*(\\d{0,15}))?\\s*$"));
     const QRegularExpressionMatch m = form.match(text);
     if (!m.hasMatch()) {
-        why = Texts::text(3003,
-                          QStringLiteral("«%1» no es un tramo de hojas: escriba la primera y la última hoja "
-                                         "separadas por un guion, por ejemplo 4322-10000."))
-                  .arg(text);
+        why = Texts::text(3003).arg(text);
         return std::nullopt;
     }
     const qint64 first = m.captured(1).toLongLong();

@@ -1,5 +1,8 @@
 #include "Texts.h"
 
+#include "CadenasAnadidas.h"
+#include "Logging.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QGroupBox>
@@ -99,6 +102,25 @@ QString Texts::text(int32_t id, const QString &spanish)
         return spanish;
     const std::optional<QString> found = source()(id);
     return found ? *found : spanish;
+}
+
+QString Texts::spanish(int32_t id)
+{
+    // Only the Spanish half: id + 100 would be the English text.
+    const char *found = id % 1000 < 100 ? LibreriaTessarino::Recursos::cadenaAnadida(id) : nullptr;
+    if (!found) {
+        qCWarning(lcLang) << "No text" << id << "in the tables";
+        return {};
+    }
+    return QString::fromUtf8(found);
+}
+
+QString Texts::text(int32_t id)
+{
+    if (!source())
+        return spanish(id);
+    const std::optional<QString> found = source()(id);
+    return found ? *found : spanish(id);
 }
 
 void Texts::bindCaption(QObject *control, int32_t id)

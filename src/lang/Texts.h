@@ -7,8 +7,8 @@
 class QObject;
 
 // The texts of the windows and messages added over the years, in the interface language. Each
-// has an id in Lib_Tessarino (Spanish at the id, English 100 above it), and its Spanish text is
-// also written where it is used, so the program speaks Spanish when the library cannot be asked.
+// has an id in Lib_Tessarino (Spanish at the id, English 100 above it). The library's tables are
+// built into the program too, so it speaks Spanish when the library cannot be asked.
 namespace Texts {
 
 // Where texts come from: the text `id` in the chosen language, or nothing when there is none.
@@ -20,7 +20,13 @@ void setSource(Source source);
 // Drops the source without touching any caption: for the source's owner as it goes away.
 void forgetSource();
 
-// The text `id` in the current language, `spanish` when the language is Spanish or has no such text.
+// The text `id` in the current language, its Spanish text when the language is Spanish or has no
+// such text.
+QString text(int32_t id);
+// The Spanish text `id` of the tables; empty (and logged) for an id they do not hold.
+QString spanish(int32_t id);
+// The text `id` in the current language, `spanish` when the language is Spanish or has no such
+// text: for texts that are not in the tables (a control's caption from its form).
 QString text(int32_t id, const QString &spanish);
 
 // Keeps `control`'s caption (a QAction, QMenu, button, label, group box or a window's title) as

@@ -115,12 +115,7 @@ void CalibrationSheet::print(PrinterSurface &printer, const QString &printerName
     cross(printer, x, y, paper.width() - inset, paper.height() - inset);
 
     printer.setFontSize(10);
-    const QStringList lines =
-        Texts::text(2024,
-                    QStringLiteral("Hoja de calibración de \"%1\".\nMida en milímetros, desde los bordes "
-                                   "izquierdo y superior del papel,\nhasta el centro de cada cruz."))
-            .arg(printerName)
-            .split(u'\n');
+    const QStringList lines = Texts::text(2024).arg(printerName).split(u'\n');
     double lineMm = 45;
     for (const QString &line : lines) {
         printer.setCurrentPosition(float(x.at(35)), float(y.at(lineMm)));

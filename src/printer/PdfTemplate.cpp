@@ -49,20 +49,19 @@ Inspection inspect(const PdfTemplate &pdf)
     Inspection result;
     const QString name = shown(pdf.file);
     if (!QFileInfo::exists(pdf.file)) {
-        result.problem = Texts::text(5002, QStringLiteral("No se encuentra la plantilla %1.")).arg(name);
+        result.problem = Texts::text(5002).arg(name);
         return result;
     }
     // A FIFO or a device would hang qpdf and pdftoppm: only a regular file is read, and qpdf
     // reads the very file checked here.
     QFile file;
     if (const QString why = RegularFile::open(file, pdf.file); !why.isEmpty()) {
-        result.problem =
-            Texts::text(5007, QStringLiteral("No se puede leer la plantilla %1: %2.")).arg(name, why);
+        result.problem = Texts::text(5007).arg(name, why);
         return result;
     }
     // The header may follow a little junk, as readers allow.
     if (!file.read(1024).contains("%PDF-")) {
-        result.problem = Texts::text(5003, QStringLiteral("La plantilla %1 no es un archivo PDF.")).arg(name);
+        result.problem = Texts::text(5003).arg(name);
         return result;
     }
     const int fd = ::dup(file.handle());
@@ -73,8 +72,7 @@ Inspection inspect(const PdfTemplate &pdf)
     if (!stream) {
         if (fd >= 0)
             ::close(fd);
-        result.problem = Texts::text(5007, QStringLiteral("No se puede leer la plantilla %1: %2."))
-                             .arg(name, ErrorReason::of(errno));
+        result.problem = Texts::text(5007).arg(name, ErrorReason::of(errno));
         return result;
     }
 
@@ -87,20 +85,13 @@ Inspection inspect(const PdfTemplate &pdf)
         // A file with only an owner password opens in every viewer without asking: its
         // restrictions are the designer's business, not a reason to refuse it.
         if (qpdf.isEncrypted() && !qpdf.ownerPasswordMatched() && !qpdf.userPasswordMatched()) {
-            result.problem =
-                Texts::text(5004, QStringLiteral("La plantilla %1 está protegida con contraseña o "
-                                                 "cifrado; guárdela sin protección y elíjala de nuevo."))
-                    .arg(name);
+            result.problem = Texts::text(5004).arg(name);
             return result;
         }
         const std::vector<QPDFPageObjectHelper> pages = QPDFPageDocumentHelper(qpdf).getAllPages();
         result.pages = int(pages.size());
         if (pdf.page < 1 || pdf.page > result.pages) {
-            result.problem =
-                Texts::text(5006, QStringLiteral("La plantilla %1 no tiene la página %2 (tiene %3)."))
-                    .arg(name)
-                    .arg(pdf.page)
-                    .arg(result.pages);
+            result.problem = Texts::text(5006).arg(name).arg(pdf.page).arg(result.pages);
             return result;
         }
         QPDFPageObjectHelper page = pages[std::size_t(pdf.page - 1)];
@@ -124,17 +115,12 @@ Inspection inspect(const PdfTemplate &pdf)
             throw std::runtime_error("warnings");
     } catch (const QPDFExc &error) {
         if (error.getErrorCode() == qpdf_e_password) {
-            result.problem =
-                Texts::text(5004, QStringLiteral("La plantilla %1 está protegida con contraseña o "
-                                                 "cifrado; guárdela sin protección y elíjala de nuevo."))
-                    .arg(name);
+            result.problem = Texts::text(5004).arg(name);
             return result;
         }
-        result.problem =
-            Texts::text(5005, QStringLiteral("La plantilla %1 está dañada y no se puede leer.")).arg(name);
+        result.problem = Texts::text(5005).arg(name);
     } catch (const std::exception &) {
-        result.problem =
-            Texts::text(5005, QStringLiteral("La plantilla %1 está dañada y no se puede leer.")).arg(name);
+        result.problem = Texts::text(5005).arg(name);
     }
     return result;
 }

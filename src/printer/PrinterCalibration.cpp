@@ -12,9 +12,9 @@ constexpr double kTwipsPerMm = 1440 / 25.4;
 
 using Problem = PrinterCalibration::Problem;
 
-Problem problem(PrinterCalibration::Box box, int32_t id, const QString &spanish)
+Problem problem(PrinterCalibration::Box box, int32_t id)
 {
-    return {box, Texts::text(id, spanish).arg(PrinterCalibration::boxName(box))};
+    return {box, Texts::text(id).arg(PrinterCalibration::boxName(box))};
 }
 
 // One axis from where its two crosses landed, `span` millimetres apart on the job.
@@ -30,20 +30,20 @@ QString PrinterCalibration::boxName(Box box)
 {
     switch (box) {
     case TopLeftX:
-        return Texts::text(2010, QStringLiteral("cruz superior izquierda, desde el borde izquierdo"));
+        return Texts::text(2010);
     case TopLeftY:
-        return Texts::text(2011, QStringLiteral("cruz superior izquierda, desde el borde superior"));
+        return Texts::text(2011);
     case BottomRightX:
-        return Texts::text(2012, QStringLiteral("cruz inferior derecha, desde el borde izquierdo"));
+        return Texts::text(2012);
     case BottomRightY:
         break;
     }
-    return Texts::text(2013, QStringLiteral("cruz inferior derecha, desde el borde superior"));
+    return Texts::text(2013);
 }
 
 QString PrinterCalibration::shown(double value, int decimals)
 {
-    return QString::number(value, 'f', decimals).replace(u'.', Texts::text(2020, QStringLiteral(",")));
+    return QString::number(value, 'f', decimals).replace(u'.', Texts::text(2020));
 }
 
 PrinterCalibration::Outcome PrinterCalibration::fromTyped(const std::array<QString, 4> &typed, QSizeF paperMm)
@@ -54,14 +54,13 @@ PrinterCalibration::Outcome PrinterCalibration::fromTyped(const std::array<QStri
         const auto box = Box(i);
         const QString text = typed[size_t(i)].trimmed();
         if (text.isEmpty())
-            return problem(box, 2014, QStringLiteral("Escriba la medida de \"%1\"."));
+            return problem(box, 2014);
         const QRegularExpressionMatch match = number.match(text);
         if (!match.hasMatch())
-            return problem(box, 2015,
-                           QStringLiteral("\"%1\" debe ser una medida en milímetros, como 20,5."));
+            return problem(box, 2015);
         mm[size_t(i)] = match.captured(2).replace(u',', u'.').toDouble();
         if (!match.captured(1).isEmpty() && mm[size_t(i)] != 0)
-            return problem(box, 2016, QStringLiteral("\"%1\" no puede ser negativa."));
+            return problem(box, 2016);
     }
     return fromDistances(mm, paperMm);
 }
@@ -93,14 +92,8 @@ PrinterCalibration::Outcome PrinterCalibration::fromDistances(const std::array<d
             continue;
         const QString message =
             check.scale
-                ? Texts::text(2017, QStringLiteral("Las medidas de \"%1\" y \"%2\" dan una escala de %3, fuera de "
-                                                   "0,9 a 1,1: compruebe que ha medido en milímetros hasta el "
-                                                   "centro de las cruces."))
-                      .arg(boxName(check.first), boxName(check.second), shown(check.value, 4))
-                : Texts::text(2018, QStringLiteral("Las medidas de \"%1\" y \"%2\" dan un desplazamiento de %3 mm, "
-                                                   "de más de 20 mm: compruebe que ha medido en milímetros desde "
-                                                   "el borde del papel."))
-                      .arg(boxName(check.second), boxName(check.first), shown(check.value, 2));
+                ? Texts::text(2017).arg(boxName(check.first), boxName(check.second), shown(check.value, 4))
+                : Texts::text(2018).arg(boxName(check.second), boxName(check.first), shown(check.value, 2));
         return Problem{check.second, message};
     }
     return c;

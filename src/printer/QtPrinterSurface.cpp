@@ -160,9 +160,7 @@ void QtPrinterSurface::drawTemplate()
             m_templateImage = PdfTemplates::image(*m_documentTemplate,
                                                   qMin(m_printer->resolution(), kTemplateDpi), &problem);
             if (m_templateImage.isNull())
-                throw printerError(
-                    Texts::text(5011, QStringLiteral("No se puede dibujar la plantilla %1: %2."))
-                        .arg(m_documentTemplate->file, problem));
+                throw printerError(Texts::text(5011).arg(m_documentTemplate->file, problem));
         }
         picture = &m_templateImage;
         const qreal twipsPerDot = 1440.0 * 1000 / qRound(m_templateImage.dotsPerMeterX() * 0.0254 * 1000);
@@ -314,10 +312,7 @@ void QtPrinterSurface::deviceEndDocument()
             !reason.isEmpty()) {
             QFile::remove(m_currentPdf); // sheets without their design are not the print asked for
             forgetDocument();
-            throw printerError(
-                Texts::text(5010, QStringLiteral("No se pudo poner la plantilla en el archivo PDF "
-                                                 "\"%1\": %2. El archivo se ha borrado."))
-                    .arg(m_currentPdf, reason));
+            throw printerError(Texts::text(5010).arg(m_currentPdf, reason));
         }
     }
     m_lastPdf = m_currentPdf;

@@ -23,7 +23,7 @@ bool readyToPrint(const PrinterSurface &printer, Dialogs &dialogs, bool printing
         return true;
     const Inspection found = inspect(*printer.pdfTemplate());
     if (!found.usable()) {
-        const QString nothing = Texts::text(5009, QStringLiteral("No se ha impreso nada."));
+        const QString nothing = Texts::text(5009);
         dialogs.message(printing ? found.problem + u'\n' + nothing : found.problem, kTitle,
                         Dialogs::Icon::Exclamation);
         return false;
@@ -41,13 +41,10 @@ bool readyToPrint(const PrinterSurface &printer, Dialogs &dialogs, bool printing
     // Half a point of slack: the same paper size is often written with rounded dimensions.
     if (found.points.width() <= paper.width() + 0.5 && found.points.height() <= paper.height() + 0.5)
         return true;
-    const QString text =
-        Texts::text(5008,
-                    QStringLiteral("La página %1 de la plantilla mide %2 × %3 mm y el papel %4 × %5 mm: "
-                                   "lo que no cabe no se imprimirá. ¿Imprimir de todos modos?"))
-            .arg(printer.pdfTemplate()->page)
-            .arg(millimetres(found.points.width()), millimetres(found.points.height()),
-                 millimetres(paper.width()), millimetres(paper.height()));
+    const QString text = Texts::text(5008)
+                             .arg(printer.pdfTemplate()->page)
+                             .arg(millimetres(found.points.width()), millimetres(found.points.height()),
+                                  millimetres(paper.width()), millimetres(paper.height()));
     return dialogs.message(text, kTitle, Dialogs::Icon::Question, Dialogs::Buttons::YesNo) == Dialogs::Yes;
 }
 

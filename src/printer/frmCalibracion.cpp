@@ -20,7 +20,7 @@ namespace {
 
 QString title()
 {
-    return Texts::text(2027, QStringLiteral("Calibración"));
+    return Texts::text(2027);
 }
 
 QLabel *caption(const char *spanish, int32_t id, QWidget *parent)
@@ -99,11 +99,7 @@ PrinterCalibration::Outcome frmCalibracion::outcome() const
 
 void frmCalibracion::refresh()
 {
-    m_intro->setText(
-        Texts::text(2003, QStringLiteral("Se ha impreso la hoja de calibración en \"%1\". Mida en "
-                                         "milímetros, desde los bordes izquierdo y superior del "
-                                         "papel, hasta el centro de cada cruz."))
-            .arg(m_printer));
+    m_intro->setText(Texts::text(2003).arg(m_printer));
     // Nothing to say until every box holds something.
     for (const QLineEdit *box : txtMedida) {
         if (box->text().trimmed().isEmpty()) {
@@ -117,11 +113,9 @@ void frmCalibracion::refresh()
         return;
     }
     const auto &c = std::get<PrinterCalibration>(result);
-    lblResultado->setText(
-        Texts::text(2019, QStringLiteral("Desplazamiento: %1 mm horizontal, %2 mm vertical. "
-                                         "Escala: %3 horizontal, %4 vertical."))
-            .arg(PrinterCalibration::shown(c.offsetX, 2), PrinterCalibration::shown(c.offsetY, 2),
-                 PrinterCalibration::shown(c.scaleX, 4), PrinterCalibration::shown(c.scaleY, 4)));
+    lblResultado->setText(Texts::text(2019).arg(
+        PrinterCalibration::shown(c.offsetX, 2), PrinterCalibration::shown(c.offsetY, 2),
+        PrinterCalibration::shown(c.scaleX, 4), PrinterCalibration::shown(c.scaleY, 4)));
 }
 
 void frmCalibracion::accept()
@@ -136,9 +130,7 @@ void frmCalibracion::accept()
     }
     QString reason;
     if (!CalibrationSettings::write(m_settings, m_printer, std::get<PrinterCalibration>(result), &reason)) {
-        m_dialogs.message(
-            Texts::text(2023, QStringLiteral("No se pudo guardar la calibración: %1.")).arg(reason), title(),
-            Dialogs::Icon::Critical);
+        m_dialogs.message(Texts::text(2023).arg(reason), title(), Dialogs::Icon::Critical);
         return;
     }
     QDialog::accept();
@@ -175,23 +167,14 @@ void frmCalibracion::removeCalibration(PrinterSurface &printer, const ProfileFil
     const QString name = currentName(printer);
     const bool had = CalibrationSettings::read(settings, name).has_value();
     // Measurements cost a printed sheet and a ruler: they go only on a deliberate answer.
-    if (had &&
-        dialogs.choose(Texts::text(11000, QStringLiteral("¿Quitar la calibración de la impresora \"%1\"? "
-                                                         "Las medidas que se tomaron se perderán."))
-                           .arg(name),
-                       title(), Dialogs::Icon::Question,
-                       {Texts::text(11001, QStringLiteral("Quitar")),
-                        Texts::text(11002, QStringLiteral("Cancelar"))}) != 0)
+    if (had && dialogs.choose(Texts::text(11000).arg(name), title(), Dialogs::Icon::Question,
+                              {Texts::text(11001), Texts::text(11002)}) != 0)
         return;
     QString reason;
     if (!CalibrationSettings::remove(settings, name, &reason)) {
-        dialogs.message(
-            Texts::text(2026, QStringLiteral("No se pudo quitar la calibración: %1.")).arg(reason), title(),
-            Dialogs::Icon::Critical);
+        dialogs.message(Texts::text(2026).arg(reason), title(), Dialogs::Icon::Critical);
         return;
     }
-    dialogs.message(
-        had ? Texts::text(2021, QStringLiteral("La impresora \"%1\" ya no tiene calibración.")).arg(name)
-            : Texts::text(2022, QStringLiteral("La impresora \"%1\" no tenía calibración.")).arg(name),
-        title(), Dialogs::Icon::Information);
+    dialogs.message(had ? Texts::text(2021).arg(name) : Texts::text(2022).arg(name), title(),
+                    Dialogs::Icon::Information);
 }

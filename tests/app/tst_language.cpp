@@ -12,12 +12,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QDirIterator>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
 #include <optional>
@@ -312,6 +314,49 @@ private Q_SLOTS:
             return;
         }
         checkBuiltInCaptions(copy.fileName(), "está incompleta o dañada");
+    }
+
+    // The tables are the one source of a text's Spanish: without the library, and for a
+    // language that lacks the text, alike.
+    void textsByIdComeFromTheTables()
+    {
+        Texts::forgetSource();
+        QCOMPARE(Texts::text(11001), QStringLiteral("Quitar"));
+        QCOMPARE(Texts::text(1041), QStringLiteral("Juegos:"));
+        Texts::setSource([](int32_t id) -> std::optional<QString> {
+            if (id == 11001)
+                return QStringLiteral("Remove");
+            return std::nullopt;
+        });
+        QCOMPARE(Texts::text(11001), QStringLiteral("Remove"));
+        QCOMPARE(Texts::text(11002), QStringLiteral("Cancelar"));
+        Texts::forgetSource();
+        // An id the tables lack, or the English half of one, is no Spanish text: empty, and logged.
+        for (int32_t id : {11099, 11101}) {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("No text %1 ").arg(id)));
+            QCOMPARE(Texts::spanish(id), QString());
+        }
+    }
+
+    // Every text the program asks for by its id alone is in the tables.
+    void everyTextAskedForByIdIsInTheTables()
+    {
+        const QString sources = QStringLiteral(QT_TESTCASE_SOURCEDIR "/../../src");
+        const QRegularExpression call(QStringLiteral(R"(Texts::text\((\d+)\))"));
+        int calls = 0;
+        QDirIterator files(sources, {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                           QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            QFile file(files.next());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString text = QString::fromUtf8(file.readAll());
+            for (const QRegularExpressionMatch &m : call.globalMatch(text)) {
+                ++calls;
+                QVERIFY2(!Texts::spanish(m.captured(1).toInt()).isEmpty(),
+                         qPrintable(file.fileName() + QStringLiteral(": ") + m.captured(1)));
+            }
+        }
+        QVERIFY(calls > 50); // the sources were found
     }
 
 private:
