@@ -17,9 +17,7 @@ class frmPilas;
 class SetsBoxes;
 class RunHistory;
 class LastPrint;
-class Notes;
 class RecentFiles;
-class TemplateMenu;
 struct JobControls;
 class InterfaceLanguage;
 class QCheckBox;
@@ -166,7 +164,6 @@ private:
     QTimer *m_clock = nullptr;
     FontPanel *m_fonts = nullptr;
     frmPilas *m_pilas = nullptr;
-    TemplateMenu *m_template = nullptr;
     SetsBoxes *m_juegos = nullptr;
     RunHistory *m_history = nullptr;
     frmFormatos *m_formatos = nullptr;
@@ -174,9 +171,8 @@ private:
     DocumentCommands *m_documents = nullptr;
     std::unique_ptr<LastPrint> m_lastPrint;
     InterfaceLanguage *m_language = nullptr;
-    Notes *m_notes = nullptr;
     RecentFiles *m_recent = nullptr;
-    bool m_puttingBack = false; // a disable box is being checked again by the enable chain
+    bool m_puttingBack = false;         // a disable box is being checked again by the enable chain
     QPointer<QLineEdit> m_leftForMenus; // the box the menu bar took the focus from
     QMetaObject::Connection m_focusWatch;
 

@@ -96,8 +96,8 @@ void frmPrincipal::setUpNumberFormats()
 
 void frmPrincipal::setUpNotesAndRecentFiles()
 {
-    m_notes = new Notes({ui->centralwidget, ui->imgFlag, ui->mnuNotas, ui->mnuescribir, ui->mnuBorrar},
-                        *m_documents, m_context.profiles, m_context.dialogs, this);
+    new Notes({ui->centralwidget, ui->imgFlag, ui->mnuNotas, ui->mnuescribir, ui->mnuBorrar}, *m_documents,
+              m_context.profiles, m_context.dialogs, this);
 
     m_recent = new RecentFiles(
         ui->mnuarchivo, ui->mnuRecentFile_0, m_context.profiles,

@@ -5,7 +5,7 @@
 
 void frmPrincipal::setUpTemplate()
 {
-    m_template = new TemplateMenu(
+    new TemplateMenu(
         ui->mnuarchivo, ui->mnuPlantilla, ui->mnuSinPlantilla,
         {m_context.dialogs, m_context.printer, m_context.paths.jobsFolder, [this] { m_jobModified = true; }},
         this);
