@@ -71,7 +71,8 @@ bool isMenu(const QWidget *widget)
 } // namespace
 
 frmPrincipal::frmPrincipal(AppContext &context, QWidget *parent)
-    : QMainWindow(parent), m_context(context), ui(std::make_unique<Ui::frmPrincipal>())
+    : QMainWindow(parent), m_context(context), ui(std::make_unique<Ui::frmPrincipal>()),
+      m_job(std::make_unique<JobControls>())
 {
     ui->setupUi(this);
     bindControlArrays();
@@ -96,33 +97,33 @@ frmPrincipal::~frmPrincipal()
 
 void frmPrincipal::bindControlArrays()
 {
-    fillArray(this, txtPosX, "txtPosX");
-    fillArray(this, txtPosY, "txtPosY");
-    fillArray(this, Check1, "Check1");
-    fillArray(this, desde, "desde");
-    fillArray(this, hasta, "hasta");
-    fillArray(this, posX, "posX");
-    fillArray(this, posY, "posY");
-    fillArray(this, Check2, "Check2");
+    fillArray(this, m_job->txtPosX, "txtPosX");
+    fillArray(this, m_job->txtPosY, "txtPosY");
+    fillArray(this, m_job->Check1, "Check1");
+    fillArray(this, m_job->desde, "desde");
+    fillArray(this, m_job->hasta, "hasta");
+    fillArray(this, m_job->posX, "posX");
+    fillArray(this, m_job->posY, "posY");
+    fillArray(this, m_job->Check2, "Check2");
 
     // A position or row that is off starts with its boxes greyed.
-    for (std::size_t i = 0; i < Check1.size(); ++i) {
-        txtPosX[i]->setEnabled(!Check1[i]->isChecked());
-        txtPosY[i]->setEnabled(!Check1[i]->isChecked());
+    for (std::size_t i = 0; i < m_job->Check1.size(); ++i) {
+        m_job->txtPosX[i]->setEnabled(!m_job->Check1[i]->isChecked());
+        m_job->txtPosY[i]->setEnabled(!m_job->Check1[i]->isChecked());
     }
-    for (std::size_t i = 0; i < Check2.size(); ++i)
-        for (QLineEdit *box : {desde[i], hasta[i], posX[i], posY[i]})
-            box->setEnabled(!Check2[i]->isChecked());
+    for (std::size_t i = 0; i < m_job->Check2.size(); ++i)
+        for (QLineEdit *box : {m_job->desde[i], m_job->hasta[i], m_job->posX[i], m_job->posY[i]})
+            box->setEnabled(!m_job->Check2[i]->isChecked());
 }
 
 void frmPrincipal::connectPage0()
 {
     const auto markModified = [this] { m_jobModified = true; };
     QList<QLineEdit *> boxes{ui->txtDesde, ui->txtHasta};
-    for (std::size_t i = 0; i < txtPosX.size(); ++i)
-        boxes << txtPosX[i] << txtPosY[i];
-    for (std::size_t i = 0; i < desde.size(); ++i)
-        boxes << desde[i] << hasta[i] << posX[i] << posY[i];
+    for (std::size_t i = 0; i < m_job->txtPosX.size(); ++i)
+        boxes << m_job->txtPosX[i] << m_job->txtPosY[i];
+    for (std::size_t i = 0; i < m_job->desde.size(); ++i)
+        boxes << m_job->desde[i] << m_job->hasta[i] << m_job->posX[i] << m_job->posY[i];
     for (QLineEdit *box : boxes) {
         connect(box, &QLineEdit::textChanged, this, markModified);
         box->installEventFilter(this);
@@ -152,10 +153,10 @@ void frmPrincipal::connectPages()
 void frmPrincipal::connectInputRules()
 {
     // toggled, not clicked: the chain also runs when another command sets a box.
-    for (std::size_t i = 0; i < Check1.size(); ++i)
-        connect(Check1[i], &QCheckBox::toggled, this, [this, i] { positionSwitched(int(i)); });
-    for (std::size_t i = 0; i < Check2.size(); ++i)
-        connect(Check2[i], &QCheckBox::toggled, this, [this, i] { rowSwitched(int(i)); });
+    for (std::size_t i = 0; i < m_job->Check1.size(); ++i)
+        connect(m_job->Check1[i], &QCheckBox::toggled, this, [this, i] { positionSwitched(int(i)); });
+    for (std::size_t i = 0; i < m_job->Check2.size(); ++i)
+        connect(m_job->Check2[i], &QCheckBox::toggled, this, [this, i] { rowSwitched(int(i)); });
 
     // A box left for the menus is only really left when the focus then goes on to another
     // control of this window (a click elsewhere, a menu entry that moves the focus).
@@ -174,7 +175,7 @@ void frmPrincipal::pageShown(int page)
     if (page == 0)
         ui->txtDesde->setFocus();
     else
-        desde[0]->setFocus();
+        m_job->desde[0]->setFocus();
 }
 
 void frmPrincipal::setOrientationFromBox(QCheckBox *box)
@@ -212,8 +213,8 @@ bool frmPrincipal::eventFilter(QObject *watched, QEvent *event)
             return true;
         break;
     case QEvent::KeyPress:
-        if (watched == ui->txtDesde || watched == ui->txtHasta || indexIn(desde, watched) >= 0 ||
-            indexIn(hasta, watched) >= 0) {
+        if (watched == ui->txtDesde || watched == ui->txtHasta || indexIn(m_job->desde, watched) >= 0 ||
+            indexIn(m_job->hasta, watched) >= 0) {
             if (filterNumberKey(static_cast<QLineEdit *>(watched), static_cast<QKeyEvent *>(event)))
                 return true;
         }
@@ -222,7 +223,7 @@ bool frmPrincipal::eventFilter(QObject *watched, QEvent *event)
         if (reasonOf(event) == Qt::MenuBarFocusReason)
             break; // back from the menus: the box was never left
         if (movesWithinWindow(event))
-            if (const int i = indexIn(hasta, watched); i >= 0)
+            if (const int i = indexIn(m_job->hasta, watched); i >= 0)
                 enterRowEnd(i);
         // Deferred, so that the mouse press that gave the focus does not undo the selection.
         if (auto *box = qobject_cast<QLineEdit *>(watched))
@@ -255,16 +256,17 @@ bool frmPrincipal::isMenuShortcut(const QKeyEvent *key) const
 
 bool frmPrincipal::hasLeaveRule(const QObject *box) const
 {
-    return indexIn(hasta, box) >= 0 || indexIn(txtPosX, box) >= 0 || indexIn(txtPosY, box) >= 0;
+    return indexIn(m_job->hasta, box) >= 0 || indexIn(m_job->txtPosX, box) >= 0 ||
+           indexIn(m_job->txtPosY, box) >= 0;
 }
 
 void frmPrincipal::leaveBox(const QObject *box)
 {
-    if (const int i = indexIn(hasta, box); i >= 0)
+    if (const int i = indexIn(m_job->hasta, box); i >= 0)
         leaveRowEnd(i);
-    else if (const int x = indexIn(txtPosX, box); x >= 0)
+    else if (const int x = indexIn(m_job->txtPosX, box); x >= 0)
         leavePositionX(x);
-    else if (const int y = indexIn(txtPosY, box); y >= 0)
+    else if (const int y = indexIn(m_job->txtPosY, box); y >= 0)
         leavePositionY(y);
 }
 
@@ -301,13 +303,13 @@ bool frmPrincipal::filterNumberKey(QLineEdit *box, QKeyEvent *key)
 void frmPrincipal::positionSwitched(int index)
 {
     m_jobModified = true;
-    enableChain(Check1, index, true);
+    enableChain(m_job->Check1, index, true);
 }
 
 void frmPrincipal::rowSwitched(int index)
 {
     m_jobModified = true;
-    enableChain(Check2, index, false);
+    enableChain(m_job->Check2, index, false);
 }
 
 void frmPrincipal::enableChain(std::span<QCheckBox *const> boxes, int index, bool positions)
@@ -333,10 +335,11 @@ void frmPrincipal::enableBoxesOf(QCheckBox *offBox, int index, bool positions)
 {
     const bool enabled = offBox->checkState() == Qt::Unchecked;
     if (positions) {
-        txtPosX[index]->setEnabled(enabled);
-        txtPosY[index]->setEnabled(enabled);
+        m_job->txtPosX[index]->setEnabled(enabled);
+        m_job->txtPosY[index]->setEnabled(enabled);
     } else {
-        for (QLineEdit *box : {posX[index], posY[index], desde[index], hasta[index]})
+        for (QLineEdit *box :
+             {m_job->posX[index], m_job->posY[index], m_job->desde[index], m_job->hasta[index]})
             box->setEnabled(enabled);
     }
 }
@@ -344,15 +347,16 @@ void frmPrincipal::enableBoxesOf(QCheckBox *offBox, int index, bool positions)
 void frmPrincipal::enterRowEnd(int row)
 {
     if (row >= 1)
-        if (const auto end = InputRules::rowEndFill(desde[row]->text(), m_firstRowSpan))
-            hasta[row]->setText(*end);
-    selectWholeText(hasta[row]);
+        if (const auto end = InputRules::rowEndFill(m_job->desde[row]->text(), m_firstRowSpan))
+            m_job->hasta[row]->setText(*end);
+    selectWholeText(m_job->hasta[row]);
 }
 
 void frmPrincipal::leaveRowEnd(int row)
 {
-    QLineEdit *box = hasta[row];
-    const InputRules::RowEnds ends{desde[0]->text(), hasta[0]->text(), desde[row]->text(), box->text()};
+    QLineEdit *box = m_job->hasta[row];
+    const InputRules::RowEnds ends{m_job->desde[0]->text(), m_job->hasta[0]->text(),
+                                   m_job->desde[row]->text(), box->text()};
     const bool adjusted = InputRules::rowCountCheck(row, ends, m_firstRowSpan, m_context.dialogs,
                                                     [box](const QString &end) { box->setText(end); });
     // The focus is still on its way to the next box; it comes back once it has arrived.
@@ -362,14 +366,14 @@ void frmPrincipal::leaveRowEnd(int row)
 
 void frmPrincipal::leavePositionX(int index)
 {
-    QLineEdit *box = txtPosX[index];
+    QLineEdit *box = m_job->txtPosX[index];
     InputRules::printableAreaCheck(InputRules::Axis::X, box->text(), m_context.printer, m_context.dialogs,
                                    [box](const QString &limit) { setTextUncut(box, limit); });
 }
 
 void frmPrincipal::leavePositionY(int index)
 {
-    QLineEdit *box = txtPosY[index];
+    QLineEdit *box = m_job->txtPosY[index];
     InputRules::printableAreaCheck(InputRules::Axis::Y, box->text(), m_context.printer, m_context.dialogs,
                                    [box](const QString &limit) { setTextUncut(box, limit); });
 }
@@ -442,7 +446,7 @@ void frmPrincipal::printDistinctNumbers()
     });
     recordLastPrint(outcome, 1);
     if (outcome == RunOutcome::DigitsMismatch) {
-        hasta[0]->setFocus();
-        selectWholeText(hasta[0]);
+        m_job->hasta[0]->setFocus();
+        selectWholeText(m_job->hasta[0]);
     }
 }

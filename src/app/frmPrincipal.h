@@ -167,6 +167,8 @@ private:
     SetsBoxes *m_juegos = nullptr;
     RunHistory *m_history = nullptr;
     frmFormatos *m_formatos = nullptr;
+    // The job's controls, the control arrays among them (txtPosX[i] is txtPosX_i of the form),
+    // filled once from the form.
     std::unique_ptr<JobControls> m_job;
     DocumentCommands *m_documents = nullptr;
     std::unique_ptr<LastPrint> m_lastPrint;
@@ -175,14 +177,4 @@ private:
     bool m_puttingBack = false;         // a disable box is being checked again by the enable chain
     QPointer<QLineEdit> m_leftForMenus; // the box the menu bar took the focus from
     QMetaObject::Connection m_focusWatch;
-
-    // Control arrays, filled once from the form.
-    std::array<QLineEdit *, 6> txtPosX{};
-    std::array<QLineEdit *, 6> txtPosY{};
-    std::array<QCheckBox *, 6> Check1{};
-    std::array<QLineEdit *, 4> desde{};
-    std::array<QLineEdit *, 4> hasta{};
-    std::array<QLineEdit *, 4> posX{};
-    std::array<QLineEdit *, 4> posY{};
-    std::array<QCheckBox *, 4> Check2{};
 };

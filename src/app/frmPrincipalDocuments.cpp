@@ -21,16 +21,25 @@
 
 void frmPrincipal::setUpDocuments()
 {
-    m_pilas = new frmPilas({desde, hasta, Check2}, ui->lblPilas, this);
+    m_pilas = new frmPilas({m_job->desde, m_job->hasta, m_job->Check2}, ui->lblPilas, this);
     connect(ui->mnuPilas, &QAction::triggered, m_pilas, &QDialog::exec);
     Texts::bindCaption(ui->mnuPilas, 1005);
     m_juegos = new SetsBoxes(
         {ui->txtJuegos_lbl, ui->txtJuegos}, {ui->txtJuegos2_lbl, ui->txtJuegos2},
         [this] { m_jobModified = true; }, this);
-    m_job = std::make_unique<JobControls>(JobControls{
-        ui->SSTab1, ui->txtDesde, ui->txtHasta, txtPosX, txtPosY, Check1, desde, hasta, posX, posY, Check2,
-        ui->chVert, ui->chVert2, m_pilas->chkPilas, m_pilas->txtPilasDesde, m_pilas->txtPilasHasta,
-        m_pilas->txtPilasProfundidad, m_juegos->txtJuegos, m_juegos->txtJuegos2});
+    // The control arrays are in already (bindControlArrays); the rest of the job's controls now.
+    JobControls &job = *m_job;
+    job.SSTab1 = ui->SSTab1;
+    job.txtDesde = ui->txtDesde;
+    job.txtHasta = ui->txtHasta;
+    job.chVert = ui->chVert;
+    job.chVert2 = ui->chVert2;
+    job.chkPilas = m_pilas->chkPilas;
+    job.txtPilasDesde = m_pilas->txtPilasDesde;
+    job.txtPilasHasta = m_pilas->txtPilasHasta;
+    job.txtPilasProfundidad = m_pilas->txtPilasProfundidad;
+    job.txtJuegos = m_juegos->txtJuegos;
+    job.txtJuegos2 = m_juegos->txtJuegos2;
     setUpNumberFormats();
     DocumentCommands::Window window{
         [this] {

@@ -3,6 +3,7 @@
 #include "DocumentCommands.h"
 #include "FontPanel.h"
 #include "InterfaceLanguage.h"
+#include "JobControls.h"
 #include "Logging.h"
 #include "NumberText.h"
 #include "Twips.h"
@@ -92,7 +93,7 @@ void frmPrincipal::loadSettingsAndDocument()
     disableUnbuiltEntries();
     // The first box of the page takes the keys as soon as the window shows, as the first
     // control in tab order did on the old platform; Qt would leave them to the tab strip.
-    (ui->SSTab1->currentIndex() == 0 ? ui->txtDesde : desde[0])->setFocus();
+    (ui->SSTab1->currentIndex() == 0 ? ui->txtDesde : m_job->desde[0])->setFocus();
     m_jobModified = false;
 
     m_startUpSettle = new QTimer(this);

@@ -2,6 +2,7 @@
 // setup dialog and the printer's calibration in the Impresora menu. The rules live in engine/
 // and printer/.
 #include "Dialogs.h"
+#include "JobControls.h"
 #include "Logging.h"
 #include "PrinterSurface.h"
 #include "RuntimeError.h"
@@ -38,7 +39,8 @@ void frmPrincipal::printGridSheet()
 
 void frmPrincipal::printRectangleSheet()
 {
-    TestPrints::rectangle(txtPosX[0]->text(), txtPosY[0]->text(), m_context.printer, m_context.dialogs);
+    TestPrints::rectangle(m_job->txtPosX[0]->text(), m_job->txtPosY[0]->text(), m_context.printer,
+                          m_context.dialogs);
 }
 
 void frmPrincipal::openPrinterSetup()
