@@ -374,21 +374,21 @@ void frmPrincipal::txtPosY_LostFocus(int Index)
                                    [box](const QString &limit) { setTextUncut(box, limit); });
 }
 
-void frmPrincipal::Chequear(QWidget *formulario, float preg)
+void frmPrincipal::Chequear(QWidget *, float preg)
 {
-    BulkEdit::Chequear(m_context.dialogs, preg, [formulario](const QString &name, bool checked) {
-        if (auto *box = formulario->findChild<QCheckBox *>(name))
-            box->setChecked(checked);
+    BulkEdit::Chequear(m_context.dialogs, preg, [this](BulkEdit::Box box, bool checked) {
+        if (QCheckBox *check = box.control == BulkEdit::Box::Check3 ? ui->Check3 : m_job->checkBox(box))
+            check->setChecked(checked);
     });
 }
 
 void frmPrincipal::Limpiar_Click(float preg)
 {
     bool cleared = false;
-    BulkEdit::Limpiar(m_context.dialogs, preg, [this, &cleared](const QString &name, const QString &text) {
+    BulkEdit::Limpiar(m_context.dialogs, preg, [this, &cleared](BulkEdit::Box box, const QString &text) {
         cleared = true;
-        if (auto *box = findChild<QLineEdit *>(name))
-            box->setText(text);
+        if (QLineEdit *edit = m_job->textBox(box))
+            edit->setText(text);
     });
     if (cleared) {
         m_pilas->reset();
