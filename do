@@ -9,17 +9,25 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
+# What the program needs to build and run (all that `./do run` installs).
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
-  poppler-utils fonts-dejavu-core fonts-liberation fonts-urw-base35
-  libcups2-dev cups-daemon cups-client cups-filters cups-ipp-utils dbus-daemon
-  xvfb xauth
-  shared-mime-info desktop-file-utils xdg-utils libfile-mimeinfo-perl
-  appstream man-db  # the tests validate the AppStream data and the manual page
+  poppler-utils fonts-dejavu-core  # pdftoppm draws a designed PDF page for CUPS queues
+  libcups2-dev
+  shared-mime-info desktop-file-utils  # the first run registers the job files' type
   libasound2-dev
-  libzint-dev libqpdf-dev libzxing-dev  # codes, PDF designs; zxing decodes codes in the tests only
-  zbar-tools dmtx-utils  # the tests read printed codes with zbarimg and dmtxread too
+  libzint-dev libqpdf-dev  # codes, PDF designs
+)
+# What only the tests, the benchmarks and the sanitizer runs need (BUILD_TESTING).
+TEST_PACKAGES=(
+  fonts-liberation fonts-urw-base35
+  cups-daemon cups-client cups-filters cups-ipp-utils dbus-daemon  # a private scheduler, IPP printers
+  xvfb xauth
+  xdg-utils libfile-mimeinfo-perl  # the tests ask the desktop which program opens a job file
+  appstream man-db  # the tests validate the AppStream data and the manual page
+  libzxing-dev  # the tests decode printed codes with zxing,
+  zbar-tools dmtx-utils  # and with zbarimg and dmtxread too
   qpdf  # the tests look inside the printed PDFs with it
   clang libclang-rt-14-dev
   time
@@ -42,8 +50,10 @@ install_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
+# build [ON|OFF]: with or without the tests, the benchmarks and the fuzz targets.
 build() {
-  cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+  cmake -S . -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
+    -DBUILD_TESTING="${1:-ON}" >/dev/null
   cmake --build "$BUILD_DIR"
 }
 
@@ -101,17 +111,17 @@ build_package() {
 case "${1:-}" in
   run)
     install_packages
-    build
+    build OFF
     shift
     exec "$BUILD_DIR/tessarino" "$@"
     ;;
   test)
-    install_packages
+    install_packages "${TEST_PACKAGES[@]}"
     build
     ctest --test-dir "$BUILD_DIR" --output-on-failure -j2
     ;;
   bench)
-    install_packages
+    install_packages "${TEST_PACKAGES[@]}"
     build
     # Memory must stay flat as the run grows: compare the two lines.
     for sheets in 10000 100000; do
@@ -151,7 +161,7 @@ case "${1:-}" in
     bench/bench_printer_runs.sh "$BUILD_DIR/tessarino" 20000 2
     ;;
   sanitize)
-    install_packages
+    install_packages "${TEST_PACKAGES[@]}"
     # Any report fails the run: ASan and UBSan abort, LeakSanitizer exits non-zero.
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
@@ -191,7 +201,7 @@ case "${1:-}" in
     done
     ;;
   package)
-    install_packages "${PACKAGE_TOOLS[@]}"
+    install_packages "${TEST_PACKAGES[@]}" "${PACKAGE_TOOLS[@]}"
     build_package "$PACKAGE_DIR"
     ;;
   *)

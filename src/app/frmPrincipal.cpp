@@ -381,9 +381,9 @@ void frmPrincipal::leavePositionY(int index)
 void frmPrincipal::checkAllBoxes(Ask ask)
 {
     const float preg = ask == Ask::First ? 0.f : float(Dialogs::Yes);
-    BulkEdit::Chequear(m_context.dialogs, preg, [this](const QString &name, bool checked) {
-        if (auto *box = findChild<QCheckBox *>(name))
-            box->setChecked(checked);
+    BulkEdit::Chequear(m_context.dialogs, preg, [this](BulkEdit::Box box, bool checked) {
+        if (QCheckBox *check = box.control == BulkEdit::Box::Check3 ? ui->Check3 : m_job->checkBox(box))
+            check->setChecked(checked);
     });
 }
 
@@ -391,10 +391,10 @@ void frmPrincipal::clearAllBoxes(Ask ask)
 {
     const float preg = ask == Ask::First ? 0.f : float(Dialogs::Yes);
     bool cleared = false;
-    BulkEdit::Limpiar(m_context.dialogs, preg, [this, &cleared](const QString &name, const QString &text) {
+    BulkEdit::Limpiar(m_context.dialogs, preg, [this, &cleared](BulkEdit::Box box, const QString &text) {
         cleared = true;
-        if (auto *box = findChild<QLineEdit *>(name))
-            box->setText(text);
+        if (QLineEdit *edit = m_job->textBox(box))
+            edit->setText(text);
     });
     if (cleared) {
         m_pilas->reset();

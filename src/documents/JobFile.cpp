@@ -296,7 +296,7 @@ QString refusal(const QString &path)
     // Only what the profile layer reads can be opened, or a save would write into a file it
     // cannot read: UTF-16 is taken little-endian, whole code units only.
     const ProfileEncoding::Detected detected = ProfileEncoding::detect(bytes);
-    if (detected.encoding == ProfileText::Encoding::Utf16) {
+    if (detected.encoding == ProfileEncoding::Encoding::Utf16) {
         if (bytes.size() % 2 != 0)
             return QStringLiteral("no es un archivo de texto.");
     } else if (bytes.contains('\0')) {
@@ -308,13 +308,13 @@ QString refusal(const QString &path)
     const QByteArray body = bytes.mid(detected.start);
     QString text;
     switch (detected.encoding) {
-    case ProfileText::Encoding::Utf16:
+    case ProfileEncoding::Encoding::Utf16:
         text = QStringDecoder(QStringConverter::Utf16LE)(body);
         break;
-    case ProfileText::Encoding::Utf8:
+    case ProfileEncoding::Encoding::Utf8:
         text = QString::fromUtf8(body);
         break;
-    case ProfileText::Encoding::Cp1252:
+    case ProfileEncoding::Encoding::Cp1252:
         text = QStringDecoder("windows-1252")(body);
         break;
     }

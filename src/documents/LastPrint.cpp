@@ -1,15 +1,14 @@
 #include "LastPrint.h"
 
 #include "Dialogs.h"
-#include "JobControls.h"
 #include "JobFile.h"
 #include "Logging.h"
 #include "RunMessages.h"
 #include "RuntimeError.h"
 
-LastPrint::LastPrint(const JobControls &job, const ProfileFiles &profiles, Dialogs &dialogs,
+LastPrint::LastPrint(JobSource job, const ProfileFiles &profiles, Dialogs &dialogs,
                      std::function<void()> modified)
-    : m_job(job), m_profiles(profiles), m_dialogs(dialogs), m_modified(std::move(modified))
+    : m_job(std::move(job)), m_profiles(profiles), m_dialogs(dialogs), m_modified(std::move(modified))
 {}
 
 void LastPrint::UltimaImpresion(int page) const

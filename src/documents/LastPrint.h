@@ -1,10 +1,11 @@
 #pragma once
 
+#include "JobSource.h"
+
 #include <functional>
 
 class Dialogs;
 class ProfileFiles;
-struct JobControls;
 
 // The last print run of each page, kept in the settings file as the job file's page record,
 // and brought back by the Tools menu's "Cargar" entries.
@@ -12,8 +13,7 @@ class LastPrint
 {
 public:
     // `modified` marks the job changed.
-    LastPrint(const JobControls &job, const ProfileFiles &profiles, Dialogs &dialogs,
-              std::function<void()> modified);
+    LastPrint(JobSource job, const ProfileFiles &profiles, Dialogs &dialogs, std::function<void()> modified);
 
     // UltimaImpresion(page, ""): records the page after a run that counts as the last print.
     // A range end that is not a number is the run's own error and is reported as such; a settings
@@ -24,7 +24,7 @@ public:
     void reload(int page) const;
 
 private:
-    const JobControls &m_job;
+    JobSource m_job;
     const ProfileFiles &m_profiles;
     Dialogs &m_dialogs;
     std::function<void()> m_modified;

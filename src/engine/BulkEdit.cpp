@@ -14,51 +14,55 @@ bool confirmed(Dialogs &dialogs, float preg, const QString &question)
         == Dialogs::Yes;
 }
 
-QString indexed(const char *name, int i)
-{
-    return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i);
-}
-
 } // namespace
 
-const QStringList &checkOrder()
+QString Box::name() const
 {
-    static const QStringList order = [] {
-        QStringList names{QStringLiteral("Check3"), QStringLiteral("chVert2")};
+    static const char *const names[] = {"Check3",   "chVert2",  "Check2",  "chVert",  "Check1",
+                                        "txtDesde", "txtHasta", "txtPosX", "txtPosY", "desde",
+                                        "hasta",    "posX",     "posY"};
+    const QString control = QLatin1String(names[int(this->control)]);
+    return index < 0 ? control : QStringLiteral("%1_%2").arg(control).arg(index);
+}
+
+const std::vector<Box> &checkOrder()
+{
+    static const std::vector<Box> order = [] {
+        std::vector<Box> boxes{{Box::Check3}, {Box::chVert2}};
         for (int i = 3; i >= 0; --i)
-            names << indexed("Check2", i);
-        names << QStringLiteral("chVert");
+            boxes.push_back({Box::Check2, i});
+        boxes.push_back({Box::chVert});
         for (int i = 0; i <= 5; ++i)
-            names << indexed("Check1", i);
-        return names;
+            boxes.push_back({Box::Check1, i});
+        return boxes;
     }();
     return order;
 }
 
-void Chequear(Dialogs &dialogs, float preg, const std::function<void(const QString &, bool)> &setChecked)
+void Chequear(Dialogs &dialogs, float preg, const std::function<void(Box, bool)> &setChecked)
 {
     if (confirmed(dialogs, preg, kCheckAllQuestion))
-        for (const QString &box : checkOrder())
+        for (const Box &box : checkOrder())
             setChecked(box, true);
     // Landscape is never left behind by this command, whatever the answer.
-    setChecked(QStringLiteral("chVert2"), false);
-    setChecked(QStringLiteral("chVert"), false);
+    setChecked({Box::chVert2}, false);
+    setChecked({Box::chVert}, false);
 }
 
-void Limpiar(Dialogs &dialogs, float preg, const std::function<void(const QString &, const QString &)> &setText)
+void Limpiar(Dialogs &dialogs, float preg, const std::function<void(Box, const QString &)> &setText)
 {
     if (!confirmed(dialogs, preg, kClearQuestion))
         return;
     const QString zero = QStringLiteral("0");
     for (int i = 0; i <= 5; ++i) {
-        setText(indexed("txtPosX", i), zero);
-        setText(indexed("txtPosY", i), zero);
+        setText({Box::txtPosX, i}, zero);
+        setText({Box::txtPosY, i}, zero);
     }
-    setText(QStringLiteral("txtDesde"), QStringLiteral("0000"));
-    setText(QStringLiteral("txtHasta"), QStringLiteral("0000"));
+    setText({Box::txtDesde}, QStringLiteral("0000"));
+    setText({Box::txtHasta}, QStringLiteral("0000"));
     for (int i = 0; i <= 3; ++i)
-        for (const char *box : {"desde", "hasta", "posX", "posY"})
-            setText(indexed(box, i), zero);
+        for (const Box::Control box : {Box::desde, Box::hasta, Box::posX, Box::posY})
+            setText({box, i}, zero);
 }
 
 } // namespace BulkEdit

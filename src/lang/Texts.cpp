@@ -3,13 +3,8 @@
 #include "CadenasAnadidas.h"
 #include "Logging.h"
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QGroupBox>
-#include <QLabel>
-#include <QMenu>
 #include <QPointer>
-#include <QWidget>
+#include <QVariant>
 #include <vector>
 
 namespace {
@@ -32,40 +27,35 @@ std::vector<Binding> &bindings()
     return all;
 }
 
+// The property that holds a control's caption. The captions belong to controls of the window
+// layer; they are reached through Qt's properties, so that the texts need no widget of their own.
+const char *captionProperty(const QObject *control, bool title)
+{
+    if (!control)
+        return nullptr;
+    if (title)
+        return control->isWidgetType() ? "windowTitle" : nullptr;
+    if (control->inherits("QMenu"))
+        return "title";
+    if (control->inherits("QAction") || control->inherits("QAbstractButton") || control->inherits("QLabel"))
+        return "text";
+    if (control->inherits("QGroupBox"))
+        return "title";
+    return nullptr;
+}
+
 } // namespace
 
 QString Texts::caption(QObject *control, bool title)
 {
-    if (title)
-        return qobject_cast<QWidget *>(control) ? static_cast<QWidget *>(control)->windowTitle() : QString();
-    if (auto *menu = qobject_cast<QMenu *>(control))
-        return menu->title();
-    if (auto *action = qobject_cast<QAction *>(control))
-        return action->text();
-    if (auto *button = qobject_cast<QAbstractButton *>(control))
-        return button->text();
-    if (auto *label = qobject_cast<QLabel *>(control))
-        return label->text();
-    if (auto *frame = qobject_cast<QGroupBox *>(control))
-        return frame->title();
-    return {};
+    const char *property = captionProperty(control, title);
+    return property ? control->property(property).toString() : QString();
 }
 
 void Texts::setCaption(QObject *control, const QString &text, bool title)
 {
-    if (title) {
-        if (auto *window = qobject_cast<QWidget *>(control))
-            window->setWindowTitle(text);
-    } else if (auto *menu = qobject_cast<QMenu *>(control))
-        menu->setTitle(text);
-    else if (auto *action = qobject_cast<QAction *>(control))
-        action->setText(text);
-    else if (auto *button = qobject_cast<QAbstractButton *>(control))
-        button->setText(text);
-    else if (auto *label = qobject_cast<QLabel *>(control))
-        label->setText(text);
-    else if (auto *frame = qobject_cast<QGroupBox *>(control))
-        frame->setTitle(text);
+    if (const char *property = captionProperty(control, title))
+        control->setProperty(property, text);
 }
 
 namespace {

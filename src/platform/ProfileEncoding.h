@@ -1,7 +1,5 @@
 #pragma once
 
-#include "ProfileText.h"
-
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
@@ -12,7 +10,8 @@
 // is quoted and cut, and the three encodings with their byte-order marks and line endings.
 namespace ProfileEncoding {
 
-using Encoding = ProfileText::Encoding;
+// How a profile file's text is stored.
+enum class Encoding { Cp1252, Utf8, Utf16 };
 
 extern const char kCp1252[];
 // A header tag for a name the index cannot fold cheaply: such headers are always read.

@@ -1,6 +1,9 @@
 #pragma once
 
-#include "ProfileFiles.h"
+#include "ProfileEncoding.h"
+#include "ProfileValue.h"
+
+#include <QList>
 
 #include <QByteArray>
 #include <QString>
@@ -21,7 +24,7 @@
 class ProfileText
 {
 public:
-    enum class Encoding { Cp1252, Utf8, Utf16 };
+    using Encoding = ProfileEncoding::Encoding;
 
     // Offsets are 32-bit to keep the index small; the loader refuses larger files.
     static constexpr qint64 MaxBytes = 0xFFFFFFFFLL;

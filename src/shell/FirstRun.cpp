@@ -19,8 +19,7 @@ bool registerFileType(const Paths &paths, const QString &programFile)
 {
     if (done(paths))
         return true;
-    Form1 form(paths, programFile); // loaded, never shown
-    if (!form.Command1_Click())
+    if (!Form1::registerFileType(paths, programFile))
         return false;
     return cRegistro(paths.registryStore)
         .SetValue(cRegistro::HKEY_CURRENT_USER, kKey, kValue, 1, cRegistro::TIPO_LONG);

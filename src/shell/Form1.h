@@ -2,36 +2,28 @@
 
 #include "Paths.h"
 
-#include <QWidget>
+#include <QString>
 
-class QLineEdit;
+// What the old association window did, as a function: its boxes held what the job-file type
+// is registered with, and "Asignar" (Command1) registered it. Start-up runs it at the first run.
+namespace Form1 {
 
-// The association window: its boxes hold what the job-file type is registered with, and
-// "Asignar" registers it. Start-up loads it hidden at the first run; it is never shown.
-class Form1 : public QWidget
+// The boxes' contents, as the window was loaded with them.
+struct Boxes
 {
-    Q_OBJECT
-
-public:
-    // `programFile` is the program's file name without its folder.
-    Form1(const Paths &paths, QString programFile, QWidget *parent = nullptr);
-
-    QLineEdit *txtExtension = nullptr;
-    QLineEdit *txtClave = nullptr;
-    QLineEdit *txtDescripcion = nullptr;
-    QLineEdit *txtComando = nullptr;
-    QLineEdit *txtIcono = nullptr;
-
-    // Registers the type in the store and on the desktop, then closes the window. Each failing
-    // step is skipped; the result says whether every step succeeded, so that a later start can
-    // try again.
-    bool Command1_Click();
-    void Command2_Click() {}
-
-    // The program's folder with one separator, then its file name.
-    static QString programPath(const QString &folder, const QString &programFile);
-
-private:
-    const Paths &m_paths;
-    QString m_programFile;
+    QString txtExtension = QStringLiteral(".Trv");
+    QString txtClave = QStringLiteral("TrvArchivo");
+    QString txtDescripcion = QStringLiteral("Archivo de tessarino");
+    QString txtComando = QStringLiteral("Abrir");
+    QString txtIcono = QStringLiteral("2");
 };
+
+// Registers the type in the store and on the desktop; `programFile` is the program's file name
+// without its folder. Each failing step is skipped; the result says whether every step
+// succeeded, so that a later start can try again.
+bool registerFileType(const Paths &paths, const QString &programFile, const Boxes &boxes = {});
+
+// The program's folder with one separator, then its file name.
+QString programPath(const QString &folder, const QString &programFile);
+
+} // namespace Form1

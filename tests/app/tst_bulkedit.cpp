@@ -42,9 +42,9 @@ private Q_SLOTS:
         QCOMPARE(h.dialogs.texts(), QStringList{BulkEdit::kCheckAllQuestion});
         QCOMPARE(h.dialogs.messages[0].buttons, Dialogs::Buttons::YesNo);
         QCOMPARE(h.dialogs.messages[0].icon, Dialogs::Icon::Information);
-        for (const QString &box : BulkEdit::checkOrder())
-            if (!box.startsWith("chVert"))
-                QVERIFY2(h.check(box)->isChecked(), qPrintable(box));
+        for (const BulkEdit::Box &box : BulkEdit::checkOrder())
+            if (!box.name().startsWith("chVert"))
+                QVERIFY2(h.check(box.name())->isChecked(), qPrintable(box.name()));
         QVERIFY(!h.check("chVert")->isChecked() && !h.check("chVert2")->isChecked());
         QCOMPARE(h.printer.orientation(), PrinterSurface::Portrait);
 

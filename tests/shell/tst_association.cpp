@@ -150,8 +150,7 @@ private Q_SLOTS:
         Paths paths = tmp.paths();
         paths.desktopDataDirs = {system};
 
-        Form1 form(paths, QStringLiteral("tessarino"));
-        QVERIFY(form.Command1_Click());
+        QVERIFY(Form1::registerFileType(paths, QStringLiteral("tessarino")));
         QCOMPARE(query(reg, QStringLiteral(".trv")), QStringLiteral("OtroArchivo"));
         QCOMPARE(query(reg, QStringLiteral("OtroArchivo")), QStringLiteral("Archivo de tessarino"));
         QVERIFY(query(reg, QStringLiteral("OtroArchivo\\Shell\\Abrir\\command"))
@@ -186,8 +185,7 @@ private Q_SLOTS:
         TestPaths tmp;
         const cRegistro reg(tmp.paths().registryStore);
         QVERIFY(reg.SetValue(kClasses, QStringLiteral(".Trv"), QString(), QString(), 1));
-        Form1 form(tmp.paths(), QStringLiteral("tessarino"));
-        form.Command1_Click();
+        Form1::registerFileType(tmp.paths(), QStringLiteral("tessarino"));
         QCOMPARE(query(reg, QStringLiteral(".Trv")), QStringLiteral("TrvArchivo"));
         QCOMPARE(query(reg, QStringLiteral("TrvArchivo")), QStringLiteral("Archivo de tessarino"));
         QStringList top;

@@ -83,3 +83,51 @@ void JobControls::LeerCheck(int page, const ProfileFiles &profiles, const QStrin
     }
     SSTab1->setCurrentIndex(named.value_or(page));
 }
+
+JobControls::operator JobSource() const
+{
+    return {[this] { return sameNumberJob(); }, [this] { return distinctNumberJob(); },
+            [this](int page, const ProfileFiles &profiles, const QString &file) {
+                LeerCheck(page, profiles, file);
+            }};
+}
+
+QCheckBox *JobControls::checkBox(BulkEdit::Box box) const
+{
+    switch (box.control) {
+    case BulkEdit::Box::chVert:
+        return chVert;
+    case BulkEdit::Box::chVert2:
+        return chVert2;
+    case BulkEdit::Box::Check1:
+        return Check1.at(box.index);
+    case BulkEdit::Box::Check2:
+        return Check2.at(box.index);
+    default:
+        return nullptr;
+    }
+}
+
+QLineEdit *JobControls::textBox(BulkEdit::Box box) const
+{
+    switch (box.control) {
+    case BulkEdit::Box::txtDesde:
+        return txtDesde;
+    case BulkEdit::Box::txtHasta:
+        return txtHasta;
+    case BulkEdit::Box::txtPosX:
+        return txtPosX.at(box.index);
+    case BulkEdit::Box::txtPosY:
+        return txtPosY.at(box.index);
+    case BulkEdit::Box::desde:
+        return desde.at(box.index);
+    case BulkEdit::Box::hasta:
+        return hasta.at(box.index);
+    case BulkEdit::Box::posX:
+        return posX.at(box.index);
+    case BulkEdit::Box::posY:
+        return posY.at(box.index);
+    default:
+        return nullptr;
+    }
+}

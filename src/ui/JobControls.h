@@ -1,6 +1,8 @@
 #pragma once
 
+#include "BulkEdit.h"
 #include "DistinctNumberRun.h"
+#include "JobSource.h"
 #include "NumberLookBoxes.h"
 #include "SameNumberRun.h"
 
@@ -47,4 +49,11 @@ struct JobControls
     // the order the boxes' own rules expect (each disable box before its texts, position by
     // position), then shows the page the record names, or `page`. Page availability is left alone.
     void LeerCheck(int page, const ProfileFiles &profiles, const QString &file) const;
+
+    // The box of the job a bulk edit names, or nothing for one these controls do not hold.
+    QCheckBox *checkBox(BulkEdit::Box box) const;
+    QLineEdit *textBox(BulkEdit::Box box) const;
+
+    // The job for the document logic, read from and put back into these boxes.
+    operator JobSource() const;
 };
