@@ -132,7 +132,8 @@ private:
     void setUpDocuments();
     void setUpNumberFormats();
     void setUpNotesAndRecentFiles();
-    void recordLastPrint(RunOutcome outcome, int page);
+    void recordLastPrint(RunOutcome outcome, int page, const SameNumberJob &same,
+                         const DistinctNumberJob &distinct);
     void setUpLanguage();
     void loadFontSettings();
     void RestaurarIdioma();

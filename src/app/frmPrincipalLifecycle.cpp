@@ -3,6 +3,7 @@
 #include "DocumentCommands.h"
 #include "Logging.h"
 #include "NumberText.h"
+#include "RunHistory.h"
 #include "Twips.h"
 #include "frmAbout.h"
 #include "frmPrincipal.h"
@@ -148,6 +149,10 @@ void frmPrincipal::Command4_Click()
 
 void frmPrincipal::closeEvent(QCloseEvent *event)
 {
+    if (m_history && m_history->holdsClosing()) { // the window closes once the run has ended
+        event->ignore();
+        return;
+    }
     switch (m_documents->Form_QueryUnload()) {
     case DocumentCommands::Closing::Stay:
         event->ignore();

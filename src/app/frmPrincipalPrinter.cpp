@@ -4,6 +4,7 @@
 #include "Dialogs.h"
 #include "Logging.h"
 #include "PrinterSurface.h"
+#include "RunHistory.h"
 #include "RuntimeError.h"
 #include "TestPrints.h"
 #include "Texts.h"
@@ -26,23 +27,28 @@ void frmPrincipal::connectPrinterEntries()
     Texts::bindCaption(ui->impQuitarCalibracion, 2001);
     connect(ui->impCalibrar, &QAction::triggered, this, &frmPrincipal::impCalibrar_Click);
     connect(ui->impQuitarCalibracion, &QAction::triggered, this, [this] {
-        frmCalibracion::removeCalibration(m_context.printer, m_context.profiles, m_context.dialogs);
+        if (!m_history->refusedWhilePrinting())
+            frmCalibracion::removeCalibration(m_context.printer, m_context.profiles, m_context.dialogs);
     });
     connectPreview();
 }
 
 void frmPrincipal::Command2_Click()
 {
-    TestPrints::grid(m_context.printer, m_context.dialogs);
+    if (!m_history->refusedWhilePrinting())
+        TestPrints::grid(m_context.printer, m_context.dialogs);
 }
 
 void frmPrincipal::Command3_Click()
 {
-    TestPrints::rectangle(txtPosX[0]->text(), txtPosY[0]->text(), m_context.printer, m_context.dialogs);
+    if (!m_history->refusedWhilePrinting())
+        TestPrints::rectangle(txtPosX[0]->text(), txtPosY[0]->text(), m_context.printer, m_context.dialogs);
 }
 
 void frmPrincipal::impConfigurar_Click()
 {
+    if (m_history->refusedWhilePrinting()) // the run prints on the printer as it began
+        return;
     try {
         if (m_context.printer.printers().isEmpty()) {
             m_context.dialogs.message(frmImpresora::kNoPrinters, frmImpresora::kTitle,
@@ -65,5 +71,6 @@ void frmPrincipal::impConfigurar_Click()
 
 void frmPrincipal::impCalibrar_Click()
 {
-    frmCalibracion::calibrate(m_context.printer, m_context.profiles, m_context.dialogs, this);
+    if (!m_history->refusedWhilePrinting())
+        frmCalibracion::calibrate(m_context.printer, m_context.profiles, m_context.dialogs, this);
 }
