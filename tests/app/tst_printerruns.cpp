@@ -5,8 +5,10 @@
 #include "IppPrinters.h"
 #include "RunLog.h"
 #include "RunReconcile.h"
+#include "ScriptedDialogs.h"
 #include "SpoolerJobs.h"
 #include "TestPaths.h"
+#include "frmRegistro.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -14,6 +16,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSysInfo>
+#include <QTableView>
 #include <QTest>
 
 #include <csignal>
@@ -401,6 +404,26 @@ private Q_SLOTS:
         members.removeDuplicates();
         members.sort();
         QCOMPARE(members, QStringList({QStringLiteral("P1"), QStringLiteral("P2")}));
+
+        // The log window names both printers, and for each part the one that printed it.
+        const RunLog runLog = log();
+        ScriptedDialogs dialogs;
+        frmRegistro window(runLog, dialogs, nullptr);
+        const QModelIndex printer = window.grdRegistro->model()->index(0, 2);
+        const QString shown = printer.data().toString();
+        QVERIFY2(shown == QStringLiteral("Pool (P1, P2)") || shown == QStringLiteral("Pool (P2, P1)"),
+                 qPrintable(shown));
+        const QStringList lines = printer.data(Qt::ToolTipRole).toString().split(u'\n');
+        QCOMPARE(lines.size(), qsizetype(parts.parts.size()));
+        for (std::size_t i = 0; i < parts.parts.size(); ++i) {
+            const RunReconcile::Parts::Part &part = parts.parts[i];
+            QCOMPARE(lines[qsizetype(i)],
+                     QStringLiteral("Parte %1: %2 hojas, la última con el número %3, en %4")
+                         .arg(i + 1)
+                         .arg(kPart)
+                         .arg(part.last, part.member));
+            QVERIFY2(m_printers->printed(part.member).contains(part.last), qPrintable(lines[qsizetype(i)]));
+        }
     }
 
     void cleanupTestCase()
