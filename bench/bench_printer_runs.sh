@@ -6,6 +6,7 @@
 # the queue is a class of two such printers.
 # Needs root and cups-daemon, cups-client, cups-filters, cups-ipp-utils, poppler-utils, dbus.
 # Usage: bench/bench_printer_runs.sh TESSARINO SHEETS PRINTERS [PAGES_PER_SECOND] [SHEETS_PER_JOB]
+# URI_OPTIONS=?waitjob=false puts the ipp backend's options on every queue's device URI.
 # Last line: printers=P run_seconds=N idle_seconds=I spooler_peak_mb=S program_peak_mb=M sheets_ok=yes|no
 set -euo pipefail
 # shellcheck source=bench/private_cupsd.sh
@@ -62,6 +63,10 @@ for n in $(seq "$printers"); do
     sleep 0.1
   done
   lpadmin -p "p$n" -E -v "ipp://localhost:${ports[$((n - 1))]}/ipp/print" -m everywhere
+  # The driverless set-up asks the printer at the URI given, so the backend's options go on after.
+  if [ -n "${URI_OPTIONS:-}" ]; then
+    lpadmin -p "p$n" -v "ipp://localhost:${ports[$((n - 1))]}/ipp/print${URI_OPTIONS}"
+  fi
   if [ "$printers" -gt 1 ]; then lpadmin -p "p$n" -c pool; queue=pool; fi
 done
 if [ "$queue" = pool ]; then cupsenable pool; cupsaccept pool; fi

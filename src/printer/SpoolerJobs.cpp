@@ -1,5 +1,6 @@
 #include "SpoolerJobs.h"
 
+#include "DeviceJobs.h"
 #include "Logging.h"
 
 #include <cups/cups.h>
@@ -52,6 +53,30 @@ Ipp printerAttributes(const QString &name, const char *kind)
     return answer;
 }
 
+// The job `id` the scheduler handed over without waiting, cancelled at its printer.
+bool cancelAtPrinter(int id)
+{
+    char uri[256];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/jobs/%d", id);
+    ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    static const char *const wanted[] = {"job-state", "job-printer-uri-actual", "job-printer-uri",
+                                         "job-name"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 4, nullptr, wanted);
+    const Ipp answer(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"));
+    if (!answer || integer(answer.get(), "job-state") != IPP_JSTATE_COMPLETED)
+        return false;
+    QString printer = text(answer.get(), "job-printer-uri-actual").section(u'/', -1);
+    if (printer.isEmpty())
+        printer = text(answer.get(), "job-printer-uri").section(u'/', -1);
+    const QString device = DeviceJobs::handsOver(printer);
+    if (device.isEmpty())
+        return false;
+    const DeviceJobs::Job held = DeviceJobs::find(device, text(answer.get(), "job-name"));
+    return held.id != 0 && held.state < IPP_JSTATE_CANCELED && DeviceJobs::cancel(device, held.id);
+}
+
 } // namespace
 
 namespace SpoolerJobs {
@@ -65,9 +90,14 @@ Job job(int id)
     ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
-    static const char *const wanted[] = {"job-state", "job-state-reasons", "job-printer-state-message",
-                                         "job-printer-state-reasons", "job-printer-uri-actual"};
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 5, nullptr, wanted);
+    static const char *const wanted[] = {"job-state",
+                                         "job-state-reasons",
+                                         "job-printer-state-message",
+                                         "job-printer-state-reasons",
+                                         "job-printer-uri-actual",
+                                         "job-printer-uri",
+                                         "job-name"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 7, nullptr, wanted);
     const Ipp answer(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"));
     if (!answer || ippGetStatusCode(answer.get()) > IPP_STATUS_OK_EVENTS_COMPLETE) {
         qCDebug(lcPrint) << "the scheduler does not tell job" << id << cupsLastErrorString();
@@ -77,6 +107,22 @@ Job job(int id)
     out.reasons = strings(answer.get(), "job-state-reasons");
     out.printerReason = text(answer.get(), "job-printer-state-message");
     out.printerReasons = strings(answer.get(), "job-printer-state-reasons");
+    const QString actual = text(answer.get(), "job-printer-uri-actual");
+    if (!actual.isEmpty())
+        out.member = actual.section(u'/', -1);
+    // A queue that hands its jobs to the printer without waiting calls a job completed as the
+    // printer takes it: the printer's own job tells how far it got.
+    if (out.state == Completed) {
+        const QString printer =
+            !out.member.isEmpty() ? out.member : text(answer.get(), "job-printer-uri").section(u'/', -1);
+        if (const QString device = DeviceJobs::handsOver(printer); !device.isEmpty()) {
+            const DeviceJobs::Job held = DeviceJobs::find(device, text(answer.get(), "job-name"));
+            out.state = JobState(held.state);
+            out.reasons = held.reasons;
+            out.printerReason = held.printerMessage;
+            out.printerReasons = held.printerReasons;
+        }
+    }
     // CUPS's ipp backend may end a job well when the printer aborted it: its wait for the
     // printer's word sees the abort and exits with success unless its watching thread saw the
     // abort first. The printer's state as the job ended still tells: a printer that jammed or
@@ -86,9 +132,6 @@ Job job(int id)
                         << "; it did not finish";
         out.state = Aborted;
     }
-    const QString actual = text(answer.get(), "job-printer-uri-actual");
-    if (!actual.isEmpty())
-        out.member = actual.section(u'/', -1);
     return out;
 }
 
@@ -126,7 +169,10 @@ int newestJob(const QString &queue, const QString &title, int after)
 
 bool cancel(int id)
 {
-    return cupsCancelJob2(CUPS_HTTP_DEFAULT, nullptr, id, 0) == IPP_STATUS_OK;
+    if (cupsCancelJob2(CUPS_HTTP_DEFAULT, nullptr, id, 0) == IPP_STATUS_OK)
+        return true;
+    // Handed over already: the printer cancels its own job.
+    return cancelAtPrinter(id);
 }
 
 QString haltingFault(const QStringList &reasons)
