@@ -80,19 +80,13 @@ RunOutcome RunHistory::recorded(RunRecorder::Job job, const std::function<RunOut
         try {
             outcome = run(&recorder);
         } catch (...) {
-            m_progress = nullptr;
+            runEnded();
             throw;
         }
-        m_progress = nullptr;
+        runEnded();
         problem = recorder.finish(outcome);
         logged = recorder.run();
         started = recorder.started();
-    }
-    try {
-        printer.releaseWindowSettings();
-    } catch (const std::exception &e) {
-        qCWarning(lcPrint).noquote() << "The orientation chosen during the run did not reach the printer:"
-                                     << describeFailure(e);
     }
     logProblem(problem);
     // A run the printer stopped can go on from the first sheet it did not confirm.
@@ -102,6 +96,17 @@ RunOutcome RunHistory::recorded(RunRecorder::Job job, const std::function<RunOut
     if (std::exchange(m_closeAfterRun, false))
         QTimer::singleShot(0, m_services.window, [window = m_services.window] { window->close(); });
     return outcome;
+}
+
+void RunHistory::runEnded()
+{
+    m_progress = nullptr;
+    try {
+        m_services.printer.releaseWindowSettings();
+    } catch (const std::exception &e) {
+        qCWarning(lcPrint).noquote() << "The orientation chosen during the run did not reach the printer:"
+                                     << describeFailure(e);
+    }
 }
 
 bool RunHistory::refusedWhilePrinting()

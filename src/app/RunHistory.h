@@ -75,6 +75,8 @@ private:
     // cancelled, where it stopped.
     RunOutcome recorded(RunRecorder::Job job, const std::function<RunOutcome(RunObserver *)> &run);
     void logProblem(const QString &problem);
+    // No run under way any more: what the window set on the printer meanwhile goes to it.
+    void runEnded();
 
     Services m_services;
     Job m_job;

@@ -52,10 +52,12 @@ struct Device
     }
 
     // A request to the printer: its target and the user first, as IPP wants them.
-    ipp_t *request(ipp_op_t operation) const
+    ipp_t *request(ipp_op_t operation, int job = 0) const
     {
         ipp_t *request = ippNewRequest(operation);
         ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri.constData());
+        if (job > 0)
+            ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", job);
         ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
         return request;
     }
@@ -80,6 +82,9 @@ QStringList strings(ipp_attribute_t *attr)
 } // namespace
 
 namespace DeviceJobs {
+
+// An ended job: the printer's state as it ended tells whether a fault cut it short.
+static void addPrinterState(const Device &device, Job &out);
 
 QString handsOver(const QString &queue)
 {
@@ -147,9 +152,39 @@ Job find(const QString &deviceUri, const QString &name)
             mine = user == ippGetString(attr, 0, nullptr);
     }
     take();
-    if (out.id == 0 || out.state < IPP_JSTATE_CANCELED)
+    if (out.id == 0)
+        qCDebug(lcPrint) << "the printer at" << deviceUri << "holds no job named" << name;
+    if (out.state >= IPP_JSTATE_CANCELED)
+        addPrinterState(device, out);
+    return out;
+}
+
+Job job(const QString &deviceUri, int id)
+{
+    Job out;
+    const Device device(deviceUri);
+    if (!device.http)
         return out;
-    // An ended job: the printer's state as it ended tells whether a fault cut it short.
+    ipp_t *request = device.request(IPP_OP_GET_JOB_ATTRIBUTES, id);
+    static const char *const wanted[] = {"job-state", "job-state-reasons"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr, wanted);
+    const Ipp answer = device.ask(request);
+    if (!answer) {
+        qCDebug(lcPrint) << "the printer at" << deviceUri << "does not tell its job" << id
+                         << cupsLastErrorString();
+        return out;
+    }
+    out.id = id;
+    ipp_attribute_t *state = ippFindAttribute(answer.get(), "job-state", IPP_TAG_ENUM);
+    out.state = state ? ippGetInteger(state, 0) : 0;
+    out.reasons = strings(ippFindAttribute(answer.get(), "job-state-reasons", IPP_TAG_ZERO));
+    if (out.state >= IPP_JSTATE_CANCELED)
+        addPrinterState(device, out);
+    return out;
+}
+
+static void addPrinterState(const Device &device, Job &out)
+{
     ipp_t *printer = device.request(IPP_OP_GET_PRINTER_ATTRIBUTES);
     static const char *const state[] = {"printer-state-reasons", "printer-state-message"};
     ippAddStrings(printer, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr, state);
@@ -160,7 +195,6 @@ Job find(const QString &deviceUri, const QString &name)
                 ippFindAttribute(attributes.get(), "printer-state-message", IPP_TAG_ZERO))
             out.printerMessage = QString::fromUtf8(ippGetString(message, 0, nullptr));
     }
-    return out;
 }
 
 bool cancel(const QString &deviceUri, int id)
@@ -168,8 +202,7 @@ bool cancel(const QString &deviceUri, int id)
     const Device device(deviceUri);
     if (!device.http)
         return false;
-    ipp_t *request = device.request(IPP_OP_CANCEL_JOB);
-    ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", id);
+    ipp_t *request = device.request(IPP_OP_CANCEL_JOB, id);
     return device.ask(request) != nullptr;
 }
 

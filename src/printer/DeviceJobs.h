@@ -24,7 +24,10 @@ struct Job
     QStringList printerReasons;
     QString printerMessage;
 };
+// A printer that keeps its ended jobs may forget their names (a CUPS print server does): once
+// found, a job is asked for by its id.
 Job find(const QString &deviceUri, const QString &name);
+Job job(const QString &deviceUri, int id);
 // Cancels the printer's job `id`; false when the printer refused (it may have finished).
 bool cancel(const QString &deviceUri, int id);
 

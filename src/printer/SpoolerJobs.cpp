@@ -5,6 +5,7 @@
 
 #include <cups/cups.h>
 
+#include <map>
 #include <memory>
 
 namespace {
@@ -53,6 +54,38 @@ Ipp printerAttributes(const QString &name, const char *kind)
     return answer;
 }
 
+// The printer's job of each of the scheduler's jobs handed over without waiting, once found by
+// its name: a printer may forget the names of the jobs it ended.
+struct HeldJob
+{
+    QString device;
+    int id = 0;
+};
+std::map<int, HeldJob> &heldJobs()
+{
+    static std::map<int, HeldJob> jobs;
+    return jobs;
+}
+
+// The printer's job of the scheduler's job `id` named `name` on `printer`; state 0 when the
+// printer does not tell. `held` is false for a queue that waits for its jobs to print.
+DeviceJobs::Job atPrinter(int id, const QString &printer, const QString &name, bool &held)
+{
+    const auto known = heldJobs().find(id);
+    if (known != heldJobs().end()) {
+        held = true;
+        return DeviceJobs::job(known->second.device, known->second.id);
+    }
+    const QString device = DeviceJobs::handsOver(printer);
+    held = !device.isEmpty();
+    if (!held)
+        return {};
+    const DeviceJobs::Job found = DeviceJobs::find(device, name);
+    if (found.id != 0)
+        heldJobs()[id] = {device, found.id};
+    return found;
+}
+
 // The job `id` the scheduler handed over without waiting, cancelled at its printer.
 bool cancelAtPrinter(int id)
 {
@@ -70,11 +103,10 @@ bool cancelAtPrinter(int id)
     QString printer = text(answer.get(), "job-printer-uri-actual").section(u'/', -1);
     if (printer.isEmpty())
         printer = text(answer.get(), "job-printer-uri").section(u'/', -1);
-    const QString device = DeviceJobs::handsOver(printer);
-    if (device.isEmpty())
-        return false;
-    const DeviceJobs::Job held = DeviceJobs::find(device, text(answer.get(), "job-name"));
-    return held.id != 0 && held.state < IPP_JSTATE_CANCELED && DeviceJobs::cancel(device, held.id);
+    bool held = false;
+    const DeviceJobs::Job job = atPrinter(id, printer, text(answer.get(), "job-name"), held);
+    return held && job.id != 0 && job.state < IPP_JSTATE_CANCELED &&
+           DeviceJobs::cancel(heldJobs()[id].device, job.id);
 }
 
 } // namespace
@@ -115,8 +147,9 @@ Job job(int id)
     if (out.state == Completed) {
         const QString printer =
             !out.member.isEmpty() ? out.member : text(answer.get(), "job-printer-uri").section(u'/', -1);
-        if (const QString device = DeviceJobs::handsOver(printer); !device.isEmpty()) {
-            const DeviceJobs::Job held = DeviceJobs::find(device, text(answer.get(), "job-name"));
+        bool handedOver = false;
+        const DeviceJobs::Job held = atPrinter(id, printer, text(answer.get(), "job-name"), handedOver);
+        if (handedOver) {
             out.state = JobState(held.state);
             out.reasons = held.reasons;
             out.printerReason = held.printerMessage;
