@@ -6,6 +6,11 @@
 # the queue is a class of two such printers.
 # Needs root and cups-daemon, cups-client, cups-filters, cups-ipp-utils, poppler-utils, dbus.
 # Usage: bench/bench_printer_runs.sh TESSARINO SHEETS PRINTERS [PAGES_PER_SECOND] [SHEETS_PER_JOB]
+# URI_OPTIONS=?waitjob=false puts the ipp backend's options on every queue's device URI.
+# HOLDS_JOBS=1 emulates printers that hold the jobs they are sent and print them in turn (as most
+# network printers do; ippeveprinter takes one job at a time): each printer is then a print server,
+# a second private scheduler whose raw queue prints every job through the same script. The queue
+# measured keeps its driverless set-up (made against ippeveprinter) and sends to that server.
 # Last line: printers=P run_seconds=N idle_seconds=I spooler_peak_mb=S program_peak_mb=M sheets_ok=yes|no
 set -euo pipefail
 # shellcheck source=bench/private_cupsd.sh
@@ -54,6 +59,30 @@ SH
   ports+=("$port")
 done
 
+# Printers that hold jobs: one print server per printer, started before the scheduler measured so
+# that CUPS_SERVER and "cupsd" end up naming that one.
+servers=()
+if [ -n "${HOLDS_JOBS:-}" ]; then
+  main_work=$work
+  for n in $(seq "$printers"); do
+    dir=$main_work/p$n
+    work=$main_work/s$n
+    mkdir -p "$work/bin/backend"
+    for part in filter daemon notifier driver; do ln -s "/usr/lib/cups/$part" "$work/bin/$part"; done
+    cat >"$work/bin/backend/slow" <<SH
+#!/bin/sh
+[ \$# -eq 0 ] && { echo 'direct slow "Unknown" "Emulated printer"'; exit 0; }
+exec "$dir/print.sh" "\$6"
+SH
+    chmod 755 "$work/bin/backend/slow"
+    port=$((19200 + n + (RANDOM % 100) * 4))
+    PRIVATE_CUPSD_PORT=$port PRIVATE_CUPSD_SERVERBIN=$work/bin start_private_cupsd
+    lpadmin -p real -E -v slow:/ -m raw 2>/dev/null
+    servers+=("$port")
+  done
+  work=$main_work
+fi
+
 start_private_cupsd
 queue=p1
 for n in $(seq "$printers"); do
@@ -62,6 +91,12 @@ for n in $(seq "$printers"); do
     sleep 0.1
   done
   lpadmin -p "p$n" -E -v "ipp://localhost:${ports[$((n - 1))]}/ipp/print" -m everywhere
+  # The driverless set-up asks the printer at the URI given, so the backend's options go on after.
+  if [ -n "${HOLDS_JOBS:-}" ]; then
+    lpadmin -p "p$n" -v "ipp://localhost:${servers[$((n - 1))]}/printers/real${URI_OPTIONS:-}"
+  elif [ -n "${URI_OPTIONS:-}" ]; then
+    lpadmin -p "p$n" -v "ipp://localhost:${ports[$((n - 1))]}/ipp/print${URI_OPTIONS}"
+  fi
   if [ "$printers" -gt 1 ]; then lpadmin -p "p$n" -c pool; queue=pool; fi
 done
 if [ "$queue" = pool ]; then cupsenable pool; cupsaccept pool; fi

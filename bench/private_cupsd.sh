@@ -9,6 +9,7 @@ start_private_cupsd() {
   local sock=$work/cups.sock
   cat >"$work/etc/cupsd.conf" <<EOF
 Listen $sock
+${PRIVATE_CUPSD_PORT:+Listen localhost:$PRIVATE_CUPSD_PORT}
 LogLevel warn
 WebInterface No
 Browsing No
@@ -32,7 +33,7 @@ RequestRoot $work/spool
 TempDir $work/spool/tmp
 CacheDir $work/cache
 StateDir $work/state
-ServerBin /usr/lib/cups
+ServerBin ${PRIVATE_CUPSD_SERVERBIN:-/usr/lib/cups}
 DataDir /usr/share/cups
 AccessLog $work/log/access_log
 ErrorLog $work/log/error_log

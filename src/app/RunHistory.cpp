@@ -22,6 +22,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMenu>
+#include <QTimer>
+#include <QWidget>
+
+#include <utility>
 
 RunHistory::RunHistory(const Services &services, Job job, QAction *log, QAction *reprint, QObject *owner)
     : QObject(owner), mnuRegistro(log), mnuReimprimir(reprint), m_services(services), m_job(std::move(job)),
@@ -37,6 +41,8 @@ RunHistory::RunHistory(const Services &services, Job job, QAction *log, QAction 
 
 RunOutcome RunHistory::print(int page, const std::function<RunOutcome(RunObserver *)> &run)
 {
+    if (refusedWhilePrinting())
+        return RunOutcome::Failed;
     std::optional<JobFile::Saved> saved;
     try {
         saved = m_job.saved();
@@ -56,11 +62,22 @@ RunOutcome RunHistory::recorded(RunRecorder::Job job, const std::function<RunOut
     RunLog::Run logged;
     QString problem;
     bool started = false;
+    PrinterSurface &printer = m_services.printer;
     {
-        frmProgreso progress(m_services.window, &m_services.dialogs);
+        frmProgreso progress(m_services.window, &m_services.dialogs,
+                             [&printer](bool held) { printer.holdWindowSettings(held); });
+        m_progress = &progress;
+        m_runJob = job.trabajo;
+        m_runPrinter = job.impresora;
         RunRecorder recorder(m_log, m_services.profiles, std::move(job), &progress);
         recorder.setTellsWhereStopped(true);
-        outcome = run(&recorder);
+        try {
+            outcome = run(&recorder);
+        } catch (...) {
+            runEnded();
+            throw;
+        }
+        runEnded();
         problem = recorder.finish(outcome);
         logged = recorder.run();
         started = recorder.started();
@@ -70,11 +87,48 @@ RunOutcome RunHistory::recorded(RunRecorder::Job job, const std::function<RunOut
     if (outcome == RunOutcome::Cancelled ||
         (outcome == RunOutcome::Failed && started && m_services.printer.confirmsSheets()))
         stopped(logged);
+    if (std::exchange(m_closeAfterRun, false))
+        QTimer::singleShot(0, m_services.window, [window = m_services.window] { window->close(); });
     return outcome;
+}
+
+void RunHistory::runEnded()
+{
+    m_progress = nullptr;
+    try {
+        m_services.printer.releaseWindowSettings();
+    } catch (const std::exception &e) {
+        qCWarning(lcPrint).noquote() << "The orientation chosen during the run did not reach the printer:"
+                                     << describeFailure(e);
+    }
+}
+
+bool RunHistory::refusedWhilePrinting()
+{
+    if (!m_progress)
+        return false;
+    m_services.dialogs.message(
+        Texts::text(17000, QStringLiteral("No se puede imprimir ahora: «%1» se está imprimiendo en «%2». "
+                                          "Espere a que termine o deténgalo en su ventana de progreso."))
+            .arg(m_runJob, m_runPrinter),
+        RunMessages::kTitle, Dialogs::Icon::Exclamation);
+    return true;
+}
+
+bool RunHistory::holdsClosing()
+{
+    if (!m_progress)
+        return false;
+    if (m_progress->wantsStop())
+        m_progress->stop();
+    m_closeAfterRun = true;
+    return true;
 }
 
 RunOutcome RunHistory::reprint(const RunLog::Run &run, const SheetSpan &span)
 {
+    if (refusedWhilePrinting())
+        return RunOutcome::Failed;
     Dialogs &dialogs = m_services.dialogs;
     if (run.copia.isEmpty() || !QFileInfo::exists(run.copia) || !JobFile::refusal(run.copia).isEmpty()) {
         dialogs.message(Texts::text(3009).arg(QDir::toNativeSeparators(run.copia)), RunMessages::kTitle,
@@ -117,7 +171,7 @@ RunOutcome RunHistory::reprint(const RunLog::Run &run, const SheetSpan &span)
 void RunHistory::stopped(const RunLog::Run &run)
 {
     auto [done, last, text] = RunText::stopped(run);
-    if (done >= last || run.copia.isEmpty()) {
+    if (done >= last || run.copia.isEmpty() || m_closeAfterRun) {
         m_services.dialogs.message(text, RunMessages::kTitle, Dialogs::Icon::Information);
         return;
     }

@@ -10,6 +10,7 @@
 #include <functional>
 
 class Dialogs;
+class frmProgreso;
 class PrinterSurface;
 class ProfileFiles;
 class QMenu;
@@ -42,7 +43,18 @@ public:
     RunHistory(const Services &services, Job job, QAction *log, QAction *reprint, QObject *owner);
 
     // A run of the open job's `page`: `run` prints it, reporting to the observer it is given.
+    // The window stays usable while it prints (see frmProgreso); the run works on the values it
+    // was given, and what the window sets on the printer meanwhile waits until it ends.
     RunOutcome print(int page, const std::function<RunOutcome(RunObserver *)> &run);
+
+    // Another print while a run is under way is refused: true after the message that names the
+    // running job and its printer. False, with nothing said, when no run is under way.
+    bool refusedWhilePrinting();
+    // The window asks before closing: true while a run is under way. With parts at the printer
+    // the user chooses to wait for them or to stop the run; either way the window closes once
+    // the run has ended.
+    bool holdsClosing();
+    bool printing() const { return m_progress != nullptr; }
 
     // Sheets `span` of the logged `run`, from its copy of the job.
     RunOutcome reprint(const RunLog::Run &run, const SheetSpan &span);
@@ -56,14 +68,21 @@ public:
     QAction *mnuReimprimir = nullptr;
 
 private:
-    // The end of a stopped run: how far it went, and "Continuar" while sheets are left.
+    // The end of a stopped run: how far it went, and "Continuar" while sheets are left (unless
+    // the window is closing).
     void stopped(const RunLog::Run &run);
     // `run` under the progress window, logged as `job`; then its log problem and, when
     // cancelled, where it stopped.
     RunOutcome recorded(RunRecorder::Job job, const std::function<RunOutcome(RunObserver *)> &run);
     void logProblem(const QString &problem);
+    // No run under way any more: what the window set on the printer meanwhile goes to it.
+    void runEnded();
 
     Services m_services;
     Job m_job;
     RunLog m_log;
+    // The run under way: its progress window, job and printer.
+    frmProgreso *m_progress = nullptr;
+    QString m_runJob, m_runPrinter;
+    bool m_closeAfterRun = false;
 };

@@ -1,6 +1,7 @@
 #include "RunText.h"
 
 #include "DocumentCommands.h"
+#include "RunReconcile.h"
 #include "Texts.h"
 
 #include <QLocale>
@@ -44,4 +45,28 @@ RunText::Stop RunText::stopped(const RunLog::Run &run)
             done, last,
             Texts::text(14002).arg(done).arg(last).arg(run.impresas > 0 ? run.ultima : QStringLiteral("-"))};
     return {done, last, Texts::text(3004).arg(done).arg(last).arg(run.ultima)};
+}
+
+RunText::Printers RunText::printers(const RunLog &log, const RunLog::Run &run)
+{
+    Printers out{run.impresora, {}};
+    RunReconcile::Parts parts;
+    if (run.id.isEmpty() || !RunReconcile::readParts(log.partsPath(run.id), parts))
+        return out;
+    QStringList members;
+    for (std::size_t i = 0; i < parts.parts.size(); ++i) {
+        const RunReconcile::Parts::Part &part = parts.parts[i];
+        if (part.member.isEmpty())
+            continue;
+        if (!members.contains(part.member))
+            members << part.member;
+        out.parts << Texts::text(17001,
+                                 QStringLiteral("Parte %1: %2 hojas, la última con el número %3, en %4"))
+                         .arg(i + 1)
+                         .arg(part.sheets)
+                         .arg(part.last, part.member);
+    }
+    if (!members.isEmpty())
+        out.shown = QStringLiteral("%1 (%2)").arg(run.impresora, members.join(QStringLiteral(", ")));
+    return out;
 }

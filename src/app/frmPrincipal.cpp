@@ -422,13 +422,18 @@ FontChoice frmPrincipal::fontChoice() const
 
 void frmPrincipal::printSameNumbers()
 {
-    if (!PdfTemplates::readyToPrint(m_context.printer, m_context.dialogs))
+    if (m_history->refusedWhilePrinting() ||
+        !PdfTemplates::readyToPrint(m_context.printer, m_context.dialogs))
         return;
     m_context.printer.setJobName(DocumentCommands::Cortar(m_documents->ArchivoActual));
-    const RunOutcome outcome = m_history->print(0, [this](RunObserver *observer) {
-        return runSameNumber(sameNumberJob(), fontChoice(), m_context.printer, m_context.dialogs, observer);
+    // The run prints these values, whatever the window holds by the time it ends.
+    const SameNumberJob same = sameNumberJob();
+    const DistinctNumberJob distinct = distinctNumberJob();
+    const FontChoice font = fontChoice();
+    const RunOutcome outcome = m_history->print(0, [&](RunObserver *observer) {
+        return runSameNumber(same, font, m_context.printer, m_context.dialogs, observer);
     });
-    recordLastPrint(outcome, 0);
+    recordLastPrint(outcome, 0, same, distinct);
     if (outcome == RunOutcome::DigitsMismatch) {
         ui->txtHasta->setFocus();
         selectWholeText(ui->txtHasta);
@@ -437,14 +442,18 @@ void frmPrincipal::printSameNumbers()
 
 void frmPrincipal::printDistinctNumbers()
 {
-    if (!PdfTemplates::readyToPrint(m_context.printer, m_context.dialogs))
+    if (m_history->refusedWhilePrinting() ||
+        !PdfTemplates::readyToPrint(m_context.printer, m_context.dialogs))
         return;
     m_context.printer.setJobName(DocumentCommands::Cortar(m_documents->ArchivoActual));
-    const RunOutcome outcome = m_history->print(1, [this](RunObserver *observer) {
-        return runDistinctNumber(distinctNumberJob(), fontChoice(), m_context.printer, m_context.dialogs,
-                                 m_firstRowSpan, observer);
+    const SameNumberJob same = sameNumberJob();
+    const DistinctNumberJob distinct = distinctNumberJob();
+    const FontChoice font = fontChoice();
+    const RunOutcome outcome = m_history->print(1, [&](RunObserver *observer) {
+        return runDistinctNumber(distinct, font, m_context.printer, m_context.dialogs, m_firstRowSpan,
+                                 observer);
     });
-    recordLastPrint(outcome, 1);
+    recordLastPrint(outcome, 1, same, distinct);
     if (outcome == RunOutcome::DigitsMismatch) {
         m_job->hasta[0]->setFocus();
         selectWholeText(m_job->hasta[0]);

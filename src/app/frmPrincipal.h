@@ -122,7 +122,8 @@ private:
     void setUpDocuments();
     void setUpNumberFormats();
     void setUpNotesAndRecentFiles();
-    void recordLastPrint(RunOutcome outcome, int page);
+    void recordLastPrint(RunOutcome outcome, int page, const SameNumberJob &same,
+                         const DistinctNumberJob &distinct);
     void reloadLastSameNumberPrint();
     void reloadLastDistinctNumberPrint();
 

@@ -117,10 +117,11 @@ void frmPrincipal::setUpNotesAndRecentFiles()
     m_recent->build();
 }
 
-void frmPrincipal::recordLastPrint(RunOutcome outcome, int page)
+void frmPrincipal::recordLastPrint(RunOutcome outcome, int page, const SameNumberJob &same,
+                                   const DistinctNumberJob &distinct)
 {
     if (recordsLastPrint(outcome))
-        m_lastPrint->UltimaImpresion(page);
+        m_lastPrint->UltimaImpresion(page, same, distinct);
 }
 
 void frmPrincipal::reloadLastSameNumberPrint()

@@ -6,6 +6,7 @@
 #include "JobControls.h"
 #include "Logging.h"
 #include "NumberText.h"
+#include "RunHistory.h"
 #include "Twips.h"
 #include "frmAbout.h"
 #include "frmPrincipal.h"
@@ -152,6 +153,10 @@ void frmPrincipal::toggleAdvancedArea()
 
 void frmPrincipal::closeEvent(QCloseEvent *event)
 {
+    if (m_history && m_history->holdsClosing()) { // the window closes once the run has ended
+        event->ignore();
+        return;
+    }
     switch (m_documents->Form_QueryUnload()) {
     case DocumentCommands::Closing::Stay:
         event->ignore();

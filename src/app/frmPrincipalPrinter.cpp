@@ -5,6 +5,7 @@
 #include "JobControls.h"
 #include "Logging.h"
 #include "PrinterSurface.h"
+#include "RunHistory.h"
 #include "RuntimeError.h"
 #include "TestPrints.h"
 #include "Texts.h"
@@ -27,24 +28,29 @@ void frmPrincipal::connectPrinterEntries()
     Texts::bindCaption(ui->impQuitarCalibracion, 2001);
     connect(ui->impCalibrar, &QAction::triggered, this, &frmPrincipal::calibratePrinter);
     connect(ui->impQuitarCalibracion, &QAction::triggered, this, [this] {
-        frmCalibracion::removeCalibration(m_context.printer, m_context.profiles, m_context.dialogs);
+        if (!m_history->refusedWhilePrinting())
+            frmCalibracion::removeCalibration(m_context.printer, m_context.profiles, m_context.dialogs);
     });
     connectPreview();
 }
 
 void frmPrincipal::printGridSheet()
 {
-    TestPrints::grid(m_context.printer, m_context.dialogs);
+    if (!m_history->refusedWhilePrinting())
+        TestPrints::grid(m_context.printer, m_context.dialogs);
 }
 
 void frmPrincipal::printRectangleSheet()
 {
-    TestPrints::rectangle(m_job->txtPosX[0]->text(), m_job->txtPosY[0]->text(), m_context.printer,
-                          m_context.dialogs);
+    if (!m_history->refusedWhilePrinting())
+        TestPrints::rectangle(m_job->txtPosX[0]->text(), m_job->txtPosY[0]->text(), m_context.printer,
+                              m_context.dialogs);
 }
 
 void frmPrincipal::openPrinterSetup()
 {
+    if (m_history->refusedWhilePrinting()) // the run prints on the printer as it began
+        return;
     try {
         if (m_context.printer.printers().isEmpty()) {
             m_context.dialogs.message(frmImpresora::kNoPrinters, frmImpresora::kTitle,
@@ -64,5 +70,6 @@ void frmPrincipal::openPrinterSetup()
 
 void frmPrincipal::calibratePrinter()
 {
-    frmCalibracion::calibrate(m_context.printer, m_context.profiles, m_context.dialogs, this);
+    if (!m_history->refusedWhilePrinting())
+        frmCalibracion::calibrate(m_context.printer, m_context.profiles, m_context.dialogs, this);
 }

@@ -11,11 +11,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmProgreso::frmProgreso(QWidget *owner, Dialogs *dialogs) : QDialog(owner), m_dialogs(dialogs)
+frmProgreso::frmProgreso(QWidget *owner, Dialogs *dialogs, std::function<void(bool)> windowTurn)
+    : QDialog(owner), m_dialogs(dialogs), m_windowTurn(std::move(windowTurn))
 {
     setObjectName(QStringLiteral("frmProgreso"));
     setWindowTitle(QStringLiteral("Tessarino"));
-    setWindowModality(Qt::ApplicationModal);
+    setWindowModality(Qt::NonModal);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     lblHoja = new QLabel(this);
@@ -88,8 +89,17 @@ bool frmProgreso::keepWaiting()
         adjustSize();
         show();
     }
-    QCoreApplication::processEvents(QEventLoop::AllEvents, kRefreshMs / 2);
+    letWindowsWork(kRefreshMs / 2);
     return !m_cancelled;
+}
+
+void frmProgreso::letWindowsWork(int ms)
+{
+    if (m_windowTurn)
+        m_windowTurn(true);
+    QCoreApplication::processEvents(QEventLoop::AllEvents, ms);
+    if (m_windowTurn)
+        m_windowTurn(false);
 }
 
 bool frmProgreso::sheetPrinted(qint64 done, qint64 total, const QString &number)
@@ -119,25 +129,30 @@ void frmProgreso::refresh(qint64 done, qint64 total, const QString &number)
         adjustSize();
         show();
     }
-    // The modal window keeps clicks and keys away from the others while they repaint and their
-    // timers run.
-    QCoreApplication::processEvents(QEventLoop::AllEvents, kRefreshMs / 2);
+    letWindowsWork(kRefreshMs / 2);
 }
 
 void frmProgreso::reject()
 {
-    if (m_cancelled || m_asking)
-        return;
+    if (!m_cancelled && !m_asking && wantsStop())
+        stop();
+}
+
+bool frmProgreso::wantsStop()
+{
+    if (m_cancelled)
+        return true;
+    if (m_asking)
+        return false;
     if (m_confirms && m_dialogs && m_confirmed < m_total && m_confirmed >= 0) {
         m_asking = true;
         const int answer =
             m_dialogs->choose(Texts::text(14005), QStringLiteral("Tessarino"), Dialogs::Icon::Question,
                               {Texts::text(14006), Texts::text(14007)});
         m_asking = false;
-        if (answer != 1)
-            return;
+        return answer == 1;
     }
-    stop();
+    return true;
 }
 
 void frmProgreso::stop()

@@ -4,16 +4,18 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
+#include <functional>
 
 class Dialogs;
 class QLabel;
 class QProgressBar;
 class QPushButton;
 
-// The progress window of a print run. It appears once the run has gone on for half a second,
-// keeps the program's windows painting while the run holds the window thread, and blocks every
-// other window meanwhile, so that no other command starts. "Cancelar" (or closing it) stops the
-// run after the sheet under way, and so does SIGTERM or SIGHUP (StopSignals).
+// The progress window of a print run. It appears once the run has gone on for half a second and
+// lets the program's windows work between the run's sheets and while it waits for the printer:
+// the user may open, edit, save and preview other jobs meanwhile (RunHistory refuses another
+// print until this one ends). "Cancelar" (or closing it) stops the run after the sheet under
+// way, and so does SIGTERM or SIGHUP (StopSignals).
 class frmProgreso final : public QDialog, public RunObserver
 {
     Q_OBJECT
@@ -26,7 +28,9 @@ public:
     // cost the run nothing noticeable.
     static constexpr int kRefreshMs = 40;
 
-    explicit frmProgreso(QWidget *owner, Dialogs *dialogs = nullptr);
+    // `windowTurn` is told true before the other windows get their turn and false after it.
+    explicit frmProgreso(QWidget *owner, Dialogs *dialogs = nullptr,
+                         std::function<void(bool)> windowTurn = {});
 
     bool sheetPrinted(qint64 done, qint64 total, const QString &number) override;
     // On a queue: the sheets the printer completed and its state in words; while the run waits
@@ -40,6 +44,11 @@ public:
     bool waitsForStoppedPrinter() const override { return true; }
     ~frmProgreso() override;
     bool cancelled() const { return m_cancelled; }
+    // Whether the user wants the run stopped: while parts of it are at the printer the user is
+    // asked to wait for them or stop (which cancels them); else yes at once.
+    bool wantsStop();
+    // Stops the run after the sheet under way, or as it next waits for the printer.
+    void stop();
     // A run is under way under a progress window: it acts on a stop signal itself.
     static bool running() { return s_running > 0; }
 
@@ -64,7 +73,9 @@ private:
     bool m_confirms = false;
     bool m_asking = false;
     Dialogs *m_dialogs = nullptr;
-    void stop();
+    std::function<void(bool)> m_windowTurn;
+    // The other windows' turn: their events, for at most `ms`.
+    void letWindowsWork(int ms);
     qint64 m_confirmed = 0, m_total = 0;
     QString m_state;
     void checkSignal();

@@ -16,11 +16,13 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <map>
+
 // The runs, newest first, one row each; texts are made only for the rows on screen.
 class RunLogModel final : public QAbstractTableModel
 {
 public:
-    using QAbstractTableModel::QAbstractTableModel;
+    RunLogModel(const RunLog &log, QObject *owner) : QAbstractTableModel(owner), m_log(log) {}
 
     enum Column { Inicio, Estado, Impresora, Trabajo, Pagina, Hojas, Impresas, Primera, Ultima, Columns };
 
@@ -28,6 +30,7 @@ public:
     {
         beginResetModel();
         m_runs = std::move(runs);
+        m_printers.clear();
         endResetModel();
     }
     const RunLog::Run &run(int row) const { return m_runs[m_runs.size() - 1 - std::size_t(row)]; }
@@ -48,8 +51,12 @@ public:
             return RunText::when(r);
         case Estado:
             return RunText::estado(r);
-        case Impresora:
-            return r.impresora;
+        case Impresora: {
+            // A run on a class names the printers that printed its parts.
+            const RunText::Printers &printers = printersOf(r);
+            return role == Qt::ToolTipRole && !printers.parts.isEmpty() ? printers.parts.join(u'\n')
+                                                                        : printers.shown;
+        }
         case Trabajo:
             return role == Qt::ToolTipRole ? QDir::toNativeSeparators(r.trabajo)
                                            : DocumentCommands::Cortar(r.trabajo);
@@ -81,7 +88,18 @@ public:
     }
 
 private:
+    // Read from the run's parts file the first time its row shows.
+    const RunText::Printers &printersOf(const RunLog::Run &run) const
+    {
+        auto found = m_printers.find(run.id);
+        if (found == m_printers.end())
+            found = m_printers.emplace(run.id, RunText::printers(m_log, run)).first;
+        return found->second;
+    }
+
+    const RunLog &m_log;
     std::vector<RunLog::Run> m_runs; // oldest first, as the log holds them
+    mutable std::map<QString, RunText::Printers> m_printers;
 };
 
 frmRegistro::frmRegistro(const RunLog &log, Dialogs &dialogs, QWidget *owner)
@@ -90,7 +108,7 @@ frmRegistro::frmRegistro(const RunLog &log, Dialogs &dialogs, QWidget *owner)
     setObjectName(QStringLiteral("frmRegistro"));
     setWindowTitle(QStringLiteral("Registro de impresiones"));
     Texts::bindTitle(this, 3012);
-    m_model = new RunLogModel(this);
+    m_model = new RunLogModel(m_log, this);
     grdRegistro = new QTableView(this);
     grdRegistro->setObjectName(QStringLiteral("grdRegistro"));
     grdRegistro->setModel(m_model);

@@ -11,11 +11,11 @@ LastPrint::LastPrint(JobSource job, const ProfileFiles &profiles, Dialogs &dialo
     : m_job(std::move(job)), m_profiles(profiles), m_dialogs(dialogs), m_modified(std::move(modified))
 {}
 
-void LastPrint::UltimaImpresion(int page) const
+void LastPrint::UltimaImpresion(int page, const SameNumberJob &same, const DistinctNumberJob &distinct) const
 {
     QList<ProfileValue> values;
     try {
-        values = JobFile::UltimaImpresion(page, m_job.sameNumberJob(), m_job.distinctNumberJob());
+        values = JobFile::UltimaImpresion(page, same, distinct);
     } catch (const RuntimeError &error) {
         // Each run words its errors its own way.
         if (page == 0 && error.number() == RuntimeError::TypeMismatch)

@@ -148,6 +148,11 @@ public:
 
     virtual int orientation() const = 0;
     virtual void setOrientation(int orientation) = 0;
+    // A run from the window lets the window work between its sheets; what the window sets then
+    // must not change the run. While held, a new orientation waits aside (orientation() tells
+    // it); releaseWindowSettings() hands what waits to the printer once the run has ended.
+    virtual void holdWindowSettings(bool held) { Q_UNUSED(held) }
+    virtual void releaseWindowSettings() {}
 
     // A line (or, with `box`, a rectangle outline) in `color` or the current colour; the
     // current position moves to the second corner.

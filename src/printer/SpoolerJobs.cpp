@@ -1,9 +1,11 @@
 #include "SpoolerJobs.h"
 
+#include "DeviceJobs.h"
 #include "Logging.h"
 
 #include <cups/cups.h>
 
+#include <map>
 #include <memory>
 
 namespace {
@@ -52,6 +54,61 @@ Ipp printerAttributes(const QString &name, const char *kind)
     return answer;
 }
 
+// The printer's job of each of the scheduler's jobs handed over without waiting, once found by
+// its name: a printer may forget the names of the jobs it ended.
+struct HeldJob
+{
+    QString device;
+    int id = 0;
+};
+std::map<int, HeldJob> &heldJobs()
+{
+    static std::map<int, HeldJob> jobs;
+    return jobs;
+}
+
+// The printer's job of the scheduler's job `id` named `name` on `printer`; state 0 when the
+// printer does not tell. `held` is false for a queue that waits for its jobs to print.
+DeviceJobs::Job atPrinter(int id, const QString &printer, const QString &name, bool &held)
+{
+    const auto known = heldJobs().find(id);
+    if (known != heldJobs().end()) {
+        held = true;
+        return DeviceJobs::job(known->second.device, known->second.id);
+    }
+    const QString device = DeviceJobs::handsOver(printer);
+    held = !device.isEmpty();
+    if (!held)
+        return {};
+    const DeviceJobs::Job found = DeviceJobs::find(device, name);
+    if (found.id != 0)
+        heldJobs()[id] = {device, found.id};
+    return found;
+}
+
+// The job `id` the scheduler handed over without waiting, cancelled at its printer.
+bool cancelAtPrinter(int id)
+{
+    char uri[256];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/jobs/%d", id);
+    ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    static const char *const wanted[] = {"job-state", "job-printer-uri-actual", "job-printer-uri",
+                                         "job-name"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 4, nullptr, wanted);
+    const Ipp answer(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"));
+    if (!answer || integer(answer.get(), "job-state") != IPP_JSTATE_COMPLETED)
+        return false;
+    QString printer = text(answer.get(), "job-printer-uri-actual").section(u'/', -1);
+    if (printer.isEmpty())
+        printer = text(answer.get(), "job-printer-uri").section(u'/', -1);
+    bool held = false;
+    const DeviceJobs::Job job = atPrinter(id, printer, text(answer.get(), "job-name"), held);
+    return held && job.id != 0 && job.state < IPP_JSTATE_CANCELED &&
+           DeviceJobs::cancel(heldJobs()[id].device, job.id);
+}
+
 } // namespace
 
 namespace SpoolerJobs {
@@ -65,9 +122,14 @@ Job job(int id)
     ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
-    static const char *const wanted[] = {"job-state", "job-state-reasons", "job-printer-state-message",
-                                         "job-printer-state-reasons", "job-printer-uri-actual"};
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 5, nullptr, wanted);
+    static const char *const wanted[] = {"job-state",
+                                         "job-state-reasons",
+                                         "job-printer-state-message",
+                                         "job-printer-state-reasons",
+                                         "job-printer-uri-actual",
+                                         "job-printer-uri",
+                                         "job-name"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 7, nullptr, wanted);
     const Ipp answer(cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/"));
     if (!answer || ippGetStatusCode(answer.get()) > IPP_STATUS_OK_EVENTS_COMPLETE) {
         qCDebug(lcPrint) << "the scheduler does not tell job" << id << cupsLastErrorString();
@@ -77,6 +139,23 @@ Job job(int id)
     out.reasons = strings(answer.get(), "job-state-reasons");
     out.printerReason = text(answer.get(), "job-printer-state-message");
     out.printerReasons = strings(answer.get(), "job-printer-state-reasons");
+    const QString actual = text(answer.get(), "job-printer-uri-actual");
+    if (!actual.isEmpty())
+        out.member = actual.section(u'/', -1);
+    // A queue that hands its jobs to the printer without waiting calls a job completed as the
+    // printer takes it: the printer's own job tells how far it got.
+    if (out.state == Completed) {
+        const QString printer =
+            !out.member.isEmpty() ? out.member : text(answer.get(), "job-printer-uri").section(u'/', -1);
+        bool handedOver = false;
+        const DeviceJobs::Job held = atPrinter(id, printer, text(answer.get(), "job-name"), handedOver);
+        if (handedOver) {
+            out.state = JobState(held.state);
+            out.reasons = held.reasons;
+            out.printerReason = held.printerMessage;
+            out.printerReasons = held.printerReasons;
+        }
+    }
     // CUPS's ipp backend may end a job well when the printer aborted it: its wait for the
     // printer's word sees the abort and exits with success unless its watching thread saw the
     // abort first. The printer's state as the job ended still tells: a printer that jammed or
@@ -86,9 +165,6 @@ Job job(int id)
                         << "; it did not finish";
         out.state = Aborted;
     }
-    const QString actual = text(answer.get(), "job-printer-uri-actual");
-    if (!actual.isEmpty())
-        out.member = actual.section(u'/', -1);
     return out;
 }
 
@@ -126,7 +202,10 @@ int newestJob(const QString &queue, const QString &title, int after)
 
 bool cancel(int id)
 {
-    return cupsCancelJob2(CUPS_HTTP_DEFAULT, nullptr, id, 0) == IPP_STATUS_OK;
+    if (cupsCancelJob2(CUPS_HTTP_DEFAULT, nullptr, id, 0) == IPP_STATUS_OK)
+        return true;
+    // Handed over already: the printer cancels its own job.
+    return cancelAtPrinter(id);
 }
 
 QString haltingFault(const QStringList &reasons)

@@ -7,6 +7,7 @@
 #include <QFontMetricsF>
 
 #include <algorithm>
+#include <utility>
 
 SurfaceBase::SurfaceBase() : m_fontName(QFontDatabase::systemFont(QFontDatabase::GeneralFont).family())
 {
@@ -182,7 +183,7 @@ QPointF SurfaceBase::toTwips(float x, float y) const
 int SurfaceBase::orientation() const
 {
     checkReady();
-    return deviceOrientation();
+    return m_waitingOrientation.value_or(deviceOrientation());
 }
 
 void SurfaceBase::setOrientation(int orientation)
@@ -190,7 +191,18 @@ void SurfaceBase::setOrientation(int orientation)
     checkReady();
     if (orientation != Portrait && orientation != Landscape)
         throw RuntimeError::invalidPropertyValue();
+    if (m_windowHeld) {
+        m_waitingOrientation = orientation;
+        return;
+    }
     deviceSetOrientation(orientation);
+}
+
+void SurfaceBase::releaseWindowSettings()
+{
+    m_windowHeld = false;
+    if (const std::optional<int> waiting = std::exchange(m_waitingOrientation, std::nullopt))
+        deviceSetOrientation(*waiting);
 }
 
 void SurfaceBase::line(float x1, float y1, float x2, float y2, std::optional<int32_t> color, bool box)

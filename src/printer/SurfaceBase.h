@@ -42,6 +42,8 @@ public:
 
     int orientation() const final;
     void setOrientation(int orientation) final;
+    void holdWindowSettings(bool held) final { m_windowHeld = held; }
+    void releaseWindowSettings() final;
 
     void line(float x1, float y1, float x2, float y2, std::optional<int32_t> color = {},
               bool box = false) final;
@@ -100,6 +102,8 @@ private:
     quint64 m_styleGeneration = 0;
     std::optional<QRectF> m_userScale;
     bool m_documentOpen = false;
+    bool m_windowHeld = false;
+    std::optional<int> m_waitingOrientation; // set by the window while a run held it
     bool m_pageBreakPending = false;
     CalibrationSource m_calibrationSource;
     bool m_calibrationOn = true;

@@ -98,7 +98,7 @@ bool IppPrinters::startBus()
     return m_error.isEmpty();
 }
 
-bool IppPrinters::add(const QString &name, double pagesPerSecond)
+bool IppPrinters::add(const QString &name, double pagesPerSecond, const QString &uriOptions)
 {
     if (!startBus())
         return false;
@@ -154,6 +154,14 @@ bool IppPrinters::add(const QString &name, double pagesPerSecond)
     if (!m_cups.runTool(QStringLiteral("lpadmin"),
                         {QStringLiteral("-p"), name, QStringLiteral("-E"), QStringLiteral("-v"), uri,
                          QStringLiteral("-m"), QStringLiteral("everywhere")})) {
+        m_error = m_cups.error();
+        return false;
+    }
+    // The driverless set-up asks the printer at the URI given, which must not carry the backend's
+    // options.
+    if (!uriOptions.isEmpty() &&
+        !m_cups.runTool(QStringLiteral("lpadmin"),
+                        {QStringLiteral("-p"), name, QStringLiteral("-v"), uri + uriOptions})) {
         m_error = m_cups.error();
         return false;
     }

@@ -22,8 +22,9 @@ public:
     ~IppPrinters();
 
     QString error() const { return m_error; }
-    // A printer and its queue `name`, printing `pagesPerSecond` pages a second.
-    bool add(const QString &name, double pagesPerSecond);
+    // A printer and its queue `name`, printing `pagesPerSecond` pages a second. `uriOptions`
+    // ("?waitjob=false") go on the queue's device URI once the queue is made.
+    bool add(const QString &name, double pagesPerSecond, const QString &uriOptions = QString());
     // The queues given, made the class `pool`.
     bool addClass(const QString &pool, const QStringList &members);
     // Jams at the printer's `page`-th page from now on (0: never). The job the jam cuts is
