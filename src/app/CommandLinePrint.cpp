@@ -14,11 +14,13 @@
 #include "QtTranslations.h"
 #include "RunReconcile.h"
 #include "RunRecorder.h"
+#include "RunSummary.h"
 #include "RunText.h"
 #include "SheetsPerJob.h"
 #include "StopSignals.h"
 #include "TemplateReady.h"
 #include "TerminalProgress.h"
+#include "TicketReplacement.h"
 #include "Version.h"
 
 #include <QApplication>
@@ -89,6 +91,8 @@ struct Target
     std::optional<struct stat> existing; // the regular file the output replaces
     QString file;                        // the job file
     std::optional<SheetSpan> span;       // only these sheets of the run
+    std::vector<RangeNumber> tickets;    // only these tickets, each at its place (--tickets)
+    QString ticketList;                  // as the log names them
     bool fitAnyway = false;
 };
 
@@ -128,11 +132,19 @@ RunOutcome runJob(const PrintJob &job, const Target &target, PrinterSurface &pri
     RunRecorder recorder(log, profiles,
                          {QFileInfo(target.file).absoluteFilePath(), RunRecorder::printerName(printer),
                           job.page, JobRun::saved(job, sentido), QString(),
-                          target.span ? target.span->first : 1},
+                          target.span ? target.span->first : 1, target.ticketList, QString()},
                          observer);
     // Where a stopped run went to is told in sheets, so that the rest of a set is not lost.
     recorder.setTellsWhereStopped(true);
-    const RunOutcome outcome = JobRun::print(job, target.span, printer, dialogs, &recorder);
+    // A long run tells what it prints before it starts, and goes on: nobody is there to answer.
+    SummaryFirst summary(&recorder, LongRuns::read(profiles), [](const RunSummary &what) {
+        say(what.text());
+        return true;
+    });
+    const RunOutcome outcome =
+        target.ticketList.isEmpty()
+            ? JobRun::print(job, target.span, printer, dialogs, &summary)
+            : JobRun::replace(job, target.tickets, std::nullopt, printer, dialogs, &summary);
     if (const QString problem = recorder.finish(outcome); !problem.isEmpty())
         say(QStringLiteral("No se pudo anotar la impresión en el registro %1: %2")
                 .arg(shown(log.file()), problem));
@@ -141,7 +153,7 @@ RunOutcome runJob(const PrintJob &job, const Target &target, PrinterSurface &pri
     if (outcome == RunOutcome::Cancelled ||
         (outcome == RunOutcome::Failed && recorder.started() && printer.confirmsSheets())) {
         auto [done, last, text] = RunText::stopped(recorder.run());
-        if (done < last)
+        if (done < last && target.ticketList.isEmpty()) // a replacement is typed again, shorter
             text += QStringLiteral(" Para seguir: ") + rest(target, done + 1, last);
         say(text);
     }
@@ -378,7 +390,13 @@ int main(int argc, char **argv)
         QStringLiteral("fit-anyway"),
         QStringLiteral("Imprime aunque la página de la plantilla sea mayor que el "
                        "papel (lo que no cabe no se imprime)."));
-    const QList<QCommandLineOption> options{help, version, print, printerOption, output, sheets, fitAnyway};
+    const QCommandLineOption tickets(
+        QStringLiteral("tickets"),
+        QStringLiteral("Imprime solo esos boletos, cada uno en el lugar que tenía en su hoja, por "
+                       "ejemplo 0457,2310,3001-3004 (para reponer boletos estropeados)."),
+        QStringLiteral("lista"));
+    const QList<QCommandLineOption> options{help,   version, print,    printerOption,
+                                            output, sheets,  fitAnyway, tickets};
     parser.addOptions(options);
 
     const auto wrong = [](const QString &text) {
@@ -428,7 +446,7 @@ int main(int argc, char **argv)
         return Printed;
     }
     // An empty value is an unset variable in a script: never the default printer or file.
-    for (const QCommandLineOption &option : {print, printerOption, output, sheets})
+    for (const QCommandLineOption &option : {print, printerOption, output, sheets, tickets})
         if (parser.isSet(option) && parser.value(option).isEmpty())
             return wrong(QStringLiteral("--%1 no puede estar vacío.").arg(option.names().constFirst()));
     if (!parser.isSet(print))
@@ -438,6 +456,8 @@ int main(int argc, char **argv)
             QStringLiteral("Argumento inesperado: %1").arg(parser.positionalArguments().constFirst()));
     if (parser.isSet(printerOption) && parser.isSet(output))
         return wrong(QStringLiteral("--printer y --output no pueden usarse juntos."));
+    if (parser.isSet(sheets) && parser.isSet(tickets))
+        return wrong(QStringLiteral("--sheets y --tickets no pueden usarse juntos."));
 
     Target target;
     target.fitAnyway = parser.isSet(fitAnyway);
@@ -474,6 +494,14 @@ int main(int argc, char **argv)
         target.span = SheetSpan::parse(parser.value(sheets), all->count(), why);
         if (!target.span)
             return wrong(QStringLiteral("--sheets: ") + why);
+    }
+    if (parser.isSet(tickets)) {
+        QString why;
+        const auto list = TicketReplacement::parse(parser.value(tickets), why);
+        if (!list)
+            return wrong(QStringLiteral("--tickets: ") + why);
+        target.tickets = *list;
+        target.ticketList = TicketReplacement::listed(parser.value(tickets));
     }
     if (const int signal = StopSignals::received(); signal != 0) {
         say(QStringLiteral("Interrumpido antes de empezar: no se ha impreso nada."));

@@ -41,7 +41,8 @@ RunHistory::RunHistory(const Services &services, Job job, QMenu *tools, QAction 
     RunReconcile::reconcile(m_log);
 }
 
-RunOutcome RunHistory::print(int page, const std::function<RunOutcome(RunObserver *)> &run)
+RunOutcome RunHistory::print(int page, const std::function<RunOutcome(RunObserver *)> &run,
+                             const QString &boletos)
 {
     std::optional<JobFile::Saved> saved;
     try {
@@ -52,7 +53,8 @@ RunOutcome RunHistory::print(int page, const std::function<RunOutcome(RunObserve
         qCWarning(lcPrint).noquote() << "Run logged without a copy of the job:" << describeFailure(e);
     }
     return recorded(
-        {m_job.name(), RunRecorder::printerName(m_services.printer), page, std::move(saved), QString(), 1},
+        {m_job.name(), RunRecorder::printerName(m_services.printer), page, std::move(saved), QString(), 1,
+         boletos, QString()},
         run);
 }
 
@@ -79,7 +81,8 @@ RunOutcome RunHistory::recorded(RunRecorder::Job job, const std::function<RunOut
     return outcome;
 }
 
-RunOutcome RunHistory::reprint(const RunLog::Run &run, const SheetSpan &span)
+RunOutcome RunHistory::reprint(const RunLog::Run &run, const SheetSpan &span,
+                               const TicketReplacement::Request *tickets)
 {
     Dialogs &dialogs = m_services.dialogs;
     if (run.copia.isEmpty() || !QFileInfo::exists(run.copia) || !JobFile::refusal(run.copia).isEmpty()) {
@@ -106,9 +109,12 @@ RunOutcome RunHistory::reprint(const RunLog::Run &run, const SheetSpan &span)
                                      << describeFailure(e);
     }
     return recorded(
-        {run.trabajo, RunRecorder::printerName(printer), job.page, std::nullopt, run.copia, span.first},
+        {run.trabajo, RunRecorder::printerName(printer), job.page, std::nullopt, run.copia, span.first,
+         tickets ? tickets->listed : QString(), run.origen.isEmpty() ? run.id : run.origen},
         [&](RunObserver *observer) {
-            const RunOutcome outcome = JobRun::print(job, span, printer, dialogs, observer);
+            const RunOutcome outcome =
+                tickets ? JobRun::replace(job, tickets->tickets, tickets->printed, printer, dialogs, observer)
+                        : JobRun::print(job, span, printer, dialogs, observer);
             printer.setPdfTemplate(openTemplate);
             if (orientation) {
                 try {

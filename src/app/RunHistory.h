@@ -4,6 +4,7 @@
 #include "RunLog.h"
 #include "RunRecorder.h"
 #include "SameNumberRun.h"
+#include "TicketReplacement.h"
 #include "SheetSpan.h"
 
 #include <QObject>
@@ -42,10 +43,14 @@ public:
     RunHistory(const Services &services, Job job, QMenu *tools, QAction *after, QObject *owner);
 
     // A run of the open job's `page`: `run` prints it, reporting to the observer it is given.
-    RunOutcome print(int page, const std::function<RunOutcome(RunObserver *)> &run);
+    // `boletos` names the tickets of a replacement (TicketReplacement) in the log.
+    RunOutcome print(int page, const std::function<RunOutcome(RunObserver *)> &run,
+                     const QString &boletos = QString());
 
     // Sheets `span` of the logged `run`, from its copy of the job.
-    RunOutcome reprint(const RunLog::Run &run, const SheetSpan &span);
+    // With `tickets`, only those tickets instead, each at its place (TicketReplacement).
+    RunOutcome reprint(const RunLog::Run &run, const SheetSpan &span,
+                       const TicketReplacement::Request *tickets = nullptr);
 
     // "Registro de impresiones..." and "Reimprimir hojas...".
     void showLog();

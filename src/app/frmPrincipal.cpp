@@ -8,6 +8,7 @@
 #include "Logging.h"
 #include "PrinterSurface.h"
 #include "RunHistory.h"
+#include "ShopTools.h"
 #include "SetsBoxes.h"
 #include "TemplateReady.h"
 #include "Twips.h"
@@ -419,8 +420,10 @@ void frmPrincipal::cmdImprimir_Click()
     if (!PdfTemplates::readyToPrint(m_context.printer, m_context.dialogs))
         return;
     m_context.printer.setJobName(DocumentCommands::Cortar(m_documents->ArchivoActual));
-    const RunOutcome outcome = m_history->print(0, [this](RunObserver *observer) {
-        return runSameNumber(sameNumberJob(), fontChoice(), m_context.printer, m_context.dialogs, observer);
+    const RunOutcome outcome = m_history->print(0, [this](RunObserver *logged) {
+        return m_shop->withSummary(logged, [this](RunObserver *observer) {
+            return runSameNumber(sameNumberJob(), fontChoice(), m_context.printer, m_context.dialogs, observer);
+        });
     });
     recordLastPrint(outcome, 0);
     if (outcome == RunOutcome::DigitsMismatch) {
@@ -434,9 +437,11 @@ void frmPrincipal::Command6_Click()
     if (!PdfTemplates::readyToPrint(m_context.printer, m_context.dialogs))
         return;
     m_context.printer.setJobName(DocumentCommands::Cortar(m_documents->ArchivoActual));
-    const RunOutcome outcome = m_history->print(1, [this](RunObserver *observer) {
-        return runDistinctNumber(distinctNumberJob(), fontChoice(), m_context.printer, m_context.dialogs,
-                                 FirstRowSpan, observer);
+    const RunOutcome outcome = m_history->print(1, [this](RunObserver *logged) {
+        return m_shop->withSummary(logged, [this](RunObserver *observer) {
+            return runDistinctNumber(distinctNumberJob(), fontChoice(), m_context.printer, m_context.dialogs,
+                                     FirstRowSpan, observer);
+        });
     });
     recordLastPrint(outcome, 1);
     if (outcome == RunOutcome::DigitsMismatch) {

@@ -16,6 +16,7 @@ class frmFormatos;
 class frmPilas;
 class SetsBoxes;
 class RunHistory;
+class ShopTools;
 class LastPrint;
 class Notes;
 class RecentFiles;
@@ -176,6 +177,7 @@ private:
     TemplateMenu *m_template = nullptr;
     SetsBoxes *m_juegos = nullptr;
     RunHistory *m_history = nullptr;
+    ShopTools *m_shop = nullptr; // replacements, pile plan, the summary before long runs
     frmFormatos *m_formatos = nullptr;
     std::unique_ptr<JobControls> m_job;
     DocumentCommands *m_documents = nullptr;

@@ -80,12 +80,29 @@ public:
     }
     void draw(qint64 sheet, PrinterSurface &printer) const override
     {
-        for (const Row &row : m_rows) {
-            printer.printText(QString()); // begins the document on the first sheet
-            printer.setCurrentPosition(row.x, row.y);
-            row.look->print(printer, rowNumber(row, sheet), m_codes);
-        }
+        for (int r = 0; r < int(m_rows.size()); ++r)
+            drawPlace(sheet, r, printer);
     }
+    int places() const override { return int(m_rows.size()); }
+    std::optional<QString> numberAt(qint64 sheet, int place) const override
+    {
+        return rowNumber(m_rows[place], sheet);
+    }
+    void drawPlace(qint64 sheet, int place, PrinterSurface &printer) const override
+    {
+        const Row &row = m_rows[place];
+        printer.printText(QString()); // begins the document on the first sheet
+        printer.setCurrentPosition(row.x, row.y);
+        row.look->print(printer, rowNumber(row, sheet), m_codes);
+    }
+    std::optional<TicketPlace> locate(const RangeNumber &n) const override
+    {
+        for (int r = 0; r < int(m_rows.size()); ++r)
+            if (const auto sheet = m_range.sheetOf(m_rows[r].start, n))
+                return TicketPlace{*sheet, r};
+        return std::nullopt;
+    }
+    qint64 tickets() const override { return m_range.sheets * qint64(m_rows.size()); }
 
 private:
     QString rowNumber(const Row &row, qint64 sheet) const
@@ -140,15 +157,36 @@ public:
     }
     void draw(qint64 sheet, PrinterSurface &printer) const override
     {
-        for (int r = 0; r < int(m_places.size()); ++r) {
-            printer.printText(QString()); // begins the document on the first sheet
-            const auto offset = m_plan.offsetAt(sheet, r);
-            if (!offset)
-                continue;
-            printer.setCurrentPosition(m_places[r].x, m_places[r].y);
-            m_places[r].look.print(printer, m_run.number(*offset), m_codes);
-        }
+        for (int r = 0; r < int(m_places.size()); ++r)
+            drawPlace(sheet, r, printer);
     }
+    int places() const override { return int(m_places.size()); }
+    std::optional<QString> numberAt(qint64 sheet, int place) const override
+    {
+        const auto offset = m_plan.offsetAt(sheet, place);
+        return offset ? std::optional<QString>(m_run.number(*offset)) : std::nullopt;
+    }
+    void drawPlace(qint64 sheet, int place, PrinterSurface &printer) const override
+    {
+        printer.printText(QString()); // begins the document on the first sheet
+        const auto offset = m_plan.offsetAt(sheet, place);
+        if (!offset)
+            return;
+        printer.setCurrentPosition(m_places[place].x, m_places[place].y);
+        m_places[place].look.print(printer, m_run.number(*offset), m_codes);
+    }
+    std::optional<TicketPlace> locate(const RangeNumber &n) const override
+    {
+        const auto offset = SheetRange{m_run.step, m_run.count}.sheetOf(m_run.first, n);
+        if (!offset)
+            return std::nullopt;
+        const PilePlan::Place at = m_plan.placeOf(*offset);
+        return TicketPlace{at.sheet, at.row};
+    }
+    qint64 tickets() const override { return m_run.count; }
+    QString lastNumber() const override { return m_run.number(m_run.count - 1); }
+    qint64 blocks() const override { return m_plan.blocks(); }
+    const PilePlan &plan() const { return m_plan; }
 
 private:
     struct Place

@@ -34,6 +34,8 @@ struct DistinctNumberJob
         QString hasta = QStringLiteral("0100");
         QString profundidad = QStringLiteral("0");
     } piles;
+    // In piles mode, a separator sheet before each block (SeparatorSheets).
+    bool separadores = false;
 };
 
 class PilePlan;
