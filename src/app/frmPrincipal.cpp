@@ -406,7 +406,9 @@ SameNumberJob frmPrincipal::sameNumberJob() const
 
 DistinctNumberJob frmPrincipal::distinctNumberJob() const
 {
-    return m_job->distinctNumberJob();
+    DistinctNumberJob job = m_job->distinctNumberJob();
+    job.nombre = DocumentCommands::Cortar(m_documents->ArchivoActual); // for separator sheets
+    return job;
 }
 
 FontChoice frmPrincipal::fontChoice() const

@@ -31,6 +31,7 @@ void frmPrincipal::setUpDocuments()
         ui->SSTab1, ui->txtDesde, ui->txtHasta, txtPosX, txtPosY, Check1, desde, hasta, posX, posY, Check2,
         ui->chVert, ui->chVert2, m_pilas->chkPilas, m_pilas->txtPilasDesde, m_pilas->txtPilasHasta,
         m_pilas->txtPilasProfundidad, m_juegos->txtJuegos, m_juegos->txtJuegos2});
+    m_job->chkSeparadores = m_pilas->chkSeparadores;
     setUpNumberFormats();
     DocumentCommands::Window window{
         [this] {

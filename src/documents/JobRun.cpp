@@ -12,10 +12,22 @@
 
 #include <QDateTime>
 
+namespace {
+
+// The distinct-number page with the job's name, which its separator sheets carry.
+DistinctNumberJob named(const PrintJob &job)
+{
+    DistinctNumberJob distinct = job.distinct;
+    distinct.nombre = job.name;
+    return distinct;
+}
+
+} // namespace
+
 std::unique_ptr<JobSheets> JobRun::sheets(const PrintJob &job, Dialogs &dialogs)
 {
     return job.page == 0 ? sameNumberSheets(job.same, job.font, dialogs)
-                         : distinctNumberSheets(job.distinct, job.font, dialogs);
+                         : distinctNumberSheets(named(job), job.font, dialogs);
 }
 
 namespace {
@@ -58,7 +70,7 @@ RunOutcome JobRun::print(const PrintJob &job, const std::optional<SheetSpan> &sp
         if (job.page == 0)
             return runSameNumber(job.same, job.font, printer, dialogs, observer);
         double rowSpan = 0;
-        return runDistinctNumber(job.distinct, job.font, printer, dialogs, rowSpan, observer);
+        return runDistinctNumber(named(job), job.font, printer, dialogs, rowSpan, observer);
     }
     std::unique_ptr<JobSheets> all = sheets(job, dialogs);
     if (!all)

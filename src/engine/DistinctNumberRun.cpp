@@ -8,6 +8,7 @@
 #include "RangeNumber.h"
 #include "RunMessages.h"
 #include "RuntimeError.h"
+#include "SeparatorSheets.h"
 #include "SheetLoop.h"
 #include "SheetRange.h"
 #include "SheetSets.h"
@@ -187,6 +188,7 @@ public:
     QString lastNumber() const override { return m_run.number(m_run.count - 1); }
     qint64 blocks() const override { return m_plan.blocks(); }
     const PilePlan &plan() const { return m_plan; }
+    const PileRun &run() const { return m_run; }
 
 private:
     struct Place
@@ -246,8 +248,16 @@ std::unique_ptr<JobSheets> makeSheets(const DistinctNumberJob &job, const FontCh
                                       const SheetRange &range)
 {
     const int copies = SheetSets::read(job.juegos);
-    if (job.piles.on)
-        return SheetSets::repeat(std::make_unique<PileSheets>(job, font), copies);
+    if (job.piles.on) {
+        auto piles = std::make_unique<PileSheets>(job, font);
+        const PilePlan plan = piles->plan();
+        const PileRun run = piles->run();
+        std::unique_ptr<JobSheets> sheets = SheetSets::repeat(std::move(piles), copies);
+        if (!job.separadores)
+            return sheets;
+        return SeparatorSheets::insert(
+            std::move(sheets), plan, [run](qint64 offset) { return run.number(offset); }, job.nombre);
+    }
     return SheetSets::repeat(std::make_unique<DistinctNumberSheets>(job, font, range), copies);
 }
 

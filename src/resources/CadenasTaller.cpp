@@ -53,6 +53,8 @@ constexpr CadenaAnadida kCadenas[] = {
      "Print the pile plan on the printer or save it as PDF?"},
     {18050, "Plan de pilas.pdf", "Pile plan.pdf"},
     {18051, "No se pudo guardar %1: %2", "%1 could not be saved: %2"},
+    {18060, "Bloque %1 de %2", "Block %1 of %2"},
+    {18061, "Hoja separadora antes de cada bloque", "Separator sheet before each block"},
 };
 } // namespace
 

@@ -161,6 +161,37 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(m_tmp.path("no.pdf")));
     }
 
+    // A job file that asks for separator sheets prints one before each block, named after the
+    // file; the same file without the key prints only the numbered sheets.
+    void jobFileSeparators()
+    {
+        const QByteArray piles = "[Ultima Impresi\xf3n Solapa:1]\r\n"
+                                 "PosX_0=1440\r\nPosY_0=2000\r\nCheck2_0=0\r\nCheck2_1=1\r\n"
+                                 "Check2_2=1\r\nCheck2_3=1\r\nsstab= 1\r\n"
+                                 "Pilas=1\r\nPilasDesde=1\r\nPilasHasta=5\r\nPilasProfundidad=2\r\n";
+        for (const bool separators : {false, true}) {
+            QFile job(m_tmp.path(separators ? "con.trv" : "sin.trv"));
+            QVERIFY(job.open(QIODevice::WriteOnly));
+            job.write(piles + (separators ? "Separadores=1\r\n" : "") +
+                      "[Fuentes]\r\nTama\xf1o=20\r\nIndice=DejaVu Sans\r\n[Solapa]\r\nSStab=1\r\n");
+            job.close();
+            const QString out = m_tmp.path(separators ? "con.pdf" : "sin.pdf");
+            const Result r = run({"--print", job.fileName(), "--output", out});
+            QVERIFY2(r.status == 0, qPrintable(r.err));
+            QStringList pages;
+            for (const PdfText::Page &page : PdfText::read(out).pages)
+                pages << page.texts().join(u' ');
+            if (!separators) {
+                QCOMPARE(pages, QStringList({"1", "2", "3", "4", "5"}));
+                continue;
+            }
+            QCOMPARE(pages.size(), 5 + 3);
+            QCOMPARE(pages[0], QStringLiteral("con.trv Bloque 1 de 3 Pila 1: 1 a 2"));
+            QCOMPARE(pages.mid(1, 3), QStringList({"1", "2", "con.trv Bloque 2 de 3 Pila 1: 3 a 4"}));
+            QCOMPARE(pages[6], QStringLiteral("con.trv Bloque 3 de 3 Pila 1: 5 a 5"));
+        }
+    }
+
     // The window asks before a long run: the answer's default goes on, Cancel prints nothing and
     // logs nothing. The question's counts are the run's.
     void windowAsksBeforeALongRun()

@@ -1,5 +1,6 @@
 // Replacing damaged tickets: every ticket goes back to the place it had, nothing else is printed.
 #include "DistinctNumberRun.h"
+#include "PilePlanPage.h"
 #include "RecordingSurface.h"
 #include "ScriptedDialogs.h"
 #include "TicketReplacement.h"
@@ -207,6 +208,52 @@ private Q_SLOTS:
         RecordingSurface setPrinter;
         printed(*chosen, setPrinter);
         QCOMPARE(texts(setPrinter), QStringList({"002 009", "002 009"}));
+    }
+
+    // Separator sheets: one before each block, naming the job, the block and its piles; the
+    // numbered sheets, the replacement and the pile plan count them.
+    void separatorSheetsComeBeforeEachBlock()
+    {
+        DistinctNumberJob job = pileJob(20, 2, 3, 2);
+        job.separadores = true;
+        job.nombre = QStringLiteral("rifa.trv");
+        RecordingSurface printer;
+        ScriptedDialogs dialogs;
+        double span = 0;
+        QCOMPARE(runDistinctNumber(job, kFont, printer, dialogs, span), RunOutcome::Printed);
+        const QStringList pages = texts(printer);
+        // Blocks of 3 sheets, each twice: 6 numbered sheets after each separator, 2 in the last.
+        QCOMPARE(pages.size(), 20 + 4);
+        for (int b = 0; b < 4; ++b) {
+            const QString separator = pages[b * 7];
+            QVERIFY2(separator.startsWith(QStringLiteral("rifa.trv Bloque %1 de 4 Pila 1: ").arg(b + 1)),
+                     qPrintable(separator));
+        }
+        QCOMPARE(pages[0], QStringLiteral("rifa.trv Bloque 1 de 4 Pila 1: 001 a 003 Pila 2: 004 a 006"));
+        QCOMPARE(pages.mid(1, 6), QStringList({"001 004", "001 004", "002 005", "002 005", "003 006", "003 006"}));
+        QCOMPARE(pages[21], QStringLiteral("rifa.trv Bloque 4 de 4 Pila 1: 019 a 019 Pila 2: 020 a 020"));
+        // The numbers come out in the run's font, after the separator's large type.
+        for (const auto &t : printer.documents().back().pages[1].texts)
+            if (!t.text.isEmpty())
+                QCOMPARE(t.fontSize, 12.0f);
+
+        const auto sheets = distinctNumberSheets(job, kFont, dialogs);
+        const auto plan = PilePlanPage::blocks(PilePlan(20, 2, 3), [](qint64 o) { return QString::number(o + 1); },
+                                               2, true);
+        QCOMPARE(sheets->count(), pages.size());
+        for (std::size_t b = 0; b < plan.size(); ++b) {
+            QCOMPARE(pages[int(plan[b].firstSheet) - 2].left(8), QStringLiteral("rifa.trv"));
+            QCOMPARE(pages[int(plan[b].lastSheet) - 1].isEmpty(), false);
+        }
+        QCOMPARE(plan.back().lastSheet, pages.size());
+
+        QString why;
+        const auto chosen = TicketReplacement::sheets(distinctNumberSheets(job, kFont, dialogs), tickets("5,19"),
+                                                      std::nullopt, why);
+        QVERIFY(chosen);
+        RecordingSurface again;
+        printed(*chosen, again);
+        QCOMPARE(texts(again), QStringList({"019 005", "019 005"}));
     }
 
     void ticketLists_data()
