@@ -416,8 +416,13 @@ bool RunLog::exportTo(const QString &path, QString *reason) const
         return false;
     }
     QByteArray bytes = header().join(u',').toUtf8() + '\n';
-    for (auto it = contents.runs.rbegin(); it != contents.runs.rend(); ++it)
-        bytes += csvLine(*it).toUtf8();
+    for (auto it = contents.runs.rbegin(); it != contents.runs.rend(); ++it) {
+        // In the local time of whoever exports, with its offset, whatever zone wrote the line.
+        Run local = *it;
+        local.inicio = local.inicio.isValid() ? local.inicio.toLocalTime() : local.inicio;
+        local.fin = local.fin.isValid() ? local.fin.toLocalTime() : local.fin;
+        bytes += csvLine(local).toUtf8();
+    }
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
         if (reason)

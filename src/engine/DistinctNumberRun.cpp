@@ -187,6 +187,7 @@ public:
     qint64 tickets() const override { return m_run.count; }
     QString lastNumber() const override { return m_run.number(m_run.count - 1); }
     qint64 blocks() const override { return m_plan.blocks(); }
+    qint64 blockOf(qint64 sheet) const override { return sheet / qMax<qint64>(m_plan.block(0).sheets, 1); }
     const PilePlan &plan() const { return m_plan; }
     const PileRun &run() const { return m_run; }
 

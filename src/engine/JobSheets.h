@@ -60,4 +60,10 @@ public:
     virtual QString lastNumber() const { return number(count() - 1); }
     // Blocks of a cut-and-stack run; 1 for any other.
     virtual qint64 blocks() const { return 1; }
+    // The block (from 0) sheet `sheet` belongs to.
+    virtual qint64 blockOf(qint64 sheet) const
+    {
+        Q_UNUSED(sheet);
+        return 0;
+    }
 };

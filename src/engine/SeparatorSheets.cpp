@@ -67,6 +67,7 @@ public:
     qint64 tickets() const override { return m_sheets->tickets(); }
     QString lastNumber() const override { return m_sheets->lastNumber(); }
     qint64 blocks() const override { return m_sheets->blocks(); }
+    qint64 blockOf(qint64 sheet) const override { return split(sheet).first; }
 
 private:
     // The block a sheet belongs to, and its sheet among the run's (-1 for the separator).
@@ -86,8 +87,8 @@ private:
 
 } // namespace
 
-QStringList SeparatorSheets::lines(const PilePlan &plan, qint64 block, const std::function<QString(qint64)> &number,
-                                   const QString &jobName)
+QStringList SeparatorSheets::lines(const PilePlan &plan, qint64 block,
+                                   const std::function<QString(qint64)> &number, const QString &jobName)
 {
     QStringList out;
     if (!jobName.isEmpty())
@@ -107,7 +108,8 @@ QStringList SeparatorSheets::lines(const PilePlan &plan, qint64 block, const std
 }
 
 std::unique_ptr<JobSheets> SeparatorSheets::insert(std::unique_ptr<JobSheets> sheets, const PilePlan &plan,
-                                                   std::function<QString(qint64)> number, const QString &jobName)
+                                                   std::function<QString(qint64)> number,
+                                                   const QString &jobName)
 {
     return std::make_unique<Separated>(std::move(sheets), plan, std::move(number), jobName);
 }

@@ -42,6 +42,7 @@ public:
     qint64 tickets() const override { return m_sheets->tickets(); }
     QString lastNumber() const override { return m_sheets->lastNumber(); }
     qint64 blocks() const override { return m_sheets->blocks(); }
+    qint64 blockOf(qint64 sheet) const override { return m_sheets->blockOf(sheet / m_copies); }
 
 private:
     std::unique_ptr<JobSheets> m_sheets;

@@ -55,6 +55,17 @@ constexpr CadenaAnadida kCadenas[] = {
     {18051, "No se pudo guardar %1: %2", "%1 could not be saved: %2"},
     {18060, "Bloque %1 de %2", "Block %1 of %2"},
     {18061, "Hoja separadora antes de cada bloque", "Separator sheet before each block"},
+    {19000, "hojas %1–%2", "sheets %1–%2"},
+    {19001, "boletos %1", "tickets %1"},
+    {19002, "Trabajo", "Job"},
+    {19003, "Impresora", "Printer"},
+    {19004, "Desde (aaaa-mm-dd)", "From (yyyy-mm-dd)"},
+    {19005, "Hasta (aaaa-mm-dd)", "To (yyyy-mm-dd)"},
+    {19006, "Todos", "All"},
+    {19010, "Página completa", "Whole page"},
+    {19011, "Ancho de página", "Page width"},
+    {19012, "▶ Empieza el bloque %1 de %2", "▶ Block %1 of %2 starts"},
+    {19013, "Bloque %1 de %2", "Block %1 of %2"},
 };
 } // namespace
 

@@ -1,18 +1,28 @@
 // The print shop's tools around a run: replacing damaged tickets (window and command line), the
 // summary before a long run and the printable pile plan, read back from what was printed.
+#include "DesignPdfs.h"
 #include "FormHarness.h"
 #include "PdfText.h"
 #include "RunLog.h"
 #include "TestPaths.h"
+#include "frmPaginaPlantilla.h"
+#include "frmRegistro.h"
 #include "frmReponer.h"
+#include "frmVistaPrevia.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QTableView>
 #include <QTimer>
+#include <QToolButton>
 
 #include <map>
 
@@ -192,6 +202,92 @@ private Q_SLOTS:
         }
     }
 
+    // The template page chooser shows the page chosen: page 1 carries a filled black frame, page 2
+    // only a line of text.
+    void templatePageChooserShowsThePage()
+    {
+        const QString design = DesignPdfs::write(m_tmp.path("diseno.pdf"));
+        frmPaginaPlantilla ask("diseno.pdf", 2, 1, nullptr, design);
+        const auto ink = [&ask] {
+            const QImage picture =
+                ask.imgPagina->pixmap().toImage().convertToFormat(QImage::Format_Grayscale8);
+            qint64 dark = 0;
+            for (int y = 0; y < picture.height(); ++y)
+                for (int x = 0; x < picture.width(); ++x)
+                    dark += qGray(picture.pixel(x, y)) < 128 ? 1 : 0;
+            return picture.isNull() ? qint64(-1) : dark;
+        };
+        const qint64 first = ink();
+        ask.txtPagina->setValue(2);
+        const qint64 second = ink();
+        QVERIFY2(first > 0 && second >= 0 && first > 2 * second,
+                 qPrintable(QStringLiteral("%1 %2").arg(first).arg(second)));
+        // Without the file's path the chooser shows the number alone, as before.
+        frmPaginaPlantilla plain("diseno.pdf", 2, 1, nullptr);
+        QVERIFY(plain.imgPagina->isHidden());
+    }
+
+    // The preview of a pile run: the keys of a document viewer, the block each sheet belongs to
+    // with its first sheet marked, the page fitted to the window, and Print.
+    void previewKeysBlocksAndPrint()
+    {
+        DistinctNumberJob job;
+        job.piles = {true, "01", "20", "3"};
+        job.off = {false, false, true, true};
+        job.posX = {"1440", "1440"};
+        job.posY = {"1440", "8000"};
+        ScriptedDialogs dialogs;
+        RecordingSurface printer;
+        frmVistaPrevia preview(distinctNumberSheets(job, {"DejaVu Sans", "12", 0}, dialogs), printer,
+                               nullptr);
+        preview.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&preview));
+        QVERIFY(preview.lblBloque->text().contains("1 de 4"));
+        const auto key = [&](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+            preview.imgHoja->setFocus();
+            QTest::keyClick(&preview, k, m);
+        };
+        key(Qt::Key_PageDown);
+        QCOMPARE(preview.sheet(), 1);
+        QVERIFY2(preview.lblBloque->text().startsWith("Bloque 1 de 4"),
+                 qPrintable(preview.lblBloque->text()));
+        key(Qt::Key_PageDown);
+        key(Qt::Key_PageDown);
+        QCOMPARE(preview.sheet(), 3);
+        QVERIFY2(preview.lblBloque->text().contains("Empieza el bloque 2 de 4"),
+                 qPrintable(preview.lblBloque->text()));
+        key(Qt::Key_End);
+        QCOMPARE(preview.sheet(), 9);
+        key(Qt::Key_Home);
+        QCOMPARE(preview.sheet(), 0);
+        key(Qt::Key_PageUp);
+        QCOMPARE(preview.sheet(), 0);
+        key(Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(preview.zoomPercent(), 125);
+        key(Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(preview.zoomPercent(), 100);
+        preview.setZoom(frmVistaPrevia::kFitPage);
+        const QSize shown = preview.imgHoja->size();
+        const QSize room = preview.findChild<QScrollArea *>()->viewport()->size();
+        QVERIFY2(shown.width() <= room.width() && shown.height() <= room.height() &&
+                     (shown.width() > room.width() * 0.8 || shown.height() > room.height() * 0.8),
+                 qPrintable(QStringLiteral("%1x%2 in %3x%4")
+                                .arg(shown.width())
+                                .arg(shown.height())
+                                .arg(room.width())
+                                .arg(room.height())));
+        preview.setZoom(frmVistaPrevia::kFitWidth);
+        QVERIFY(qAbs(preview.imgHoja->width() - room.width()) < room.width() * 0.1);
+
+        QVERIFY(preview.cmdImprimirVista->isHidden());
+        bool printed = false;
+        preview.setPrint([&printed] { printed = true; });
+        QVERIFY(preview.cmdImprimirVista->isVisible());
+        QTest::mouseClick(preview.cmdImprimirVista, Qt::LeftButton);
+        QVERIFY(printed);
+        QVERIFY(!preview.isVisible());
+    }
+
     // The window asks before a long run: the answer's default goes on, Cancel prints nothing and
     // logs nothing. The question's counts are the run's.
     void windowAsksBeforeALongRun()
@@ -260,6 +356,20 @@ private Q_SLOTS:
         QCOMPARE(runs[1].boletos, QStringLiteral("2,4,5,19"));
         QCOMPARE(runs[1].origen, runs[0].id);
         QCOMPARE(runs[1].estado, RunLog::kCompleta);
+
+        // The log window shows the replacement under its run, and its filters apply to both.
+        const RunLog log(h.tmp.paths().runLogFolder);
+        frmRegistro window(log, h.dialogs, nullptr);
+        QAbstractItemModel *model = window.grdRegistro->model();
+        QCOMPARE(model->rowCount(), 2);
+        QCOMPARE(model->index(1, 3).data().toString().trimmed(), QStringLiteral("↳ boletos 2,4,5,19"));
+        window.cboFiltroEstado->setCurrentIndex(window.cboFiltroEstado->findData(RunLog::kFallida));
+        QCOMPARE(model->rowCount(), 0);
+        window.cboFiltroEstado->setCurrentIndex(0);
+        window.txtFiltroDesde->setText(QDate::currentDate().addDays(1).toString(Qt::ISODate));
+        QCOMPARE(model->rowCount(), 0);
+        window.txtFiltroDesde->setText(QDate::currentDate().toString(Qt::ISODate));
+        QCOMPARE(model->rowCount(), 2);
     }
 
     // The plan saved as PDF names every block's sheets and every pile's ends, which are the

@@ -230,7 +230,8 @@ private Q_SLOTS:
                      qPrintable(separator));
         }
         QCOMPARE(pages[0], QStringLiteral("rifa.trv Bloque 1 de 4 Pila 1: 001 a 003 Pila 2: 004 a 006"));
-        QCOMPARE(pages.mid(1, 6), QStringList({"001 004", "001 004", "002 005", "002 005", "003 006", "003 006"}));
+        QCOMPARE(pages.mid(1, 6),
+                 QStringList({"001 004", "001 004", "002 005", "002 005", "003 006", "003 006"}));
         QCOMPARE(pages[21], QStringLiteral("rifa.trv Bloque 4 de 4 Pila 1: 019 a 019 Pila 2: 020 a 020"));
         // The numbers come out in the run's font, after the separator's large type.
         for (const auto &t : printer.documents().back().pages[1].texts)
@@ -238,8 +239,8 @@ private Q_SLOTS:
                 QCOMPARE(t.fontSize, 12.0f);
 
         const auto sheets = distinctNumberSheets(job, kFont, dialogs);
-        const auto plan = PilePlanPage::blocks(PilePlan(20, 2, 3), [](qint64 o) { return QString::number(o + 1); },
-                                               2, true);
+        const auto plan = PilePlanPage::blocks(
+            PilePlan(20, 2, 3), [](qint64 o) { return QString::number(o + 1); }, 2, true);
         QCOMPARE(sheets->count(), pages.size());
         for (std::size_t b = 0; b < plan.size(); ++b) {
             QCOMPARE(pages[int(plan[b].firstSheet) - 2].left(8), QStringLiteral("rifa.trv"));
@@ -248,8 +249,8 @@ private Q_SLOTS:
         QCOMPARE(plan.back().lastSheet, pages.size());
 
         QString why;
-        const auto chosen = TicketReplacement::sheets(distinctNumberSheets(job, kFont, dialogs), tickets("5,19"),
-                                                      std::nullopt, why);
+        const auto chosen = TicketReplacement::sheets(distinctNumberSheets(job, kFont, dialogs),
+                                                      tickets("5,19"), std::nullopt, why);
         QVERIFY(chosen);
         RecordingSurface again;
         printed(*chosen, again);
