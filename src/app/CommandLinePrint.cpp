@@ -1,4 +1,5 @@
 #include "CommandLinePrint.h"
+#include "CommandLineShop.h"
 #include "CalibrationSettings.h"
 #include "ErrorReason.h"
 #include "Logging.h"
@@ -14,13 +15,11 @@
 #include "QtTranslations.h"
 #include "RunReconcile.h"
 #include "RunRecorder.h"
-#include "RunSummary.h"
 #include "RunText.h"
 #include "SheetsPerJob.h"
 #include "StopSignals.h"
 #include "TemplateReady.h"
 #include "TerminalProgress.h"
-#include "TicketReplacement.h"
 #include "Version.h"
 
 #include <QApplication>
@@ -91,8 +90,7 @@ struct Target
     std::optional<struct stat> existing; // the regular file the output replaces
     QString file;                        // the job file
     std::optional<SheetSpan> span;       // only these sheets of the run
-    std::vector<RangeNumber> tickets;    // only these tickets, each at its place (--tickets)
-    QString ticketList;                  // as the log names them
+    TicketReplacement::Request tickets;  // only these tickets, each at its place (--tickets)
     bool fitAnyway = false;
 };
 
@@ -132,19 +130,12 @@ RunOutcome runJob(const PrintJob &job, const Target &target, PrinterSurface &pri
     RunRecorder recorder(log, profiles,
                          {QFileInfo(target.file).absoluteFilePath(), RunRecorder::printerName(printer),
                           job.page, JobRun::saved(job, sentido), QString(),
-                          target.span ? target.span->first : 1, target.ticketList, QString()},
+                          target.span ? target.span->first : 1, target.tickets.listed, QString()},
                          observer);
     // Where a stopped run went to is told in sheets, so that the rest of a set is not lost.
     recorder.setTellsWhereStopped(true);
-    // A long run tells what it prints before it starts, and goes on: nobody is there to answer.
-    SummaryFirst summary(&recorder, LongRuns::read(profiles), [](const RunSummary &what) {
-        say(what.text());
-        return true;
-    });
     const RunOutcome outcome =
-        target.ticketList.isEmpty()
-            ? JobRun::print(job, target.span, printer, dialogs, &summary)
-            : JobRun::replace(job, target.tickets, std::nullopt, printer, dialogs, &summary);
+        CommandLineShop::run(job, target.span, target.tickets, printer, dialogs, &recorder, profiles);
     if (const QString problem = recorder.finish(outcome); !problem.isEmpty())
         say(QStringLiteral("No se pudo anotar la impresión en el registro %1: %2")
                 .arg(shown(log.file()), problem));
@@ -153,7 +144,7 @@ RunOutcome runJob(const PrintJob &job, const Target &target, PrinterSurface &pri
     if (outcome == RunOutcome::Cancelled ||
         (outcome == RunOutcome::Failed && recorder.started() && printer.confirmsSheets())) {
         auto [done, last, text] = RunText::stopped(recorder.run());
-        if (done < last && target.ticketList.isEmpty()) // a replacement is typed again, shorter
+        if (done < last && target.tickets.listed.isEmpty()) // a replacement is typed again, shorter
             text += QStringLiteral(" Para seguir: ") + rest(target, done + 1, last);
         say(text);
     }
@@ -390,12 +381,8 @@ int main(int argc, char **argv)
         QStringLiteral("fit-anyway"),
         QStringLiteral("Imprime aunque la página de la plantilla sea mayor que el "
                        "papel (lo que no cabe no se imprime)."));
-    const QCommandLineOption tickets(
-        QStringLiteral("tickets"),
-        QStringLiteral("Imprime solo esos boletos, cada uno en el lugar que tenía en su hoja, por "
-                       "ejemplo 0457,2310,3001-3004 (para reponer boletos estropeados)."),
-        QStringLiteral("lista"));
-    const QList<QCommandLineOption> options{help,   version, print,    printerOption,
+    const QCommandLineOption tickets = CommandLineShop::ticketsOption();
+    const QList<QCommandLineOption> options{help,   version, print,     printerOption,
                                             output, sheets,  fitAnyway, tickets};
     parser.addOptions(options);
 
@@ -495,14 +482,9 @@ int main(int argc, char **argv)
         if (!target.span)
             return wrong(QStringLiteral("--sheets: ") + why);
     }
-    if (parser.isSet(tickets)) {
-        QString why;
-        const auto list = TicketReplacement::parse(parser.value(tickets), why);
-        if (!list)
-            return wrong(QStringLiteral("--tickets: ") + why);
-        target.tickets = *list;
-        target.ticketList = TicketReplacement::listed(parser.value(tickets));
-    }
+    if (QString why;
+        parser.isSet(tickets) && !CommandLineShop::readTickets(parser.value(tickets), target.tickets, why))
+        return wrong(QStringLiteral("--tickets: ") + why);
     if (const int signal = StopSignals::received(); signal != 0) {
         say(QStringLiteral("Interrumpido antes de empezar: no se ha impreso nada."));
         return 128 + signal;
