@@ -1,4 +1,5 @@
 #include "CommandLinePrint.h"
+#include "CommandLineShop.h"
 #include "CalibrationSettings.h"
 #include "ErrorReason.h"
 #include "Logging.h"
@@ -89,6 +90,7 @@ struct Target
     std::optional<struct stat> existing; // the regular file the output replaces
     QString file;                        // the job file
     std::optional<SheetSpan> span;       // only these sheets of the run
+    TicketReplacement::Request tickets;  // only these tickets, each at its place (--tickets)
     bool fitAnyway = false;
 };
 
@@ -128,11 +130,12 @@ RunOutcome runJob(const PrintJob &job, const Target &target, PrinterSurface &pri
     RunRecorder recorder(log, profiles,
                          {QFileInfo(target.file).absoluteFilePath(), RunRecorder::printerName(printer),
                           job.page, JobRun::saved(job, sentido), QString(),
-                          target.span ? target.span->first : 1},
+                          target.span ? target.span->first : 1, target.tickets.listed, QString()},
                          observer);
     // Where a stopped run went to is told in sheets, so that the rest of a set is not lost.
     recorder.setTellsWhereStopped(true);
-    const RunOutcome outcome = JobRun::print(job, target.span, printer, dialogs, &recorder);
+    const RunOutcome outcome =
+        CommandLineShop::run(job, target.span, target.tickets, printer, dialogs, &recorder, profiles);
     if (const QString problem = recorder.finish(outcome); !problem.isEmpty())
         say(QStringLiteral("No se pudo anotar la impresión en el registro %1: %2")
                 .arg(shown(log.file()), problem));
@@ -141,7 +144,7 @@ RunOutcome runJob(const PrintJob &job, const Target &target, PrinterSurface &pri
     if (outcome == RunOutcome::Cancelled ||
         (outcome == RunOutcome::Failed && recorder.started() && printer.confirmsSheets())) {
         auto [done, last, text] = RunText::stopped(recorder.run());
-        if (done < last)
+        if (done < last && target.tickets.listed.isEmpty()) // a replacement is typed again, shorter
             text += QStringLiteral(" Para seguir: ") + rest(target, done + 1, last);
         say(text);
     }
@@ -378,7 +381,9 @@ int main(int argc, char **argv)
         QStringLiteral("fit-anyway"),
         QStringLiteral("Imprime aunque la página de la plantilla sea mayor que el "
                        "papel (lo que no cabe no se imprime)."));
-    const QList<QCommandLineOption> options{help, version, print, printerOption, output, sheets, fitAnyway};
+    const QCommandLineOption tickets = CommandLineShop::ticketsOption();
+    const QList<QCommandLineOption> options{help,   version, print,     printerOption,
+                                            output, sheets,  fitAnyway, tickets};
     parser.addOptions(options);
 
     const auto wrong = [](const QString &text) {
@@ -428,7 +433,7 @@ int main(int argc, char **argv)
         return Printed;
     }
     // An empty value is an unset variable in a script: never the default printer or file.
-    for (const QCommandLineOption &option : {print, printerOption, output, sheets})
+    for (const QCommandLineOption &option : {print, printerOption, output, sheets, tickets})
         if (parser.isSet(option) && parser.value(option).isEmpty())
             return wrong(QStringLiteral("--%1 no puede estar vacío.").arg(option.names().constFirst()));
     if (!parser.isSet(print))
@@ -438,6 +443,8 @@ int main(int argc, char **argv)
             QStringLiteral("Argumento inesperado: %1").arg(parser.positionalArguments().constFirst()));
     if (parser.isSet(printerOption) && parser.isSet(output))
         return wrong(QStringLiteral("--printer y --output no pueden usarse juntos."));
+    if (parser.isSet(sheets) && parser.isSet(tickets))
+        return wrong(QStringLiteral("--sheets y --tickets no pueden usarse juntos."));
 
     Target target;
     target.fitAnyway = parser.isSet(fitAnyway);
@@ -475,6 +482,9 @@ int main(int argc, char **argv)
         if (!target.span)
             return wrong(QStringLiteral("--sheets: ") + why);
     }
+    if (QString why;
+        parser.isSet(tickets) && !CommandLineShop::readTickets(parser.value(tickets), target.tickets, why))
+        return wrong(QStringLiteral("--tickets: ") + why);
     if (const int signal = StopSignals::received(); signal != 0) {
         say(QStringLiteral("Interrumpido antes de empezar: no se ha impreso nada."));
         return 128 + signal;

@@ -39,7 +39,8 @@ RunHistory::RunHistory(const Services &services, Job job, QAction *log, QAction 
     RunReconcile::reconcile(m_log);
 }
 
-RunOutcome RunHistory::print(int page, const std::function<RunOutcome(RunObserver *)> &run)
+RunOutcome RunHistory::print(int page, const std::function<RunOutcome(RunObserver *)> &run,
+                             const QString &boletos)
 {
     if (refusedWhilePrinting())
         return RunOutcome::Failed;
@@ -52,7 +53,8 @@ RunOutcome RunHistory::print(int page, const std::function<RunOutcome(RunObserve
         qCWarning(lcPrint).noquote() << "Run logged without a copy of the job:" << describeFailure(e);
     }
     return recorded(
-        {m_job.name(), RunRecorder::printerName(m_services.printer), page, std::move(saved), QString(), 1},
+        {m_job.name(), RunRecorder::printerName(m_services.printer), page, std::move(saved), QString(), 1,
+         boletos, QString()},
         run);
 }
 
@@ -125,7 +127,8 @@ bool RunHistory::holdsClosing()
     return true;
 }
 
-RunOutcome RunHistory::reprint(const RunLog::Run &run, const SheetSpan &span)
+RunOutcome RunHistory::reprint(const RunLog::Run &run, const SheetSpan &span,
+                               const TicketReplacement::Request *tickets)
 {
     if (refusedWhilePrinting())
         return RunOutcome::Failed;
@@ -151,9 +154,12 @@ RunOutcome RunHistory::reprint(const RunLog::Run &run, const SheetSpan &span)
                                      << describeFailure(e);
     }
     return recorded(
-        {run.trabajo, RunRecorder::printerName(printer), job.page, std::nullopt, run.copia, span.first},
+        {run.trabajo, RunRecorder::printerName(printer), job.page, std::nullopt, run.copia, span.first,
+         tickets ? tickets->listed : QString(), run.origen.isEmpty() ? run.id : run.origen},
         [&](RunObserver *observer) {
-            const RunOutcome outcome = JobRun::print(job, span, printer, dialogs, observer);
+            const RunOutcome outcome =
+                tickets ? JobRun::replace(job, tickets->tickets, tickets->printed, printer, dialogs, observer)
+                        : JobRun::print(job, span, printer, dialogs, observer);
             printer.setPdfTemplate(openTemplate);
             if (orientation) {
                 try {

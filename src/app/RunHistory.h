@@ -4,6 +4,7 @@
 #include "RunLog.h"
 #include "RunRecorder.h"
 #include "SameNumberRun.h"
+#include "TicketReplacement.h"
 #include "SheetSpan.h"
 
 #include <QObject>
@@ -45,7 +46,9 @@ public:
     // A run of the open job's `page`: `run` prints it, reporting to the observer it is given.
     // The window stays usable while it prints (see frmProgreso); the run works on the values it
     // was given, and what the window sets on the printer meanwhile waits until it ends.
-    RunOutcome print(int page, const std::function<RunOutcome(RunObserver *)> &run);
+    // `boletos` names the tickets of a replacement (TicketReplacement) in the log.
+    RunOutcome print(int page, const std::function<RunOutcome(RunObserver *)> &run,
+                     const QString &boletos = QString());
 
     // Another print while a run is under way is refused: true after the message that names the
     // running job and its printer. False, with nothing said, when no run is under way.
@@ -57,7 +60,9 @@ public:
     bool printing() const { return m_progress != nullptr; }
 
     // Sheets `span` of the logged `run`, from its copy of the job.
-    RunOutcome reprint(const RunLog::Run &run, const SheetSpan &span);
+    // With `tickets`, only those tickets instead, each at its place (TicketReplacement).
+    RunOutcome reprint(const RunLog::Run &run, const SheetSpan &span,
+                       const TicketReplacement::Request *tickets = nullptr);
 
     // "Registro de impresiones..." and "Reimprimir hojas...".
     void showLog();

@@ -52,7 +52,7 @@ void TemplateMenu::choose()
     }
     if (found.pages > 1) {
         frmPaginaPlantilla ask(QFileInfo(chosen).fileName(), found.pages,
-                               current && current->file == page.file ? current->page : 1, m_window);
+                               current && current->file == page.file ? current->page : 1, m_window, page.file);
         if (ask.exec() != QDialog::Accepted)
             return;
         page.page = ask.page();

@@ -45,6 +45,9 @@ frmPilas::frmPilas(const Rows &rows, QLabel *pageLine, QWidget *owner)
     txtPilasDesde = numberBox("txtPilasDesde", this);
     txtPilasHasta = numberBox("txtPilasHasta", this);
     txtPilasProfundidad = numberBox("txtPilasProfundidad", this);
+    chkSeparadores = new QCheckBox(QStringLiteral("Hoja separadora antes de cada bloque"), this);
+    chkSeparadores->setObjectName(QStringLiteral("chkSeparadores"));
+    Texts::bindCaption(chkSeparadores, 18061);
     lblPlan = new QLabel(this);
     lblPlan->setObjectName(QStringLiteral("lblPlan"));
     lblPlan->setWordWrap(true);
@@ -58,6 +61,7 @@ frmPilas::frmPilas(const Rows &rows, QLabel *pageLine, QWidget *owner)
     form->addRow(boxLabel("Primer número:", 1001, this), txtPilasDesde);
     form->addRow(boxLabel("Último número:", 1002, this), txtPilasHasta);
     form->addRow(boxLabel("Hojas por pila (0 = sin límite):", 1003, this), txtPilasProfundidad);
+    form->addRow(chkSeparadores);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(lblPlan);
@@ -79,6 +83,7 @@ void frmPilas::reset()
     txtPilasDesde->setText(defaults.desde);
     txtPilasHasta->setText(defaults.hasta);
     txtPilasProfundidad->setText(defaults.profundidad);
+    chkSeparadores->setChecked(false);
     refresh();
 }
 

@@ -30,6 +30,7 @@ public:
     QLineEdit *txtPilasDesde = nullptr;
     QLineEdit *txtPilasHasta = nullptr;
     QLineEdit *txtPilasProfundidad = nullptr;
+    QCheckBox *chkSeparadores = nullptr; // a separator sheet before each block
     QLabel *lblPlan = nullptr;  // the plan in the dialog
     QLabel *lblPilas = nullptr; // the plan on the page, shown while piles are on
 

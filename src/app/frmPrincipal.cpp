@@ -9,6 +9,7 @@
 #include "Logging.h"
 #include "PrinterSurface.h"
 #include "RunHistory.h"
+#include "ShopTools.h"
 #include "SetsBoxes.h"
 #include "TemplateReady.h"
 #include "Twips.h"
@@ -411,7 +412,9 @@ SameNumberJob frmPrincipal::sameNumberJob() const
 
 DistinctNumberJob frmPrincipal::distinctNumberJob() const
 {
-    return m_job->distinctNumberJob();
+    DistinctNumberJob job = m_job->distinctNumberJob();
+    job.nombre = DocumentCommands::Cortar(m_documents->ArchivoActual); // for separator sheets
+    return job;
 }
 
 FontChoice frmPrincipal::fontChoice() const
@@ -430,8 +433,10 @@ void frmPrincipal::printSameNumbers()
     const SameNumberJob same = sameNumberJob();
     const DistinctNumberJob distinct = distinctNumberJob();
     const FontChoice font = fontChoice();
-    const RunOutcome outcome = m_history->print(0, [&](RunObserver *observer) {
-        return runSameNumber(same, font, m_context.printer, m_context.dialogs, observer);
+    const RunOutcome outcome = m_history->print(0, [&](RunObserver *logged) {
+        return m_shop->withSummary(logged, [&](RunObserver *observer) {
+            return runSameNumber(same, font, m_context.printer, m_context.dialogs, observer);
+        });
     });
     recordLastPrint(outcome, 0, same, distinct);
     if (outcome == RunOutcome::DigitsMismatch) {
@@ -449,9 +454,11 @@ void frmPrincipal::printDistinctNumbers()
     const SameNumberJob same = sameNumberJob();
     const DistinctNumberJob distinct = distinctNumberJob();
     const FontChoice font = fontChoice();
-    const RunOutcome outcome = m_history->print(1, [&](RunObserver *observer) {
-        return runDistinctNumber(distinct, font, m_context.printer, m_context.dialogs, m_firstRowSpan,
-                                 observer);
+    const RunOutcome outcome = m_history->print(1, [&](RunObserver *logged) {
+        return m_shop->withSummary(logged, [&](RunObserver *observer) {
+            return runDistinctNumber(distinct, font, m_context.printer, m_context.dialogs, m_firstRowSpan,
+                                     observer);
+        });
     });
     recordLastPrint(outcome, 1, same, distinct);
     if (outcome == RunOutcome::DigitsMismatch) {

@@ -16,6 +16,7 @@ class frmFormatos;
 class frmPilas;
 class SetsBoxes;
 class RunHistory;
+class ShopTools;
 class LastPrint;
 class RecentFiles;
 struct JobControls;
@@ -167,6 +168,7 @@ private:
     frmPilas *m_pilas = nullptr;
     SetsBoxes *m_juegos = nullptr;
     RunHistory *m_history = nullptr;
+    ShopTools *m_shop = nullptr; // replacements, pile plan, the summary before long runs
     frmFormatos *m_formatos = nullptr;
     // The job's controls, the control arrays among them (txtPosX[i] is txtPosX_i of the form),
     // filled once from the form.

@@ -26,8 +26,13 @@ void frmPrincipal::showPreview()
     if (!sheets)
         return;
     try {
+        const int page = ui->SSTab1->currentIndex();
+        bool print = false;
         frmVistaPrevia preview(std::move(sheets), m_context.printer, this);
+        preview.setPrint([&print] { print = true; });
         preview.exec();
+        if (print)
+            page == 0 ? printSameNumbers() : printDistinctNumbers();
     } catch (const RuntimeError &error) { // a printer that cannot tell its paper
         m_context.dialogs.message(error.description(), QStringLiteral("Tessarino"), Dialogs::Icon::Critical);
     }

@@ -2,15 +2,19 @@
 
 #include "Dialogs.h"
 #include "DocumentCommands.h"
+#include "LogFilter.h"
 #include "RunLog.h"
 #include "RunMessages.h"
 #include "RunText.h"
 #include "Texts.h"
 
 #include <QAbstractTableModel>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTableView>
@@ -26,18 +30,25 @@ public:
 
     enum Column { Inicio, Estado, Impresora, Trabajo, Pagina, Hojas, Impresas, Primera, Ultima, Columns };
 
-    void setRuns(std::vector<RunLog::Run> runs)
+    void setRuns(std::vector<RunLog::Run> runs, const LogFilter &filter)
     {
         beginResetModel();
         m_runs = std::move(runs);
         m_printers.clear();
+        m_rows = filter.rows(m_runs);
         endResetModel();
     }
-    const RunLog::Run &run(int row) const { return m_runs[m_runs.size() - 1 - std::size_t(row)]; }
+    void setFilter(const LogFilter &filter)
+    {
+        beginResetModel();
+        m_rows = filter.rows(m_runs);
+        endResetModel();
+    }
+    const RunLog::Run &run(int row) const { return *m_rows[std::size_t(row)].run; }
 
     int rowCount(const QModelIndex &parent) const override
     {
-        return parent.isValid() ? 0 : int(m_runs.size());
+        return parent.isValid() ? 0 : int(m_rows.size());
     }
     int columnCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : Columns; }
 
@@ -46,6 +57,12 @@ public:
         if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
             return {};
         const RunLog::Run &r = run(index.row());
+        if (index.column() == Trabajo && m_rows[std::size_t(index.row())].follower && role == Qt::DisplayRole)
+            return QStringLiteral("    ↳ ") +
+                   (r.boletos.isEmpty() ? Texts::text(19000, QStringLiteral("hojas %1–%2"))
+                                              .arg(r.hojaInicial)
+                                              .arg(r.hojaInicial + r.hojas - 1)
+                                        : Texts::text(19001, QStringLiteral("boletos %1")).arg(r.boletos));
         switch (index.column()) {
         case Inicio:
             return RunText::when(r);
@@ -98,7 +115,8 @@ private:
     }
 
     const RunLog &m_log;
-    std::vector<RunLog::Run> m_runs; // oldest first, as the log holds them
+    std::vector<RunLog::Run> m_runs;    // oldest first, as the log holds them
+    std::vector<LogFilter::Row> m_rows; // what shows, newest first
     mutable std::map<QString, RunText::Printers> m_printers;
 };
 
@@ -136,7 +154,37 @@ frmRegistro::frmRegistro(const RunLog &log, Dialogs &dialogs, QWidget *owner)
     });
     Texts::follow(this, [this] { m_model->headerDataChanged(Qt::Horizontal, 0, RunLogModel::Columns - 1); });
 
+    const auto filterBox = [this](const char *name, const char *hint, int32_t hintId) {
+        auto *box = new QLineEdit(this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setPlaceholderText(QString::fromUtf8(hint));
+        Texts::follow(box, [box, hint, hintId] {
+            box->setPlaceholderText(Texts::text(hintId, QString::fromUtf8(hint)));
+        });
+        connect(box, &QLineEdit::textChanged, this, &frmRegistro::applyFilter);
+        return box;
+    };
+    txtFiltroTrabajo = filterBox("txtFiltroTrabajo", "Trabajo", 19002);
+    txtFiltroImpresora = filterBox("txtFiltroImpresora", "Impresora", 19003);
+    txtFiltroDesde = filterBox("txtFiltroDesde", "Desde (aaaa-mm-dd)", 19004);
+    txtFiltroHasta = filterBox("txtFiltroHasta", "Hasta (aaaa-mm-dd)", 19005);
+    cboFiltroEstado = new QComboBox(this);
+    cboFiltroEstado->setObjectName(QStringLiteral("cboFiltroEstado"));
+    cboFiltroEstado->addItem(QStringLiteral("Todos"), QString());
+    for (const QString *state : {&RunLog::kCompleta, &RunLog::kCancelada, &RunLog::kFallida,
+                                 &RunLog::kInterrumpida, &RunLog::kSinConfirmar, &RunLog::kEnCurso})
+        cboFiltroEstado->addItem(*state, *state);
+    Texts::follow(cboFiltroEstado,
+                  [this] { cboFiltroEstado->setItemText(0, Texts::text(19006, QStringLiteral("Todos"))); });
+    connect(cboFiltroEstado, &QComboBox::currentIndexChanged, this, &frmRegistro::applyFilter);
+    auto *filters = new QHBoxLayout;
+    for (QWidget *w : {static_cast<QWidget *>(txtFiltroTrabajo), static_cast<QWidget *>(txtFiltroImpresora),
+                       static_cast<QWidget *>(txtFiltroDesde), static_cast<QWidget *>(txtFiltroHasta),
+                       static_cast<QWidget *>(cboFiltroEstado)})
+        filters->addWidget(w);
+
     auto *layout = new QVBoxLayout(this);
+    layout->addLayout(filters);
     layout->addWidget(grdRegistro);
     layout->addWidget(buttons);
     reload();
@@ -159,7 +207,21 @@ void frmRegistro::reload()
             Texts::text(8001).arg(QDir::toNativeSeparators(m_log.file()), lines.join(QStringLiteral(", "))),
             RunMessages::kTitle, Dialogs::Icon::Exclamation);
     }
-    m_model->setRuns(std::move(contents.runs));
+    m_model->setRuns(std::move(contents.runs), LogFilter{});
+    applyFilter();
+}
+
+void frmRegistro::applyFilter()
+{
+    if (!cboFiltroEstado)
+        return; // still being built
+    LogFilter filter;
+    filter.trabajo = txtFiltroTrabajo->text().trimmed();
+    filter.impresora = txtFiltroImpresora->text().trimmed();
+    filter.from = QDate::fromString(txtFiltroDesde->text().trimmed(), Qt::ISODate);
+    filter.to = QDate::fromString(txtFiltroHasta->text().trimmed(), Qt::ISODate);
+    filter.estado = cboFiltroEstado->currentData().toString();
+    m_model->setFilter(filter);
     grdRegistro->resizeColumnsToContents();
     if (m_model->rowCount({}) > 0)
         grdRegistro->selectRow(0);

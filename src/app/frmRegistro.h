@@ -4,6 +4,8 @@
 #include <functional>
 
 class Dialogs;
+class QComboBox;
+class QLineEdit;
 class QPushButton;
 class QTableView;
 class RunLog;
@@ -19,6 +21,12 @@ public:
     QTableView *grdRegistro = nullptr;
     QPushButton *cmdReimprimir = nullptr;
     QPushButton *cmdExportar = nullptr;
+    // Filters: part of the job's or printer's name, first and last day (yyyy-mm-dd), state.
+    QLineEdit *txtFiltroTrabajo = nullptr;
+    QLineEdit *txtFiltroImpresora = nullptr;
+    QLineEdit *txtFiltroDesde = nullptr;
+    QLineEdit *txtFiltroHasta = nullptr;
+    QComboBox *cboFiltroEstado = nullptr;
 
     // Told the id of the run to reprint.
     std::function<void(const QString &)> onReprint;
@@ -26,6 +34,8 @@ public:
     // Reads the log again (after a reprint added to it).
     void reload();
     void exportLog();
+    // Shows the runs the filters let through.
+    void applyFilter();
 
 private:
     const RunLog &m_log;

@@ -5,8 +5,10 @@
 #include "PageImageSurface.h"
 #include "PrinterSurface.h"
 
+#include "Texts.h"
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -56,6 +58,19 @@ frmVistaPrevia::frmVistaPrevia(std::unique_ptr<JobSheets> sheets, const PrinterS
     cboZoom->setObjectName(QStringLiteral("cboZoom"));
     for (int percent : {25, 50, 75, 100, 150, 200, 400})
         cboZoom->addItem(QStringLiteral("%1 %").arg(percent), percent);
+    cboZoom->addItem(Texts::text(19010, QStringLiteral("Página completa")), kFitPage);
+    cboZoom->addItem(Texts::text(19011, QStringLiteral("Ancho de página")), kFitWidth);
+    lblBloque = new QLabel(this);
+    lblBloque->setObjectName(QStringLiteral("lblBloque"));
+    cmdImprimirVista = new QToolButton(this);
+    cmdImprimirVista->setObjectName(QStringLiteral("cmdImprimirVista"));
+    cmdImprimirVista->setText(Texts::text(18046, QStringLiteral("Imprimir")));
+    cmdImprimirVista->hide();
+    connect(cmdImprimirVista, &QToolButton::clicked, this, [this] {
+        accept();
+        if (m_print)
+            m_print();
+    });
 
     imgHoja = new QLabel;
     imgHoja->setObjectName(QStringLiteral("imgHoja"));
@@ -72,9 +87,11 @@ frmVistaPrevia::frmVistaPrevia(std::unique_ptr<JobSheets> sheets, const PrinterS
     bar->addWidget(lblTotal);
     bar->addWidget(cmdSiguiente);
     bar->addWidget(cmdUltima);
+    bar->addWidget(lblBloque);
     bar->addStretch();
     bar->addWidget(new QLabel(QStringLiteral("Zoom"), this));
     bar->addWidget(cboZoom);
+    bar->addWidget(cmdImprimirVista);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(m_scroll, 1);
@@ -102,13 +119,78 @@ void frmVistaPrevia::showSheet(qint64 sheet)
     cmdAnterior->setEnabled(m_sheet > 0);
     cmdSiguiente->setEnabled(m_sheet + 1 < m_sheets->count());
     cmdUltima->setEnabled(m_sheet + 1 < m_sheets->count());
+    const qint64 block = m_sheets->blockOf(m_sheet);
+    lblBloque->setVisible(m_sheets->blocks() > 1);
+    lblBloque->setText((m_sheet == 0 || m_sheets->blockOf(m_sheet - 1) != block
+                            ? Texts::text(19012, QStringLiteral("▶ Empieza el bloque %1 de %2"))
+                            : Texts::text(19013, QStringLiteral("Bloque %1 de %2")))
+                           .arg(block + 1)
+                           .arg(m_sheets->blocks()));
     redraw();
+}
+
+void frmVistaPrevia::setPrint(std::function<void()> print)
+{
+    m_print = std::move(print);
+    cmdImprimirVista->setVisible(bool(m_print));
+}
+
+void frmVistaPrevia::keyPressEvent(QKeyEvent *event)
+{
+    // The keys of a document viewer; the sheet box keeps its own keys while typing in it.
+    const bool control = event->modifiers() & Qt::ControlModifier;
+    const int step = m_zoom > 0 ? m_zoom : int(fittedPercent());
+    switch (event->key()) {
+    case Qt::Key_PageDown:
+        showSheet(m_sheet + 1);
+        return;
+    case Qt::Key_PageUp:
+        showSheet(m_sheet - 1);
+        return;
+    case Qt::Key_Home:
+        if (!txtHoja->hasFocus()) {
+            showSheet(0);
+            return;
+        }
+        break;
+    case Qt::Key_End:
+        if (!txtHoja->hasFocus()) {
+            showSheet(m_sheets->count() - 1);
+            return;
+        }
+        break;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        if (control) {
+            setZoom(qMin(800, step * 5 / 4));
+            return;
+        }
+        break;
+    case Qt::Key_Minus:
+        if (control) {
+            setZoom(qMax(10, step * 4 / 5));
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+double frmVistaPrevia::fittedPercent() const
+{
+    const double dpi = screen() ? screen()->logicalDotsPerInch() : 96.0;
+    const QSize room = m_scroll->viewport()->size() - QSize(8, 8);
+    const double byWidth = room.width() / (m_sheetTwips.width() / 1440.0 * dpi) * 100;
+    const double byHeight = room.height() / (m_sheetTwips.height() / 1440.0 * dpi) * 100;
+    return qMax(5.0, m_zoom == kFitWidth ? byWidth : qMin(byWidth, byHeight));
 }
 
 void frmVistaPrevia::setZoom(int percent)
 {
     m_zoom = percent;
-    cboZoom->setCurrentIndex(cboZoom->findData(percent));
+    cboZoom->setCurrentIndex(cboZoom->findData(percent)); // none for a percent typed with the keys
     redraw();
 }
 
@@ -138,7 +220,8 @@ QImage frmVistaPrevia::render(qint64 sheet, double dotsPerInch) const
 
 void frmVistaPrevia::redraw()
 {
-    const double dpi = (screen() ? screen()->logicalDotsPerInch() : 96.0) * m_zoom / 100.0;
+    const double percent = m_zoom > 0 ? m_zoom : fittedPercent();
+    const double dpi = (screen() ? screen()->logicalDotsPerInch() : 96.0) * percent / 100.0;
     const QImage image = render(m_sheet, dpi);
     imgHoja->setPixmap(QPixmap::fromImage(image));
     imgHoja->resize(image.size());

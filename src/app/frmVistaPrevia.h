@@ -3,6 +3,7 @@
 #include "PdfTemplate.h"
 
 #include <QDialog>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -39,9 +40,21 @@ public:
     QLabel *lblTotal = nullptr;
     QComboBox *cboZoom = nullptr;
     QLabel *imgHoja = nullptr;
+    QLabel *lblBloque = nullptr;             // the block of a pile run, marked on its first sheet
+    QToolButton *cmdImprimirVista = nullptr; // shown once setPrint() gave it something to do
+    // `print` is told when the user asks to print from the preview; the preview closes first.
+    void setPrint(std::function<void()> print);
+    // "Página completa" and "Ancho de página" in the zoom list.
+    static constexpr int kFitPage = -1;
+    static constexpr int kFitWidth = -2;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void goToTyped();
+    // The percent that shows the sheet whole (kFitPage) or as wide as the window (kFitWidth).
+    double fittedPercent() const;
     void redraw();
 
     std::unique_ptr<JobSheets> m_sheets;
@@ -52,4 +65,5 @@ private:
     qint64 m_sheet = 0;
     int m_zoom = 100;
     QScrollArea *m_scroll = nullptr;
+    std::function<void()> m_print;
 };

@@ -176,6 +176,8 @@ QList<ProfileValue> UltimaImpresion(int page, const SameNumberJob &same, const D
         values.append({section, kPilasDesde, piles.desde, onlyIfPresent});
         values.append({section, kPilasHasta, piles.hasta, onlyIfPresent});
         values.append({section, kPilasProfundidad, piles.profundidad, onlyIfPresent});
+        values.append({section, kSeparadores, distinct.separadores ? QStringLiteral("1") : QStringLiteral("0"),
+                       !distinct.separadores});
         for (int i = 0; i < DistinctNumberJob::kRows; ++i)
             appendLook(values, section, i, distinct.looks[i]);
     } else {
@@ -269,6 +271,7 @@ Page1Record readPage1(const ProfileFiles &profiles, const QString &file)
     record.piles.desde = orDefault(value(kPilasDesde), defaults.desde);
     record.piles.hasta = orDefault(value(kPilasHasta), defaults.hasta);
     record.piles.profundidad = orDefault(value(kPilasProfundidad), defaults.profundidad);
+    record.separadores = value(kSeparadores).trimmed() == u'1';
     record.juegos = orDefault(value(kJuegos), QStringLiteral("1"));
     record.sstab = pageValue(value(QStringLiteral("sstab")));
     return record;

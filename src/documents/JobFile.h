@@ -31,6 +31,7 @@ inline const QString kPilas = QStringLiteral("Pilas");
 inline const QString kPilasDesde = QStringLiteral("PilasDesde");
 inline const QString kPilasHasta = QStringLiteral("PilasHasta");
 inline const QString kPilasProfundidad = QStringLiteral("PilasProfundidad");
+inline const QString kSeparadores = QStringLiteral("Separadores");
 // Receipt-book sets, in each page's record: how many times each sheet is printed; missing is 1.
 inline const QString kJuegos = QStringLiteral("Juegos");
 
@@ -107,6 +108,7 @@ struct Page1Record
     };
     std::array<Row, 4> rows;
     DistinctNumberJob::Piles piles; // off, with the default texts, when the file has none
+    bool separadores = false;
     QString juegos;
     std::optional<int> sstab;
 };

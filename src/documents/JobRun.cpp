@@ -8,17 +8,33 @@
 #include "RuntimeError.h"
 #include "SheetLoop.h"
 #include "TemplateReady.h"
+#include "TicketReplacement.h"
 
 #include <QDateTime>
+
+namespace {
+
+// The distinct-number page with the job's name, which its separator sheets carry.
+DistinctNumberJob named(const PrintJob &job)
+{
+    DistinctNumberJob distinct = job.distinct;
+    distinct.nombre = job.name;
+    return distinct;
+}
+
+} // namespace
 
 std::unique_ptr<JobSheets> JobRun::sheets(const PrintJob &job, Dialogs &dialogs)
 {
     return job.page == 0 ? sameNumberSheets(job.same, job.font, dialogs)
-                         : distinctNumberSheets(job.distinct, job.font, dialogs);
+                         : distinctNumberSheets(named(job), job.font, dialogs);
 }
 
-RunOutcome JobRun::print(const PrintJob &job, const std::optional<SheetSpan> &span, PrinterSurface &printer,
-                         Dialogs &dialogs, RunObserver *observer)
+namespace {
+
+// The job's name, orientation and design on the printer; false after the message when the design
+// cannot print.
+bool prepare(const PrintJob &job, PrinterSurface &printer, Dialogs &dialogs)
 {
     printer.setJobName(job.name);
     if (job.orientation) {
@@ -31,13 +47,30 @@ RunOutcome JobRun::print(const PrintJob &job, const std::optional<SheetSpan> &sp
         }
     }
     printer.setPdfTemplate(job.pdfTemplate);
-    if (!PdfTemplates::readyToPrint(printer, dialogs))
+    return PdfTemplates::readyToPrint(printer, dialogs);
+}
+
+} // namespace
+
+RunOutcome JobRun::replace(const PrintJob &job, const std::vector<RangeNumber> &tickets,
+                           const std::optional<std::pair<qint64, qint64>> &printed, PrinterSurface &printer,
+                           Dialogs &dialogs, RunObserver *observer)
+{
+    if (!prepare(job, printer, dialogs))
+        return RunOutcome::Failed;
+    return TicketReplacement::print(sheets(job, dialogs), tickets, printed, printer, dialogs, observer);
+}
+
+RunOutcome JobRun::print(const PrintJob &job, const std::optional<SheetSpan> &span, PrinterSurface &printer,
+                         Dialogs &dialogs, RunObserver *observer)
+{
+    if (!prepare(job, printer, dialogs))
         return RunOutcome::Failed;
     if (!span) {
         if (job.page == 0)
             return runSameNumber(job.same, job.font, printer, dialogs, observer);
         double rowSpan = 0;
-        return runDistinctNumber(job.distinct, job.font, printer, dialogs, rowSpan, observer);
+        return runDistinctNumber(named(job), job.font, printer, dialogs, rowSpan, observer);
     }
     std::unique_ptr<JobSheets> all = sheets(job, dialogs);
     if (!all)

@@ -5,6 +5,7 @@
 #include "SheetSpan.h"
 
 #include <memory>
+#include <vector>
 #include <optional>
 
 class Dialogs;
@@ -22,6 +23,12 @@ std::unique_ptr<JobSheets> sheets(const PrintJob &job, Dialogs &dialogs);
 // run, or only the physical sheets of `span` (refused with a message when they lie outside it).
 RunOutcome print(const PrintJob &job, const std::optional<SheetSpan> &span, PrinterSurface &printer,
                  Dialogs &dialogs, RunObserver *observer);
+
+// Only `tickets` of the job, each at the place it had (TicketReplacement); `printed` limits them
+// to the physical sheets a logged run printed.
+RunOutcome replace(const PrintJob &job, const std::vector<RangeNumber> &tickets,
+                   const std::optional<std::pair<qint64, qint64>> &printed, PrinterSurface &printer,
+                   Dialogs &dialogs, RunObserver *observer);
 
 // The job as a job file keeps it, printed in `sentido` (1 portrait, 2 landscape).
 JobFile::Saved saved(const PrintJob &job, int sentido);

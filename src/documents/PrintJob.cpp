@@ -90,6 +90,7 @@ PrintJob PrintJob::read(const ProfileFiles &profiles, const QString &file)
             job.distinct.looks[i] = r.look;
         }
         job.distinct.piles = record.piles;
+        job.distinct.separadores = record.separadores;
         job.distinct.juegos = record.juegos.left(kSetsLength);
     }
     try {

@@ -36,6 +36,8 @@ enum Column {
     Ultima,
     HojaInicial,
     Copia,
+    Boletos,
+    Origen,
     Columns
 };
 
@@ -99,7 +101,7 @@ QStringList RunLog::header()
             QStringLiteral("estado"),  QStringLiteral("impresora"), QStringLiteral("trabajo"),
             QStringLiteral("pagina"),  QStringLiteral("hojas"),     QStringLiteral("impresas"),
             QStringLiteral("primera"), QStringLiteral("ultima"),    QStringLiteral("hoja_inicial"),
-            QStringLiteral("copia")};
+            QStringLiteral("copia"),   QStringLiteral("boletos"),   QStringLiteral("origen")};
 }
 
 QString RunLog::csvLine(const Run &run)
@@ -116,7 +118,9 @@ QString RunLog::csvLine(const Run &run)
                              run.primera,
                              run.ultima,
                              QString::number(run.hojaInicial),
-                             run.copia};
+                             run.copia,
+                             run.boletos,
+                             run.origen};
     QStringList out;
     for (const QString &v : values)
         out << quoted(v);
@@ -290,6 +294,8 @@ LineRead readLine(QStringView line, const QStringList &names, const std::array<q
     run.ultima = get(Ultima);
     run.hojaInicial = qMax<qint64>(1, get(HojaInicial).toLongLong());
     run.copia = get(Copia);
+    run.boletos = get(Boletos);
+    run.origen = get(Origen);
     // Only a cut line that says, whole, how its run ended is worth anything: a run that finished
     // must never look unfinished because its last line lost its tail.
     if (cut && !(out.has[Id] && out.has[Estado] && run.finished()))
@@ -325,6 +331,10 @@ void mergeCut(RunLog::Run &run, const LineRead &line)
         run.hojaInicial = cut.hojaInicial;
     if (line.has[Copia])
         run.copia = cut.copia;
+    if (line.has[Boletos])
+        run.boletos = cut.boletos;
+    if (line.has[Origen])
+        run.origen = cut.origen;
 }
 
 } // namespace
@@ -405,8 +415,13 @@ bool RunLog::exportTo(const QString &path, QString *reason) const
         return false;
     }
     QByteArray bytes = header().join(u',').toUtf8() + '\n';
-    for (auto it = contents.runs.rbegin(); it != contents.runs.rend(); ++it)
-        bytes += csvLine(*it).toUtf8();
+    for (auto it = contents.runs.rbegin(); it != contents.runs.rend(); ++it) {
+        // In the local time of whoever exports, with its offset, whatever zone wrote the line.
+        Run local = *it;
+        local.inicio = local.inicio.isValid() ? local.inicio.toLocalTime() : local.inicio;
+        local.fin = local.fin.isValid() ? local.fin.toLocalTime() : local.fin;
+        bytes += csvLine(local).toUtf8();
+    }
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
         if (reason)

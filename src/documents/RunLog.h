@@ -37,6 +37,8 @@ public:
         QString primera, ultima; // the number on the first and the last sheet printed
         qint64 hojaInicial = 1;  // the run's first sheet among the job's sheets (a reprint's J)
         QString copia;
+        QString boletos; // a replacement's tickets as typed ("0457,3001-3004"); empty for a run
+        QString origen;  // the id of the run a replacement or continuation belongs to
 
         bool finished() const
         {

@@ -23,6 +23,8 @@ RunRecorder::RunRecorder(const RunLog &log, const ProfileFiles &profiles, Job jo
     m_run.pagina = job.pagina;
     m_run.copia = job.copia;
     m_run.hojaInicial = job.hojaInicial;
+    m_run.boletos = job.boletos;
+    m_run.origen = job.origen;
 }
 
 QString RunRecorder::printerName(const PrinterSurface &printer)

@@ -26,6 +26,8 @@ public:
         std::optional<JobFile::Saved> saved;
         QString copia;
         qint64 hojaInicial = 1;
+        QString boletos; // a replacement's tickets
+        QString origen;  // the run it replaces tickets of, or continues
     };
 
     RunRecorder(const RunLog &log, const ProfileFiles &profiles, Job job, RunObserver *progress);

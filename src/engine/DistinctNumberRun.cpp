@@ -8,6 +8,7 @@
 #include "RangeNumber.h"
 #include "RunMessages.h"
 #include "RuntimeError.h"
+#include "SeparatorSheets.h"
 #include "SheetLoop.h"
 #include "SheetRange.h"
 #include "SheetSets.h"
@@ -80,12 +81,29 @@ public:
     }
     void draw(qint64 sheet, PrinterSurface &printer) const override
     {
-        for (const Row &row : m_rows) {
-            printer.printText(QString()); // begins the document on the first sheet
-            printer.setCurrentPosition(row.x, row.y);
-            row.look->print(printer, rowNumber(row, sheet), m_codes);
-        }
+        for (int r = 0; r < int(m_rows.size()); ++r)
+            drawPlace(sheet, r, printer);
     }
+    int places() const override { return int(m_rows.size()); }
+    std::optional<QString> numberAt(qint64 sheet, int place) const override
+    {
+        return rowNumber(m_rows[place], sheet);
+    }
+    void drawPlace(qint64 sheet, int place, PrinterSurface &printer) const override
+    {
+        const Row &row = m_rows[place];
+        printer.printText(QString()); // begins the document on the first sheet
+        printer.setCurrentPosition(row.x, row.y);
+        row.look->print(printer, rowNumber(row, sheet), m_codes);
+    }
+    std::optional<TicketPlace> locate(const RangeNumber &n) const override
+    {
+        for (int r = 0; r < int(m_rows.size()); ++r)
+            if (const auto sheet = m_range.sheetOf(m_rows[r].start, n))
+                return TicketPlace{*sheet, r};
+        return std::nullopt;
+    }
+    qint64 tickets() const override { return m_range.sheets * qint64(m_rows.size()); }
 
 private:
     QString rowNumber(const Row &row, qint64 sheet) const
@@ -140,15 +158,38 @@ public:
     }
     void draw(qint64 sheet, PrinterSurface &printer) const override
     {
-        for (int r = 0; r < int(m_places.size()); ++r) {
-            printer.printText(QString()); // begins the document on the first sheet
-            const auto offset = m_plan.offsetAt(sheet, r);
-            if (!offset)
-                continue;
-            printer.setCurrentPosition(m_places[r].x, m_places[r].y);
-            m_places[r].look.print(printer, m_run.number(*offset), m_codes);
-        }
+        for (int r = 0; r < int(m_places.size()); ++r)
+            drawPlace(sheet, r, printer);
     }
+    int places() const override { return int(m_places.size()); }
+    std::optional<QString> numberAt(qint64 sheet, int place) const override
+    {
+        const auto offset = m_plan.offsetAt(sheet, place);
+        return offset ? std::optional<QString>(m_run.number(*offset)) : std::nullopt;
+    }
+    void drawPlace(qint64 sheet, int place, PrinterSurface &printer) const override
+    {
+        printer.printText(QString()); // begins the document on the first sheet
+        const auto offset = m_plan.offsetAt(sheet, place);
+        if (!offset)
+            return;
+        printer.setCurrentPosition(m_places[place].x, m_places[place].y);
+        m_places[place].look.print(printer, m_run.number(*offset), m_codes);
+    }
+    std::optional<TicketPlace> locate(const RangeNumber &n) const override
+    {
+        const auto offset = SheetRange{m_run.step, m_run.count}.sheetOf(m_run.first, n);
+        if (!offset)
+            return std::nullopt;
+        const PilePlan::Place at = m_plan.placeOf(*offset);
+        return TicketPlace{at.sheet, at.row};
+    }
+    qint64 tickets() const override { return m_run.count; }
+    QString lastNumber() const override { return m_run.number(m_run.count - 1); }
+    qint64 blocks() const override { return m_plan.blocks(); }
+    qint64 blockOf(qint64 sheet) const override { return sheet / qMax<qint64>(m_plan.block(0).sheets, 1); }
+    const PilePlan &plan() const { return m_plan; }
+    const PileRun &run() const { return m_run; }
 
 private:
     struct Place
@@ -208,8 +249,16 @@ std::unique_ptr<JobSheets> makeSheets(const DistinctNumberJob &job, const FontCh
                                       const SheetRange &range)
 {
     const int copies = SheetSets::read(job.juegos);
-    if (job.piles.on)
-        return SheetSets::repeat(std::make_unique<PileSheets>(job, font), copies);
+    if (job.piles.on) {
+        auto piles = std::make_unique<PileSheets>(job, font);
+        const PilePlan plan = piles->plan();
+        const PileRun run = piles->run();
+        std::unique_ptr<JobSheets> sheets = SheetSets::repeat(std::move(piles), copies);
+        if (!job.separadores)
+            return sheets;
+        return SeparatorSheets::insert(
+            std::move(sheets), plan, [run](qint64 offset) { return run.number(offset); }, job.nombre);
+    }
     return SheetSets::repeat(std::make_unique<DistinctNumberSheets>(job, font, range), copies);
 }
 

@@ -34,6 +34,9 @@ struct DistinctNumberJob
         QString hasta = QStringLiteral("0100");
         QString profundidad = QStringLiteral("0");
     } piles;
+    // In piles mode, a separator sheet before each block (SeparatorSheets) naming the job.
+    bool separadores = false;
+    QString nombre;
 };
 
 class PilePlan;

@@ -32,6 +32,14 @@ std::optional<qint64> PilePlan::offsetAt(qint64 sheet, int row) const
     return b.first + place;
 }
 
+PilePlan::Place PilePlan::placeOf(qint64 offset) const
+{
+    const qint64 index = qMin(offset / (m_depth * m_rows), m_fullBlocks);
+    const Block b = block(index);
+    const qint64 place = offset - b.first;
+    return {index * m_depth + place % b.sheets, int(place / b.sheets)};
+}
+
 QString describeBlocks(const PilePlan &plan, bool lastBlock)
 {
     const auto sheets = [](qint64 n) { return n == 1 ? Texts::text(1008) : Texts::text(1009).arg(n); };

@@ -33,6 +33,13 @@ public:
 
     // The offset printed at `row` of `sheet` (both from 0), or nothing for a blank place.
     std::optional<qint64> offsetAt(qint64 sheet, int row) const;
+    // The other way round: the sheet and row that carry `offset` (0 to count() - 1).
+    struct Place
+    {
+        qint64 sheet;
+        int row;
+    };
+    Place placeOf(qint64 offset) const;
 
 private:
     qint64 m_count;

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QtGlobal>
 
+class JobSheets;
+
 // Told about every sheet a run hands to the printer, so that a window or a terminal can show
 // how far the run went, and asked whether it may go on.
 class RunObserver
@@ -37,6 +39,14 @@ public:
     // Told once, before anything reaches the printer, that a run of `total` sheets begins: only
     // runs that passed their checks get this far.
     virtual void runStarting(qint64 total) { Q_UNUSED(total); }
+    // Asked once, after the run's checks and before anything reaches the printer, with what it is
+    // about to print; false stops it then, with nothing printed and nothing said.
+    virtual bool goAhead(const JobSheets &sheets, const PrinterSurface &printer)
+    {
+        Q_UNUSED(sheets)
+        Q_UNUSED(printer)
+        return true;
+    }
     // True when whoever watches tells the user, after a run it stopped, how far it went and how
     // to go on; the run then ends without its own message.
     virtual bool tellsWhereStopped() const { return false; }

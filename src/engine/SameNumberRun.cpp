@@ -75,6 +75,12 @@ public:
         for (const Position &p : m_positions)
             p.look.checkFits(printer, p.x, p.y);
     }
+    std::optional<TicketPlace> locate(const RangeNumber &n) const override
+    {
+        if (const auto sheet = m_range.sheetOf(m_start, n))
+            return TicketPlace{*sheet, 0};
+        return std::nullopt;
+    }
     void draw(qint64 sheet, PrinterSurface &printer) const override
     {
         const QString text = number(sheet);

@@ -70,6 +70,8 @@ bool printSheets(const JobSheets &sheets, PrinterSurface &printer, Dialogs &dial
     };
     try {
         sheets.checkFits(printer);
+        if (observer && !observer->goAhead(sheets, printer))
+            return false; // nothing drawn yet
         if (observer && confirms)
             observer->printerConfirms();
         if (observer)

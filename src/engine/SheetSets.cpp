@@ -22,6 +22,27 @@ public:
         m_sheets->draw(sheet / m_copies, printer);
     }
     void checkFits(const PrinterSurface &printer) const override { m_sheets->checkFits(printer); }
+    int places() const override { return m_sheets->places(); }
+    std::optional<QString> numberAt(qint64 sheet, int place) const override
+    {
+        return m_sheets->numberAt(sheet / m_copies, place);
+    }
+    void drawPlace(qint64 sheet, int place, PrinterSurface &printer) const override
+    {
+        m_sheets->drawPlace(sheet / m_copies, place, printer);
+    }
+    std::optional<TicketPlace> locate(const RangeNumber &number) const override
+    {
+        auto at = m_sheets->locate(number);
+        if (at)
+            at->sheet *= m_copies;
+        return at;
+    }
+    int copies() const override { return int(m_copies) * m_sheets->copies(); }
+    qint64 tickets() const override { return m_sheets->tickets(); }
+    QString lastNumber() const override { return m_sheets->lastNumber(); }
+    qint64 blocks() const override { return m_sheets->blocks(); }
+    qint64 blockOf(qint64 sheet) const override { return m_sheets->blockOf(sheet / m_copies); }
 
 private:
     std::unique_ptr<JobSheets> m_sheets;

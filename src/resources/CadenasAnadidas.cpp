@@ -13,7 +13,8 @@ const char *cadenaAnadida(int64_t numero)
     const int64_t id = ingles ? numero - 100 : numero;
     for (const auto tabla : {cadenasPilasYJuegos(), cadenasCalibracion(), cadenasRegistro(), cadenasCodigos(),
                              cadenasPlantilla(), cadenasVentana(), cadenasImpresora(), cadenasArchivos(),
-                             cadenasSalida(), cadenasImpresion(), cadenasSimbolos(), cadenasEnCurso()})
+                             cadenasSalida(), cadenasImpresion(), cadenasSimbolos(), cadenasEnCurso(),
+                             cadenasTaller()})
         for (const CadenaAnadida &c : tabla)
             if (c.id == id)
                 return ingles ? c.ingles : c.espanol;

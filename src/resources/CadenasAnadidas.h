@@ -31,6 +31,7 @@ std::span<const CadenaAnadida> cadenasSalida();       // 8000-8099
 std::span<const CadenaAnadida> cadenasImpresion();    // 14000-14099
 std::span<const CadenaAnadida> cadenasSimbolos();     // 16000-16099
 std::span<const CadenaAnadida> cadenasEnCurso();      // 17000-17099
+std::span<const CadenaAnadida> cadenasTaller();       // 18000-18099 and 19000-19099
 
 // The added string `numero` (Spanish or English) as UTF-8, or null.
 const char *cadenaAnadida(int64_t numero);

@@ -36,6 +36,7 @@ DistinctNumberJob JobControls::distinctNumberJob() const
     }
     job.piles = {chkPilas->isChecked(), txtPilasDesde->text(), txtPilasHasta->text(), txtPilasProfundidad->text()};
     job.juegos = txtJuegos2->text();
+    job.separadores = chkSeparadores && chkSeparadores->isChecked();
     return job;
 }
 
@@ -78,6 +79,8 @@ void JobControls::LeerCheck(int page, const ProfileFiles &profiles, const QStrin
         txtPilasHasta->setText(record.piles.hasta);
         txtPilasProfundidad->setText(record.piles.profundidad);
         chkPilas->setChecked(record.piles.on);
+        if (chkSeparadores)
+            chkSeparadores->setChecked(record.separadores);
         txtJuegos2->setText(record.juegos);
         named = record.sstab;
     }

@@ -41,6 +41,8 @@ struct JobControls
     // How each position and row prints its number.
     std::array<NumberLookBoxes, 6> looks0{};
     std::array<NumberLookBoxes, 4> looks1{};
+    // A separator sheet before each block of piles.
+    QCheckBox *chkSeparadores = nullptr;
 
     SameNumberJob sameNumberJob() const;
     DistinctNumberJob distinctNumberJob() const;

@@ -1,6 +1,7 @@
 // A long run from the window: the progress window appears, "Cancelar" stops the run after the
 // sheet under way, and the PDF holds exactly the sheets up to the number the message names.
 #include "FormHarness.h"
+#include "RunSummary.h"
 #include "PdfText.h"
 #include "QtPrinterSurface.h"
 #include "StopSignals.h"
@@ -12,6 +13,13 @@
 #include <QTimer>
 
 #include <csignal>
+
+// These runs are about stopping one: no question before it starts.
+template <typename H> void askNothingBeforeLongRuns(H &h)
+{
+    QString settings;
+    QVERIFY(h.context.profiles.EscribirValoresIni({{LongRuns::kSection, LongRuns::kKey, "0"}}, settings, nullptr));
+}
 
 class TestRunProgress : public QObject
 {
@@ -25,6 +33,7 @@ private Q_SLOTS:
         QVERIFY(h.open(0));
         h.type("txtDesde", "00000");
         h.type("txtHasta", "99999");
+        askNothingBeforeLongRuns(h);
         h.type("txtPosX_0", "1440");
         h.type("txtPosY_0", "2000");
 
@@ -75,6 +84,7 @@ private Q_SLOTS:
         QVERIFY(h.open(0));
         h.type("txtDesde", "00000");
         h.type("txtHasta", "99999");
+        askNothingBeforeLongRuns(h);
         h.type("txtPosX_0", "1440");
         h.type("txtPosY_0", "2000");
 

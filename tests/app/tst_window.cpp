@@ -208,8 +208,8 @@ private Q_SLOTS:
         QTest::newRow("Herramientas")
             << "mnuherramientas" << QStringList{"mnucargar",          "mnusep",      "mnuChecktodo",
                                                 "mnuLimpiarTodo",     "mnuPilas",    "mnuRegistro",
-                                                "mnuReimprimir",      "mnuFormatos", "OTROSEP",
-                                                "mnulimpiarrecientes"};
+                                                "mnuReimprimir",      "mnuReponer",  "mnuPlanPilas",
+                                                "mnuFormatos",        "OTROSEP",     "mnulimpiarrecientes"};
     }
     void theMenusListTheirEntriesInOrder()
     {
