@@ -29,6 +29,7 @@ TEST_PACKAGES=(
   libzxing-dev  # the tests decode printed codes with zxing,
   zbar-tools dmtx-utils  # and with zbarimg and dmtxread too
   qpdf  # the tests look inside the printed PDFs with it
+  clang-format  # CI checks that every C++ file is formatted as .clang-format says
   clang libclang-rt-14-dev
   time
 )

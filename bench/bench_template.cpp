@@ -50,8 +50,9 @@ QString writeDesign(const QString &path)
     font.setPixelSize(10);
     painter.setFont(font);
     for (int line = 0; line < 40; ++line) {
-        painter.drawText(QPointF(60, 140 + line * 16),
-                         QStringLiteral("Condición %1: el premio se entrega al portador de este boleto.").arg(line + 1));
+        painter.drawText(
+            QPointF(60, 140 + line * 16),
+            QStringLiteral("Condición %1: el premio se entrega al portador de este boleto.").arg(line + 1));
         painter.drawLine(QPointF(60, 144 + line * 16), QPointF(535, 144 + line * 16));
     }
     painter.end();

@@ -25,7 +25,9 @@ void fuzzFailure(const char *what, const QString &detail)
     // Control characters shown as \xNN, so that a NUL in a name does not hide the rest.
     QString shown;
     for (const QChar c : detail)
-        shown += c.unicode() < 0x20 && c != u'\n' ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0')) : QString(c);
+        shown += c.unicode() < 0x20 && c != u'\n'
+                     ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QChar(u'0'))
+                     : QString(c);
     std::fprintf(stderr, "FUZZ FAILURE: %s\n%s\n", what, shown.toUtf8().constData());
     std::abort();
 }

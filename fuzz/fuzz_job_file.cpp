@@ -21,8 +21,10 @@ JobFile::Saved knownJob()
     job.distinct.desde = {QStringLiteral("0001"), QStringLiteral("0101"), QStringLiteral("0000"),
                           QStringLiteral("0000")};
     job.distinct.hasta[0] = QStringLiteral("0100");
-    job.distinct.posX = {QStringLiteral("500"), QStringLiteral("6000"), QStringLiteral("0"), QStringLiteral("0")};
-    job.distinct.posY = {QStringLiteral("300"), QStringLiteral("300"), QStringLiteral("0"), QStringLiteral("0")};
+    job.distinct.posX = {QStringLiteral("500"), QStringLiteral("6000"), QStringLiteral("0"),
+                         QStringLiteral("0")};
+    job.distinct.posY = {QStringLiteral("300"), QStringLiteral("300"), QStringLiteral("0"),
+                         QStringLiteral("0")};
     job.distinct.off = {false, false, true, true};
     job.font = {QStringLiteral("255"), QStringLiteral("20"), QStringLiteral("Nimbus Sans")};
     job.fecha = QStringLiteral("07/12/2026");
@@ -74,8 +76,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const JobFile::Page1Record back = JobFile::readPage1(profiles, file);
     for (int i = 0; i < DistinctNumberJob::kRows; ++i) {
         const auto &row = back.rows[size_t(i)];
-        if (row.desde != job.distinct.desde[size_t(i)] || row.x != job.distinct.posX[size_t(i)]
-            || row.y != job.distinct.posY[size_t(i)] || row.off != std::optional<bool>(job.distinct.off[size_t(i)]))
+        if (row.desde != job.distinct.desde[size_t(i)] || row.x != job.distinct.posX[size_t(i)] ||
+            row.y != job.distinct.posY[size_t(i)] ||
+            row.off != std::optional<bool>(job.distinct.off[size_t(i)]))
             fuzzFailure("a saved row reads back differently", QString::number(i));
     }
     if (JobFile::jobPage(profiles, file) != std::optional<int>(1))

@@ -10,8 +10,7 @@
 
 namespace {
 
-template <typename F>
-void ignoringRuntimeErrors(F &&f)
+template <typename F> void ignoringRuntimeErrors(F &&f)
 {
     try {
         f();
@@ -30,9 +29,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     ignoringRuntimeErrors([&] {
         const double lenient = NumberText::lenient(text);
         const QString plain = NumberText::plainDecimal(lenient);
-        if (std::isfinite(lenient) && lenient == std::trunc(lenient) && std::fabs(lenient) <= 9007199254740992.0
-            && NumberText::strictDouble(plain) != lenient)
-            fuzzFailure("a whole number does not survive plain decimal text", text + QStringLiteral(" -> ") + plain);
+        if (std::isfinite(lenient) && lenient == std::trunc(lenient) &&
+            std::fabs(lenient) <= 9007199254740992.0 && NumberText::strictDouble(plain) != lenient)
+            fuzzFailure("a whole number does not survive plain decimal text",
+                        text + QStringLiteral(" -> ") + plain);
         NumberText::plainDecimalSingle(NumberText::toSingle(lenient));
     });
     ignoringRuntimeErrors([&] { NumberText::strictInt16(text); });
@@ -41,7 +41,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         const RangeNumber start = RangeNumber::read(text);
         const QString plain = start.text();
         if (RangeNumber::read(plain).text() != plain)
-            fuzzFailure("a range number does not survive its own text", text + QStringLiteral(" -> ") + plain);
+            fuzzFailure("a range number does not survive its own text",
+                        text + QStringLiteral(" -> ") + plain);
         const qint64 steps = width;
         if (start.stepsTo(start.plus(steps)) != steps)
             fuzzFailure("counting on from a number loses steps", plain);
@@ -54,8 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     NumberFormat::CompletarDigitos(box, width);
     const qsizetype sign = text.startsWith(u'-') ? 1 : 0;
     const qsizetype zeros = box.size() - text.size();
-    if (box.size() < std::max<qsizetype>(width, text.size()) || box.left(sign) != text.left(sign)
-        || box.mid(sign, zeros) != QString(zeros, u'0') || box.mid(sign + zeros) != text.mid(sign))
+    if (box.size() < std::max<qsizetype>(width, text.size()) || box.left(sign) != text.left(sign) ||
+        box.mid(sign, zeros) != QString(zeros, u'0') || box.mid(sign + zeros) != text.mid(sign))
         fuzzFailure("padding lost part of the text", box);
     return 0;
 }

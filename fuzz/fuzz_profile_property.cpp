@@ -14,7 +14,8 @@ QString nameFrom(const QByteArray &raw, const char *fallback)
     QString name;
     for (const char c : raw) {
         const auto u = uchar(c);
-        if ((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_' || u == ':')
+        if ((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9') || u == '_' ||
+            u == ':')
             name += QChar(u);
         else if (u >= 0xC0) // some accented letters too, as "Tamaño" and "Orientación" have
             name += QChar(u);

@@ -31,8 +31,8 @@ RunLog::Run knownRun()
 bool same(const RunLog::Run &a, const RunLog::Run &b)
 {
     return a.id == b.id && a.inicio == b.inicio && a.fin == b.fin && a.estado == b.estado &&
-           a.impresora == b.impresora && a.trabajo == b.trabajo && a.pagina == b.pagina && a.hojas == b.hojas &&
-           a.impresas == b.impresas && a.primera == b.primera && a.ultima == b.ultima &&
+           a.impresora == b.impresora && a.trabajo == b.trabajo && a.pagina == b.pagina &&
+           a.hojas == b.hojas && a.impresas == b.impresas && a.primera == b.primera && a.ultima == b.ultima &&
            a.hojaInicial == b.hojaInicial && a.copia == b.copia;
 }
 

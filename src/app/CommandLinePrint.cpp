@@ -1,6 +1,6 @@
 #include "CommandLinePrint.h"
-#include "CommandLineShop.h"
 #include "CalibrationSettings.h"
+#include "CommandLineShop.h"
 #include "ErrorReason.h"
 #include "Logging.h"
 

@@ -52,10 +52,9 @@ RunOutcome RunHistory::print(int page, const std::function<RunOutcome(RunObserve
         // A printer that cannot tell its orientation: the run is logged without a copy.
         qCWarning(lcPrint).noquote() << "Run logged without a copy of the job:" << describeFailure(e);
     }
-    return recorded(
-        {m_job.name(), RunRecorder::printerName(m_services.printer), page, std::move(saved), QString(), 1,
-         boletos, QString()},
-        run);
+    return recorded({m_job.name(), RunRecorder::printerName(m_services.printer), page, std::move(saved),
+                     QString(), 1, boletos, QString()},
+                    run);
 }
 
 RunOutcome RunHistory::recorded(RunRecorder::Job job, const std::function<RunOutcome(RunObserver *)> &run)

@@ -4,8 +4,8 @@
 #include "RunLog.h"
 #include "RunRecorder.h"
 #include "SameNumberRun.h"
-#include "TicketReplacement.h"
 #include "SheetSpan.h"
+#include "TicketReplacement.h"
 
 #include <QObject>
 #include <functional>

@@ -28,10 +28,9 @@ void TemplateMenu::refresh()
 {
     const auto &current = m_services.printer.pdfTemplate();
     mnuSinPlantilla->setEnabled(current.has_value());
-    mnuPlantilla->setStatusTip(current ? QStringLiteral("%1 (%2)")
-                                             .arg(QDir::toNativeSeparators(current->file))
-                                             .arg(current->page)
-                                       : QString());
+    mnuPlantilla->setStatusTip(
+        current ? QStringLiteral("%1 (%2)").arg(QDir::toNativeSeparators(current->file)).arg(current->page)
+                : QString());
 }
 
 void TemplateMenu::choose()
@@ -52,7 +51,8 @@ void TemplateMenu::choose()
     }
     if (found.pages > 1) {
         frmPaginaPlantilla ask(QFileInfo(chosen).fileName(), found.pages,
-                               current && current->file == page.file ? current->page : 1, m_window, page.file);
+                               current && current->file == page.file ? current->page : 1, m_window,
+                               page.file);
         if (ask.exec() != QDialog::Accepted)
             return;
         page.page = ask.page();

@@ -21,7 +21,7 @@ public:
     {
         Dialogs &dialogs;
         PrinterSurface &printer;
-        QString folder;                        // where the file dialog starts without a template
+        QString folder; // where the file dialog starts without a template
         std::function<void()> markModified;
     };
 

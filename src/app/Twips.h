@@ -7,7 +7,13 @@ namespace Twips {
 
 constexpr int kPerPixel = 15;
 
-constexpr int toPixels(double twips) { return int(twips / kPerPixel + (twips >= 0 ? 0.5 : -0.5)); }
-constexpr int fromPixels(int pixels) { return pixels * kPerPixel; }
+constexpr int toPixels(double twips)
+{
+    return int(twips / kPerPixel + (twips >= 0 ? 0.5 : -0.5));
+}
+constexpr int fromPixels(int pixels)
+{
+    return pixels * kPerPixel;
+}
 
 } // namespace Twips

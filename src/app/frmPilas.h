@@ -31,8 +31,8 @@ public:
     QLineEdit *txtPilasHasta = nullptr;
     QLineEdit *txtPilasProfundidad = nullptr;
     QCheckBox *chkSeparadores = nullptr; // a separator sheet before each block
-    QLabel *lblPlan = nullptr;  // the plan in the dialog
-    QLabel *lblPilas = nullptr; // the plan on the page, shown while piles are on
+    QLabel *lblPlan = nullptr;           // the plan in the dialog
+    QLabel *lblPilas = nullptr;          // the plan on the page, shown while piles are on
 
     // Piles off, with the texts a new job starts with.
     void reset();

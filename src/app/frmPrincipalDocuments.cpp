@@ -7,8 +7,8 @@
 #include "Notes.h"
 #include "RecentFiles.h"
 #include "RunHistory.h"
-#include "ShopTools.h"
 #include "SetsBoxes.h"
+#include "ShopTools.h"
 #include "Texts.h"
 #include "frmFormatos.h"
 #include "frmPilas.h"
@@ -79,16 +79,16 @@ void frmPrincipal::setUpDocuments()
              return named ? m_documents->ArchivoActual : DocumentCommands::Cortar(m_documents->ArchivoActual);
          }},
         ui->mnuRegistro, ui->mnuReimprimir, this);
-    m_shop = new ShopTools({this, m_context.dialogs, m_context.printer, m_context.profiles, *m_history},
-                           {[this] { return ui->SSTab1->currentIndex(); },
-                            [this](int page) {
-                                return page == 0 ? sameNumberSheets(sameNumberJob(), fontChoice(), m_context.dialogs)
-                                                 : distinctNumberSheets(distinctNumberJob(), fontChoice(),
-                                                                        m_context.dialogs);
-                            },
-                            [this] { return distinctNumberJob(); },
-                            [this] { return DocumentCommands::Cortar(m_documents->ArchivoActual); }},
-                           ui->mnuReponer, ui->mnuPlanPilas, this);
+    m_shop = new ShopTools(
+        {this, m_context.dialogs, m_context.printer, m_context.profiles, *m_history},
+        {[this] { return ui->SSTab1->currentIndex(); },
+         [this](int page) {
+             return page == 0 ? sameNumberSheets(sameNumberJob(), fontChoice(), m_context.dialogs)
+                              : distinctNumberSheets(distinctNumberJob(), fontChoice(), m_context.dialogs);
+         },
+         [this] { return distinctNumberJob(); },
+         [this] { return DocumentCommands::Cortar(m_documents->ArchivoActual); }},
+        ui->mnuReponer, ui->mnuPlanPilas, this);
 
     m_documents->PonerCAption();
 }

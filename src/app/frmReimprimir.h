@@ -18,7 +18,8 @@ public:
     // The most runs offered: a choice among thousands helps nobody, and the log window reaches all.
     static constexpr int kMostRuns = 500;
 
-    frmReimprimir(const std::vector<RunLog::Run> &runs, const QString &runId, Dialogs &dialogs, QWidget *owner);
+    frmReimprimir(const std::vector<RunLog::Run> &runs, const QString &runId, Dialogs &dialogs,
+                  QWidget *owner);
 
     QComboBox *cboImpresion = nullptr;
     QLineEdit *txtDesdeHoja = nullptr;

@@ -176,7 +176,8 @@ QList<ProfileValue> UltimaImpresion(int page, const SameNumberJob &same, const D
         values.append({section, kPilasDesde, piles.desde, onlyIfPresent});
         values.append({section, kPilasHasta, piles.hasta, onlyIfPresent});
         values.append({section, kPilasProfundidad, piles.profundidad, onlyIfPresent});
-        values.append({section, kSeparadores, distinct.separadores ? QStringLiteral("1") : QStringLiteral("0"),
+        values.append({section, kSeparadores,
+                       distinct.separadores ? QStringLiteral("1") : QStringLiteral("0"),
                        !distinct.separadores});
         for (int i = 0; i < DistinctNumberJob::kRows; ++i)
             appendLook(values, section, i, distinct.looks[i]);

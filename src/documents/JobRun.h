@@ -5,8 +5,8 @@
 #include "SheetSpan.h"
 
 #include <memory>
-#include <vector>
 #include <optional>
+#include <vector>
 
 class Dialogs;
 class JobSheets;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "JobSource.h"
 #include "DistinctNumberRun.h"
+#include "JobSource.h"
 #include "SameNumberRun.h"
 
 #include <functional>

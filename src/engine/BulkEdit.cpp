@@ -10,8 +10,8 @@ bool confirmed(Dialogs &dialogs, float preg, const QString &question)
 {
     if (preg == Dialogs::Yes)
         return true;
-    return dialogs.message(question, RunMessages::kTitle, Dialogs::Icon::Information, Dialogs::Buttons::YesNo)
-        == Dialogs::Yes;
+    return dialogs.message(question, RunMessages::kTitle, Dialogs::Icon::Information,
+                           Dialogs::Buttons::YesNo) == Dialogs::Yes;
 }
 
 } // namespace

@@ -20,7 +20,7 @@ struct SameNumberJob
     QString hasta = QStringLiteral("0001");
     std::array<QString, kPositions> posX{};
     std::array<QString, kPositions> posY{};
-    std::array<bool, kPositions> off{}; // a checked disable box: the position is not printed
+    std::array<bool, kPositions> off{};   // a checked disable box: the position is not printed
     QString juegos = QStringLiteral("1"); // each sheet printed this many times in a row (SheetSets)
     std::array<NumberLook, kPositions> looks{};
 };
@@ -55,4 +55,5 @@ RunOutcome runSameNumber(const SameNumberJob &job, const FontChoice &font, Print
 
 // The job's sheets after the checks a run makes first, with the same messages; nullptr when a
 // check refused the job.
-std::unique_ptr<JobSheets> sameNumberSheets(const SameNumberJob &job, const FontChoice &font, Dialogs &dialogs);
+std::unique_ptr<JobSheets> sameNumberSheets(const SameNumberJob &job, const FontChoice &font,
+                                            Dialogs &dialogs);

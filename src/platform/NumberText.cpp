@@ -10,7 +10,10 @@
 namespace NumberText {
 namespace {
 
-bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
 
 int digitValue(QChar c, int radix)
 {

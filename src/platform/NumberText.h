@@ -40,6 +40,9 @@ double roundHalfEven(double value);
 QString plainDecimal(double value, int significantDigits = 15);
 
 // Plain decimal text of a single-precision value (7 significant digits).
-inline QString plainDecimalSingle(float value) { return plainDecimal(double(value), 7); }
+inline QString plainDecimalSingle(float value)
+{
+    return plainDecimal(double(value), 7);
+}
 
 } // namespace NumberText

@@ -2,8 +2,7 @@
 
 RuntimeError::RuntimeError(int number, QString description)
     : m_number(number), m_description(std::move(description)), m_utf8(m_description.toUtf8())
-{
-}
+{}
 
 RuntimeError RuntimeError::invalidCall()
 {

@@ -2,8 +2,8 @@
 
 #include <QColor>
 #include <QFont>
-#include <QPainter>
 #include <QList>
+#include <QPainter>
 #include <QString>
 
 // Text and lines as every surface that draws with a QPainter puts them on a sheet, in twips.

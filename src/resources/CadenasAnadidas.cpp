@@ -11,10 +11,10 @@ const char *cadenaAnadida(int64_t numero)
         return nullptr;
     const bool ingles = bloque >= 100;
     const int64_t id = ingles ? numero - 100 : numero;
-    for (const auto tabla : {cadenasPilasYJuegos(), cadenasCalibracion(), cadenasRegistro(), cadenasCodigos(),
-                             cadenasPlantilla(), cadenasVentana(), cadenasImpresora(), cadenasArchivos(),
-                             cadenasSalida(), cadenasImpresion(), cadenasSimbolos(), cadenasEnCurso(),
-                             cadenasTaller()})
+    for (const auto tabla :
+         {cadenasPilasYJuegos(), cadenasCalibracion(), cadenasRegistro(), cadenasCodigos(),
+          cadenasPlantilla(), cadenasVentana(), cadenasImpresora(), cadenasArchivos(), cadenasSalida(),
+          cadenasImpresion(), cadenasSimbolos(), cadenasEnCurso(), cadenasTaller()})
         for (const CadenaAnadida &c : tabla)
             if (c.id == id)
                 return ingles ? c.ingles : c.espanol;

@@ -23,8 +23,9 @@ constexpr CadenaAnadida kCadenas[] = {
     {1015, "; %1 lugares en blanco al final", "; %1 blank places at the end"},
     {1016, "La profundidad de las pilas debe ser un número entero, 0 para no limitarla.",
      "The pile depth must be a whole number, 0 for no limit."},
-    {1040, "El valor de «Juegos» debe ser un número entero del 1 al 10: cada hoja se imprime esa cantidad de veces "
-           "seguidas.",
+    {1040,
+     "El valor de «Juegos» debe ser un número entero del 1 al 10: cada hoja se imprime esa cantidad de veces "
+     "seguidas.",
      "The «Sets» value must be a whole number from 1 to 10: each sheet is printed that many times in a row."},
     {1041, "Juegos:", "Sets:"},
     {1042, "Veces seguidas que se imprime cada hoja (talonarios con copias: 1 a 10)",

@@ -9,10 +9,14 @@ constexpr CadenaAnadida kCadenas[] = {
     {5001, "Sin plantilla", "No template"},
     {5002, "No se encuentra la plantilla %1.", "The template %1 cannot be found."},
     {5003, "La plantilla %1 no es un archivo PDF.", "The template %1 is not a PDF file."},
-    {5004, "La plantilla %1 está protegida con contraseña o cifrado; guárdela sin protección y elíjala de nuevo.",
-     "The template %1 is protected by a password or encryption; save it without protection and choose it again."},
-    {5005, "La plantilla %1 está dañada y no se puede leer.", "The template %1 is damaged and cannot be read."},
-    {5006, "La plantilla %1 no tiene la página %2 (tiene %3).", "The template %1 has no page %2 (it has %3)."},
+    {5004,
+     "La plantilla %1 está protegida con contraseña o cifrado; guárdela sin protección y elíjala de nuevo.",
+     "The template %1 is protected by a password or encryption; save it without protection and choose it "
+     "again."},
+    {5005, "La plantilla %1 está dañada y no se puede leer.",
+     "The template %1 is damaged and cannot be read."},
+    {5006, "La plantilla %1 no tiene la página %2 (tiene %3).",
+     "The template %1 has no page %2 (it has %3)."},
     {5007, "No se puede leer la plantilla %1: %2.", "The template %1 cannot be read: %2."},
     {5008,
      "La página %1 de la plantilla mide %2 × %3 mm y el papel %4 × %5 mm: lo que no cabe no se imprimirá. "

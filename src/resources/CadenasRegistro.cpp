@@ -6,18 +6,22 @@ namespace {
 // The run log and reprinting, from 3000.
 constexpr CadenaAnadida kCadenas[] = {
     {3000, "Las hojas se cuentan desde la 1.", "Sheets are counted from 1."},
-    {3001, "La hoja final (%1) es anterior a la inicial (%2).", "The last sheet (%1) comes before the first (%2)."},
+    {3001, "La hoja final (%1) es anterior a la inicial (%2).",
+     "The last sheet (%1) comes before the first (%2)."},
     {3002, "La impresión tiene %1 hojas; no hay hoja %2.", "The run has %1 sheets; there is no sheet %2."},
-    {3003, "«%1» no es un tramo de hojas: escriba la primera y la última hoja separadas por un guion, por ejemplo "
-           "4322-10000.",
-     "«%1» is not a range of sheets: write the first and the last sheet with a hyphen between them, for example "
+    {3003,
+     "«%1» no es un tramo de hojas: escriba la primera y la última hoja separadas por un guion, por ejemplo "
+     "4322-10000.",
+     "«%1» is not a range of sheets: write the first and the last sheet with a hyphen between them, for "
+     "example "
      "4322-10000."},
     {3004, "Impresión cancelada después de la hoja %1 de %2; la última hoja impresa lleva el número %3.",
      "Printing cancelled after sheet %1 of %2; the last sheet printed carries the number %3."},
     {3005, "«Continuar» imprime el resto desde la hoja %1.", "«Continue» prints the rest from sheet %1."},
     {3006, "Continuar", "Continue"},
     {3007, "Aceptar", "OK"},
-    {3008, "No se pudo anotar la impresión en el registro %1: %2", "The run could not be written into the log %1: %2"},
+    {3008, "No se pudo anotar la impresión en el registro %1: %2",
+     "The run could not be written into the log %1: %2"},
     {3009, "La copia del trabajo de esta impresión no está (%1); no se puede reimprimir.",
      "The copy of this run's job is missing (%1); it cannot be reprinted."},
     {3010, "Re&gistro de impresiones...", "Print lo&g..."},

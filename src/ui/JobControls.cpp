@@ -34,7 +34,8 @@ DistinctNumberJob JobControls::distinctNumberJob() const
         if (looks1[i].format)
             job.looks[i] = looks1[i].look();
     }
-    job.piles = {chkPilas->isChecked(), txtPilasDesde->text(), txtPilasHasta->text(), txtPilasProfundidad->text()};
+    job.piles = {chkPilas->isChecked(), txtPilasDesde->text(), txtPilasHasta->text(),
+                 txtPilasProfundidad->text()};
     job.juegos = txtJuegos2->text();
     job.separadores = chkSeparadores && chkSeparadores->isChecked();
     return job;

@@ -23,7 +23,8 @@ public:
 
     // The Impresora menu's entries, on the printer's current printer. Calibrating prints the
     // sheet first; a printer that fails shows its error and asks for nothing.
-    static void calibrate(PrinterSurface &printer, const ProfileFiles &settings, Dialogs &dialogs, QWidget *owner);
+    static void calibrate(PrinterSurface &printer, const ProfileFiles &settings, Dialogs &dialogs,
+                          QWidget *owner);
     static void removeCalibration(PrinterSurface &printer, const ProfileFiles &settings, Dialogs &dialogs);
 
     // In the order of PrinterCalibration::Box.

@@ -12,8 +12,7 @@ class TestBulkEdit : public QObject
     Q_OBJECT
 
     // Positions 1 and 2 and row 1 switched on, both pages in landscape.
-    template <typename H>
-    static void startFromAMixedJob(H &h)
+    template <typename H> static void startFromAMixedJob(H &h)
     {
         QVERIFY(h.open(0));
         h.click("Check1_1");

@@ -18,8 +18,7 @@ class TestDistinctPage : public QObject
     Q_OBJECT
 
     // Switches rows 1..rows-1 on from the top and types each row's start.
-    template <typename H>
-    static void fillRows(H &h, const QStringList &starts, const QString &lastOfFirstRow)
+    template <typename H> static void fillRows(H &h, const QStringList &starts, const QString &lastOfFirstRow)
     {
         for (int j = 1; j < starts.size(); ++j)
             h.click(QStringLiteral("Check2_%1").arg(j));
@@ -62,9 +61,11 @@ private Q_SLOTS:
             << QStringList{"0001", "00500"} << "0003"
             << Sheets{{"0001", "00500"}, {"0002", "00501"}, {"0003", "00502"}};
         QTest::newRow("first row counts down")
-            << QStringList{"0010", "0500"} << "0008" << Sheets{{"0010", "0500"}, {"0009", "0499"}, {"0008", "0498"}};
+            << QStringList{"0010", "0500"} << "0008"
+            << Sheets{{"0010", "0500"}, {"0009", "0499"}, {"0008", "0498"}};
         QTest::newRow("one character beside four")
-            << QStringList{"0001", "7"} << "0004" << Sheets{{"0001", "7"}, {"0002", "8"}, {"0003", "9"}, {"0004", "10"}};
+            << QStringList{"0001", "7"} << "0004"
+            << Sheets{{"0001", "7"}, {"0002", "8"}, {"0003", "9"}, {"0004", "10"}};
         QTest::newRow("six characters above 32767")
             << QStringList{"0001", "0500", "040000"} << "0002"
             << Sheets{{"0001", "0500", "040000"}, {"0002", "0501", "040001"}};
@@ -112,11 +113,13 @@ private Q_SLOTS:
                               h.box("hasta_1")->text()}),
                  (QStringList{"01", "02", "03", "04"}));
         QVERIFY(h.box("desde_1")->isReadOnly());
-        QVERIFY(h.w.findChild<QLabel *>("lblPilas")->toolTip().startsWith("3 bloques de 2 hojas (el último de 1)"));
+        QVERIFY(h.w.findChild<QLabel *>("lblPilas")
+                    ->toolTip()
+                    .startsWith("3 bloques de 2 hojas (el último de 1)"));
         h.click(h.w.findChild<QPushButton *>("Command6"));
         QCOMPARE(h.dialogs.texts(), QStringList{});
-        QCOMPARE(printed(h.printer), (Sheets{{"01", "03"}, {"02", "04"}, {"05", "07"},
-                                             {"06", "08"}, {"09", "10"}}));
+        QCOMPARE(printed(h.printer),
+                 (Sheets{{"01", "03"}, {"02", "04"}, {"05", "07"}, {"06", "08"}, {"09", "10"}}));
         QString settings;
         QCOMPARE(h.context.profiles.LeerValorIni("Ultima Impresión Solapa:1", "PilasHasta", settings), "10");
 
@@ -160,22 +163,34 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("message"); // empty: the job prints
         QTest::addColumn<double>("span");
-        QTest::newRow("letters in row 1") << "desde_1" << "12a4" << "No coinciden los tipos" << 2.0;
-        QTest::newRow("letters in row 0") << "desde_0" << "00x1" << "No coinciden los tipos" << 42.0;
-        QTest::newRow("empty font size") << "txtTamaño" << "" << "No coinciden los tipos" << 2.0;
-        QTest::newRow("beyond exact numbers") << "desde_1" << "99999999999999999999"
+        QTest::newRow("letters in row 1") << "desde_1"
+                                          << "12a4"
+                                          << "No coinciden los tipos" << 2.0;
+        QTest::newRow("letters in row 0") << "desde_0"
+                                          << "00x1"
+                                          << "No coinciden los tipos" << 42.0;
+        QTest::newRow("empty font size") << "txtTamaño"
+                                         << ""
+                                         << "No coinciden los tipos" << 2.0;
+        QTest::newRow("beyond exact numbers") << "desde_1"
+                                              << "99999999999999999999"
                                               << "El número 99999999999999999999 es demasiado grande para "
                                                  "imprimirse con exactitud. El mayor número admitido es "
                                                  "9007199254740992."
                                               << 2.0;
         // 9007199254740991 + 2 rounds to 9007199254740992 in a double: two sheets would share it.
-        QTest::newRow("last number beyond exact") << "desde_1" << "9007199254740991"
+        QTest::newRow("last number beyond exact") << "desde_1"
+                                                  << "9007199254740991"
                                                   << "El número 9007199254740993 es demasiado grande para "
                                                      "imprimirse con exactitud. El mayor número admitido es "
                                                      "9007199254740992."
                                                   << 2.0;
-        QTest::newRow("row that is off") << "desde_2" << "abc" << "" << 2.0;
-        QTest::newRow("end of row 1") << "hasta_1" << "x" << "" << 2.0;
+        QTest::newRow("row that is off") << "desde_2"
+                                         << "abc"
+                                         << "" << 2.0;
+        QTest::newRow("end of row 1") << "hasta_1"
+                                      << "x"
+                                      << "" << 2.0;
     }
     void pastedTextStopsTheRun()
     {
@@ -238,7 +253,8 @@ private Q_SLOTS:
             QVERIFY(qAbs(row1.yMin - row0.yMin - 36) < 0.5);
             // A 20-point font: every row's box is about 1.16 em high.
             for (const PdfText::Word &w : pdf.pages[p].words)
-                QVERIFY2(qAbs((w.yMax - w.yMin) - 20 * 1.16) < 3, qPrintable(QString::number(w.yMax - w.yMin)));
+                QVERIFY2(qAbs((w.yMax - w.yMin) - 20 * 1.16) < 3,
+                         qPrintable(QString::number(w.yMax - w.yMin)));
         }
 
         QProcess fontsUsed;

@@ -144,15 +144,27 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("limit"); // empty: accepted
+        QTest::addColumn<QString>("limit");    // empty: accepted
         QTest::addColumn<float>("scaleWidth"); // 0: twips
-        QTest::newRow("at the limit") << "txtPosX_0" << "10906" << "10906" << 0.f;
-        QTest::newRow("one below") << "txtPosX_0" << "10905" << "" << 0.f;
-        QTest::newRow("empty") << "txtPosX_0" << "" << "10906" << 0.f;
-        QTest::newRow("not a number") << "txtPosX_0" << "1x" << "10906" << 0.f;
-        QTest::newRow("vertical") << "txtPosY_0" << "15900" << "15838" << 0.f;
+        QTest::newRow("at the limit") << "txtPosX_0"
+                                      << "10906"
+                                      << "10906" << 0.f;
+        QTest::newRow("one below") << "txtPosX_0"
+                                   << "10905"
+                                   << "" << 0.f;
+        QTest::newRow("empty") << "txtPosX_0"
+                               << ""
+                               << "10906" << 0.f;
+        QTest::newRow("not a number") << "txtPosX_0"
+                                      << "1x"
+                                      << "10906" << 0.f;
+        QTest::newRow("vertical") << "txtPosY_0"
+                                  << "15900"
+                                  << "15838" << 0.f;
         // The box takes five typed characters, but the limit the program writes arrives whole.
-        QTest::newRow("limit with decimals") << "txtPosX_0" << "9999" << "3571.8" << 4571.8f;
+        QTest::newRow("limit with decimals") << "txtPosX_0"
+                                             << "9999"
+                                             << "3571.8" << 4571.8f;
     }
     void positionsStayOnTheSheet()
     {

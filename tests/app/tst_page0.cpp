@@ -31,8 +31,7 @@ class TestPage0 : public QObject
             window.activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(&window));
         }
-        template <typename T = QLineEdit>
-        T *get(const QString &name) { return window.findChild<T *>(name); }
+        template <typename T = QLineEdit> T *get(const QString &name) { return window.findChild<T *>(name); }
         // Control `i` of an array: "txtPosX", 2 is txtPosX_2.
         template <typename T = QLineEdit> T *get(const char *array, int i)
         {
@@ -81,7 +80,8 @@ private Q_SLOTS:
         }
         QVERIFY(!f.get<QCheckBox>(QStringLiteral("chVert"))->isChecked());
         QCOMPARE(f.get<QPushButton>(QStringLiteral("cmdImprimir"))->text(), QStringLiteral("&Imprimir"));
-        QCOMPARE(f.get<QAction>(QStringLiteral("archImprimir"))->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+        QCOMPARE(f.get<QAction>(QStringLiteral("archImprimir"))->shortcut(),
+                 QKeySequence(QStringLiteral("Ctrl+P")));
         QCOMPARE(f.page(), 0);
         QVERIFY(!f.jobModified());
     }

@@ -1,9 +1,9 @@
 // A long run from the window: the progress window appears, "Cancelar" stops the run after the
 // sheet under way, and the PDF holds exactly the sheets up to the number the message names.
 #include "FormHarness.h"
-#include "RunSummary.h"
 #include "PdfText.h"
 #include "QtPrinterSurface.h"
+#include "RunSummary.h"
 #include "StopSignals.h"
 #include "frmProgreso.h"
 
@@ -18,7 +18,8 @@
 template <typename H> void askNothingBeforeLongRuns(H &h)
 {
     QString settings;
-    QVERIFY(h.context.profiles.EscribirValoresIni({{LongRuns::kSection, LongRuns::kKey, "0"}}, settings, nullptr));
+    QVERIFY(h.context.profiles.EscribirValoresIni({{LongRuns::kSection, LongRuns::kKey, "0"}}, settings,
+                                                  nullptr));
 }
 
 class TestRunProgress : public QObject

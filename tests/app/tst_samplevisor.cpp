@@ -1,6 +1,6 @@
 // The full-size sample viewer opened by a double click on the sample.
-#include "DesignPdfs.h"
 #include "CodeReader.h"
+#include "DesignPdfs.h"
 #include "FormHarness.h"
 #include "frmFormatos.h"
 #include "frmVisor.h"
@@ -124,11 +124,14 @@ private Q_SLOTS:
     void showsTheSampleInTheFirstPlacesLook_data()
     {
         QTest::addColumn<int>("format");
-        QTest::addColumn<QString>("text");   // the label's
+        QTest::addColumn<QString>("text");    // the label's
         QTest::addColumn<QString>("decoded"); // the picture's
-        QTest::newRow("text") << int(NumberLook::Format::Text) << "Nº 01234 -A" << "";
-        QTest::newRow("QR") << int(NumberLook::Format::QR) << "" << "QRCode:Nº 01234 -A";
-        QTest::newRow("Code 128, bad prefix") << int(NumberLook::Format::Code128) << "01234" << "";
+        QTest::newRow("text") << int(NumberLook::Format::Text) << "Nº 01234 -A"
+                              << "";
+        QTest::newRow("QR") << int(NumberLook::Format::QR) << ""
+                            << "QRCode:Nº 01234 -A";
+        QTest::newRow("Code 128, bad prefix") << int(NumberLook::Format::Code128) << "01234"
+                                              << "";
     }
 
     void showsTheSampleInTheFirstPlacesLook()

@@ -35,7 +35,10 @@ struct Opened
         window = std::make_unique<frmPrincipal>(context);
         window->show();
     }
-    QString setting(const QString &section, const QString &key) const { return context.setting(section, key); }
+    QString setting(const QString &section, const QString &key) const
+    {
+        return context.setting(section, key);
+    }
     QPushButton *command4() const { return window->findChild<QPushButton *>(QStringLiteral("Command4")); }
     QTabWidget *tabs() const { return window->findChild<QTabWidget *>(QStringLiteral("SSTab1")); }
     WindowProbe probe() const { return WindowProbe(*window); }
@@ -75,7 +78,8 @@ private Q_SLOTS:
         QCOMPARE(o.dialogs.fileRequests[0].folder, o.tmp.paths().jobsFolder);
         QCOMPARE(o.window->windowTitle(), QStringLiteral("Nuevo 1 - Tessarino"));
         // The advanced area is inside the window.
-        QVERIFY(o.window->findChild<QWidget *>(QStringLiteral("Frame3"))->geometry().right() < o.window->width());
+        QVERIFY(o.window->findChild<QWidget *>(QStringLiteral("Frame3"))->geometry().right() <
+                o.window->width());
     }
 
     void theStoredWidthDecidesTheAdvancedArea_data()
@@ -102,7 +106,8 @@ private Q_SLOTS:
         if (expanded)
             QVERIFY(o.centred());
         // The advanced area starts at 6070 twips: outside a collapsed window.
-        const bool frameVisible = o.window->findChild<QWidget *>(QStringLiteral("Frame3"))->x() < o.window->width();
+        const bool frameVisible =
+            o.window->findChild<QWidget *>(QStringLiteral("Frame3"))->x() < o.window->width();
         QCOMPARE(frameVisible, width >= 6070 + 200);
     }
 
@@ -206,10 +211,10 @@ private Q_SLOTS:
                                                 "mnuseparador",
                                                 "mnuRecentFile_0"};
         QTest::newRow("Herramientas")
-            << "mnuherramientas" << QStringList{"mnucargar",          "mnusep",      "mnuChecktodo",
-                                                "mnuLimpiarTodo",     "mnuPilas",    "mnuRegistro",
-                                                "mnuReimprimir",      "mnuReponer",  "mnuPlanPilas",
-                                                "mnuFormatos",        "OTROSEP",     "mnulimpiarrecientes"};
+            << "mnuherramientas"
+            << QStringList{"mnucargar",    "mnusep",      "mnuChecktodo",  "mnuLimpiarTodo",
+                           "mnuPilas",     "mnuRegistro", "mnuReimprimir", "mnuReponer",
+                           "mnuPlanPilas", "mnuFormatos", "OTROSEP",       "mnulimpiarrecientes"};
     }
     void theMenusListTheirEntriesInOrder()
     {

@@ -57,23 +57,38 @@ private Q_SLOTS:
         QTest::addColumn<qint64>("steps");
         QTest::addColumn<QString>("first"); // empty: refused
         QTest::addColumn<QString>("later"); // empty: refused
-        QTest::newRow("leading zeros") << "0042" << qint64(3) << "42" << "45";
-        QTest::newRow("blanks and sign") << " +7 " << qint64(-9) << "7" << "-2";
-        QTest::newRow("exponent") << "1.5E3" << qint64(1) << "1500" << "1501";
-        QTest::newRow("D exponent") << "25D-1" << qint64(1) << "2.5" << "3.5";
-        QTest::newRow("hexadecimal") << "&HFFFF" << qint64(2) << "-1" << "1";
-        QTest::newRow("negative fraction") << "-1.25" << qint64(1) << "-1.25" << "-0.25";
-        QTest::newRow("through zero") << "-0.5" << qint64(1) << "-0.5" << "0.5";
+        QTest::newRow("leading zeros") << "0042" << qint64(3) << "42"
+                                       << "45";
+        QTest::newRow("blanks and sign") << " +7 " << qint64(-9) << "7"
+                                         << "-2";
+        QTest::newRow("exponent") << "1.5E3" << qint64(1) << "1500"
+                                  << "1501";
+        QTest::newRow("D exponent") << "25D-1" << qint64(1) << "2.5"
+                                    << "3.5";
+        QTest::newRow("hexadecimal") << "&HFFFF" << qint64(2) << "-1"
+                                     << "1";
+        QTest::newRow("negative fraction") << "-1.25" << qint64(1) << "-1.25"
+                                           << "-0.25";
+        QTest::newRow("through zero") << "-0.5" << qint64(1) << "-0.5"
+                                      << "0.5";
         QTest::newRow("fraction far out") << "-1000000000000.1" << qint64(1000000000000) << "-1000000000000.1"
                                           << "-0.1";
-        QTest::newRow("negative zero") << "-0" << qint64(0) << "0" << "0";
-        QTest::newRow("largest") << "9007199254740992" << qint64(-1) << "9007199254740992" << "9007199254740991";
-        QTest::newRow("past the largest") << "9007199254740991" << qint64(2) << "9007199254740991" << "";
-        QTest::newRow("just beyond") << "9007199254740993" << qint64(0) << "" << "";
-        QTest::newRow("beyond by exponent") << "9.007199254740993E15" << qint64(0) << "" << "";
-        QTest::newRow("fraction beyond") << "9007199254740992.5" << qint64(0) << "" << "";
-        QTest::newRow("too many decimals") << "0.1234567890123456789" << qint64(0) << "" << "";
-        QTest::newRow("tiny") << "1E-400" << qint64(0) << "" << "";
+        QTest::newRow("negative zero") << "-0" << qint64(0) << "0"
+                                       << "0";
+        QTest::newRow("largest") << "9007199254740992" << qint64(-1) << "9007199254740992"
+                                 << "9007199254740991";
+        QTest::newRow("past the largest") << "9007199254740991" << qint64(2) << "9007199254740991"
+                                          << "";
+        QTest::newRow("just beyond") << "9007199254740993" << qint64(0) << ""
+                                     << "";
+        QTest::newRow("beyond by exponent") << "9.007199254740993E15" << qint64(0) << ""
+                                            << "";
+        QTest::newRow("fraction beyond") << "9007199254740992.5" << qint64(0) << ""
+                                         << "";
+        QTest::newRow("too many decimals") << "0.1234567890123456789" << qint64(0) << ""
+                                           << "";
+        QTest::newRow("tiny") << "1E-400" << qint64(0) << ""
+                              << "";
     }
     void rangeNumbersAreHeldAsTyped()
     {
@@ -100,13 +115,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
         QTest::addColumn<qint64>("steps");
-        QTest::newRow("up") << "0001" << "0003" << qint64(2);
-        QTest::newRow("down") << "0010" << "0005" << qint64(-5);
-        QTest::newRow("equal") << "7" << "7.0" << qint64(0);
-        QTest::newRow("fractions up") << "0.5" << "2.7" << qint64(2);
-        QTest::newRow("fractions down") << "2.7" << "0.5" << qint64(-2);
-        QTest::newRow("less than one") << "0.7" << "1.2" << qint64(0);
-        QTest::newRow("whole span") << "-9007199254740992" << "9007199254740992" << qint64(18014398509481984);
+        QTest::newRow("up") << "0001"
+                            << "0003" << qint64(2);
+        QTest::newRow("down") << "0010"
+                              << "0005" << qint64(-5);
+        QTest::newRow("equal") << "7"
+                               << "7.0" << qint64(0);
+        QTest::newRow("fractions up") << "0.5"
+                                      << "2.7" << qint64(2);
+        QTest::newRow("fractions down") << "2.7"
+                                        << "0.5" << qint64(-2);
+        QTest::newRow("less than one") << "0.7"
+                                       << "1.2" << qint64(0);
+        QTest::newRow("whole span") << "-9007199254740992"
+                                    << "9007199254740992" << qint64(18014398509481984);
     }
     void stepsBetweenTwoNumbers()
     {

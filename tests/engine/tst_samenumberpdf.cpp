@@ -28,7 +28,7 @@ private Q_SLOTS:
         job.posX[0] = QStringLiteral("1440"); // 72 pt
         job.posY[0] = QStringLiteral("2000"); // 100 pt
         job.off[4] = false;
-        job.posX[4] = QStringLiteral("6000"); // 300 pt
+        job.posX[4] = QStringLiteral("6000");  // 300 pt
         job.posY[4] = QStringLiteral("10000"); // 500 pt
         const FontChoice font{QStringLiteral("DejaVu Sans"), QStringLiteral("20"), 255};
 
@@ -48,11 +48,13 @@ private Q_SLOTS:
                 QVERIFY2(qAbs(w.xMin - (first ? 72 : 300)) < 2, qPrintable(QString::number(w.xMin)));
                 QVERIFY2(qAbs(w.yMin - (first ? 100 : 500)) < 3, qPrintable(QString::number(w.yMin)));
                 // A 20-point font: the box is about 1.16 em high.
-                QVERIFY2(qAbs((w.yMax - w.yMin) - 20 * 1.16) < 3, qPrintable(QString::number(w.yMax - w.yMin)));
+                QVERIFY2(qAbs((w.yMax - w.yMin) - 20 * 1.16) < 3,
+                         qPrintable(QString::number(w.yMax - w.yMin)));
             }
         }
 
-        const QImage image = PdfText::renderFirstPage(printer.lastPdfFile(), m_tmp.path(QStringLiteral("render")));
+        const QImage image =
+            PdfText::renderFirstPage(printer.lastPdfFile(), m_tmp.path(QStringLiteral("render")));
         QVERIFY(!image.isNull());
         const PdfText::Ink ink = PdfText::inkIn(image, pdf.pages[0].words.first());
         QVERIFY2(ink.red > 20, qPrintable(QString::number(ink.red)));

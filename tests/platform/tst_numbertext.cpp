@@ -52,7 +52,8 @@ private Q_SLOTS:
         QCOMPARE(NumberText::strictDouble(QStringLiteral("-2.5")), -2.5);
         QCOMPARE(NumberText::strictDouble(QStringLiteral("&H10")), 16.0);
         for (const char *bad : {"", "   ", "12a", "1 2", "12,5", "&H", "-", "1e", "abc"})
-            QCOMPARE(errorOf([&] { NumberText::strictDouble(QString::fromLatin1(bad)); }), RuntimeError::TypeMismatch);
+            QCOMPARE(errorOf([&] { NumberText::strictDouble(QString::fromLatin1(bad)); }),
+                     RuntimeError::TypeMismatch);
     }
 
     void int16RoundsHalfToEvenAndOverflows()

@@ -89,13 +89,28 @@ private Q_SLOTS:
         } cases[] = {
             {{" 22,42 ", "18.28", "191.74", "276,308"}, kDistortion, {}, ""},
             {{",5", "20.", "170,5", "277"}, PrinterCalibration{-19.5, 0, 1, 1}, {}, ""},
-            {{"20", "", "190", "277"}, {}, B::TopLeftY, "Escriba la medida de \"cruz superior izquierda, desde el borde superior\"."},
-            {{"20", "20", "19O", "277"}, {}, B::BottomRightX, "\"cruz inferior derecha, desde el borde izquierdo\" debe ser"},
+            {{"20", "", "190", "277"},
+             {},
+             B::TopLeftY,
+             "Escriba la medida de \"cruz superior izquierda, desde el borde superior\"."},
+            {{"20", "20", "19O", "277"},
+             {},
+             B::BottomRightX,
+             "\"cruz inferior derecha, desde el borde izquierdo\" debe ser"},
             {{"20", "20", "190", "2,7,7"}, {}, B::BottomRightY, "debe ser una medida en milímetros"},
-            {{"-3", "20", "190", "277"}, {}, B::TopLeftX, "\"cruz superior izquierda, desde el borde izquierdo\" no puede ser negativa."},
-            {{"20", "20", "7.5", "277"}, {}, B::BottomRightX, "dan una escala de -0,0735, fuera de 0,9 a 1,1"},
+            {{"-3", "20", "190", "277"},
+             {},
+             B::TopLeftX,
+             "\"cruz superior izquierda, desde el borde izquierdo\" no puede ser negativa."},
+            {{"20", "20", "7.5", "277"},
+             {},
+             B::BottomRightX,
+             "dan una escala de -0,0735, fuera de 0,9 a 1,1"},
             {{"20", "20", "190", "310"}, {}, B::BottomRightY, "dan una escala de 1,1284"},
-            {{"41", "20", "211", "277"}, {}, B::TopLeftX, "dan un desplazamiento de 21,00 mm, de más de 20 mm"},
+            {{"41", "20", "211", "277"},
+             {},
+             B::TopLeftX,
+             "dan un desplazamiento de 21,00 mm, de más de 20 mm"},
             {{"20", "0", "190", "269.85"}, {}, B::TopLeftY, "dan un desplazamiento de -21,00 mm"},
         };
         for (const auto &c : cases) {
@@ -142,7 +157,8 @@ private Q_SLOTS:
             std::array<QString, 4> typed;
             const std::array<double, 4> crosses = measuredCrosses(printer);
             for (size_t i = 0; i < 4; ++i)
-                typed[i] = QString::number(c.roundTo > 0 ? std::round(crosses[i] / c.roundTo) * c.roundTo : crosses[i], 'f', 6);
+                typed[i] = QString::number(
+                    c.roundTo > 0 ? std::round(crosses[i] / c.roundTo) * c.roundTo : crosses[i], 'f', 6);
             const auto outcome = PrinterCalibration::fromTyped(typed, CalibrationSheet::paperMm(printer));
             QVERIFY(std::holds_alternative<PrinterCalibration>(outcome));
             stored = std::get<PrinterCalibration>(outcome);
@@ -165,13 +181,15 @@ private Q_SLOTS:
         QCOMPARE(back->scaleY, 1.004);
         QFile raw(settings.settingsFile());
         QVERIFY(raw.open(QIODevice::ReadOnly));
-        QVERIFY(raw.readAll().contains("[Calibraci\xf3n Oficina 2]\r\nDesplazamientoX=2.5\r\nDesplazamientoY=-1.8\r\n"
-                                       "EscalaX=0.996\r\nEscalaY=1.004\r\n"));
+        QVERIFY(raw.readAll().contains(
+            "[Calibraci\xf3n Oficina 2]\r\nDesplazamientoX=2.5\r\nDesplazamientoY=-1.8\r\n"
+            "EscalaX=0.996\r\nEscalaY=1.004\r\n"));
         raw.close();
 
         const std::pair<const char *, const char *> corrupt[] = {
-            {"EscalaX", "abc"}, {"EscalaX", "0,996"}, {"EscalaY", ""}, {"EscalaY", "nan"},
-            {"DesplazamientoX", "25"}, {"EscalaX", "1.5"}, {"DesplazamientoY", "1e1"},
+            {"EscalaX", "abc"},         {"EscalaX", "0,996"},      {"EscalaY", ""},
+            {"EscalaY", "nan"},         {"DesplazamientoX", "25"}, {"EscalaX", "1.5"},
+            {"DesplazamientoY", "1e1"},
         };
         for (const auto &[key, value] : corrupt) {
             QVERIFY(CalibrationSettings::write(settings, printerName, kDistortion, &reason));
@@ -226,11 +244,13 @@ private Q_SLOTS:
         for (const QPointF centreMm : {QPointF(20, 20), QPointF(190, 277)}) {
             const int row = qRound((centreMm.y() + 3.5) * 72 / 25.4);
             int darkest = -1, value = 256;
-            const int from = qRound((centreMm.x() - 10) * 72 / 25.4), to = qRound((centreMm.x() + 10) * 72 / 25.4);
+            const int from = qRound((centreMm.x() - 10) * 72 / 25.4),
+                      to = qRound((centreMm.x() + 10) * 72 / 25.4);
             for (int x = from; x < to; ++x)
                 if (const int g = qGray(page.pixel(x, row)); g < value)
                     value = g, darkest = x;
-            QVERIFY2(std::abs(mmAt(darkest + 0.5) - centreMm.x()) < 0.5, qPrintable(QString::number(darkest)));
+            QVERIFY2(std::abs(mmAt(darkest + 0.5) - centreMm.x()) < 0.5,
+                     qPrintable(QString::number(darkest)));
         }
 
         // The printer shifts a design under the numbers as much as the numbers.
@@ -247,7 +267,8 @@ private Q_SLOTS:
         QVERIFY2(std::abs(mmAt(word->xMin) - 48) < 0.5, qPrintable(QString::number(mmAt(word->xMin))));
         const PdfText::Word *placed = job.pages.value(0).find(QStringLiteral("DISEÑO"));
         QVERIFY(placed);
-        QVERIFY(std::abs(mmAt(placed->xMin - title.xMin) + 2) < 0.2 && std::abs(mmAt(placed->yMin - title.yMin) - 1) < 0.2);
+        QVERIFY(std::abs(mmAt(placed->xMin - title.xMin) + 2) < 0.2 &&
+                std::abs(mmAt(placed->yMin - title.yMin) - 1) < 0.2);
     }
 };
 

@@ -22,7 +22,8 @@ private Q_SLOTS:
     {
         m_cups = std::make_unique<CupsScheduler>();
         QVERIFY2(m_cups->running(), qPrintable(m_cups->error()));
-        QVERIFY2(m_cups->addCaptureQueue(QStringLiteral("Diseno")), qPrintable(m_cups->error() + m_cups->log()));
+        QVERIFY2(m_cups->addCaptureQueue(QStringLiteral("Diseno")),
+                 qPrintable(m_cups->error() + m_cups->log()));
     }
 
     void theQueueGetsTheDesignOnceUnderEverySheet()
@@ -41,8 +42,9 @@ private Q_SLOTS:
         job.posX[0] = QStringLiteral("1440");
         job.posY[0] = QStringLiteral("8000");
         ScriptedDialogs dialogs;
-        QCOMPARE(runSameNumber(job, {QStringLiteral("DejaVu Sans"), QStringLiteral("12"), 0}, printer, dialogs),
-                 RunOutcome::Printed);
+        QCOMPARE(
+            runSameNumber(job, {QStringLiteral("DejaVu Sans"), QStringLiteral("12"), 0}, printer, dialogs),
+            RunOutcome::Printed);
         QVERIFY2(m_cups->waitForJobs(QStringLiteral("Diseno"), 1), qPrintable(m_cups->log()));
 
         const QString pdf = m_tmp.path("recibido.pdf");

@@ -25,7 +25,8 @@ PdfText PdfText::read(const QString &pdfFile)
     QProcess process;
     process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdfFile, QStringLiteral("-")});
     if (!process.waitForFinished(120000) || process.exitCode() != 0) {
-        result.error = QStringLiteral("pdftotext failed: ") + QString::fromUtf8(process.readAllStandardError());
+        result.error =
+            QStringLiteral("pdftotext failed: ") + QString::fromUtf8(process.readAllStandardError());
         return result;
     }
     QXmlStreamReader xml(process.readAllStandardOutput());
@@ -35,10 +36,12 @@ PdfText PdfText::read(const QString &pdfFile)
         const auto a = xml.attributes();
         if (xml.name() == QLatin1String("page")) {
             result.pages.append({a.value(QLatin1String("width")).toDouble(),
-                                 a.value(QLatin1String("height")).toDouble(), {}});
+                                 a.value(QLatin1String("height")).toDouble(),
+                                 {}});
         } else if (xml.name() == QLatin1String("word") && !result.pages.isEmpty()) {
-            Word w{QString(), a.value(QLatin1String("xMin")).toDouble(), a.value(QLatin1String("yMin")).toDouble(),
-                   a.value(QLatin1String("xMax")).toDouble(), a.value(QLatin1String("yMax")).toDouble()};
+            Word w{QString(), a.value(QLatin1String("xMin")).toDouble(),
+                   a.value(QLatin1String("yMin")).toDouble(), a.value(QLatin1String("xMax")).toDouble(),
+                   a.value(QLatin1String("yMax")).toDouble()};
             w.text = xml.readElementText();
             result.pages.last().words.append(w);
         }
@@ -52,8 +55,8 @@ QImage PdfText::renderFirstPage(const QString &pdfFile, const QString &pngStem)
 {
     QProcess::execute(QStringLiteral("pdftoppm"),
                       {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-f"), QStringLiteral("1"),
-                       QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-png"), QStringLiteral("-singlefile"),
-                       pdfFile, pngStem});
+                       QStringLiteral("-l"), QStringLiteral("1"), QStringLiteral("-png"),
+                       QStringLiteral("-singlefile"), pdfFile, pngStem});
     return QImage(pngStem + QStringLiteral(".png"));
 }
 

@@ -19,11 +19,11 @@ public:
     };
 
     QList<Message> messages;
-    QQueue<int> answers;          // for questions; OK-only boxes need none
-    QQueue<int32_t> colors;       // colour dialog results
-    QQueue<QString> fileNames;    // open/save dialog results
+    QQueue<int> answers;             // for questions; OK-only boxes need none
+    QQueue<int32_t> colors;          // colour dialog results
+    QQueue<QString> fileNames;       // open/save dialog results
     QList<FileRequest> fileRequests; // every file dialog shown, in order
-    int unanswered = 0;           // questions asked with no queued answer
+    int unanswered = 0;              // questions asked with no queued answer
     // Runs while a message is "showing", after it was recorded.
     std::function<void(const Message &)> whileShowing;
 
