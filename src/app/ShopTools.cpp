@@ -158,6 +158,8 @@ void ShopTools::printPilePlan()
                                                                         "impresora o guardarlo como PDF?")),
                                       RunMessages::kTitle, Dialogs::Icon::Question, choices);
     if (choice == 0) {
+        if (m_services.history.refusedWhilePrinting()) // the page would land inside the run's part
+            return;
         try {
             PilePlanPage::print(lines, m_services.printer);
         } catch (const RuntimeError &error) {
