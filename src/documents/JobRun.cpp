@@ -5,7 +5,6 @@
 #include "Logging.h"
 #include "PrinterSurface.h"
 #include "RunMessages.h"
-#include "RuntimeError.h"
 #include "SheetLoop.h"
 #include "TemplateReady.h"
 #include "TicketReplacement.h"
@@ -80,13 +79,7 @@ RunOutcome JobRun::print(const PrintJob &job, const std::optional<SheetSpan> &sp
         return RunOutcome::Failed;
     }
     const std::unique_ptr<JobSheets> chosen = selectSheets(std::move(all), *span);
-    try {
-        chosen->applyFont(printer);
-        return printSheets(*chosen, printer, dialogs, observer) ? RunOutcome::Printed : RunOutcome::Cancelled;
-    } catch (const RuntimeError &error) {
-        dialogs.message(error.description(), RunMessages::kTitle, Dialogs::Icon::None);
-        return RunOutcome::Failed;
-    }
+    return printChosenSheets(*chosen, printer, dialogs, observer);
 }
 
 JobFile::Saved JobRun::saved(const PrintJob &job, int sentido)

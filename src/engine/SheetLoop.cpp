@@ -5,6 +5,7 @@
 #include "PrinterSurface.h"
 #include "RunMessages.h"
 #include "RunObserver.h"
+#include "RuntimeError.h"
 
 namespace {
 
@@ -104,4 +105,16 @@ bool printSheets(const JobSheets &sheets, PrinterSurface &printer, Dialogs &dial
         throw;
     }
     return true;
+}
+
+RunOutcome printChosenSheets(const JobSheets &sheets, PrinterSurface &printer, Dialogs &dialogs,
+                             RunObserver *observer)
+{
+    try {
+        sheets.applyFont(printer);
+        return printSheets(sheets, printer, dialogs, observer) ? RunOutcome::Printed : RunOutcome::Cancelled;
+    } catch (const RuntimeError &error) {
+        dialogs.message(error.description(), RunMessages::kTitle, Dialogs::Icon::None);
+        return RunOutcome::Failed;
+    }
 }

@@ -188,11 +188,5 @@ RunOutcome TicketReplacement::print(std::unique_ptr<JobSheets> run, const std::v
         dialogs.message(why, RunMessages::kTitle, Dialogs::Icon::Exclamation);
         return RunOutcome::Failed;
     }
-    try {
-        chosen->applyFont(printer);
-        return printSheets(*chosen, printer, dialogs, observer) ? RunOutcome::Printed : RunOutcome::Cancelled;
-    } catch (const RuntimeError &error) {
-        dialogs.message(error.description(), RunMessages::kTitle, Dialogs::Icon::None);
-        return RunOutcome::Failed;
-    }
+    return printChosenSheets(*chosen, printer, dialogs, observer);
 }
