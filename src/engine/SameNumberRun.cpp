@@ -207,3 +207,15 @@ std::unique_ptr<JobSheets> sameNumberSheets(const SameNumberJob &job, const Font
         return nullptr;
     }
 }
+
+RunOutcome printChosenSheets(const JobSheets &sheets, PrinterSurface &printer, Dialogs &dialogs,
+                             RunObserver *observer)
+{
+    try {
+        sheets.applyFont(printer);
+        return printSheets(sheets, printer, dialogs, observer) ? RunOutcome::Printed : RunOutcome::Cancelled;
+    } catch (const RuntimeError &error) {
+        dialogs.message(error.description(), RunMessages::kTitle, Dialogs::Icon::None);
+        return RunOutcome::Failed;
+    }
+}

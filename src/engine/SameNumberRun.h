@@ -41,6 +41,11 @@ enum class RunOutcome {
     Cancelled,      // stopped by the user; the document holds the sheets printed so far
 };
 
+// Sheets chosen out of a job's run (a span, a replacement): printed in their own font, as
+// printSheets does; a failure is told to the user and the run counts as failed.
+RunOutcome printChosenSheets(const JobSheets &sheets, PrinterSurface &printer, Dialogs &dialogs,
+                             RunObserver *observer);
+
 // True for the outcomes after which the run counts as the last print.
 inline bool recordsLastPrint(RunOutcome outcome)
 {

@@ -5,7 +5,6 @@
 #include "PrinterSurface.h"
 #include "RunMessages.h"
 #include "RunObserver.h"
-#include "RuntimeError.h"
 
 namespace {
 
@@ -105,16 +104,4 @@ bool printSheets(const JobSheets &sheets, PrinterSurface &printer, Dialogs &dial
         throw;
     }
     return true;
-}
-
-RunOutcome printChosenSheets(const JobSheets &sheets, PrinterSurface &printer, Dialogs &dialogs,
-                             RunObserver *observer)
-{
-    try {
-        sheets.applyFont(printer);
-        return printSheets(sheets, printer, dialogs, observer) ? RunOutcome::Printed : RunOutcome::Cancelled;
-    } catch (const RuntimeError &error) {
-        dialogs.message(error.description(), RunMessages::kTitle, Dialogs::Icon::None);
-        return RunOutcome::Failed;
-    }
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "SameNumberRun.h"
-
 class Dialogs;
 class JobSheets;
 class PrinterSurface;
@@ -12,8 +10,3 @@ class RunObserver;
 // went out last; returns false then. A failure before the first sheet is finished drops the
 // document the run began.
 bool printSheets(const JobSheets &sheets, PrinterSurface &printer, Dialogs &dialogs, RunObserver *observer);
-
-// Sheets chosen out of a job's run (a span, a replacement): printed in their own font, as
-// printSheets does; a failure is told to the user and the run counts as failed.
-RunOutcome printChosenSheets(const JobSheets &sheets, PrinterSurface &printer, Dialogs &dialogs,
-                             RunObserver *observer);
