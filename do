@@ -13,6 +13,7 @@ cd "$(dirname "$0")"
 PACKAGES=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
+  qt6-l10n-tools qt6-tools-dev  # lupdate and lrelease, and their CMake functions
   poppler-utils fonts-dejavu-core  # pdftoppm draws a designed PDF page for CUPS queues
   libcups2-dev
   shared-mime-info desktop-file-utils  # the first run registers the job files' type

@@ -12,7 +12,6 @@
 #include "Paths.h"
 #include "PrintJob.h"
 #include "QtPrinterSurface.h"
-#include "QtTranslations.h"
 #include "RunReconcile.h"
 #include "RunRecorder.h"
 #include "RunText.h"
@@ -20,6 +19,7 @@
 #include "StopSignals.h"
 #include "TemplateReady.h"
 #include "TerminalProgress.h"
+#include "Translations.h"
 #include "Version.h"
 
 #include <QApplication>
@@ -347,7 +347,10 @@ int main(int argc, char **argv)
     // The name places the settings file: the same one the window reads.
     QApplication::setApplicationName(QStringLiteral("Tessarino"));
     QApplication::setApplicationVersion(QStringLiteral(TESSARINO_VERSION));
-    loadQtTranslations(app);
+    const Paths paths = Paths::standard();
+    const ProfileFiles profiles(paths.settingsFile);
+    // Messages in the language the window would speak, the desktop's when none was chosen.
+    Translations::use(Translations::atStart(profiles));
 
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -461,8 +464,6 @@ int main(int argc, char **argv)
         }
     }
 
-    const Paths paths = Paths::standard();
-    const ProfileFiles profiles(paths.settingsFile);
     target.file = parser.value(print);
     const std::optional<PrintJob> job = readJob(target.file, profiles);
     if (!job)

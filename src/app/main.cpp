@@ -2,11 +2,11 @@
 #include "CommandLinePrint.h"
 #include "QtDialogs.h"
 #include "QtPrinterSurface.h"
-#include "QtTranslations.h"
 #include "SheetsPerJob.h"
 #include "SingleInstance.h"
 #include "StartUp.h"
 #include "StopSignals.h"
+#include "Translations.h"
 #include "frmIni.h"
 #include "frmPrincipal.h"
 #include "frmProgreso.h"
@@ -55,7 +55,6 @@ int main(int argc, char *argv[])
         return CommandLinePrint::main(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessarino"));
-    loadQtTranslations(app);
     watchStopSignals(app);
     // The hidden start-up window stays until the end; the main window's unload ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -64,6 +63,8 @@ int main(int argc, char *argv[])
     const Paths paths = Paths::standard();
     QtPrinterSurface printer(paths.pdfOutputFolder);
     AppContext context{paths, dialogs, printer};
+    // The stored language (or the desktop's) from the first message on; the window confirms it.
+    Translations::use(Translations::atStart(context.profiles));
     printer.setSheetsPerJob(SheetsPerJob::read(context.profiles));
     printer.setCalibrationSource(CalibrationSettings::source(context.profiles));
     SingleInstance instance(paths.lockFolder);

@@ -35,5 +35,7 @@ std::span<const CadenaAnadida> cadenasTaller();       // 18000-18099 and 19000-1
 
 // The added string `numero` (Spanish or English) as UTF-8, or null.
 const char *cadenaAnadida(int64_t numero);
+// Every table above.
+std::span<const std::span<const CadenaAnadida>> tablasAnadidas();
 
 } // namespace LibreriaTessarino::Recursos

@@ -139,8 +139,9 @@ void InterfaceLanguage::CargarIdioma(int32_t base)
         for (const Caption &caption : m_captions)
             caption.set(m_library.CargarCadena(caption.id, base));
         m_idiomaCargado = true;
+        // Qt's translations first: the texts' source refreshes every bound text in the new language.
+        Translations::use(base);
         // The later windows and messages follow; a text the library lacks stays Spanish.
-        ErrorReason::setEnglish(base == Ingles);
         if (base == Espanol)
             Texts::setSource({});
         else
@@ -180,42 +181,36 @@ void InterfaceLanguage::elegir(QAction *entry, int32_t base, const QString &stor
 
 void InterfaceLanguage::mnuEspanol_Click()
 {
-    elegir(m_menu.mnuEspanol, Espanol, QStringLiteral("Español"));
+    elegir(m_menu.mnuEspanol, Espanol, Translations::storedName(Espanol));
 }
 
 void InterfaceLanguage::mnuIngles_Click()
 {
-    elegir(m_menu.mnuIngles, Ingles, QStringLiteral("Ingles"));
+    elegir(m_menu.mnuIngles, Ingles, Translations::storedName(Ingles));
 }
 
 void InterfaceLanguage::mnuItaliano_Click()
 {
-    elegir(m_menu.mnuItaliano, Italiano, QStringLiteral("Italiano"));
+    elegir(m_menu.mnuItaliano, Italiano, Translations::storedName(Italiano));
 }
 
 void InterfaceLanguage::mnuFrances_Click()
 {
-    elegir(m_menu.mnuFrances, Frances, QStringLiteral("Frances"));
+    elegir(m_menu.mnuFrances, Frances, Translations::storedName(Frances));
 }
 
 void InterfaceLanguage::RestaurarIdioma()
 {
-    QString settings;
-    const QString stored = m_profiles.LeerValorIni(kSection, kKey, settings);
     m_idiomaCargado = true;
-    // Exact texts only: "ingles" is not "Ingles".
-    int32_t base = Espanol;
+    // The stored choice, or the desktop's language when none is stored.
+    const int32_t base = Translations::atStart(m_profiles);
     QAction *entry = m_menu.mnuEspanol;
-    if (stored == QStringLiteral("Ingles")) {
-        base = Ingles;
+    if (base == Ingles)
         entry = m_menu.mnuIngles;
-    } else if (stored == QStringLiteral("Italiano")) {
-        base = Italiano;
+    else if (base == Italiano)
         entry = m_menu.mnuItaliano;
-    } else if (stored == QStringLiteral("Frances")) {
-        base = Frances;
+    else if (base == Frances)
         entry = m_menu.mnuFrances;
-    }
     CargarIdioma(base);
     entry->setChecked(true);
 }

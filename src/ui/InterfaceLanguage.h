@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Translations.h"
+
 #include <QObject>
 #include <QString>
 #include <functional>
@@ -13,8 +15,7 @@ class ResourceLibrary;
 
 // The main window's interface language: its captions come from Lib_Tessarino in the language
 // chosen in the Lenguaje menu, which the settings file remembers. The form's own captions change
-// here; the later windows and their messages follow through Texts. The form's messages, status
-// help and tool tips stay Spanish.
+// here; every other text follows through Texts and Qt's translations (Translations).
 class InterfaceLanguage : public QObject
 {
     Q_OBJECT
@@ -29,13 +30,13 @@ public:
     };
 
     // LanguageBase values.
-    static constexpr int32_t Espanol = 0;
-    static constexpr int32_t Ingles = 100;
-    static constexpr int32_t Italiano = 200;
-    static constexpr int32_t Frances = 300;
+    static constexpr int32_t Espanol = Translations::Language::Espanol;
+    static constexpr int32_t Ingles = Translations::Language::Ingles;
+    static constexpr int32_t Italiano = Translations::Language::Italiano;
+    static constexpr int32_t Frances = Translations::Language::Frances;
 
-    static inline const QString kSection = QStringLiteral("Lenguaje");
-    static inline const QString kKey = QStringLiteral("Idioma");
+    static inline const QString kSection = Translations::kSection;
+    static inline const QString kKey = Translations::kKey;
     static const QString kNotAvailable;
 
     // `window` holds the captioned controls under their form names; `idiomaCargado` is the
