@@ -74,6 +74,11 @@ void bind(QObject *control, int32_t id, bool title)
 void Texts::setSource(Source next)
 {
     source() = std::move(next);
+    refreshAll();
+}
+
+void Texts::refreshAll()
+{
     auto &all = bindings();
     std::erase_if(all, [](const Binding &b) { return b.control.isNull(); });
     for (const Binding &b : std::vector<Binding>(all))

@@ -17,6 +17,9 @@ using Source = std::function<std::optional<QString>(int32_t id)>;
 // Set when a language is loaded; an empty source means Spanish. Every bound caption follows.
 void setSource(Source source);
 
+// Brings every bound caption and followed text up to date: after Qt's translations change.
+void refreshAll();
+
 // Drops the source without touching any caption: for the source's owner as it goes away.
 void forgetSource();
 

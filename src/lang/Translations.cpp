@@ -3,6 +3,7 @@
 #include "ErrorReason.h"
 #include "Logging.h"
 #include "ProfileFiles.h"
+#include "Texts.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -151,6 +152,7 @@ void Translations::use(int32_t language)
     ErrorReason::setEnglish(state.language == Ingles);
     // Every window has retranslated when this returns, as the user sees the change at once.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    Texts::refreshAll();
 }
 
 int32_t Translations::current()

@@ -139,8 +139,6 @@ void InterfaceLanguage::CargarIdioma(int32_t base)
         for (const Caption &caption : m_captions)
             caption.set(m_library.CargarCadena(caption.id, base));
         m_idiomaCargado = true;
-        // Qt's translations first: the texts' source refreshes every bound text in the new language.
-        Translations::use(base);
         // The later windows and messages follow; a text the library lacks stays Spanish.
         if (base == Espanol)
             Texts::setSource({});
@@ -154,6 +152,8 @@ void InterfaceLanguage::CargarIdioma(int32_t base)
                     return std::nullopt;
                 }
             });
+        // Then Qt's translations: every window retranslates with both sources in the new language.
+        Translations::use(base);
     } catch (const RuntimeError &error) {
         m_dialogs.message(kNotAvailable, kTitle, Dialogs::Icon::Information);
         m_idiomaCargado = false;
