@@ -327,7 +327,8 @@ private Q_SLOTS:
 
         // Stopped in the third part: no later part is sent, the part under way and the parts
         // still at the spooler are cancelled, and the message names the last sheet the printer
-        // completed.
+        // completed. The part under way goes to the spooler cut short before it is cancelled; a
+        // fast printer may finish it first, and then its last sheet is what came out.
         const int before = jobsKnown();
         Watch stopped;
         stopped.stopAt = 12;
@@ -336,6 +337,7 @@ private Q_SLOTS:
         const QString said = m_dialogs.messages[0].text;
         QVERIFY2(said == RunMessages::cancelled(QStringLiteral("0005")) ||
                      said == RunMessages::cancelled(QStringLiteral("0010")) ||
+                     said == RunMessages::cancelled(QStringLiteral("0012")) ||
                      said == RunMessages::kNothingOut,
                  qPrintable(said));
         QTest::qWait(1000);
@@ -346,7 +348,8 @@ private Q_SLOTS:
         const QStringList arrived = partsFrom(5);
         QVERIFY2(arrived == expected.mid(0, arrived.size()), qPrintable(arrived.join(u'\n')));
         // What the message names as printed did arrive.
-        QVERIFY(arrived.size() >= (said.contains(QStringLiteral("0010"))   ? 2
+        QVERIFY(arrived.size() >= (said.contains(QStringLiteral("0012"))   ? 3
+                                   : said.contains(QStringLiteral("0010")) ? 2
                                    : said.contains(QStringLiteral("0005")) ? 1
                                                                            : 0));
     }
