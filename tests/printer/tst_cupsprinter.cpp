@@ -336,7 +336,7 @@ private Q_SLOTS:
         const QString said = m_dialogs.messages[0].text;
         QVERIFY2(said == RunMessages::cancelled(QStringLiteral("0005")) ||
                      said == RunMessages::cancelled(QStringLiteral("0010")) ||
-                     said == RunMessages::kNothingOut,
+                     said == RunMessages::nothingOut(),
                  qPrintable(said));
         QTest::qWait(1000);
         QCOMPARE(jobsKnown(), before + 3);
