@@ -129,6 +129,8 @@ private Q_SLOTS:
         put("fuente.trv", changed(kJob, "Tama\xf1o=20", "Tama\xf1o=0"));
         put("digitos.trv", changed(kJob, "Desde=0098", "Desde=98"));
         put("nota.txt", "una nota\n");
+        put("apagado.trv", changed(kJob, "Check1_0=0", "Check1_0=1"));
+        put("sinpagina.trv", changed(kJob, "[Solapa]\r\nSStab=0\r\n", ""));
         const QString stored[] = {{}, QStringLiteral("Ingles"), {}, QStringLiteral("Español")};
         for (int who = 0; who < Speakers; ++who) {
             const QString folder = home(Speaker(who)) + QStringLiteral("/.config/Tessarino");
@@ -171,6 +173,10 @@ private Q_SLOTS:
         QTest::newRow("digits differ") << QStringList{"--print", "digitos.trv", "--output", "x.pdf"} << 1;
         QTest::newRow("ticket not in the job")
             << QStringList{"--print", "rifa.trv", "--tickets", "0500", "--output", "x.pdf"} << 1;
+        QTest::newRow("every position off")
+            << QStringList{"--print", "apagado.trv", "--output", "x.pdf"} << 1;
+        QTest::newRow("a job without its page")
+            << QStringList{"--print", "sinpagina.trv", "--output", "x.pdf"} << 0;
     }
     void everyMessageFollowsTheLanguage()
     {
