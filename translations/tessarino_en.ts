@@ -253,7 +253,7 @@
     </message>
     <message>
         <source>Impresión cancelada. La última hoja impresa lleva el número %1; para seguir, imprima desde el número siguiente.</source>
-        <translation>Printing cancelled. The last sheet printed bears the number %1; to continue, print from the next number.</translation>
+        <translation>Printing cancelled. The last sheet printed carries the number %1; to continue, print from the next number.</translation>
     </message>
     <message>
         <source>Impresión cancelada. La impresora no terminó ninguna hoja; para seguir, imprima desde el principio.</source>
@@ -265,7 +265,7 @@
     </message>
     <message>
         <source> La última hoja que la impresora terminó lleva el número %1.</source>
-        <translation> The last sheet the printer finished bears the number %1.</translation>
+        <translation> The last sheet the printer finished carries the number %1.</translation>
     </message>
     <message>
         <source> Hay que volver a imprimir desde la hoja %1 (número %2).</source>

@@ -356,7 +356,7 @@ int main(int argc, char **argv)
     const Paths paths = Paths::standard();
     const ProfileFiles profiles(paths.settingsFile);
     // Messages in the language the window would speak, the desktop's when none was chosen.
-    const CommandLineLanguage language(profiles);
+    CommandLineLanguage language(profiles);
 
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
