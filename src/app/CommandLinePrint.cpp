@@ -1,5 +1,7 @@
 #include "CommandLinePrint.h"
 #include "CalibrationSettings.h"
+#include "CommandLineLanguage.h"
+#include "CommandLineOptions.h"
 #include "CommandLineShop.h"
 #include "ErrorReason.h"
 #include "Logging.h"
@@ -19,7 +21,6 @@
 #include "StopSignals.h"
 #include "TemplateReady.h"
 #include "TerminalProgress.h"
-#include "Translations.h"
 #include "Version.h"
 
 #include <QApplication>
@@ -41,6 +42,12 @@
 namespace {
 
 enum Status { Printed = 0, NotPrinted = 1, BadCommandLine = 2 };
+
+// What the command line says, in the interface language.
+struct Words
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLinePrint)
+};
 
 void say(const QString &text)
 {
@@ -68,11 +75,11 @@ QString shellWord(const QString &word)
 std::optional<PrintJob> readJob(const QString &file, const ProfileFiles &profiles)
 {
     if (!QFileInfo::exists(file)) {
-        say(QStringLiteral("No se encuentra el archivo %1.").arg(shown(file)));
+        say(Words::tr("No se encuentra el archivo %1.").arg(shown(file)));
         return std::nullopt;
     }
     if (const QString why = JobFile::refusal(file); !why.isEmpty()) {
-        say(QStringLiteral("No se puede abrir el archivo %1: %2").arg(shown(file), why));
+        say(Words::tr("No se puede abrir el archivo %1: %2").arg(shown(file), why));
         return std::nullopt;
     }
     PrintJob job = PrintJob::read(profiles, file);
@@ -137,7 +144,7 @@ RunOutcome runJob(const PrintJob &job, const Target &target, PrinterSurface &pri
     const RunOutcome outcome =
         CommandLineShop::run(job, target.span, target.tickets, printer, dialogs, &recorder, profiles);
     if (const QString problem = recorder.finish(outcome); !problem.isEmpty())
-        say(QStringLiteral("No se pudo anotar la impresión en el registro %1: %2")
+        say(Words::tr("No se pudo anotar la impresión en el registro %1: %2")
                 .arg(shown(log.file()), problem));
     // A run the user or the printer stopped goes on from the first sheet the printer did not
     // confirm.
@@ -145,12 +152,12 @@ RunOutcome runJob(const PrintJob &job, const Target &target, PrinterSurface &pri
         (outcome == RunOutcome::Failed && recorder.started() && printer.confirmsSheets())) {
         auto [done, last, text] = RunText::stopped(recorder.run());
         if (done < last && target.tickets.listed.isEmpty()) // a replacement is typed again, shorter
-            text += QStringLiteral(" Para seguir: ") + rest(target, done + 1, last);
+            text += Words::tr(" Para seguir: ") + rest(target, done + 1, last);
         say(text);
     }
     if (outcome != RunOutcome::Printed && dialogs.refused() > 0)
-        say(QStringLiteral("No se ha impreso nada. Con --fit-anyway se imprime aunque la página de la "
-                           "plantilla no quepa en el papel."));
+        say(Words::tr("No se ha impreso nada. Con --fit-anyway se imprime aunque la página de la "
+                      "plantilla no quepa en el papel."));
     return outcome;
 }
 
@@ -178,7 +185,7 @@ int printOnPrinter(const PrintJob &job, const Target &target, const ProfileFiles
     TerminalProgress progress;
     const RunOutcome outcome = runJob(job, target, printer, dialogs, progress.observer(), profiles);
     if (outcome == RunOutcome::Printed && printer.pdfPrinterCurrent())
-        say(QStringLiteral("Impreso en %1").arg(shown(printer.lastPdfFile())));
+        say(Words::tr("Impreso en %1").arg(shown(printer.lastPdfFile())));
     return stoppedStatus(outcome);
 }
 
@@ -232,7 +239,7 @@ int printToFile(const PrintJob &job, const Target &target, const ProfileFiles &p
     QTemporaryDir work(folder + u'/' + kWorkPrefix + hostWord() + u'-' + QString::number(getpid()) +
                        QStringLiteral("-XXXXXX"));
     if (!work.isValid()) {
-        say(QStringLiteral("No se puede escribir en la carpeta %1: %2.")
+        say(Words::tr("No se puede escribir en la carpeta %1: %2.")
                 .arg(shown(folder), ErrorReason::ofText(work.errorString())));
         return NotPrinted;
     }
@@ -249,7 +256,7 @@ int printToFile(const PrintJob &job, const Target &target, const ProfileFiles &p
     } // a document a failure left open is closed here, inside the private folder
     if ((outcome != RunOutcome::Printed && outcome != RunOutcome::Cancelled) || written.isEmpty()) {
         if (target.existing)
-            say(QStringLiteral("El archivo %1 queda como estaba.").arg(shown(info.absoluteFilePath())));
+            say(Words::tr("El archivo %1 queda como estaba.").arg(shown(info.absoluteFilePath())));
         return stoppedStatus(outcome);
     }
     // The file replaced keeps who may read it: a private print stays private.
@@ -259,7 +266,7 @@ int printToFile(const PrintJob &job, const Target &target, const ProfileFiles &p
                            << ErrorReason::of(errno);
     if (std::rename(QFile::encodeName(written).constData(),
                     QFile::encodeName(info.absoluteFilePath()).constData()) != 0) {
-        say(QStringLiteral("No se puede guardar el archivo PDF %1: %2.")
+        say(Words::tr("No se puede guardar el archivo PDF %1: %2.")
                 .arg(shown(info.absoluteFilePath()), ErrorReason::of(errno)));
         return NotPrinted;
     }
@@ -286,15 +293,14 @@ QString checkOutput(Target &target)
     };
     if (lstat(path.constData(), &info) != 0) {
         if (errno != ENOENT)
-            return QStringLiteral("no se puede usar %1: %2.")
-                .arg(shown(target.output), ErrorReason::of(errno));
+            return Words::tr("no se puede usar %1: %2.").arg(shown(target.output), ErrorReason::of(errno));
         target.outputFile = QFileInfo(target.output).absoluteFilePath();
         return {};
     }
     if (S_ISLNK(info.st_mode) && stat(path.constData(), &info) != 0)
-        return QStringLiteral("%1 es un enlace a un archivo que no existe.").arg(shown(target.output));
+        return Words::tr("%1 es un enlace a un archivo que no existe.").arg(shown(target.output));
     if (!S_ISREG(info.st_mode))
-        return QStringLiteral("%1 no es un archivo normal; no se sustituye.").arg(shown(target.output));
+        return Words::tr("%1 no es un archivo normal; no se sustituye.").arg(shown(target.output));
     target.outputFile = QFileInfo(target.output).canonicalFilePath();
     target.existing = info;
     return {};
@@ -308,10 +314,10 @@ QString outputClash(const Target &target, const PrintJob &job, const Paths &path
     if (!target.existing)
         return {};
     const QList<std::pair<QString, QString>> kept{
-        {target.file, QStringLiteral("el trabajo")},
-        {job.pdfTemplate ? job.pdfTemplate->file : QString(), QStringLiteral("la plantilla del trabajo")},
-        {paths.settingsFile, QStringLiteral("el archivo de configuración")},
-        {RunLog(paths.runLogFolder).file(), QStringLiteral("el registro de impresiones")},
+        {target.file, Words::tr("el trabajo")},
+        {job.pdfTemplate ? job.pdfTemplate->file : QString(), Words::tr("la plantilla del trabajo")},
+        {paths.settingsFile, Words::tr("el archivo de configuración")},
+        {RunLog(paths.runLogFolder).file(), Words::tr("el registro de impresiones")},
     };
     for (const auto &[file, what] : kept) {
         struct stat info
@@ -319,7 +325,7 @@ QString outputClash(const Target &target, const PrintJob &job, const Paths &path
         };
         if (!file.isEmpty() && stat(QFile::encodeName(file).constData(), &info) == 0 &&
             info.st_dev == target.existing->st_dev && info.st_ino == target.existing->st_ino)
-            return QStringLiteral("--output %1 es %2 (%3); no se sustituye.")
+            return Words::tr("--output %1 es %2 (%3); no se sustituye.")
                 .arg(shown(target.output), what, shown(file));
     }
     return {};
@@ -350,47 +356,21 @@ int main(int argc, char **argv)
     const Paths paths = Paths::standard();
     const ProfileFiles profiles(paths.settingsFile);
     // Messages in the language the window would speak, the desktop's when none was chosen.
-    Translations::use(Translations::atStart(profiles));
+    CommandLineLanguage language(profiles);
 
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("Tessarino numera hojas impresas. Sin opciones abre la ventana "
-                       "(con un trabajo si se le nombra)."));
-    // Our own help and version options: Qt's describe themselves in English.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Muestra esta ayuda."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Muestra la versión del programa."));
-    const QCommandLineOption print(
-        QStringLiteral("print"),
-        QStringLiteral("Imprime el trabajo del archivo sin mostrar ninguna ventana."),
-        QStringLiteral("archivo.trv"));
-    const QCommandLineOption printerOption(QStringLiteral("printer"),
-                                           QStringLiteral("Imprime en esa cola de CUPS en lugar de la "
-                                                          "impresora predeterminada."),
-                                           QStringLiteral("nombre"));
-    const QCommandLineOption output(
-        QStringLiteral("output"),
-        QStringLiteral("Escribe la impresión en ese archivo PDF (un archivo que ya "
-                       "exista se sustituye y conserva sus permisos)."),
-        QStringLiteral("archivo.pdf"));
-    const QCommandLineOption sheets(
-        QStringLiteral("sheets"),
-        QStringLiteral("Imprime solo las hojas J a K de la impresión (contadas desde 1, "
-                       "con los juegos), por ejemplo 4322-10000."),
-        QStringLiteral("J-K"));
-    const QCommandLineOption fitAnyway(
-        QStringLiteral("fit-anyway"),
-        QStringLiteral("Imprime aunque la página de la plantilla sea mayor que el "
-                       "papel (lo que no cabe no se imprime)."));
-    const QCommandLineOption tickets = CommandLineShop::ticketsOption();
-    const QList<QCommandLineOption> options{help,   version, print,     printerOption,
-                                            output, sheets,  fitAnyway, tickets};
+    parser.setApplicationDescription(CommandLineOptions::description());
+    const CommandLineOptions described;
+    const QCommandLineOption &help = described.help, &version = described.version, &print = described.print,
+                             &printerOption = described.printer, &output = described.output,
+                             &sheets = described.sheets, &fitAnyway = described.fitAnyway,
+                             &tickets = described.tickets;
+    const QList<QCommandLineOption> options = described.all();
     parser.addOptions(options);
 
     const auto wrong = [](const QString &text) {
-        say(text + QStringLiteral("\nPruebe «tessarino --help»."));
+        say(text + u'\n' + Words::tr("Pruebe «tessarino --help»."));
         return BadCommandLine;
     };
     const QStringList arguments = QApplication::arguments();
@@ -410,12 +390,12 @@ int main(int argc, char **argv)
             continue;
         const QString &name = option.names().constFirst();
         if (arguments.size() > 1 && typed(name) == arguments.constLast())
-            return wrong(QStringLiteral("Falta el valor de %1.").arg(arguments.constLast()));
+            return wrong(Words::tr("Falta el valor de %1.").arg(arguments.constLast()));
     }
     if (!parser.parse(arguments)) {
         if (!parser.unknownOptionNames().isEmpty())
-            return wrong(QStringLiteral("Opción desconocida «%1».")
-                             .arg(typed(parser.unknownOptionNames().constFirst())));
+            return wrong(
+                Words::tr("Opción desconocida «%1».").arg(typed(parser.unknownOptionNames().constFirst())));
         return wrong(parser.errorText());
     }
     // An option given twice is a mistake in a script: which one was meant cannot be told.
@@ -425,7 +405,7 @@ int main(int argc, char **argv)
             times += option.names().contains(name) ? 1 : 0;
         if (times > 1)
             return wrong(
-                QStringLiteral("La opción --%1 se ha dado más de una vez.").arg(option.names().constLast()));
+                Words::tr("La opción --%1 se ha dado más de una vez.").arg(option.names().constLast()));
     }
     if (parser.isSet(help)) {
         std::fputs(parser.helpText().toLocal8Bit().constData(), stdout);
@@ -438,16 +418,15 @@ int main(int argc, char **argv)
     // An empty value is an unset variable in a script: never the default printer or file.
     for (const QCommandLineOption &option : {print, printerOption, output, sheets, tickets})
         if (parser.isSet(option) && parser.value(option).isEmpty())
-            return wrong(QStringLiteral("--%1 no puede estar vacío.").arg(option.names().constFirst()));
+            return wrong(Words::tr("--%1 no puede estar vacío.").arg(option.names().constFirst()));
     if (!parser.isSet(print))
-        return wrong(QStringLiteral("Falta --print con el archivo del trabajo."));
+        return wrong(Words::tr("Falta --print con el archivo del trabajo."));
     if (!parser.positionalArguments().isEmpty())
-        return wrong(
-            QStringLiteral("Argumento inesperado: %1").arg(parser.positionalArguments().constFirst()));
+        return wrong(Words::tr("Argumento inesperado: %1").arg(parser.positionalArguments().constFirst()));
     if (parser.isSet(printerOption) && parser.isSet(output))
-        return wrong(QStringLiteral("--printer y --output no pueden usarse juntos."));
+        return wrong(Words::tr("--printer y --output no pueden usarse juntos."));
     if (parser.isSet(sheets) && parser.isSet(tickets))
-        return wrong(QStringLiteral("--sheets y --tickets no pueden usarse juntos."));
+        return wrong(Words::tr("--sheets y --tickets no pueden usarse juntos."));
 
     Target target;
     target.fitAnyway = parser.isSet(fitAnyway);
@@ -459,7 +438,7 @@ int main(int argc, char **argv)
         target.printerName = parser.value(printerOption);
         target.printer = printerNamed(target.printerName);
         if (!target.printer) {
-            say(QStringLiteral("No existe la impresora \"%1\".").arg(target.printerName));
+            say(Words::tr("No existe la impresora \"%1\".").arg(target.printerName));
             return NotPrinted;
         }
     }
@@ -487,7 +466,7 @@ int main(int argc, char **argv)
         parser.isSet(tickets) && !CommandLineShop::readTickets(parser.value(tickets), target.tickets, why))
         return wrong(QStringLiteral("--tickets: ") + why);
     if (const int signal = StopSignals::received(); signal != 0) {
-        say(QStringLiteral("Interrumpido antes de empezar: no se ha impreso nada."));
+        say(Words::tr("Interrumpido antes de empezar: no se ha impreso nada."));
         return 128 + signal;
     }
     return target.output.isEmpty() ? printOnPrinter(*job, target, profiles, dialogs)

@@ -2,16 +2,18 @@
 
 #include "RunSummary.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 
 QCommandLineOption CommandLineShop::ticketsOption()
 {
     return QCommandLineOption(
         QStringLiteral("tickets"),
-        QStringLiteral("Imprime solo esos boletos, cada uno en el lugar que tenía en su "
-                       "hoja, por ejemplo 0457,2310,3001-3004 (para reponer boletos "
-                       "estropeados)."),
-        QStringLiteral("lista"));
+        QCoreApplication::translate("CommandLineShop",
+                                    "Imprime solo esos boletos, cada uno en el lugar que tenía en su hoja, "
+                                    "por ejemplo 0457,2310,3001-3004 (para reponer boletos estropeados)."),
+        QCoreApplication::translate("CommandLineShop", "lista"));
 }
 
 bool CommandLineShop::readTickets(const QString &value, TicketReplacement::Request &request, QString &why)

@@ -59,14 +59,19 @@ void TerminalProgress::show(bool now)
 {
     if (!m_terminal || (!now && m_clock.elapsed() < m_nextMs))
         return;
-    if (m_confirms)
-        std::fprintf(stderr, "\rEnviadas %lld de %lld hojas (número %s); la impresora terminó %lld%s%s\033[K",
-                     qlonglong(m_sent), qlonglong(m_total), m_number.toLocal8Bit().constData(),
-                     qlonglong(m_confirmed), m_state.isEmpty() ? "" : ". ",
-                     m_state.toLocal8Bit().constData());
-    else
-        std::fprintf(stderr, "\rImprimiendo hoja %lld de %lld (número %s)\033[K", qlonglong(m_sent),
-                     qlonglong(m_total), m_number.toLocal8Bit().constData());
+    QString line;
+    if (m_confirms) {
+        line = tr("Enviadas %1 de %2 hojas (número %3); la impresora terminó %4")
+                   .arg(QString::number(m_sent), QString::number(m_total), m_number,
+                        QString::number(m_confirmed));
+        if (!m_state.isEmpty())
+            line += QStringLiteral(". ") + m_state;
+    } else {
+        line = tr("Imprimiendo hoja %1 de %2 (número %3)")
+                   .arg(QString::number(m_sent), QString::number(m_total), m_number);
+    }
+    // Back to the line's start, and whatever a longer line before left is cleared.
+    std::fprintf(stderr, "\r%s\033[K", line.toLocal8Bit().constData());
     std::fflush(stderr);
     m_wrote = true;
     m_nextMs = m_clock.elapsed() + kRefreshMs;

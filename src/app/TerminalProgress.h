@@ -2,6 +2,7 @@
 
 #include "RunObserver.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 
 // The progress of a run without a window: a line on standard error when it is a terminal. A stop
@@ -9,6 +10,8 @@
 // "Cancelar" does in the window.
 class TerminalProgress final : public RunObserver
 {
+    Q_DECLARE_TR_FUNCTIONS(TerminalProgress)
+
 public:
     TerminalProgress();
     ~TerminalProgress() override;

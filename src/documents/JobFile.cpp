@@ -7,6 +7,7 @@
 #include "RegularFile.h"
 #include "Texts.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
@@ -111,6 +112,20 @@ NumberLook readLook(const std::function<QString(const QString &)> &value,
     look.module = orDefault(value(indexed(kModulo, i)), defaults.module);
     look.qrLevel = NumberLook::qrLevelFromKey(value(indexed(kCorreccionQR, i)));
     return look;
+}
+
+// Why a file is refused, after "No se puede abrir el archivo X:".
+QString unreadable(const QString &why)
+{
+    return QCoreApplication::translate("JobFile", "no se puede leer (%1).").arg(why);
+}
+QString tooLarge()
+{
+    return QCoreApplication::translate("JobFile", "es demasiado grande para ser un trabajo de Tessarino.");
+}
+QString notText()
+{
+    return QCoreApplication::translate("JobFile", "no es un archivo de texto.");
 }
 
 } // namespace
@@ -288,23 +303,23 @@ QString refusal(const QString &path)
     // A FIFO, a device or a socket is refused before anything waits on it.
     QFile f;
     if (const QString why = RegularFile::open(f, path); !why.isEmpty())
-        return QStringLiteral("no se puede leer (%1).").arg(why);
+        return unreadable(why);
     if (f.size() > kMaxJobFileSize)
-        return QStringLiteral("es demasiado grande para ser un trabajo de Tessarino.");
+        return tooLarge();
     const QByteArray bytes = f.read(kMaxJobFileSize + 1);
     if (f.error() != QFileDevice::NoError)
-        return QStringLiteral("no se puede leer (%1).").arg(ErrorReason::of(f));
+        return unreadable(ErrorReason::of(f));
     if (bytes.size() > kMaxJobFileSize)
-        return QStringLiteral("es demasiado grande para ser un trabajo de Tessarino.");
+        return tooLarge();
 
     // Only what the profile layer reads can be opened, or a save would write into a file it
     // cannot read: UTF-16 is taken little-endian, whole code units only.
     const ProfileEncoding::Detected detected = ProfileEncoding::detect(bytes);
     if (detected.encoding == ProfileEncoding::Encoding::Utf16) {
         if (bytes.size() % 2 != 0)
-            return QStringLiteral("no es un archivo de texto.");
+            return notText();
     } else if (bytes.contains('\0')) {
-        return QStringLiteral("no es un archivo de texto.");
+        return notText();
     }
     // A line in neither encoding would be read as something else, and a save would keep it so.
     if (const ProfileEncoding::BadLine bad = ProfileEncoding::unreadableLine(bytes); bad.line > 0)
@@ -334,7 +349,7 @@ QString refusal(const QString &path)
             if (name.compare(section, Qt::CaseInsensitive) == 0)
                 return QString();
     }
-    return QStringLiteral("no contiene ningún trabajo de Tessarino.");
+    return QCoreApplication::translate("JobFile", "no contiene ningún trabajo de Tessarino.");
 }
 
 } // namespace JobFile

@@ -19,7 +19,7 @@ void LastPrint::UltimaImpresion(int page, const SameNumberJob &same, const Disti
     } catch (const RuntimeError &error) {
         // Each run words its errors its own way.
         if (page == 0 && error.number() == RuntimeError::TypeMismatch)
-            m_dialogs.message(RunMessages::kNotNumeric, RunMessages::kTitle, Dialogs::Icon::Critical);
+            m_dialogs.message(RunMessages::notNumeric(), RunMessages::kTitle, Dialogs::Icon::Critical);
         else
             m_dialogs.message(error.description(), RunMessages::kTitle, Dialogs::Icon::None);
         return;

@@ -8,6 +8,7 @@
 #include "NumberText.h"
 #include "ProfileFiles.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <span>
 
@@ -64,8 +65,10 @@ PrintJob PrintJob::read(const ProfileFiles &profiles, const QString &file)
     job.same.off.fill(true);
     job.distinct.off.fill(true);
     if (!stored)
-        job.notices.append(QStringLiteral("El archivo no indica si guarda un trabajo de mismo número o de "
-                                          "distinto número; se imprime como trabajo de mismo número."));
+        job.notices.append(QCoreApplication::translate("PrintJob",
+                                                       "El archivo no indica si guarda un trabajo de mismo "
+                                                       "número o de distinto número; se imprime como trabajo "
+                                                       "de mismo número."));
     if (job.page == 0) {
         const JobFile::Page0Record record = JobFile::readPage0(profiles, file);
         job.same.desde = record.desde;

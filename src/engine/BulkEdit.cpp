@@ -41,7 +41,7 @@ const std::vector<Box> &checkOrder()
 
 void Chequear(Dialogs &dialogs, float preg, const std::function<void(Box, bool)> &setChecked)
 {
-    if (confirmed(dialogs, preg, kCheckAllQuestion))
+    if (confirmed(dialogs, preg, checkAllQuestion()))
         for (const Box &box : checkOrder())
             setChecked(box, true);
     // Landscape is never left behind by this command, whatever the answer.
@@ -51,7 +51,7 @@ void Chequear(Dialogs &dialogs, float preg, const std::function<void(Box, bool)>
 
 void Limpiar(Dialogs &dialogs, float preg, const std::function<void(Box, const QString &)> &setText)
 {
-    if (!confirmed(dialogs, preg, kClearQuestion))
+    if (!confirmed(dialogs, preg, clearQuestion()))
         return;
     const QString zero = QStringLiteral("0");
     for (int i = 0; i <= 5; ++i) {

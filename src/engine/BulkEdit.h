@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -11,10 +12,17 @@ class Dialogs;
 // The commands name the job's boxes by what they hold; the window sets its own controls.
 namespace BulkEdit {
 
-inline const QString kCheckAllQuestion =
-    QStringLiteral("Está seguro de chequear todas las casillas de verificación.");
-inline const QString kClearQuestion =
-    QStringLiteral("Está seguro de querer dejar a cero (0) todas las casillas de texto.");
+// The questions the two commands ask first, in the interface language.
+inline QString checkAllQuestion()
+{
+    return QCoreApplication::translate("BulkEdit",
+                                       "Está seguro de chequear todas las casillas de verificación.");
+}
+inline QString clearQuestion()
+{
+    return QCoreApplication::translate("BulkEdit",
+                                       "Está seguro de querer dejar a cero (0) todas las casillas de texto.");
+}
 
 // One box of the job: which control or control array of the window (by its classic name) and,
 // in an array, which element.

@@ -224,7 +224,7 @@ std::optional<RunOutcome> refusal(const DistinctNumberJob &job, Dialogs &dialogs
     if (job.piles.on) {
         // The rows' own ends only show the plan; the run's ends are the piles'.
         if (std::all_of(job.off.begin(), job.off.end(), [](bool off) { return off; })) {
-            dialogs.message(RunMessages::kAllOff, RunMessages::kTitle, Dialogs::Icon::Exclamation);
+            dialogs.message(RunMessages::allOff(), RunMessages::kTitle, Dialogs::Icon::Exclamation);
             return RunOutcome::NothingEnabled;
         }
         return setsRefusal(job, dialogs);
@@ -235,11 +235,11 @@ std::optional<RunOutcome> refusal(const DistinctNumberJob &job, Dialogs &dialogs
         return fail(dialogs, error);
     }
     if (job.desde[0].size() != job.hasta[0].size()) {
-        dialogs.message(RunMessages::kDigits, RunMessages::kTitle, Dialogs::Icon::Information);
+        dialogs.message(RunMessages::digits(), RunMessages::kTitle, Dialogs::Icon::Information);
         return RunOutcome::DigitsMismatch;
     }
     if (std::all_of(job.off.begin(), job.off.end(), [](bool off) { return off; })) {
-        dialogs.message(RunMessages::kAllOff, RunMessages::kTitle, Dialogs::Icon::Exclamation);
+        dialogs.message(RunMessages::allOff(), RunMessages::kTitle, Dialogs::Icon::Exclamation);
         return RunOutcome::NothingEnabled;
     }
     return setsRefusal(job, dialogs);

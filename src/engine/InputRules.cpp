@@ -55,7 +55,7 @@ bool rowCountCheck(int row, const RowEnds &ends, double &FirstRowSpan, Dialogs &
         const double end = start + FirstRowSpan;
         if (!std::isfinite(end) || NumberText::strictDouble(ends.hasta) - start == FirstRowSpan)
             return false;
-        dialogs.message(kRowCountMismatch, RunMessages::kTitle, Dialogs::Icon::Exclamation);
+        dialogs.message(rowCountMismatch(), RunMessages::kTitle, Dialogs::Icon::Exclamation);
         setHasta(NumberText::plainDecimal(end));
         return true;
     } catch (const RuntimeError &e) {
@@ -67,13 +67,12 @@ bool rowCountCheck(int row, const RowEnds &ends, double &FirstRowSpan, Dialogs &
 
 QString outOfAreaMessage(Axis axis, const QString &limit)
 {
-    return QStringLiteral("El valor introducido no está dentro del rango imprimible de la hoja. El máximo "
-                          "permitido deberá ser (") +
-           limit +
-           QStringLiteral(") aproximadamente dependiendo de la cantidad de números a imprimir y el tamaño de "
-                          "fuente. ¡El valor en el campo ") +
-           (axis == Axis::X ? QStringLiteral("(Pos. X)") : QStringLiteral("(Pos. Y)")) +
-           QStringLiteral(" será ajustado automaticamente!");
+    return QCoreApplication::translate(
+               "InputRules",
+               "El valor introducido no está dentro del rango imprimible de la hoja. El máximo permitido "
+               "deberá ser (%1) aproximadamente dependiendo de la cantidad de números a imprimir y el tamaño "
+               "de fuente. ¡El valor en el campo %2 será ajustado automaticamente!")
+        .arg(limit, axis == Axis::X ? QStringLiteral("(Pos. X)") : QStringLiteral("(Pos. Y)"));
 }
 
 void printableAreaCheck(Axis axis, const QString &text, const PrinterSurface &printer, Dialogs &dialogs,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -11,9 +12,13 @@ class PrinterSurface;
 // callbacks, so they know nothing about the widgets that hold the job.
 namespace InputRules {
 
-inline const QString kRowCountMismatch = QStringLiteral(
-    "La cantidad de números a imprimir no coincide con la con la cantidad de la primera fila! El valor "
-    "se ajustará automaticamente cuando presione aceptar.");
+inline QString rowCountMismatch()
+{
+    return QCoreApplication::translate(
+        "InputRules",
+        "La cantidad de números a imprimir no coincide con la con la cantidad de la primera fila! El valor "
+        "se ajustará automaticamente cuando presione aceptar.");
+}
 
 // Key filter of the number boxes.
 enum class KeyAction {

@@ -3,6 +3,8 @@
 #include "NumberText.h"
 #include "RuntimeError.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -18,16 +20,18 @@ qint64 powerOfTen(int exponent)
 RuntimeError tooLarge(const QString &number)
 {
     return {RuntimeError::Overflow,
-            QStringLiteral("El número %1 es demasiado grande para imprimirse con exactitud. "
-                           "El mayor número admitido es 9007199254740992.")
+            QCoreApplication::translate("RangeNumber",
+                                        "El número %1 es demasiado grande para imprimirse con exactitud. "
+                                        "El mayor número admitido es 9007199254740992.")
                 .arg(number)};
 }
 
 RuntimeError tooManyDecimals(const QString &number)
 {
-    return {
-        RuntimeError::Overflow,
-        QStringLiteral("El número %1 tiene demasiados decimales para imprimirse con exactitud.").arg(number)};
+    return {RuntimeError::Overflow,
+            QCoreApplication::translate(
+                "RangeNumber", "El número %1 tiene demasiados decimales para imprimirse con exactitud.")
+                .arg(number)};
 }
 
 bool withinLargest(qint64 whole, qint64 fraction)

@@ -1,30 +1,48 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
-// Texts the print runs show, word for word.
+// Texts the print runs show, word for word, in the interface language.
 namespace RunMessages {
 
 inline const QString kTitle = QStringLiteral("Tessarino");
-inline const QString kAllOff =
-    QStringLiteral("Están todas las casillas desactivadas! No hay nada para imprimir.");
-inline const QString kDigits = QStringLiteral(
-    "El campo (desde) debe tener la misma cantidad de dígitos que el campo (hasta). Por ejemplo si "
-    "intenta imprimir desde el 0 hasta el 1000, ponga (desde=0000) y (hasta=1000).");
-inline const QString kBadFontSize = QStringLiteral("Tamaño de fuente no válida");
-inline const QString kNotNumeric = QStringLiteral("Debe ingresar un valor numérico!");
+inline QString allOff()
+{
+    return QCoreApplication::translate("RunMessages",
+                                       "Están todas las casillas desactivadas! No hay nada para imprimir.");
+}
+inline QString digits()
+{
+    return QCoreApplication::translate(
+        "RunMessages",
+        "El campo (desde) debe tener la misma cantidad de dígitos que el campo (hasta). Por ejemplo si "
+        "intenta imprimir desde el 0 hasta el 1000, ponga (desde=0000) y (hasta=1000).");
+}
+inline QString badFontSize()
+{
+    return QCoreApplication::translate("RunMessages", "Tamaño de fuente no válida");
+}
+inline QString notNumeric()
+{
+    return QCoreApplication::translate("RunMessages", "Debe ingresar un valor numérico!");
+}
 
 // A run the user stopped: the number to start again after.
 inline QString cancelled(const QString &lastNumber)
 {
-    return QStringLiteral("Impresión cancelada. La última hoja impresa lleva el número %1; para seguir, "
-                          "imprima desde el número siguiente.")
+    return QCoreApplication::translate("RunMessages",
+                                       "Impresión cancelada. La última hoja impresa lleva el número %1; "
+                                       "para seguir, imprima desde el número siguiente.")
         .arg(lastNumber);
 }
 
 // A stopped run of which the printer completed no sheet.
-inline const QString kNothingOut = QStringLiteral(
-    "Impresión cancelada. La impresora no terminó ninguna hoja; para seguir, imprima desde el principio.");
+inline QString nothingOut()
+{
+    return QCoreApplication::translate("RunMessages", "Impresión cancelada. La impresora no terminó ninguna "
+                                                      "hoja; para seguir, imprima desde el principio.");
+}
 
 // A run whose printer did not take or finish a part: `reason`, then where to start again;
 // `lastDone` is the number of the last sheet that came out, empty when none did, and
@@ -34,11 +52,14 @@ inline QString partRefused(const QString &reason, const QString &lastDone, const
 {
     QString text = reason;
     if (lastDone.isEmpty())
-        text += QStringLiteral(" Ninguna hoja llegó a salir de la impresora.");
+        text += QCoreApplication::translate("RunMessages", " Ninguna hoja llegó a salir de la impresora.");
     else
-        text += QStringLiteral(" La última hoja que la impresora terminó lleva el número %1.").arg(lastDone);
+        text += QCoreApplication::translate("RunMessages",
+                                            " La última hoja que la impresora terminó lleva el número %1.")
+                    .arg(lastDone);
     if (!firstAgain.isEmpty())
-        text += QStringLiteral(" Hay que volver a imprimir desde la hoja %1 (número %2).")
+        text += QCoreApplication::translate("RunMessages", " Hay que volver a imprimir desde la hoja %1 "
+                                                           "(número %2).")
                     .arg(sheetAgain)
                     .arg(firstAgain);
     return text;

@@ -131,11 +131,11 @@ void checkLooks(const SameNumberJob &job, int32_t textColor)
 std::optional<RunOutcome> refusal(const SameNumberJob &job, Dialogs &dialogs)
 {
     if (std::all_of(job.off.begin(), job.off.end(), [](bool off) { return off; })) {
-        dialogs.message(RunMessages::kAllOff, RunMessages::kTitle, Dialogs::Icon::Exclamation);
+        dialogs.message(RunMessages::allOff(), RunMessages::kTitle, Dialogs::Icon::Exclamation);
         return RunOutcome::NothingEnabled;
     }
     if (job.desde.size() != job.hasta.size()) {
-        dialogs.message(RunMessages::kDigits, RunMessages::kTitle, Dialogs::Icon::Information);
+        dialogs.message(RunMessages::digits(), RunMessages::kTitle, Dialogs::Icon::Information);
         return RunOutcome::DigitsMismatch;
     }
     if (!SheetSets::accepted(job.juegos, dialogs))
@@ -151,7 +151,7 @@ bool sizeAccepted(int16_t size)
 void reportError(const RuntimeError &error, Dialogs &dialogs)
 {
     if (error.number() == RuntimeError::TypeMismatch)
-        dialogs.message(RunMessages::kNotNumeric, RunMessages::kTitle, Dialogs::Icon::Critical);
+        dialogs.message(RunMessages::notNumeric(), RunMessages::kTitle, Dialogs::Icon::Critical);
     else
         dialogs.message(error.description(), RunMessages::kTitle, Dialogs::Icon::None);
 }
@@ -162,7 +162,7 @@ RunOutcome printRange(const SameNumberJob &job, const FontChoice &font, PrinterS
     // Every check comes before the printer is touched: a refused run begins no document.
     const int16_t size = NumberText::strictInt16(font.sizeText);
     if (!sizeAccepted(size)) {
-        dialogs.message(RunMessages::kBadFontSize, RunMessages::kTitle, Dialogs::Icon::Critical);
+        dialogs.message(RunMessages::badFontSize(), RunMessages::kTitle, Dialogs::Icon::Critical);
         return RunOutcome::Failed;
     }
     const auto sheets =
@@ -197,7 +197,7 @@ std::unique_ptr<JobSheets> sameNumberSheets(const SameNumberJob &job, const Font
     try {
         const int16_t size = NumberText::strictInt16(font.sizeText);
         if (!sizeAccepted(size)) {
-            dialogs.message(RunMessages::kBadFontSize, RunMessages::kTitle, Dialogs::Icon::Critical);
+            dialogs.message(RunMessages::badFontSize(), RunMessages::kTitle, Dialogs::Icon::Critical);
             return nullptr;
         }
         return SheetSets::repeat(std::make_unique<SameNumberSheets>(job, font, size),

@@ -65,7 +65,8 @@ bool printSheets(const JobSheets &sheets, PrinterSurface &printer, Dialogs &dial
         if (observer && observer->tellsWhereStopped())
             return;
         const qint64 last = confirms ? confirmations.confirmed : sentLast;
-        dialogs.message(last > 0 ? RunMessages::cancelled(sheets.number(last - 1)) : RunMessages::kNothingOut,
+        dialogs.message(last > 0 ? RunMessages::cancelled(sheets.number(last - 1))
+                                 : RunMessages::nothingOut(),
                         RunMessages::kTitle, Dialogs::Icon::Information);
     };
     try {

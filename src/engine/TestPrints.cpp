@@ -22,7 +22,7 @@ void drawGrid(PrinterSurface &printer, Dialogs &dialogs)
 {
     printer.printText(QString()); // begins the document
     printer.setFontSize(10);
-    dialogs.message(TestPrints::kGridNotice, RunMessages::kTitle, Dialogs::Icon::Information);
+    dialogs.message(TestPrints::gridNotice(), RunMessages::kTitle, Dialogs::Icon::Information);
 
     const int16_t w = NumberText::toInt16(double(printer.scaleWidth()) - 1000);
     for (int16_t x = 0; x <= w; x = step1000(x)) {
@@ -41,7 +41,7 @@ void drawGrid(PrinterSurface &printer, Dialogs &dialogs)
 
 void drawRectangle(const QString &posX0, const QString &posY0, PrinterSurface &printer, Dialogs &dialogs)
 {
-    dialogs.message(TestPrints::kRectangleNotice, RunMessages::kTitle, Dialogs::Icon::Information);
+    dialogs.message(TestPrints::rectangleNotice(), RunMessages::kTitle, Dialogs::Icon::Information);
     const float x = NumberText::toSingle(NumberText::strictDouble(posX0));
     const float y = NumberText::toSingle(NumberText::strictDouble(posY0));
     printer.line(x, y, x + 1500, y); // begins the document

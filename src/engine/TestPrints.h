@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 class Dialogs;
@@ -11,11 +12,18 @@ class PrinterSurface;
 // neither ended nor cancelled.
 namespace TestPrints {
 
-inline const QString kGridNotice = QStringLiteral(
-    " Ahora se imprimirá una cuadricula y una referencia en los vertices con un tamaño de fuente de 10, "
-    "marcando la posición horizontal, y vertical para horientarte en las cordenadas.");
-inline const QString kRectangleNotice = QStringLiteral(
-    "Ahora se imprimirá un rectangulo en las posiciones que marquen las casillas de texto correspondiente");
+inline QString gridNotice()
+{
+    return QCoreApplication::translate(
+        "TestPrints",
+        " Ahora se imprimirá una cuadricula y una referencia en los vertices con un tamaño de fuente de 10, "
+        "marcando la posición horizontal, y vertical para horientarte en las cordenadas.");
+}
+inline QString rectangleNotice()
+{
+    return QCoreApplication::translate("TestPrints", "Ahora se imprimirá un rectangulo en las posiciones que "
+                                                     "marquen las casillas de texto correspondiente");
+}
 
 // Command2 ("&Grilla"): a line and an "x,y" label every 1000 units, font size 10.
 // Returns false when it stopped with an error (after its message).

@@ -163,9 +163,9 @@ std::unique_ptr<JobSheets> TicketReplacement::sheets(std::unique_ptr<JobSheets> 
         }
         if (printed && (at->sheet < printed->first || at->sheet > printed->second)) {
             why = Texts::text(18004,
-                              QStringLiteral("El boleto %1 no salió en esta impresión (va en la hoja %2).")
-                                  .arg(ticket.text())
-                                  .arg(at->sheet + 1));
+                              QStringLiteral("El boleto %1 no salió en esta impresión (va en la hoja %2)."))
+                      .arg(ticket.text())
+                      .arg(at->sheet + 1);
             return nullptr;
         }
         // The same ticket typed in two ways (7 and 0007) is printed once.

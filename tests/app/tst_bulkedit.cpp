@@ -38,7 +38,7 @@ private Q_SLOTS:
         h.dialogs.answers << Dialogs::Yes;
         toolsEntry(h.w, "mnuChecktodo")->trigger();
 
-        QCOMPARE(h.dialogs.texts(), QStringList{BulkEdit::kCheckAllQuestion});
+        QCOMPARE(h.dialogs.texts(), QStringList{BulkEdit::checkAllQuestion()});
         QCOMPARE(h.dialogs.messages[0].buttons, Dialogs::Buttons::YesNo);
         QCOMPARE(h.dialogs.messages[0].icon, Dialogs::Icon::Information);
         for (const BulkEdit::Box &box : BulkEdit::checkOrder())
@@ -56,7 +56,7 @@ private Q_SLOTS:
 
         h.dialogs.clear();
         h.w.findChild<QAction *>("archImprimir")->trigger();
-        QCOMPARE(h.dialogs.texts(), QStringList{RunMessages::kAllOff});
+        QCOMPARE(h.dialogs.texts(), QStringList{RunMessages::allOff()});
     }
 
     void checkAllRefused()
@@ -85,7 +85,7 @@ private Q_SLOTS:
 
         h.dialogs.answers << Dialogs::No;
         toolsEntry(h.w, "mnuLimpiarTodo")->trigger();
-        QCOMPARE(h.dialogs.texts(), QStringList{BulkEdit::kClearQuestion});
+        QCOMPARE(h.dialogs.texts(), QStringList{BulkEdit::clearQuestion()});
         QCOMPARE(h.box("desde_1")->text(), "0500");
         QVERIFY(!h.probe.jobModified());
 

@@ -142,7 +142,7 @@ private Q_SLOTS:
         h.type("desde_0", "7");
         h.type("hasta_0", "0005");
         h.click(h.w.findChild<QPushButton *>("Command6"));
-        QCOMPARE(h.dialogs.texts(), QStringList{RunMessages::kDigits});
+        QCOMPARE(h.dialogs.texts(), QStringList{RunMessages::digits()});
         QCOMPARE(h.dialogs.messages[0].icon, Dialogs::Icon::Information);
         QCOMPARE(h.probe.firstRowSpan(), -2.0); // set before any check
         QCOMPARE(QApplication::focusWidget(), h.box("hasta_0"));
@@ -151,7 +151,7 @@ private Q_SLOTS:
         h.type("desde_0", "0007");
         h.dialogs.clear();
         h.click(h.w.findChild<QPushButton *>("Command6"));
-        QCOMPARE(h.dialogs.texts(), QStringList{RunMessages::kAllOff});
+        QCOMPARE(h.dialogs.texts(), QStringList{RunMessages::allOff()});
         QVERIFY(h.printer.documents().empty());
     }
 

@@ -104,7 +104,7 @@ private Q_SLOTS:
 
         h.type("hasta_1", "0650");
         h.enter(h.box("posX_1"));
-        QCOMPARE(h.dialogs.texts(), QStringList{InputRules::kRowCountMismatch});
+        QCOMPARE(h.dialogs.texts(), QStringList{InputRules::rowCountMismatch()});
         QCOMPARE(h.dialogs.messages[0].icon, Dialogs::Icon::Exclamation);
         QCOMPARE(h.box("hasta_1")->text(), "600");
         QTRY_COMPARE(QApplication::focusWidget(), h.box("hasta_1"));

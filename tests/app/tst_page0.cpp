@@ -110,7 +110,7 @@ private Q_SLOTS:
         f.typeInto(QStringLiteral("txtHasta"), QStringLiteral("0005"));
         f.get(QStringLiteral("txtDesde"))->setFocus();
         QTest::mouseClick(f.get<QPushButton>(QStringLiteral("cmdImprimir")), Qt::LeftButton);
-        QCOMPARE(f.dialogs.texts(), QStringList{RunMessages::kDigits});
+        QCOMPARE(f.dialogs.texts(), QStringList{RunMessages::digits()});
         auto *hasta = f.get(QStringLiteral("txtHasta"));
         QTRY_VERIFY(hasta->hasFocus());
         QCOMPARE(hasta->selectedText(), QStringLiteral("0005"));
@@ -140,13 +140,13 @@ private Q_SLOTS:
         f.get(QStringLiteral("txtHasta"))->setText(QStringLiteral("0020"));
         f.get(QStringLiteral("txtTamaño"))->setText(QString());
         QTest::mouseClick(f.get<QPushButton>(QStringLiteral("cmdImprimir")), Qt::LeftButton);
-        QCOMPARE(f.dialogs.texts(), QStringList{RunMessages::kNotNumeric});
+        QCOMPARE(f.dialogs.texts(), QStringList{RunMessages::notNumeric()});
 
         f.dialogs.clear();
         f.get(QStringLiteral("txtTamaño"))->setText(QStringLiteral("12"));
         f.get<QCheckBox>("Check1", 0)->setChecked(true);
         QTest::mouseClick(f.get<QPushButton>(QStringLiteral("cmdImprimir")), Qt::LeftButton);
-        QCOMPARE(f.dialogs.texts(), QStringList{RunMessages::kAllOff});
+        QCOMPARE(f.dialogs.texts(), QStringList{RunMessages::allOff()});
 
         f.dialogs.clear();
         f.get<QCheckBox>("Check1", 0)->setChecked(false);

@@ -28,13 +28,13 @@ private Q_SLOTS:
         h.type(QStringLiteral("txtPosX_0"), QStringLiteral("1000"));
         h.type(QStringLiteral("txtPosY_0"), QStringLiteral("2000"));
         entry(h, "impRectangulo")->trigger();
-        QCOMPARE(h.dialogs.texts().last(), TestPrints::kRectangleNotice);
+        QCOMPARE(h.dialogs.texts().last(), TestPrints::rectangleNotice());
         const auto &lines = h.printer.documents().back().pages.back().lines;
         QCOMPARE(lines.size(), size_t(4));
         QCOMPARE(lines[1].to, QPointF(2500, 2500));
 
         entry(h, "impCuadricula")->trigger();
-        QCOMPARE(h.dialogs.texts().last(), TestPrints::kGridNotice);
+        QCOMPARE(h.dialogs.texts().last(), TestPrints::gridNotice());
         QCOMPARE(h.printer.documents().size(), size_t(2));
     }
 

@@ -121,9 +121,9 @@ private Q_SLOTS:
         QCOMPARE(runSameNumber(job(QStringLiteral("5"), QStringLiteral("0005")), kFont, printer, dialogs),
                  RunOutcome::DigitsMismatch);
         QCOMPARE(dialogs.messages.size(), 2);
-        QCOMPARE(dialogs.messages[0].text, RunMessages::kAllOff);
+        QCOMPARE(dialogs.messages[0].text, RunMessages::allOff());
         QCOMPARE(dialogs.messages[0].icon, Dialogs::Icon::Exclamation);
-        QCOMPARE(dialogs.messages[1].text, RunMessages::kDigits);
+        QCOMPARE(dialogs.messages[1].text, RunMessages::digits());
         QCOMPARE(dialogs.messages[1].icon, Dialogs::Icon::Information);
         for (const auto &m : dialogs.messages) {
             QCOMPARE(m.title, QStringLiteral("Tessarino"));
@@ -145,26 +145,26 @@ private Q_SLOTS:
         const int none = int(Dialogs::Icon::None);
         QTest::newRow("size 0") << "0000"
                                 << "0001"
-                                << "0" << RunMessages::kBadFontSize << critical;
+                                << "0" << RunMessages::badFontSize() << critical;
         QTest::newRow("size 100") << "0000"
                                   << "0001"
-                                  << "100" << RunMessages::kBadFontSize << critical;
+                                  << "100" << RunMessages::badFontSize() << critical;
         QTest::newRow("size -3") << "0000"
                                  << "0001"
-                                 << "-3" << RunMessages::kBadFontSize << critical;
+                                 << "-3" << RunMessages::badFontSize() << critical;
         QTest::newRow("size empty") << "0000"
                                     << "0001"
-                                    << "" << RunMessages::kNotNumeric << critical;
+                                    << "" << RunMessages::notNumeric() << critical;
         QTest::newRow("size overflow") << "0000"
                                        << "0001"
                                        << "99999"
                                        << "Desbordamiento" << none;
         QTest::newRow("ends empty") << ""
                                     << ""
-                                    << "12" << RunMessages::kNotNumeric << critical;
+                                    << "12" << RunMessages::notNumeric() << critical;
         QTest::newRow("pasted letters") << "12a4"
                                         << "0020"
-                                        << "12" << RunMessages::kNotNumeric << critical;
+                                        << "12" << RunMessages::notNumeric() << critical;
     }
     // A refused run begins no document, so it leaves no empty file or blank job behind; the next
     // good run prints a document of its own.

@@ -31,7 +31,7 @@ private Q_SLOTS:
         printer.setPrintableTwips({11000, 16000});
         ScriptedDialogs dialogs;
         QVERIFY(TestPrints::grid(printer, dialogs));
-        QCOMPARE(dialogs.texts(), QStringList{TestPrints::kGridNotice});
+        QCOMPARE(dialogs.texts(), QStringList{TestPrints::gridNotice()});
         QCOMPARE(dialogs.messages[0].icon, Dialogs::Icon::Information);
 
         QCOMPARE(printer.documents().size(), size_t(1));
@@ -71,7 +71,7 @@ private Q_SLOTS:
         printer.setPrintableTwips({34000, 2000});
         ScriptedDialogs dialogs;
         QVERIFY(!TestPrints::grid(printer, dialogs));
-        QCOMPARE(dialogs.texts(), (QStringList{TestPrints::kGridNotice, QStringLiteral("Desbordamiento")}));
+        QCOMPARE(dialogs.texts(), (QStringList{TestPrints::gridNotice(), QStringLiteral("Desbordamiento")}));
         QCOMPARE(dialogs.messages[1].icon, Dialogs::Icon::None);
         QVERIFY(printer.documentOpen());
 
@@ -112,7 +112,7 @@ private Q_SLOTS:
         RecordingSurface printer;
         ScriptedDialogs dialogs;
         QVERIFY(TestPrints::rectangle(QStringLiteral("1000"), QStringLiteral("2000"), printer, dialogs));
-        QCOMPARE(dialogs.texts(), QStringList{TestPrints::kRectangleNotice});
+        QCOMPARE(dialogs.texts(), QStringList{TestPrints::rectangleNotice()});
         QCOMPARE(linesOf(printer),
                  (QList<QLineF>{QLineF(1000, 2000, 2500, 2000), QLineF(2500, 2000, 2500, 2500),
                                 QLineF(2500, 2500, 1000, 2500), QLineF(1000, 2500, 1000, 2000)}));
@@ -126,7 +126,7 @@ private Q_SLOTS:
         ScriptedDialogs dialogs;
         QVERIFY(!TestPrints::rectangle(QStringLiteral("abc"), QStringLiteral("0"), printer, dialogs));
         QCOMPARE(dialogs.texts(),
-                 (QStringList{TestPrints::kRectangleNotice, QStringLiteral("No coinciden los tipos")}));
+                 (QStringList{TestPrints::rectangleNotice(), QStringLiteral("No coinciden los tipos")}));
         QVERIFY(printer.documents().empty());
     }
 };

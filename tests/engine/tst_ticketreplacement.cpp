@@ -2,8 +2,11 @@
 #include "DistinctNumberRun.h"
 #include "PilePlanPage.h"
 #include "RecordingSurface.h"
+#include "ResourceLibrary.h"
 #include "ScriptedDialogs.h"
+#include "Texts.h"
 #include "TicketReplacement.h"
+#include "Translations.h"
 
 #include <QTest>
 
@@ -308,6 +311,17 @@ private Q_SLOTS:
         QVERIFY(!TicketReplacement::sheets(sheetsOf(pileJob(20, 2, 0)), tickets("6"),
                                            std::pair<qint64, qint64>(0, 4), why));
         QVERIFY2(why.contains(QStringLiteral("hoja 6")), qPrintable(why));
+
+        // In English the ticket and its sheet are filled in as well.
+        ResourceLibrary library;
+        Texts::setSource([&library](int32_t id) -> std::optional<QString> {
+            return library.CargarCadena(id, Translations::Language::Ingles);
+        });
+        const bool refused = !TicketReplacement::sheets(sheetsOf(pileJob(20, 2, 0)), tickets("6"),
+                                                        std::pair<qint64, qint64>(0, 4), why);
+        Texts::setSource({});
+        QVERIFY(refused);
+        QCOMPARE(why, QStringLiteral("Ticket 6 was not printed by this run (it goes on sheet 6)."));
     }
 };
 

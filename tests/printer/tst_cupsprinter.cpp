@@ -338,7 +338,7 @@ private Q_SLOTS:
         QVERIFY2(said == RunMessages::cancelled(QStringLiteral("0005")) ||
                      said == RunMessages::cancelled(QStringLiteral("0010")) ||
                      said == RunMessages::cancelled(QStringLiteral("0012")) ||
-                     said == RunMessages::kNothingOut,
+                     said == RunMessages::nothingOut(),
                  qPrintable(said));
         QTest::qWait(1000);
         QCOMPARE(jobsKnown(), before + 3);

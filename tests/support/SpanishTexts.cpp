@@ -61,6 +61,47 @@ QStringList fixedPieces(const QString &text)
     return text.split(argument, Qt::SkipEmptyParts);
 }
 
+// `text` with anything in place of its arguments: its fixed pieces in order, anything between
+// them. Only for texts whose fixed pieces hold a few letters ("Hojas: %1"), never for one that is
+// hardly more than its arguments ("%1 (%2)"): an empty expression otherwise.
+QRegularExpression filledIn(const QString &text)
+{
+    static const QRegularExpression argument(QStringLiteral("%L?[0-9]+|%n"));
+    if (!text.contains(argument))
+        return {};
+    qsizetype letters = 0;
+    QStringList escaped;
+    for (const QString &piece : text.split(argument)) {
+        for (const QChar c : piece)
+            letters += c.isLetter() ? 1 : 0;
+        escaped << QRegularExpression::escape(piece);
+    }
+    if (letters < 4)
+        return {};
+    return QRegularExpression(QRegularExpression::anchoredPattern(escaped.join(QStringLiteral(".*"))),
+                              QRegularExpression::DotMatchesEverythingOption);
+}
+
+struct Filled
+{
+    QRegularExpression spanish, english; // the English empty when it cannot be matched
+};
+
+// The Spanish texts with arguments, each with its English, ready to match.
+const QList<Filled> &filledTexts()
+{
+    static const QList<Filled> filled = [] {
+        QList<Filled> f;
+        for (auto it = SpanishTexts::all().cbegin(); it != SpanishTexts::all().cend(); ++it) {
+            QRegularExpression spanish = filledIn(withoutMnemonic(it.key()).trimmed());
+            if (!spanish.pattern().isEmpty())
+                f.append({std::move(spanish), filledIn(withoutMnemonic(it.value()).trimmed())});
+        }
+        return f;
+    }();
+    return filled;
+}
+
 } // namespace
 
 const QHash<QString, QString> &SpanishTexts::all()
@@ -95,6 +136,11 @@ bool SpanishTexts::isSpanish(const QString &message)
                 !withoutMnemonic(it.value()).contains(piece.trimmed()))
                 return true;
     }
+    // A text with arguments filled in, unless its English reads the same ("Color: %1").
+    for (const Filled &f : filledTexts())
+        if (f.spanish.match(shown).hasMatch() &&
+            (f.english.pattern().isEmpty() || !f.english.match(shown).hasMatch()))
+            return true;
     return false;
 }
 
