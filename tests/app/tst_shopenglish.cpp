@@ -80,6 +80,12 @@ void fillLog(const RunLog &log)
     }
 }
 
+// The Lenguaje menu's entry, as a user switches.
+void choose(QWidget &window, const char16_t *entry)
+{
+    window.findChild<QAction *>(QString::fromUtf16(entry))->trigger();
+}
+
 } // namespace
 
 class TestShopEnglish : public QObject
@@ -94,7 +100,8 @@ private Q_SLOTS:
     {
         FormHarness h;
         QVERIFY(h.open(1));
-        Translations::use(Ingles);
+        choose(h.w, u"mnuIngles");
+        QCOMPARE(Translations::current(), Ingles);
         h.click(QStringLiteral("Check2_1"));
         const QString printer = h.printer.printers().at(h.printer.currentPrinterIndex()).deviceName;
         QString reason;
@@ -133,7 +140,7 @@ private Q_SLOTS:
             look("preview", SpanishTexts::shownIn(preview));
             preview->close();
         });
-        QTest::keyClick(&h.w, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+        h.w.findChild<QAction *>("mnuVistaPrevia")->trigger();
 
         // The threshold, on its own words and on the special value.
         QTimer::singleShot(0, &h.w, [&] {
@@ -161,6 +168,7 @@ private Q_SLOTS:
         window.cmdFechaDesde->calendar()->close();
         QVERIFY2(found.isEmpty(), qPrintable(found.join('\n')));
         QVERIFY2(h.dialogs.messages.isEmpty(), qPrintable(h.dialogs.texts().join('\n')));
+        choose(h.w, u"mnuEspañol");
     }
 
     // Open windows follow a change of language both ways, texts made from their state included.
@@ -190,13 +198,13 @@ private Q_SLOTS:
             auto *preview = h.w.findChild<frmVistaPrevia *>();
             QVERIFY(preview);
             spanish = texts(*preview);
-            Translations::use(Ingles);
+            choose(h.w, u"mnuIngles");
             english = texts(*preview);
-            Translations::use(Espanol);
+            choose(h.w, u"mnuEspañol");
             back = texts(*preview);
             preview->close();
         });
-        QTest::keyClick(&h.w, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+        h.w.findChild<QAction *>("mnuVistaPrevia")->trigger();
         QCOMPARE(spanish, (QStringList{"Vista previa", "de 20",
                                        spanish.value(2), // names the printer
                                        "Todos", "en curso", "sin terminar", "Elegir el día en un calendario",
