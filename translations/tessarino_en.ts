@@ -186,6 +186,13 @@
     </message>
 </context>
 <context>
+    <name>DatePicker</name>
+    <message>
+        <source>Elegir el día en un calendario</source>
+        <translation>Pick the day from a calendar</translation>
+    </message>
+</context>
+<context>
     <name>InputRules</name>
     <message>
         <source>El valor introducido no está dentro del rango imprimible de la hoja. El máximo permitido deberá ser (%1) aproximadamente dependiendo de la cantidad de números a imprimir y el tamaño de fuente. ¡El valor en el campo %2 será ajustado automaticamente!</source>
@@ -270,6 +277,13 @@
     <message>
         <source> Hay que volver a imprimir desde la hoja %1 (número %2).</source>
         <translation> Print again from sheet %1 (number %2).</translation>
+    </message>
+</context>
+<context>
+    <name>ShopTools</name>
+    <message>
+        <source>&amp;Resumen antes de tiradas largas...</source>
+        <translation>&amp;Summary before long runs...</translation>
     </message>
 </context>
 <context>
@@ -426,6 +440,17 @@
     <message>
         <source>&amp;Cancelar</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmPilas</name>
+    <message>
+        <source>más una hoja separadora antes del bloque</source>
+        <translation>plus a separator sheet before the block</translation>
+    </message>
+    <message>
+        <source>más %1 hojas separadoras, una antes de cada bloque</source>
+        <translation>plus %1 separator sheets, one before each block</translation>
     </message>
 </context>
 <context>
@@ -793,6 +818,95 @@
     <message>
         <source>Ace&amp;rca</source>
         <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>frmRegistro</name>
+    <message>
+        <source>en curso</source>
+        <translation>in progress</translation>
+    </message>
+    <message>
+        <source>«%1» no es un día: escríbalo como aaaa-mm-dd o elíjalo en el calendario.</source>
+        <translation>«%1» is not a day: type it as yyyy-mm-dd or pick it from the calendar.</translation>
+    </message>
+</context>
+<context>
+    <name>frmResumen</name>
+    <message>
+        <source>Resumen antes de tiradas largas</source>
+        <translation>Summary before long runs</translation>
+    </message>
+    <message>
+        <source>Resumir y preguntar antes de imprimir más de</source>
+        <translation>Summarise and ask before printing more than</translation>
+    </message>
+    <message>
+        <source> hojas</source>
+        <translation> sheets</translation>
+    </message>
+    <message>
+        <source>no preguntar nunca</source>
+        <translation>never ask</translation>
+    </message>
+    <message>
+        <source>Antes de una tirada más larga se muestra lo que se va a imprimir (hojas, boletos, bloques, impresora, papel, primer y último número) y se pregunta si seguir. Con 0 no se pregunta nunca. La línea de órdenes escribe el mismo resumen y sigue.</source>
+        <translation>Before a longer run, what is about to print is shown (sheets, tickets, blocks, printer, paper, first and last number) and you are asked whether to go on. With 0 you are never asked. The command line writes the same summary and goes on.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar el límite del resumen: %1</source>
+        <translation>The summary threshold could not be saved: %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmVistaPrevia</name>
+    <message>
+        <source>Vista previa</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Primera hoja</source>
+        <translation>First sheet</translation>
+    </message>
+    <message>
+        <source>Hoja anterior</source>
+        <translation>Previous sheet</translation>
+    </message>
+    <message>
+        <source>Hoja siguiente</source>
+        <translation>Next sheet</translation>
+    </message>
+    <message>
+        <source>Última hoja</source>
+        <translation>Last sheet</translation>
+    </message>
+    <message>
+        <source>Escriba el número de hoja y pulse Intro</source>
+        <translation>Type the sheet number and press Enter</translation>
+    </message>
+    <message>
+        <source>Hoja</source>
+        <translation>Sheet</translation>
+    </message>
+    <message>
+        <source>de %1</source>
+        <translation>of %1</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Como la pone la impresora</source>
+        <translation>As the printer puts it</translation>
+    </message>
+    <message>
+        <source>Muestra cada hoja donde «%1» la pone de verdad: con la corrección de su calibración, cortada donde la impresora no llega (el borde, a trazos)</source>
+        <translation>Shows each sheet where «%1» really puts it: with the correction of its calibration, cut where the printer cannot reach (the dashed edge)</translation>
+    </message>
+    <message>
+        <source>La impresora «%1» no está calibrada: la vista previa muestra las posiciones del trabajo</source>
+        <translation>The printer «%1» is not calibrated: the preview shows the job’s own positions</translation>
     </message>
 </context>
 </TS>

@@ -13,11 +13,13 @@
 #include "Texts.h"
 #include "TicketReplacement.h"
 #include "frmReponer.h"
+#include "frmResumen.h"
 
 #include <QAction>
 #include <QDateTime>
 #include <QDir>
 #include <QLocale>
+#include <QMenu>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -37,6 +39,23 @@ ShopTools::ShopTools(const Services &services, Job job, QAction *reponer, QActio
         planPilas->setEnabled(true);
         connect(planPilas, &QAction::triggered, this, &ShopTools::printPilePlan);
     }
+}
+
+QAction *ShopTools::addThresholdEntry(QMenu *menu)
+{
+    auto *entry = new QAction(menu);
+    entry->setObjectName(QStringLiteral("impResumen"));
+    Texts::follow(entry, [entry] { entry->setText(tr("&Resumen antes de tiradas largas...")); });
+    connect(entry, &QAction::triggered, this, &ShopTools::setThreshold);
+    menu->addSeparator();
+    menu->addAction(entry);
+    return entry;
+}
+
+void ShopTools::setThreshold()
+{
+    frmResumen dialog(m_services.profiles, m_services.dialogs, m_services.window);
+    dialog.exec();
 }
 
 bool ShopTools::goOn(const RunSummary &summary)

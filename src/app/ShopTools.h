@@ -12,6 +12,7 @@ class Dialogs;
 class PrinterSurface;
 class ProfileFiles;
 class QAction;
+class QMenu;
 class QWidget;
 class RunHistory;
 class RunObserver;
@@ -21,6 +22,8 @@ struct RunSummary;
 // printable pile plan and the summary asked for before a long run.
 class ShopTools final : public QObject
 {
+    Q_OBJECT
+
 public:
     struct Services
     {
@@ -39,6 +42,10 @@ public:
     };
 
     ShopTools(const Services &services, Job job, QAction *reponer, QAction *planPilas, QObject *owner);
+
+    // The entry that sets how long a run may be before the question, added at the end of `menu`.
+    QAction *addThresholdEntry(QMenu *menu);
+    void setThreshold();
 
     // "Reponer boletos..." and "Imprimir plan de pilas".
     void replaceTickets();

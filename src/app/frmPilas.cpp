@@ -70,6 +70,7 @@ frmPilas::frmPilas(const Rows &rows, QLabel *pageLine, QWidget *owner)
     for (QLineEdit *box : {txtPilasDesde, txtPilasHasta, txtPilasProfundidad})
         connect(box, &QLineEdit::textChanged, this, &frmPilas::refresh);
     connect(chkPilas, &QCheckBox::toggled, this, &frmPilas::refresh);
+    connect(chkSeparadores, &QCheckBox::toggled, this, &frmPilas::refresh);
     Texts::follow(this, [this] { refresh(); });
     for (QCheckBox *box : m_rows.Check2)
         connect(box, &QCheckBox::toggled, this, &frmPilas::refresh);
@@ -90,6 +91,14 @@ void frmPilas::reset()
 QString frmPilas::pageLine(const QString &summary) const
 {
     return Texts::text(1006) + summary;
+}
+
+QString frmPilas::separators(qint64 blocks) const
+{
+    if (!chkSeparadores->isChecked())
+        return {};
+    return blocks == 1 ? tr("más una hoja separadora antes del bloque")
+                       : tr("más %1 hojas separadoras, una antes de cada bloque").arg(blocks);
 }
 
 bool frmPilas::fitsPageLine(const QString &summary) const
@@ -125,9 +134,15 @@ void frmPilas::refresh()
             const PilePlan piles(run.count, rows, run.depth);
             const auto number = [&run](qint64 offset) { return run.number(offset); };
             plan = describePiles(piles, number);
-            // The page has room for two lines: very long numbers leave out the last block's size.
+            // The page has room for two lines: very long numbers leave out the last block's size,
+            // then the separators, which the dialog and the tip still name.
+            const QString extra = separators(piles.blocks());
+            if (!extra.isEmpty())
+                plan += QStringLiteral("; ") + extra;
             summary = describeBlocks(piles);
-            if (!fitsPageLine(summary))
+            if (!extra.isEmpty() && fitsPageLine(summary + QStringLiteral("; ") + extra))
+                summary += QStringLiteral("; ") + extra;
+            else if (!fitsPageLine(summary))
                 summary = describeBlocks(piles, false);
             // The enabled rows show their first pile.
             const PilePlan::Block first = piles.block(0);

@@ -14,6 +14,8 @@ class QLineEdit;
 // the page shows the plan.
 class frmPilas final : public QDialog
 {
+    Q_OBJECT
+
 public:
     struct Rows
     {
@@ -40,6 +42,8 @@ public:
 private:
     void refresh();
     QString pageLine(const QString &summary) const;
+    // The separator sheets `blocks` blocks get while they are on; empty while they are off.
+    QString separators(qint64 blocks) const;
     bool fitsPageLine(const QString &summary) const;
 
     Rows m_rows;

@@ -89,6 +89,7 @@ void frmPrincipal::setUpDocuments()
          [this] { return distinctNumberJob(); },
          [this] { return DocumentCommands::Cortar(m_documents->ArchivoActual); }},
         ui->mnuReponer, ui->mnuPlanPilas, this);
+    m_shop->addThresholdEntry(ui->mnuImpresora);
 
     m_documents->PonerCAption();
 }

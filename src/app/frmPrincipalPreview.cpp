@@ -1,4 +1,5 @@
 // The main window's print preview entry; the drawing lives in printer/ and engine/.
+#include "CalibrationSettings.h"
 #include "Dialogs.h"
 #include "RuntimeError.h"
 #include "TemplateReady.h"
@@ -29,6 +30,12 @@ void frmPrincipal::showPreview()
         const int page = ui->SSTab1->currentIndex();
         bool print = false;
         frmVistaPrevia preview(std::move(sheets), m_context.printer, this);
+        const QList<PrinterInfo> printers = m_context.printer.printers();
+        const int current = m_context.printer.currentPrinterIndex();
+        if (current >= 0 && current < printers.size()) {
+            const QString name = printers.at(current).deviceName;
+            preview.setCalibration(name, CalibrationSettings::read(m_context.profiles, name));
+        }
         preview.setPrint([&print] { print = true; });
         preview.exec();
         if (print)

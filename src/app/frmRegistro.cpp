@@ -1,5 +1,6 @@
 #include "frmRegistro.h"
 
+#include "DatePicker.h"
 #include "Dialogs.h"
 #include "DocumentCommands.h"
 #include "LogFilter.h"
@@ -9,6 +10,7 @@
 #include "Texts.h"
 
 #include <QAbstractTableModel>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -152,7 +154,13 @@ frmRegistro::frmRegistro(const RunLog &log, Dialogs &dialogs, QWidget *owner)
         if (onReprint)
             onReprint(current.isValid() ? m_model->run(current.row()).id : QString());
     });
-    Texts::follow(this, [this] { m_model->headerDataChanged(Qt::Horizontal, 0, RunLogModel::Columns - 1); });
+    // The states, the follower rows and the headers are words of the interface language.
+    Texts::follow(this, [this] {
+        m_model->headerDataChanged(Qt::Horizontal, 0, RunLogModel::Columns - 1);
+        if (m_model->rowCount({}) > 0)
+            Q_EMIT m_model->dataChanged(m_model->index(0, 0),
+                                        m_model->index(m_model->rowCount({}) - 1, RunLogModel::Columns - 1));
+    });
 
     const auto filterBox = [this](const char *name, const char *hint, int32_t hintId) {
         auto *box = new QLineEdit(this);
@@ -168,18 +176,23 @@ frmRegistro::frmRegistro(const RunLog &log, Dialogs &dialogs, QWidget *owner)
     txtFiltroImpresora = filterBox("txtFiltroImpresora", "Impresora", 19003);
     txtFiltroDesde = filterBox("txtFiltroDesde", "Desde (aaaa-mm-dd)", 19004);
     txtFiltroHasta = filterBox("txtFiltroHasta", "Hasta (aaaa-mm-dd)", 19005);
+    cmdFechaDesde = new DatePicker(txtFiltroDesde, this);
+    cmdFechaDesde->setObjectName(QStringLiteral("cmdFechaDesde"));
+    cmdFechaHasta = new DatePicker(txtFiltroHasta, this);
+    cmdFechaHasta->setObjectName(QStringLiteral("cmdFechaHasta"));
+    // The states as the log keeps them; shown in the interface language.
     cboFiltroEstado = new QComboBox(this);
     cboFiltroEstado->setObjectName(QStringLiteral("cboFiltroEstado"));
-    cboFiltroEstado->addItem(QStringLiteral("Todos"), QString());
+    cboFiltroEstado->addItem(QString(), QString());
     for (const QString *state : {&RunLog::kCompleta, &RunLog::kCancelada, &RunLog::kFallida,
                                  &RunLog::kInterrumpida, &RunLog::kSinConfirmar, &RunLog::kEnCurso})
-        cboFiltroEstado->addItem(*state, *state);
-    Texts::follow(cboFiltroEstado,
-                  [this] { cboFiltroEstado->setItemText(0, Texts::text(19006, QStringLiteral("Todos"))); });
+        cboFiltroEstado->addItem(QString(), *state);
+    Texts::follow(cboFiltroEstado, [this] { retranslate(); });
     connect(cboFiltroEstado, &QComboBox::currentIndexChanged, this, &frmRegistro::applyFilter);
     auto *filters = new QHBoxLayout;
     for (QWidget *w : {static_cast<QWidget *>(txtFiltroTrabajo), static_cast<QWidget *>(txtFiltroImpresora),
-                       static_cast<QWidget *>(txtFiltroDesde), static_cast<QWidget *>(txtFiltroHasta),
+                       static_cast<QWidget *>(txtFiltroDesde), static_cast<QWidget *>(cmdFechaDesde),
+                       static_cast<QWidget *>(txtFiltroHasta), static_cast<QWidget *>(cmdFechaHasta),
                        static_cast<QWidget *>(cboFiltroEstado)})
         filters->addWidget(w);
 
@@ -187,7 +200,37 @@ frmRegistro::frmRegistro(const RunLog &log, Dialogs &dialogs, QWidget *owner)
     layout->addLayout(filters);
     layout->addWidget(grdRegistro);
     layout->addWidget(buttons);
+    retranslate();
     reload();
+}
+
+void frmRegistro::retranslate()
+{
+    const auto shown = [](const QString &state) {
+        if (state.isEmpty())
+            return Texts::text(19006, QStringLiteral("Todos"));
+        if (state == RunLog::kEnCurso)
+            return tr("en curso");
+        RunLog::Run run;
+        run.estado = state;
+        return RunText::estado(run);
+    };
+    for (int i = 0; i < cboFiltroEstado->count(); ++i)
+        cboFiltroEstado->setItemText(i, shown(cboFiltroEstado->itemData(i).toString()));
+}
+
+QDate frmRegistro::typedDay(QLineEdit *box)
+{
+    const QString text = box->text().trimmed();
+    const QDate day = QDate::fromString(text, Qt::ISODate);
+    const bool wrong = !text.isEmpty() && !day.isValid();
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Text, wrong ? Qt::red : QApplication::palette(box).color(QPalette::Text));
+    box->setPalette(palette);
+    box->setToolTip(
+        wrong ? tr("«%1» no es un día: escríbalo como aaaa-mm-dd o elíjalo en el calendario.").arg(text)
+              : QString());
+    return day;
 }
 
 void frmRegistro::reload()
@@ -218,8 +261,8 @@ void frmRegistro::applyFilter()
     LogFilter filter;
     filter.trabajo = txtFiltroTrabajo->text().trimmed();
     filter.impresora = txtFiltroImpresora->text().trimmed();
-    filter.from = QDate::fromString(txtFiltroDesde->text().trimmed(), Qt::ISODate);
-    filter.to = QDate::fromString(txtFiltroHasta->text().trimmed(), Qt::ISODate);
+    filter.from = typedDay(txtFiltroDesde);
+    filter.to = typedDay(txtFiltroHasta);
     filter.estado = cboFiltroEstado->currentData().toString();
     m_model->setFilter(filter);
     grdRegistro->resizeColumnsToContents();

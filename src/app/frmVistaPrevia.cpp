@@ -6,11 +6,15 @@
 #include "PrinterSurface.h"
 
 #include "Texts.h"
+
+#include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 #include <QScrollArea>
@@ -19,12 +23,11 @@
 
 namespace {
 
-QToolButton *navigationButton(QWidget *parent, const char *name, const QString &text, const QString &tip)
+QToolButton *navigationButton(QWidget *parent, const char *name, const QString &symbol)
 {
     auto *button = new QToolButton(parent);
     button->setObjectName(QLatin1String(name));
-    button->setText(text);
-    button->setToolTip(tip);
+    button->setText(symbol);
     button->setAutoRaise(true);
     return button;
 }
@@ -38,34 +41,34 @@ frmVistaPrevia::frmVistaPrevia(std::unique_ptr<JobSheets> sheets, const PrinterS
       m_template(printer.pdfTemplate())
 {
     setObjectName(QStringLiteral("frmVistaPrevia"));
-    setWindowTitle(QStringLiteral("Vista previa"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setWindowFlag(Qt::WindowMaximizeButtonHint, true);
 
-    cmdPrimera = navigationButton(this, "cmdPrimera", QStringLiteral("|◀"), QStringLiteral("Primera hoja"));
-    cmdAnterior = navigationButton(this, "cmdAnterior", QStringLiteral("◀"), QStringLiteral("Hoja anterior"));
-    cmdSiguiente =
-        navigationButton(this, "cmdSiguiente", QStringLiteral("▶"), QStringLiteral("Hoja siguiente"));
-    cmdUltima = navigationButton(this, "cmdUltima", QStringLiteral("▶|"), QStringLiteral("Última hoja"));
+    cmdPrimera = navigationButton(this, "cmdPrimera", QStringLiteral("|◀"));
+    cmdAnterior = navigationButton(this, "cmdAnterior", QStringLiteral("◀"));
+    cmdSiguiente = navigationButton(this, "cmdSiguiente", QStringLiteral("▶"));
+    cmdUltima = navigationButton(this, "cmdUltima", QStringLiteral("▶|"));
     txtHoja = new QLineEdit(this);
     txtHoja->setObjectName(QStringLiteral("txtHoja"));
-    txtHoja->setToolTip(QStringLiteral("Escriba el número de hoja y pulse Intro"));
     txtHoja->setAlignment(Qt::AlignRight);
     txtHoja->setMaxLength(19);
     txtHoja->setFixedWidth(fontMetrics().horizontalAdvance(QString(9, u'0')));
-    lblTotal = new QLabel(QStringLiteral("de %1").arg(m_sheets->count()), this);
+    lblTotal = new QLabel(this);
     cboZoom = new QComboBox(this);
     cboZoom->setObjectName(QStringLiteral("cboZoom"));
     for (int percent : {25, 50, 75, 100, 150, 200, 400})
         cboZoom->addItem(QStringLiteral("%1 %").arg(percent), percent);
-    cboZoom->addItem(Texts::text(19010, QStringLiteral("Página completa")), kFitPage);
-    cboZoom->addItem(Texts::text(19011, QStringLiteral("Ancho de página")), kFitWidth);
+    cboZoom->addItem(QString(), kFitPage);
+    cboZoom->addItem(QString(), kFitWidth);
     lblBloque = new QLabel(this);
     lblBloque->setObjectName(QStringLiteral("lblBloque"));
     cmdImprimirVista = new QToolButton(this);
     cmdImprimirVista->setObjectName(QStringLiteral("cmdImprimirVista"));
-    cmdImprimirVista->setText(Texts::text(18046, QStringLiteral("Imprimir")));
     cmdImprimirVista->hide();
+    chkCalibrada = new QCheckBox(this);
+    chkCalibrada->setObjectName(QStringLiteral("chkCalibrada"));
+    chkCalibrada->setEnabled(false); // until a calibration is given
+    connect(chkCalibrada, &QCheckBox::toggled, this, &frmVistaPrevia::redraw);
     connect(cmdImprimirVista, &QToolButton::clicked, this, [this] {
         accept();
         if (m_print)
@@ -82,14 +85,17 @@ frmVistaPrevia::frmVistaPrevia(std::unique_ptr<JobSheets> sheets, const PrinterS
     auto *bar = new QHBoxLayout;
     bar->addWidget(cmdPrimera);
     bar->addWidget(cmdAnterior);
-    bar->addWidget(new QLabel(QStringLiteral("Hoja"), this));
+    m_hoja = new QLabel(this);
+    bar->addWidget(m_hoja);
     bar->addWidget(txtHoja);
     bar->addWidget(lblTotal);
     bar->addWidget(cmdSiguiente);
     bar->addWidget(cmdUltima);
     bar->addWidget(lblBloque);
     bar->addStretch();
-    bar->addWidget(new QLabel(QStringLiteral("Zoom"), this));
+    bar->addWidget(chkCalibrada);
+    m_zoomLabel = new QLabel(this);
+    bar->addWidget(m_zoomLabel);
     bar->addWidget(cboZoom);
     bar->addWidget(cmdImprimirVista);
     auto *layout = new QVBoxLayout(this);
@@ -104,12 +110,64 @@ frmVistaPrevia::frmVistaPrevia(std::unique_ptr<JobSheets> sheets, const PrinterS
     connect(cboZoom, &QComboBox::activated, this,
             [this](int index) { setZoom(cboZoom->itemData(index).toInt()); });
 
+    retranslate();
     setZoom(100);
     showSheet(0);
     resize(900, 700);
 }
 
 frmVistaPrevia::~frmVistaPrevia() = default;
+
+void frmVistaPrevia::retranslate()
+{
+    setWindowTitle(tr("Vista previa"));
+    cmdPrimera->setToolTip(tr("Primera hoja"));
+    cmdAnterior->setToolTip(tr("Hoja anterior"));
+    cmdSiguiente->setToolTip(tr("Hoja siguiente"));
+    cmdUltima->setToolTip(tr("Última hoja"));
+    txtHoja->setToolTip(tr("Escriba el número de hoja y pulse Intro"));
+    m_hoja->setText(tr("Hoja"));
+    lblTotal->setText(tr("de %1").arg(m_sheets->count()));
+    m_zoomLabel->setText(tr("Zoom"));
+    cboZoom->setItemText(cboZoom->findData(kFitPage), Texts::text(19010, QStringLiteral("Página completa")));
+    cboZoom->setItemText(cboZoom->findData(kFitWidth), Texts::text(19011, QStringLiteral("Ancho de página")));
+    cmdImprimirVista->setText(Texts::text(18046, QStringLiteral("Imprimir")));
+    chkCalibrada->setText(tr("Como la pone la impresora"));
+    chkCalibrada->setToolTip(
+        m_calibration
+            ? tr("Muestra cada hoja donde «%1» la pone de verdad: con la corrección de su calibración, "
+                 "cortada donde la impresora no llega (el borde, a trazos)")
+                  .arg(m_printerName)
+            : tr("La impresora «%1» no está calibrada: la vista previa muestra las posiciones del trabajo")
+                  .arg(m_printerName));
+    if (lblBloque->isVisible() || m_sheets->blocks() > 1)
+        showBlock();
+}
+
+void frmVistaPrevia::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslate();
+        redraw(); // the block's band names it
+    }
+    QDialog::changeEvent(event);
+}
+
+void frmVistaPrevia::setCalibration(const QString &printer, std::optional<PrinterCalibration> measured)
+{
+    m_printerName = printer;
+    m_calibration = measured && measured->plausible() ? measured : std::nullopt;
+    chkCalibrada->setEnabled(m_calibration.has_value());
+    if (!m_calibration)
+        chkCalibrada->setChecked(false);
+    retranslate();
+    redraw();
+}
+
+bool frmVistaPrevia::calibratedView() const
+{
+    return m_calibration && chkCalibrada->isChecked();
+}
 
 void frmVistaPrevia::showSheet(qint64 sheet)
 {
@@ -119,6 +177,12 @@ void frmVistaPrevia::showSheet(qint64 sheet)
     cmdAnterior->setEnabled(m_sheet > 0);
     cmdSiguiente->setEnabled(m_sheet + 1 < m_sheets->count());
     cmdUltima->setEnabled(m_sheet + 1 < m_sheets->count());
+    showBlock();
+    redraw();
+}
+
+void frmVistaPrevia::showBlock()
+{
     const qint64 block = m_sheets->blockOf(m_sheet);
     lblBloque->setVisible(m_sheets->blocks() > 1);
     lblBloque->setText((m_sheet == 0 || m_sheets->blockOf(m_sheet - 1) != block
@@ -126,7 +190,28 @@ void frmVistaPrevia::showSheet(qint64 sheet)
                             : Texts::text(19013, QStringLiteral("Bloque %1 de %2")))
                            .arg(block + 1)
                            .arg(m_sheets->blocks()));
-    redraw();
+}
+
+void frmVistaPrevia::markBlock(QImage &image) const
+{
+    const qint64 block = m_sheets->blockOf(m_sheet);
+    if (m_sheets->blocks() < 2 || (m_sheet > 0 && m_sheets->blockOf(m_sheet - 1) == block))
+        return;
+    // Translucent, so what the sheet carries under it still shows.
+    const int height = qMax(18, image.height() / 25);
+    const QRect band(0, 0, image.width(), height);
+    QPainter painter(&image);
+    painter.fillRect(band, QColor(255, 140, 0, 150));
+    painter.fillRect(QRect(0, 0, qMax(4, height / 4), image.height()), QColor(255, 140, 0, 150));
+    QFont font = painter.font();
+    font.setPixelSize(qMax(10, height * 2 / 3));
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(band.adjusted(height / 2, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                     Texts::text(19012, QStringLiteral("▶ Empieza el bloque %1 de %2"))
+                         .arg(block + 1)
+                         .arg(m_sheets->blocks()));
 }
 
 void frmVistaPrevia::setPrint(std::function<void()> print)
@@ -205,6 +290,8 @@ QImage frmVistaPrevia::render(qint64 sheet, double dotsPerInch) const
 {
     PageImageSurface page(m_sheetTwips, m_printable, dotsPerInch, m_printerZoom);
     page.setPdfTemplate(m_template);
+    if (calibratedView())
+        page.setLanding(m_calibration);
     try {
         m_sheets->applyFont(page);
         m_sheets->draw(sheet, page);
@@ -222,7 +309,8 @@ void frmVistaPrevia::redraw()
 {
     const double percent = m_zoom > 0 ? m_zoom : fittedPercent();
     const double dpi = (screen() ? screen()->logicalDotsPerInch() : 96.0) * percent / 100.0;
-    const QImage image = render(m_sheet, dpi);
+    QImage image = render(m_sheet, dpi);
+    markBlock(image);
     imgHoja->setPixmap(QPixmap::fromImage(image));
     imgHoja->resize(image.size());
 }

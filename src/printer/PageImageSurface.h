@@ -1,15 +1,18 @@
 #pragma once
 
+#include "PrinterCalibration.h"
 #include "SheetPainting.h"
 #include "SurfaceBase.h"
 
 #include <QImage>
 #include <QPainter>
+#include <optional>
 
 // One sheet drawn into an image instead of onto paper: the sheet and printable area of a real
 // printer at a chosen resolution, drawn through the same surface rules as a print. Used to
-// preview a job sheet by sheet. Only the last sheet drawn is kept. No printer calibration applies:
-// the preview shows the job's own positions, which is where a calibrated printer puts them.
+// preview a job sheet by sheet. Only the last sheet drawn is kept. By default no printer
+// calibration applies: the image shows the job's own positions, which is where a calibrated
+// printer puts them; setLanding() shows instead what one real printer does with the sheet.
 class PageImageSurface final : public SurfaceBase
 {
 public:
@@ -18,6 +21,12 @@ public:
 
     // The sheet as drawn since the document began, white where nothing was drawn.
     const QImage &image() const { return m_image; }
+
+    // From the next document on, the sheet as it lands on the paper of a printer `measured`
+    // describes: drawn through the correction a run applies for that printer, cut to the
+    // printable area the printer can reach, then moved as the printer moves what it is sent.
+    // The edge of that area on the paper is outlined. Nothing: the job's own positions.
+    void setLanding(std::optional<PrinterCalibration> measured) { m_landing = measured; }
 
     QList<PrinterInfo> printers() const override { return {}; }
     int currentPrinterIndex() const override { return 0; }
@@ -55,11 +64,14 @@ protected:
 private:
     void startSheet();
     void applyStyle();
+    void land();
 
     QSizeF m_sheet;
     QRectF m_printable;
     double m_dpi;
     int32_t m_zoom;
+    std::optional<PrinterCalibration> m_landing;
+    QTransform m_correction; // of m_landing, for the document under way
     QImage m_image;
     QPainter m_painter;
     SheetPainting m_painting;
