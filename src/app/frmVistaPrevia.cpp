@@ -9,7 +9,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -110,7 +109,12 @@ frmVistaPrevia::frmVistaPrevia(std::unique_ptr<JobSheets> sheets, const PrinterS
     connect(cboZoom, &QComboBox::activated, this,
             [this](int index) { setZoom(cboZoom->itemData(index).toInt()); });
 
-    retranslate();
+    // Texts from both sources, so after the tables' language and Qt's have both changed.
+    Texts::follow(this, [this] {
+        retranslate();
+        if (isVisible())
+            redraw(); // the block's band names it
+    });
     setZoom(100);
     showSheet(0);
     resize(900, 700);
@@ -142,15 +146,6 @@ void frmVistaPrevia::retranslate()
                   .arg(m_printerName));
     if (lblBloque->isVisible() || m_sheets->blocks() > 1)
         showBlock();
-}
-
-void frmVistaPrevia::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange) {
-        retranslate();
-        redraw(); // the block's band names it
-    }
-    QDialog::changeEvent(event);
 }
 
 void frmVistaPrevia::setCalibration(const QString &printer, std::optional<PrinterCalibration> measured)

@@ -57,7 +57,6 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    void changeEvent(QEvent *event) override;
 
 private:
     void retranslate();

@@ -187,6 +187,7 @@ private Q_SLOTS:
             return QStringList{preview.windowTitle(),
                                preview.lblTotal->text(),
                                preview.chkCalibrada->toolTip(),
+                               preview.cboZoom->itemText(preview.cboZoom->count() - 1),
                                window.cboFiltroEstado->itemText(0),
                                window.cboFiltroEstado->itemText(window.cboFiltroEstado->count() - 1),
                                window.grdRegistro->model()->index(0, 1).data().toString(),
@@ -207,8 +208,9 @@ private Q_SLOTS:
         h.w.findChild<QAction *>("mnuVistaPrevia")->trigger();
         QCOMPARE(spanish, (QStringList{"Vista previa", "de 20",
                                        spanish.value(2), // names the printer
-                                       "Todos", "en curso", "sin terminar", "Elegir el día en un calendario",
-                                       "Resumen antes de tiradas largas", " hojas"}));
+                                       "Ancho de página", "Todos", "en curso", "sin terminar",
+                                       "Elegir el día en un calendario", "Resumen antes de tiradas largas",
+                                       " hojas"}));
         QVERIFY(spanish.value(2).contains("no está calibrada"));
         QCOMPARE(back, spanish);
         QCOMPARE(english.size(), spanish.size());
