@@ -19,6 +19,7 @@
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QXmlStreamReader>
+#include <algorithm>
 
 namespace {
 
@@ -61,6 +62,16 @@ QStringList fixedPieces(const QString &text)
     return text.split(argument, Qt::SkipEmptyParts);
 }
 
+struct Known
+{
+    QString spanish;          // without mnemonics, trimmed
+    QStringList longPieces;   // its fixed pieces long enough to be a phrase, not in the English
+    QRegularExpression whole; // a text with arguments, as a whole, filled in any way; or empty
+};
+
+// Every text as the checks compare it, worked out once.
+const QList<Known> &known();
+
 } // namespace
 
 const QHash<QString, QString> &SpanishTexts::all()
@@ -80,19 +91,52 @@ const QHash<QString, QString> &SpanishTexts::all()
     return texts;
 }
 
+namespace {
+
+const QList<Known> &known()
+{
+    static const QList<Known> list = [] {
+        static const QRegularExpression argument(QStringLiteral("%L?[0-9]+|%n"));
+        QList<Known> l;
+        for (auto it = SpanishTexts::all().cbegin(); it != SpanishTexts::all().cend(); ++it) {
+            Known k;
+            k.spanish = withoutMnemonic(it.key()).trimmed();
+            const QString english = withoutMnemonic(it.value());
+            // A piece long enough to be a phrase of its own, never a word both languages share.
+            for (const QString &piece : fixedPieces(k.spanish))
+                if (piece.trimmed().size() >= 12 && !english.contains(piece.trimmed()))
+                    k.longPieces << piece.trimmed();
+            // A short text with arguments ("Nuevo %1", "Hojas: %1") is recognised whole; one with
+            // too few letters of its own to tell the languages apart is not.
+            const QString fixed = QString(k.spanish).remove(argument);
+            if (k.spanish.contains(argument) &&
+                std::count_if(fixed.cbegin(), fixed.cend(), [](QChar c) { return c.isLetter(); }) >= 4) {
+                QString pattern;
+                for (const QString &piece : k.spanish.split(argument))
+                    pattern += QRegularExpression::escape(piece) + QStringLiteral("(.+)");
+                pattern.chop(4); // the last piece is followed by nothing
+                k.whole = QRegularExpression(QRegularExpression::anchoredPattern(pattern),
+                                             QRegularExpression::DotMatchesEverythingOption);
+            }
+            l << k;
+        }
+        return l;
+    }();
+    return list;
+}
+
+} // namespace
+
 bool SpanishTexts::isSpanish(const QString &message)
 {
     const QString shown = withoutMnemonic(message).trimmed();
     if (shown.isEmpty())
         return false;
-    for (auto it = all().cbegin(); it != all().cend(); ++it) {
-        const QString spanish = withoutMnemonic(it.key()).trimmed();
-        if (shown == spanish)
+    for (const Known &k : known()) {
+        if (shown == k.spanish || (!k.whole.pattern().isEmpty() && k.whole.match(shown).hasMatch()))
             return true;
-        // A piece long enough to be a phrase of its own, never a word both languages share.
-        for (const QString &piece : fixedPieces(spanish))
-            if (piece.trimmed().size() >= 12 && shown.contains(piece.trimmed()) &&
-                !withoutMnemonic(it.value()).contains(piece.trimmed()))
+        for (const QString &piece : k.longPieces)
+            if (shown.contains(piece))
                 return true;
     }
     return false;
