@@ -54,8 +54,12 @@ DocumentCommands::DocumentCommands(const Controls &controls, const JobControls &
 {
     m_ui.lblinfo->setMouseTracking(true);
     m_ui.lblinfo->installEventFilter(this);
-    // The caption says "New N" in the interface language, also after a change of language.
-    Texts::follow(this, [this] { showCaption(); });
+    // The caption and the file information follow a change of language.
+    Texts::follow(this, [this] {
+        showCaption();
+        if (!m_infoShown.isEmpty() && m_ui.lblEstado->text() == m_infoShown)
+            lblinfo_MouseMove();
+    });
 }
 
 bool DocumentCommands::eventFilter(QObject *watched, QEvent *event)
@@ -90,6 +94,13 @@ void DocumentCommands::showCaption()
         return;
     m_ui.window->setWindowTitle(
         (m_captionName.isEmpty() ? tr("Nuevo %1").arg(ContadorNuevos) : m_captionName) + kCaptionTail);
+}
+
+QString DocumentCommands::shownName() const
+{
+    if (ArchivoActual == m_services.CarpetaTrabajos + QStringLiteral("Nuevo %1").arg(ContadorNuevos))
+        return tr("Nuevo %1").arg(ContadorNuevos);
+    return Cortar(ArchivoActual);
 }
 
 QString DocumentCommands::Cortar(const QString &path)
@@ -365,11 +376,11 @@ void DocumentCommands::lblinfo_MouseMove()
 {
     const QString fecha = readValue(JobFile::kFechaYHora, QStringLiteral("Fecha"), ArchivoActual);
     const QString hora = readValue(JobFile::kFechaYHora, QStringLiteral("hora"), ArchivoActual);
-    if (fecha != ProfileFiles::Vacio)
-        m_ui.lblEstado->setText(
-            tr("Creado el: %1 a las: %2").arg(fecha, hora == ProfileFiles::Vacio ? QString() : hora));
-    else
-        m_ui.lblEstado->setText(tr("Fecha y hora de creación desconocido"));
+    m_infoShown =
+        fecha != ProfileFiles::Vacio
+            ? tr("Creado el: %1 a las: %2").arg(fecha, hora == ProfileFiles::Vacio ? QString() : hora)
+            : tr("Fecha y hora de creación desconocido");
+    m_ui.lblEstado->setText(m_infoShown);
 }
 
 void DocumentCommands::openFromCommandLine(const QString &commandLine)

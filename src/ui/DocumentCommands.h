@@ -86,6 +86,9 @@ public:
     void PonerCAption();
     // The name after the last '/' or '\' of a path (old files carry '\').
     static QString Cortar(const QString &path);
+    // The document's name as windows show it: its file's, or "Nuevo N" in the interface language
+    // for a new document (whose provisional file keeps its Spanish name).
+    QString shownName() const;
 
     enum class Opened { Yes, Missing, Refused };
     // Reads a whole job file into the window. A missing or unusable file says so and leaves the
@@ -138,4 +141,6 @@ private:
     // What the caption names: the document's file, or a new document when empty.
     QString m_captionName;
     bool m_captioned = false;
+    // The file information lblinfo_MouseMove last put in lblEstado.
+    QString m_infoShown;
 };

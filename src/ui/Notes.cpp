@@ -102,7 +102,7 @@ void Notes::mnuescribir_Click()
     // Leaving the editor without a change never writes: the stored note keeps its bytes.
     frmComen editor(m_ui.client->window(),
                     [this, &shown](const QString &text) { return text == shown || store(text); });
-    editor.setWindowTitle(DocumentCommands::Cortar(m_documents.ArchivoActual));
+    editor.setWindowTitle(m_documents.shownName());
     const QString stored = NoteText::read(m_profiles, m_documents.ArchivoActual);
     editor.Text1->setPlainText(stored == ProfileFiles::Vacio ? QString() : stored);
     shown = editor.Text1->toPlainText();

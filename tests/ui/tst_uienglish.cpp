@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 using namespace Translations::Language;
 
@@ -231,10 +232,21 @@ private Q_SLOTS:
         QVERIFY(spanish.startsWith("Nuevo "));
         o.language(u"mnuIngles");
         QCOMPARE(o.w.windowTitle(), QString(spanish).replace("Nuevo ", "New "));
-        o.w.documents().lblinfo_MouseMove();
         QCOMPARE(status->text(), "Date and time of creation unknown");
+        // The note editor of a new document names it in English too.
+        QStringList editor;
+        QTimer::singleShot(0, [&] {
+            QWidget *shown = QApplication::activeModalWidget();
+            if (!shown)
+                return;
+            editor << shown->windowTitle() << SpanishTexts::shownIn(shown);
+            shown->close();
+        });
+        o.w.findChild<Notes *>()->mnuescribir_Click();
+        QCOMPARE(editor, QStringList{QString(spanish).remove(" - Tessarino").replace("Nuevo ", "New ")});
         o.language(u"mnuEspañol");
         QCOMPARE(o.w.windowTitle(), spanish);
+        QCOMPARE(status->text(), "Fecha y hora de creación desconocido");
     }
 
     // A language with a translation of the program's texts but no captions in the library opens
