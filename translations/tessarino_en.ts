@@ -13,6 +13,17 @@
     </message>
 </context>
 <context>
+    <name>CodeSymbols</name>
+    <message>
+        <source>sin memoria</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>código vacío</source>
+        <translation>empty code</translation>
+    </message>
+</context>
+<context>
     <name>CommandLineOptions</name>
     <message>
         <source>Muestra esta ayuda.</source>
@@ -193,6 +204,125 @@
     </message>
 </context>
 <context>
+    <name>DocumentCommands</name>
+    <message>
+        <source>Nuevo %1</source>
+        <translation>New %1</translation>
+    </message>
+    <message>
+        <source>Desea guardar los cambios en el archivo %1</source>
+        <translation>Do you want to save the changes to the file %1</translation>
+    </message>
+    <message>
+        <source>Archivos de texto(*.trv)|*.trv</source>
+        <translation>Text files (*.trv)|*.trv</translation>
+    </message>
+    <message>
+        <source>Información</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>No se puede abrir el archivo %1: %2</source>
+        <translation>The file %1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>El archivo %1 no indica si guarda un trabajo de mismo número o de distinto número; se abre como trabajo de mismo número.</source>
+        <translation>The file %1 does not say whether it holds a same-number or a different-number job; it opens as a same-number job.</translation>
+    </message>
+    <message>
+        <source>Seleccione el archivo destino </source>
+        <translation>Select the destination file</translation>
+    </message>
+    <message>
+        <source>Archivos de tessarino (Trv)|*.trv</source>
+        <translation>Tessarino files (Trv)|*.trv</translation>
+    </message>
+    <message>
+        <source>el documento no tiene nombre.</source>
+        <translation>the document has no name.</translation>
+    </message>
+    <message>
+        <source>los campos Desde y Hasta deben ser números.</source>
+        <translation>the From and Until boxes must hold numbers.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar el trabajo en el archivo %1: %2
+El archivo queda como estaba.</source>
+        <translation>The job could not be saved in the file %1: %2
+The file is left as it was.</translation>
+    </message>
+    <message>
+        <source>Creado el: %1 a las: %2</source>
+        <translation>Created on: %1 at: %2</translation>
+    </message>
+    <message>
+        <source>Fecha y hora de creación desconocido</source>
+        <translation>Date and time of creation unknown</translation>
+    </message>
+    <message>
+        <source>El archivo solicitado no se encuentra, se le ha cambiado el nombre o se ha eliminado. Pruebe lo siguiente use el comando abrir para buscarlo.</source>
+        <translation>The requested file cannot be found: it has been renamed or deleted. Try this: use the Open command to look for it.</translation>
+    </message>
+</context>
+<context>
+    <name>ErrorReason</name>
+    <message>
+        <source>no queda espacio en el disco</source>
+        <translation>there is no space left on the disk</translation>
+    </message>
+    <message>
+        <source>se ha superado la cuota de disco</source>
+        <translation>the disk quota has been exceeded</translation>
+    </message>
+    <message>
+        <source>el archivo supera el tamaño máximo permitido</source>
+        <translation>the file exceeds the largest size allowed</translation>
+    </message>
+    <message>
+        <source>error de entrada/salida del disco</source>
+        <translation>the disk reported an input/output error</translation>
+    </message>
+    <message>
+        <source>el disco es de solo lectura</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>no hay permiso para hacerlo</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>el archivo o la carpeta no existe</source>
+        <translation>the file or folder does not exist</translation>
+    </message>
+    <message>
+        <source>es una carpeta</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>una parte de la ruta no es una carpeta</source>
+        <translation>part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>ya existe un archivo con ese nombre</source>
+        <translation>a file with that name already exists</translation>
+    </message>
+    <message>
+        <source>no es un archivo normal (es una tubería, un dispositivo o un socket)</source>
+        <translation>it is not a regular file (it is a pipe, a device or a socket)</translation>
+    </message>
+    <message>
+        <source>el archivo es de solo lectura</source>
+        <translation>the file is read-only</translation>
+    </message>
+</context>
+<context>
+    <name>FontSettings</name>
+    <message>
+        <source>No se encuentra la fuente (%1) utilizada por este archivo, la misma se sustituirá por %2</source>
+        <translation>The font (%1) used by this file cannot be found; it will be replaced by %2</translation>
+    </message>
+</context>
+<context>
     <name>InputRules</name>
     <message>
         <source>El valor introducido no está dentro del rango imprimible de la hoja. El máximo permitido deberá ser (%1) aproximadamente dependiendo de la cantidad de números a imprimir y el tamaño de fuente. ¡El valor en el campo %2 será ajustado automaticamente!</source>
@@ -201,6 +331,13 @@
     <message>
         <source>La cantidad de números a imprimir no coincide con la con la cantidad de la primera fila! El valor se ajustará automaticamente cuando presione aceptar.</source>
         <translation>The quantity of numbers to print does not match the quantity of the first row! The value will be adjusted automatically when you press OK.</translation>
+    </message>
+</context>
+<context>
+    <name>InterfaceLanguage</name>
+    <message>
+        <source>El lenguage que intenta cargar no está disponible en esta version del producto, pongase en contacto con su proveedor para actualizar el mismo.(soporte@vireoytrazo.example)</source>
+        <translation>The language you are trying to load is not available in this version of the product, please contact your supplier to update it.(soporte@vireoytrazo.example)</translation>
     </message>
 </context>
 <context>
@@ -223,10 +360,261 @@
     </message>
 </context>
 <context>
+    <name>Notes</name>
+    <message>
+        <source>el documento no tiene nombre.</source>
+        <translation>the document has no name.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar la nota en el archivo %1: %2
+La nota sigue en el editor: cópiela o vuelva a intentarlo. Para cerrar sin guardarla, borre el texto.</source>
+        <translation>The note could not be saved in the file %1: %2
+The note is still in the editor: copy it or try again. To close without saving it, delete the text.</translation>
+    </message>
+    <message>
+        <source>No se pudo borrar la nota del archivo %1: %2</source>
+        <translation>The note could not be deleted from the file %1: %2</translation>
+    </message>
+    <message>
+        <source>Está seguro de querer eliminar el comentario de este archivo?</source>
+        <translation>Are you sure you want to delete the note of this file?</translation>
+    </message>
+</context>
+<context>
+    <name>PdfOutputFile</name>
+    <message>
+        <source>el disco guardó %1 de %2 bytes</source>
+        <translation>the disk stored %1 of %2 bytes</translation>
+    </message>
+</context>
+<context>
     <name>PrintJob</name>
     <message>
         <source>El archivo no indica si guarda un trabajo de mismo número o de distinto número; se imprime como trabajo de mismo número.</source>
         <translation>The file does not say whether it holds a same number or a distinct number job; it is printed as a same number job.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterLimits</name>
+    <message>
+        <source>La %1 del papel debe estar entre %2 y %3 twips.</source>
+        <translation>The paper %1 must be between %2 and %3 twips.</translation>
+    </message>
+    <message>
+        <source>anchura</source>
+        <translation>width</translation>
+    </message>
+    <message>
+        <source>altura</source>
+        <translation>height</translation>
+    </message>
+    <message>
+        <source>El número de copias debe estar entre 1 y %1.</source>
+        <translation>The number of copies must be between 1 and %1.</translation>
+    </message>
+    <message>
+        <source>La calidad debe ser -1 (borrador) a -4 (alta) o una resolución de 1 a %1 ppp.</source>
+        <translation>The quality must be -1 (draft) to -4 (high) or a resolution of 1 to %1 dpi.</translation>
+    </message>
+    <message>
+        <source>El zoom debe estar entre 1 y %1 por ciento.</source>
+        <translation>The zoom must be between 1 and %1 percent.</translation>
+    </message>
+    <message>
+        <source>El modo de color debe ser 1 (monocromo) o 2 (color).</source>
+        <translation>The color mode must be 1 (monochrome) or 2 (color).</translation>
+    </message>
+    <message>
+        <source>El tamaño de papel %1 no existe.</source>
+        <translation>The paper size %1 does not exist.</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterSurface</name>
+    <message>
+        <source>El margen izquierdo</source>
+        <translation>The left margin</translation>
+    </message>
+    <message>
+        <source>El margen superior</source>
+        <translation>The top margin</translation>
+    </message>
+    <message>
+        <source>La anchura de escala</source>
+        <translation>The scale width</translation>
+    </message>
+    <message>
+        <source>La altura de escala</source>
+        <translation>The scale height</translation>
+    </message>
+    <message>
+        <source>%1 está fuera del rango admitido (hasta 1000000000).</source>
+        <translation>%1 is outside the range allowed (up to 1000000000).</translation>
+    </message>
+    <message>
+        <source>%1 debe ser mayor que 0.</source>
+        <translation>%1 must be greater than 0.</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFiles</name>
+    <message>
+        <source>el nombre de sección o de clave &quot;%1&quot; no es válido</source>
+        <translation>the section or key name &quot;%1&quot; is not valid</translation>
+    </message>
+    <message>
+        <source>no se puede crear la carpeta %1</source>
+        <translation>the folder %1 cannot be created</translation>
+    </message>
+    <message>
+        <source>otro programa está modificando el archivo</source>
+        <translation>another program is changing the file</translation>
+    </message>
+    <message>
+        <source>no se puede leer el archivo existente</source>
+        <translation>the existing file cannot be read</translation>
+    </message>
+    <message>
+        <source>el archivo no se escribió completo</source>
+        <translation>the file was not written completely</translation>
+    </message>
+</context>
+<context>
+    <name>QtDialogs</name>
+    <message>
+        <source>Aceptar</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Sí</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrinterSurface</name>
+    <message>
+        <source>La impresora no admite esa orientación de página.</source>
+        <translation>The printer does not support that page orientation.</translation>
+    </message>
+    <message>
+        <source>No se puede imprimir en &quot;%1&quot;.</source>
+        <translation>Cannot print on &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>No se puede crear el archivo PDF &quot;%1&quot;: %2.</source>
+        <translation>The PDF file &quot;%1&quot; cannot be created: %2.</translation>
+    </message>
+    <message>
+        <source>No se puede crear el archivo PDF &quot;%1&quot;.</source>
+        <translation>The PDF file &quot;%1&quot; cannot be created.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar el archivo PDF &quot;%1&quot;: %2. El archivo incompleto se ha borrado.</source>
+        <translation>The PDF file &quot;%1&quot; could not be saved: %2. The incomplete file has been deleted.</translation>
+    </message>
+    <message>
+        <source>error al escribir la hoja</source>
+        <translation>error while writing the sheet</translation>
+    </message>
+    <message>
+        <source>La impresora no pudo empezar una hoja nueva.</source>
+        <translation>The printer could not start a new sheet.</translation>
+    </message>
+    <message>
+        <source>La impresora &quot;%1&quot; %2: el documento no se imprimió.</source>
+        <translation>The printer &quot;%1&quot; %2: the document was not printed.</translation>
+    </message>
+    <message>
+        <source>%1 (parte 1 de %2)</source>
+        <translation>%1 (part 1 of %2)</translation>
+    </message>
+    <message>
+        <source>%1 (parte %2 de %3)</source>
+        <translation>%1 (part %2 of %3)</translation>
+    </message>
+    <message>
+        <source>ya no está instalada en el sistema</source>
+        <translation>is no longer installed on the system</translation>
+    </message>
+    <message>
+        <source>no admitió un trabajo nuevo</source>
+        <translation>did not accept a new job</translation>
+    </message>
+    <message>
+        <source>no dice qué trabajo dio a la parte, y no se puede seguir</source>
+        <translation>does not say which job it gave the part, and the run cannot go on</translation>
+    </message>
+    <message>
+        <source>La impresora se detuvo: %1</source>
+        <translation>The printer stopped: %1</translation>
+    </message>
+    <message>
+        <source>se detuvo (%1)</source>
+        <translation>stopped (%1)</translation>
+    </message>
+    <message>
+        <source>La impresora &quot;%1&quot; %2.</source>
+        <translation>The printer &quot;%1&quot; %2.</translation>
+    </message>
+    <message>
+        <source>La impresora &quot;%1&quot; %2: la parte %3 de %4 no se imprimió.</source>
+        <translation>The printer &quot;%1&quot; %2: part %3 of %4 was not printed.</translation>
+    </message>
+    <message>
+        <source>no pudo terminar el documento</source>
+        <translation>could not finish the document</translation>
+    </message>
+    <message>
+        <source>rechazó el trabajo (%1)</source>
+        <translation>refused the job (%1)</translation>
+    </message>
+    <message>
+        <source>La impresora &quot;%1&quot; ya no está instalada en el sistema: el documento no se imprimió. Elija otra impresora en Impresora &gt; Configurar.</source>
+        <translation>The printer &quot;%1&quot; is no longer installed on the system: the document was not printed. Choose another printer in Printer &gt; Config.</translation>
+    </message>
+    <message>
+        <source>La impresora &quot;%1&quot; no admite %2 (%3 x %4 mm).</source>
+        <translation>The printer &quot;%1&quot; does not support %2 (%3 x %4 mm).</translation>
+    </message>
+    <message>
+        <source>La impresora &quot;%1&quot; no admite %2.</source>
+        <translation>The printer &quot;%1&quot; does not support %2.</translation>
+    </message>
+    <message>
+        <source>esa anchura de papel</source>
+        <translation>that paper width</translation>
+    </message>
+    <message>
+        <source>esa altura de papel</source>
+        <translation>that paper height</translation>
+    </message>
+    <message>
+        <source>el papel %1</source>
+        <translation>the paper %1</translation>
+    </message>
+    <message>
+        <source>La impresora &quot;%1&quot; no imprime en color.</source>
+        <translation>The printer &quot;%1&quot; does not print in color.</translation>
+    </message>
+    <message>
+        <source>La impresora &quot;%1&quot; no imprime en monocromo.</source>
+        <translation>The printer &quot;%1&quot; does not print in monochrome.</translation>
+    </message>
+    <message>
+        <source>La calidad no se puede cambiar con un documento a medio imprimir.</source>
+        <translation>The quality cannot be changed while a document is half printed.</translation>
+    </message>
+    <message>
+        <source>La impresora &quot;%1&quot; no admite %2 ppp (admite %3).</source>
+        <translation>The printer &quot;%1&quot; does not support %2 dpi (it supports %3).</translation>
     </message>
 </context>
 <context>
@@ -238,6 +626,52 @@
     <message>
         <source>El número %1 tiene demasiados decimales para imprimirse con exactitud.</source>
         <translation>The number %1 has too many decimals to be printed exactly.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordingSurface</name>
+    <message>
+        <source>Problema al obtener la información de impresora del sistema. Asegúrese de que la impresora está configurada correctamente.</source>
+        <translation>Problem getting the system&apos;s printer information. Make sure the printer is set up correctly.</translation>
+    </message>
+    <message>
+        <source>La impresora no admite ese valor de %1.</source>
+        <translation>The printer does not support that value of %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ResourceLibrary</name>
+    <message>
+        <source>No se puede crear el objeto: </source>
+        <translation>Cannot create the object: </translation>
+    </message>
+    <message>
+        <source>%1 no es una biblioteca que se pueda cargar</source>
+        <translation>%1 is not a library that can be loaded</translation>
+    </message>
+    <message>
+        <source>%1 está incompleta o dañada</source>
+        <translation>%1 is incomplete or damaged</translation>
+    </message>
+    <message>
+        <source>%1 no se puede leer: %2</source>
+        <translation>%1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>%1 no ofrece la clase Clase</source>
+        <translation>%1 does not offer the class Clase</translation>
+    </message>
+    <message>
+        <source>no se encontró %1</source>
+        <translation>%1 was not found</translation>
+    </message>
+    <message>
+        <source>No se encontró el recurso con el identificador &apos;%1&apos;</source>
+        <translation>The resource with the identifier &apos;%1&apos; was not found</translation>
+    </message>
+    <message>
+        <source>Error de automatización</source>
+        <translation>Automation error</translation>
     </message>
 </context>
 <context>
@@ -280,10 +714,161 @@
     </message>
 </context>
 <context>
+    <name>RuntimeError</name>
+    <message>
+        <source>Llamada a procedimiento o argumento no válidos</source>
+        <translation>Invalid procedure call or argument</translation>
+    </message>
+    <message>
+        <source>Desbordamiento</source>
+        <translation>Overflow</translation>
+    </message>
+    <message>
+        <source>No coinciden los tipos</source>
+        <translation>Type mismatch</translation>
+    </message>
+    <message>
+        <source>El valor de la propiedad no es válido</source>
+        <translation>Invalid property value</translation>
+    </message>
+</context>
+<context>
     <name>ShopTools</name>
     <message>
         <source>&amp;Resumen antes de tiradas largas...</source>
         <translation>&amp;Summary before long runs...</translation>
+    </message>
+</context>
+<context>
+    <name>SpooledParts</name>
+    <message>
+        <source>la parte %1 de %2</source>
+        <translation>part %1 of %2</translation>
+    </message>
+    <message>
+        <source>ya no está instalada en el sistema</source>
+        <translation>is no longer installed on the system</translation>
+    </message>
+    <message>
+        <source>no terminó %1 (%2)</source>
+        <translation>did not finish %1 (%2)</translation>
+    </message>
+    <message>
+        <source>abortada</source>
+        <translation>aborted</translation>
+    </message>
+    <message>
+        <source>cancelada</source>
+        <translation>cancelled</translation>
+    </message>
+    <message>
+        <source>trabajo retenido</source>
+        <translation>job held</translation>
+    </message>
+    <message>
+        <source>trabajo detenido</source>
+        <translation>job stopped</translation>
+    </message>
+    <message>
+        <source>perdió el rastro de un trabajo de la impresión</source>
+        <translation>lost track of a job of the run</translation>
+    </message>
+    <message>
+        <source>en pausa</source>
+        <translation>paused</translation>
+    </message>
+</context>
+<context>
+    <name>SpoolerJobs</name>
+    <message>
+        <source>atasco de papel</source>
+        <translation>paper jam</translation>
+    </message>
+    <message>
+        <source>sin papel</source>
+        <translation>out of paper</translation>
+    </message>
+    <message>
+        <source>falta papel</source>
+        <translation>paper needed</translation>
+    </message>
+    <message>
+        <source>sin tóner</source>
+        <translation>out of toner</translation>
+    </message>
+    <message>
+        <source>sin tinta</source>
+        <translation>out of ink</translation>
+    </message>
+    <message>
+        <source>puerta abierta</source>
+        <translation>door open</translation>
+    </message>
+    <message>
+        <source>tapa abierta</source>
+        <translation>cover open</translation>
+    </message>
+    <message>
+        <source>fuera de línea</source>
+        <translation>offline</translation>
+    </message>
+    <message>
+        <source>en pausa</source>
+        <translation>paused</translation>
+    </message>
+    <message>
+        <source>apagada</source>
+        <translation>switched off</translation>
+    </message>
+    <message>
+        <source>sin conexión con la impresora</source>
+        <translation>no connection to the printer</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateImage</name>
+    <message>
+        <source>no se encuentra el programa pdftoppm (paquete poppler-utils)</source>
+        <translation>the program pdftoppm cannot be found (package poppler-utils)</translation>
+    </message>
+    <message>
+        <source>pdftoppm no terminó</source>
+        <translation>pdftoppm did not finish</translation>
+    </message>
+    <message>
+        <source>pdftoppm no pudo dibujar la página</source>
+        <translation>pdftoppm could not draw the page</translation>
+    </message>
+</context>
+<context>
+    <name>TemplateOverlay</name>
+    <message>
+        <source>el documento no tiene hojas</source>
+        <translation>the document has no sheets</translation>
+    </message>
+    <message>
+        <source>las hojas no tienen el lugar de la plantilla</source>
+        <translation>the sheets have no place for the template</translation>
+    </message>
+    <message>
+        <source>no se puede leer el final del archivo</source>
+        <translation>the end of the file cannot be read</translation>
+    </message>
+    <message>
+        <source>el archivo no termina como un PDF</source>
+        <translation>the file does not end as a PDF does</translation>
+    </message>
+    <message>
+        <source>la plantilla no tiene la página %1</source>
+        <translation>the template has no page %1</translation>
+    </message>
+    <message>
+        <source>la página de la plantilla no tiene tamaño</source>
+        <translation>the template&apos;s page has no size</translation>
+    </message>
+    <message>
+        <source>el lugar de la plantilla no es del escritor de PDF</source>
+        <translation>the template&apos;s place was not made by the PDF writer</translation>
     </message>
 </context>
 <context>
@@ -347,99 +932,371 @@
     <name>frmImpresora</name>
     <message>
         <source>Configurar Impresora</source>
-        <translation type="unfinished"></translation>
+        <translation>Printer Setup</translation>
     </message>
     <message>
         <source>Impresoras</source>
-        <translation type="unfinished"></translation>
+        <translation>Printers</translation>
     </message>
     <message>
         <source>&amp;Converitr en actual</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Make current</translation>
     </message>
     <message>
         <source>Actualiza&amp;r lista</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Refresh list</translation>
     </message>
     <message>
         <source>Papel</source>
-        <translation type="unfinished"></translation>
+        <translation>Paper</translation>
     </message>
     <message>
         <source>&amp;Tamaño</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Size</translation>
     </message>
     <message>
         <source>&amp;Orientación</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Orientation</translation>
     </message>
     <message>
         <source>&amp;Anchura escala</source>
-        <translation type="unfinished"></translation>
+        <translation>Scale &amp;width</translation>
     </message>
     <message>
         <source>A&amp;ltura escala</source>
-        <translation type="unfinished"></translation>
+        <translation>Scale h&amp;eight</translation>
     </message>
     <message>
         <source>Margenes</source>
-        <translation type="unfinished"></translation>
+        <translation>Margins</translation>
     </message>
     <message>
         <source>&amp;Izquierdo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Left</translation>
     </message>
     <message>
         <source>&amp;Superior</source>
-        <translation type="unfinished"></translation>
+        <translation>To&amp;p</translation>
     </message>
     <message>
         <source>Al&amp;tura</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Height</translation>
     </message>
     <message>
         <source>A&amp;nchura</source>
-        <translation type="unfinished"></translation>
+        <translation>Wid&amp;th</translation>
     </message>
     <message>
         <source>&amp;Modo Color</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Color mode</translation>
     </message>
     <message>
         <source>Co&amp;pias</source>
-        <translation type="unfinished"></translation>
+        <translation>Co&amp;pies</translation>
     </message>
     <message>
         <source>Cali&amp;dad</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quality</translation>
     </message>
     <message>
         <source>&amp;Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zoom</translation>
     </message>
     <message>
         <source>&amp;Hojas por trabajo</source>
-        <translation type="unfinished"></translation>
+        <translation>Sheets per &amp;job</translation>
     </message>
     <message>
         <source>Una tirada más larga en una impresora del sistema se envía en varios trabajos de hasta estas hojas, para que empiece a imprimir antes. 0: todo en un trabajo.</source>
-        <translation type="unfinished"></translation>
+        <translation>A longer run on a system printer is sent in several jobs of up to this many sheets, so that it starts printing sooner. 0: everything in one job.</translation>
     </message>
     <message>
         <source>0: todo en un trabajo</source>
-        <translation type="unfinished"></translation>
+        <translation>0: everything in one job</translation>
     </message>
     <message>
         <source>&amp;Aplicar Propiedades</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apply Properties</translation>
     </message>
     <message>
         <source>&amp;Imprimir página de pueba</source>
-        <translation type="unfinished"></translation>
+        <translation>Print &amp;test page</translation>
     </message>
     <message>
         <source>&amp;Cancelar</source>
-        <translation type="unfinished"></translation>
+        <translation>Ca&amp;ncel</translation>
+    </message>
+    <message>
+        <source>Las hojas por trabajo deben ser 0 (todo en un trabajo) o más.</source>
+        <translation>The sheets per job must be 0 (everything in one job) or more.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar el valor: %1</source>
+        <translation>The value could not be saved: %1</translation>
+    </message>
+    <message>
+        <source>Hojas por trabajo</source>
+        <translation>Sheets per job</translation>
+    </message>
+    <message>
+        <source>Anchura</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Altura</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Tamaño del papel</source>
+        <translation>Paper size</translation>
+    </message>
+    <message>
+        <source>Orientación</source>
+        <translation>Orientation</translation>
+    </message>
+    <message>
+        <source>Modo color</source>
+        <translation>Color mode</translation>
+    </message>
+    <message>
+        <source>Copias</source>
+        <translation>Copies</translation>
+    </message>
+    <message>
+        <source>Margen izquierdo</source>
+        <translation>Left margin</translation>
+    </message>
+    <message>
+        <source>Margen superior</source>
+        <translation>Top margin</translation>
+    </message>
+    <message>
+        <source>Anchura de escala</source>
+        <translation>Scale width</translation>
+    </message>
+    <message>
+        <source>Altura de escala</source>
+        <translation>Scale height</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>No existen impresoras instaladas</source>
+        <translation>There are no printers installed</translation>
+    </message>
+    <message>
+        <source>En primer lugar, deberá convertir a esta impresora en la actual</source>
+        <translation>First you must make this printer the current one</translation>
+    </message>
+    <message>
+        <source>Propiedad: </source>
+        <translation>Property: </translation>
+    </message>
+    <message>
+        <source>Carta, 216 x 279 mm</source>
+        <translation>Letter, 216 x 279 mm</translation>
+    </message>
+    <message>
+        <source>Carta pequeña, 216 x 279 mm </source>
+        <translation>Letter small, 216 x 279 mm </translation>
+    </message>
+    <message>
+        <source>Tabloide, 279 x 432 mm</source>
+        <translation>Tabloid, 279 x 432 mm</translation>
+    </message>
+    <message>
+        <source>Doble carta, 432 x 280 mm </source>
+        <translation>Ledger, 432 x 280 mm </translation>
+    </message>
+    <message>
+        <source>Oficio, 216 x 356 mm</source>
+        <translation>Legal, 216 x 356 mm</translation>
+    </message>
+    <message>
+        <source>Estamento, 140 x 216 mm</source>
+        <translation>Statement, 140 x 216 mm</translation>
+    </message>
+    <message>
+        <source>Ejecutivo</source>
+        <translation>Executive</translation>
+    </message>
+    <message>
+        <source>Ejecutivo, 184 x 254 mm</source>
+        <translation>Executive, 184 x 254 mm</translation>
+    </message>
+    <message>
+        <source>A3, 297 x 420 mm</source>
+        <translation>A3, 297 x 420 mm</translation>
+    </message>
+    <message>
+        <source>A4, 210 x 297 mm</source>
+        <translation>A4, 210 x 297 mm</translation>
+    </message>
+    <message>
+        <source>A4 pequeño, 210 x 297 mm</source>
+        <translation>A4 small, 210 x 297 mm</translation>
+    </message>
+    <message>
+        <source>A5, 148 x 210 mm</source>
+        <translation>A5, 148 x 210 mm</translation>
+    </message>
+    <message>
+        <source>B4, 250 x 354 mm</source>
+        <translation>B4, 250 x 354 mm</translation>
+    </message>
+    <message>
+        <source>B5, 182 x 257 mm</source>
+        <translation>B5, 182 x 257 mm</translation>
+    </message>
+    <message>
+        <source>Folio, 216 x 330 mm </source>
+        <translation>Folio, 216 x 330 mm </translation>
+    </message>
+    <message>
+        <source>Cuarto, 215 x 275 mm</source>
+        <translation>Quarto, 215 x 275 mm</translation>
+    </message>
+    <message>
+        <source>254 x 356 mm</source>
+        <translation>254 x 356 mm</translation>
+    </message>
+    <message>
+        <source>279 x 431 mm</source>
+        <translation>279 x 431 mm</translation>
+    </message>
+    <message>
+        <source>Nota, 216 x 279 mm</source>
+        <translation>Note, 216 x 279 mm</translation>
+    </message>
+    <message>
+        <source>Sobre Nº 9, 98 x 225 mm</source>
+        <translation>Envelope #9, 98 x 225 mm</translation>
+    </message>
+    <message>
+        <source>Sobre Nº 10, 105 x 241 mm</source>
+        <translation>Envelope #10, 105 x 241 mm</translation>
+    </message>
+    <message>
+        <source>Sobre Nº 11, 114 x 264 mm</source>
+        <translation>Envelope #11, 114 x 264 mm</translation>
+    </message>
+    <message>
+        <source>Sobre Nº 12, 114 x 279 mm </source>
+        <translation>Envelope #12, 114 x 279 mm </translation>
+    </message>
+    <message>
+        <source>Sobre Nº 14, 127 x 292 mm</source>
+        <translation>Envelope #14, 127 x 292 mm</translation>
+    </message>
+    <message>
+        <source>Hoja tamaño C</source>
+        <translation>C size sheet</translation>
+    </message>
+    <message>
+        <source>Hoja tamaño D</source>
+        <translation>D size sheet</translation>
+    </message>
+    <message>
+        <source>Hoja tamaño E</source>
+        <translation>E size sheet</translation>
+    </message>
+    <message>
+        <source>Sobre DL, 110 x 220 mm</source>
+        <translation>Envelope DL, 110 x 220 mm</translation>
+    </message>
+    <message>
+        <source>Sobre C3, 324 x 458 mm</source>
+        <translation>Envelope C3, 324 x 458 mm</translation>
+    </message>
+    <message>
+        <source>Sobre C4, 229 x 324 mm</source>
+        <translation>Envelope C4, 229 x 324 mm</translation>
+    </message>
+    <message>
+        <source>Sobre C5, 162 x 229 mm</source>
+        <translation>Envelope C5, 162 x 229 mm</translation>
+    </message>
+    <message>
+        <source>Sobre C6, 114 x 162 mm</source>
+        <translation>Envelope C6, 114 x 162 mm</translation>
+    </message>
+    <message>
+        <source>Sobre C65, 114 x 229 mm</source>
+        <translation>Envelope C65, 114 x 229 mm</translation>
+    </message>
+    <message>
+        <source>Sobre B4, 250 x 353 mm</source>
+        <translation>Envelope B4, 250 x 353 mm</translation>
+    </message>
+    <message>
+        <source>Sobre B5, 176 x 250 mm</source>
+        <translation>Envelope B5, 176 x 250 mm</translation>
+    </message>
+    <message>
+        <source>Sobre B6, 176 x 125 mm</source>
+        <translation>Envelope B6, 176 x 125 mm</translation>
+    </message>
+    <message>
+        <source>Sobre, 110 x 230 mm</source>
+        <translation>Envelope, 110 x 230 mm</translation>
+    </message>
+    <message>
+        <source>Sobre Monarca, 98 x 190 mm</source>
+        <translation>Envelope Monarch, 98 x 190 mm</translation>
+    </message>
+    <message>
+        <source>Sobre, 110 x 230 mm </source>
+        <translation>Envelope, 110 x 230 mm </translation>
+    </message>
+    <message>
+        <source>Continuo USA estándar, 310 x 280 mm </source>
+        <translation>US standard fanfold, 310 x 280 mm </translation>
+    </message>
+    <message>
+        <source>Continuo alemán estándar, 216 x 305 mm</source>
+        <translation>German standard fanfold, 216 x 305 mm</translation>
+    </message>
+    <message>
+        <source>Continuo alemán oficio, 216 x 330 mm</source>
+        <translation>German legal fanfold, 216 x 330 mm</translation>
+    </message>
+    <message>
+        <source>Definido por el usuario</source>
+        <translation>User-defined</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Portrait</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Landscape</translation>
+    </message>
+    <message>
+        <source>Monocromo</source>
+        <translation>Monochrome</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Borrador</source>
+        <translation>Draft</translation>
+    </message>
+    <message>
+        <source>Bajo</source>
+        <translation>Low</translation>
+    </message>
+    <message>
+        <source>Medio</source>
+        <translation>Medium</translation>
+    </message>
+    <message>
+        <source>Alto</source>
+        <translation>High</translation>
     </message>
 </context>
 <context>

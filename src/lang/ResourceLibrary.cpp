@@ -26,7 +26,8 @@ QString fileName()
 
 RuntimeError cannotCreate(const QString &reason)
 {
-    return {ResourceLibrary::CannotCreateObject, QStringLiteral("No se puede crear el objeto: ") + reason};
+    return {ResourceLibrary::CannotCreateObject,
+            QCoreApplication::translate("ResourceLibrary", "No se puede crear el objeto: ") + reason};
 }
 
 // `count` records of `size` bytes at `offset` of `file`; empty when they are not all there.
@@ -51,13 +52,17 @@ bool fits(quint64 offset, quint64 length, quint64 fileSize)
 // that way.
 QString damage(const QString &path)
 {
-    const QString notALibrary = QStringLiteral("%1 no es una biblioteca que se pueda cargar").arg(path);
-    const QString cutShort = QStringLiteral("%1 está incompleta o dañada").arg(path);
+    const QString notALibrary =
+        QCoreApplication::translate("ResourceLibrary", "%1 no es una biblioteca que se pueda cargar")
+            .arg(path);
+    const QString cutShort =
+        QCoreApplication::translate("ResourceLibrary", "%1 está incompleta o dañada").arg(path);
     if (!QFileInfo(path).isFile())
         return notALibrary; // a folder or a special file (a FIFO would never answer)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("%1 no se puede leer: %2").arg(path, file.errorString());
+        return QCoreApplication::translate("ResourceLibrary", "%1 no se puede leer: %2")
+            .arg(path, file.errorString());
     const quint64 size = quint64(file.size());
     ElfW(Ehdr) header;
     if (file.read(reinterpret_cast<char *>(&header), sizeof header) != qint64(sizeof header) ||
@@ -163,7 +168,9 @@ Lib::_Clase &ResourceLibrary::clase()
         if (!library->load()) {
             qCWarning(lcLang) << "Lib_Tessarino not loaded:" << library->errorString();
             if (reason.isEmpty() && QFileInfo(candidate).isAbsolute())
-                reason = QStringLiteral("%1 no es una biblioteca que se pueda cargar").arg(candidate);
+                reason = QCoreApplication::translate("ResourceLibrary",
+                                                     "%1 no es una biblioteca que se pueda cargar")
+                             .arg(candidate);
             continue;
         }
         const auto fabrica = reinterpret_cast<Lib::FabricaClase>(library->resolve(Lib::kNombreFabrica));
@@ -172,7 +179,8 @@ Lib::_Clase &ResourceLibrary::clase()
             fabrica ? fabrica(Lib::CLSID_Clase, Lib::IID__Clase, &objeto) : Lib::E_ClaseNoRegistrada;
         if (estado != Lib::S_Correcto || !objeto) {
             if (reason.isEmpty())
-                reason = QStringLiteral("%1 no ofrece la clase Clase").arg(library->fileName());
+                reason = QCoreApplication::translate("ResourceLibrary", "%1 no ofrece la clase Clase")
+                             .arg(library->fileName());
             library->unload();
             continue;
         }
@@ -180,7 +188,9 @@ Lib::_Clase &ResourceLibrary::clase()
         m_clase.reset(objeto);
         return *m_clase;
     }
-    throw cannotCreate(reason.isEmpty() ? QStringLiteral("no se encontró %1").arg(fileName()) : reason);
+    throw cannotCreate(
+        reason.isEmpty() ? QCoreApplication::translate("ResourceLibrary", "no se encontró %1").arg(fileName())
+                         : reason);
 }
 
 QString ResourceLibrary::CargarCadena(int32_t id, int32_t queIdioma)
@@ -192,13 +202,16 @@ QString ResourceLibrary::CargarCadena(int32_t id, int32_t queIdioma)
     const int number = Lib::NumeroDeError(estado);
     switch (Lib::EsErrorDeControl(estado) ? number : 0) {
     case Lib::kErrorRecursoNoEncontrado:
-        throw RuntimeError(number, QStringLiteral("No se encontró el recurso con el identificador '%1'")
-                                       .arg(qint64(id) + qint64(queIdioma)));
+        static_assert(Lib::kErrorRecursoNoEncontrado == ResourceNotFound);
+        throw RuntimeError(number,
+                           QCoreApplication::translate("ResourceLibrary",
+                                                       "No se encontró el recurso con el identificador '%1'")
+                               .arg(qint64(id) + qint64(queIdioma)));
     case Lib::kErrorDesbordamiento:
         throw RuntimeError::overflow();
     case Lib::kErrorLlamadaNoValida:
         throw RuntimeError::invalidCall();
     default:
-        throw RuntimeError(number, QStringLiteral("Error de automatización"));
+        throw RuntimeError(number, QCoreApplication::translate("ResourceLibrary", "Error de automatización"));
     }
 }

@@ -29,6 +29,8 @@ public:
     static QStringList standardCandidates(const QString &programFolder);
 
     static constexpr int CannotCreateObject = 429;
+    // The library has no caption with that id in that language.
+    static constexpr int ResourceNotFound = 326;
 
     // The caption `id` in the language `queIdioma` (a LanguageBase). Creates the object if there is
     // none yet. Throws RuntimeError when the object cannot be created or the library refuses.

@@ -1,6 +1,5 @@
 #include "Translations.h"
 
-#include "ErrorReason.h"
 #include "Logging.h"
 #include "ProfileFiles.h"
 #include "Texts.h"
@@ -149,7 +148,6 @@ void Translations::use(int32_t language)
     if (!state.qt)
         qCDebug(lcLang).noquote() << "Qt's own texts in their English: no" << qtName << "to load";
     state.language = ours ? language : Espanol;
-    ErrorReason::setEnglish(state.language == Ingles);
     // Every window has retranslated when this returns, as the user sees the change at once.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
     Texts::refreshAll();

@@ -2,33 +2,30 @@
 
 #include <QCoreApplication>
 #include <QFileDevice>
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 
 namespace {
 
-std::atomic<bool> g_english{false};
-
+// Translated where shown, into the installed translation's language (Spanish with none).
 struct Reason
 {
     int error;
-    const char *spanish;
-    const char *english;
+    const char *text;
 };
 
 constexpr Reason kReasons[] = {
-    {ENOSPC, "no queda espacio en el disco", "there is no space left on the disk"},
-    {EDQUOT, "se ha superado la cuota de disco", "the disk quota has been exceeded"},
-    {EFBIG, "el archivo supera el tamaño máximo permitido", "the file exceeds the largest size allowed"},
-    {EIO, "error de entrada/salida del disco", "the disk reported an input/output error"},
-    {EROFS, "el disco es de solo lectura", "the disk is read-only"},
-    {EACCES, "no hay permiso para hacerlo", "permission denied"},
-    {EPERM, "no hay permiso para hacerlo", "permission denied"},
-    {ENOENT, "el archivo o la carpeta no existe", "the file or folder does not exist"},
-    {EISDIR, "es una carpeta", "it is a folder"},
-    {ENOTDIR, "una parte de la ruta no es una carpeta", "part of the path is not a folder"},
-    {EEXIST, "ya existe un archivo con ese nombre", "a file with that name already exists"},
+    {ENOSPC, QT_TRANSLATE_NOOP("ErrorReason", "no queda espacio en el disco")},
+    {EDQUOT, QT_TRANSLATE_NOOP("ErrorReason", "se ha superado la cuota de disco")},
+    {EFBIG, QT_TRANSLATE_NOOP("ErrorReason", "el archivo supera el tamaño máximo permitido")},
+    {EIO, QT_TRANSLATE_NOOP("ErrorReason", "error de entrada/salida del disco")},
+    {EROFS, QT_TRANSLATE_NOOP("ErrorReason", "el disco es de solo lectura")},
+    {EACCES, QT_TRANSLATE_NOOP("ErrorReason", "no hay permiso para hacerlo")},
+    {EPERM, QT_TRANSLATE_NOOP("ErrorReason", "no hay permiso para hacerlo")},
+    {ENOENT, QT_TRANSLATE_NOOP("ErrorReason", "el archivo o la carpeta no existe")},
+    {EISDIR, QT_TRANSLATE_NOOP("ErrorReason", "es una carpeta")},
+    {ENOTDIR, QT_TRANSLATE_NOOP("ErrorReason", "una parte de la ruta no es una carpeta")},
+    {EEXIST, QT_TRANSLATE_NOOP("ErrorReason", "ya existe un archivo con ese nombre")},
 };
 
 // Qt words a few errors itself, in English whatever the system's language (qt_error_string);
@@ -48,22 +45,12 @@ constexpr QtText kQtTexts[] = {
 
 QString textOf(const Reason &reason)
 {
-    return QString::fromUtf8(g_english ? reason.english : reason.spanish);
-}
-
-QString pick(const char *spanish, const char *english)
-{
-    return QString::fromUtf8(g_english ? english : spanish);
+    return QCoreApplication::translate("ErrorReason", reason.text);
 }
 
 } // namespace
 
 namespace ErrorReason {
-
-void setEnglish(bool english)
-{
-    g_english = english;
-}
 
 QString of(int error)
 {
@@ -87,13 +74,13 @@ QString ofText(const QString &systemText)
 
 QString notRegularFile()
 {
-    return pick("no es un archivo normal (es una tubería, un dispositivo o un socket)",
-                "it is not a regular file (it is a pipe, a device or a socket)");
+    return QCoreApplication::translate(
+        "ErrorReason", "no es un archivo normal (es una tubería, un dispositivo o un socket)");
 }
 
 QString readOnlyFile()
 {
-    return pick("el archivo es de solo lectura", "the file is read-only");
+    return QCoreApplication::translate("ErrorReason", "el archivo es de solo lectura");
 }
 
 QString of(const QFileDevice &file)

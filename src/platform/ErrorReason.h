@@ -4,12 +4,9 @@
 
 class QFileDevice;
 
-// Why the system refused a file operation, in the interface's language. The common reasons are
-// ours; a rarer one keeps the system's own text.
+// Why the system refused a file operation, in the interface's language (the installed
+// translation's). The common reasons are ours; a rarer one keeps the system's own text.
 namespace ErrorReason {
-
-// Set by the interface language as it loads; Spanish until then.
-void setEnglish(bool english);
 
 // The reason for the error number `error` (errno).
 QString of(int error);

@@ -6,6 +6,7 @@
 #include "ProfileCache.h"
 #include "ProfileText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -96,7 +97,8 @@ bool ProfileFiles::EscribirValoresIni(const QList<ProfileValue> &values, QString
         const std::optional<QString> sectionName = ProfileText::cleanName(v.section);
         const std::optional<QString> keyName = ProfileText::cleanName(v.key);
         if (!sectionName || !keyName)
-            return fail(QStringLiteral("el nombre de sección o de clave \"%1\" no es válido")
+            return fail(QCoreApplication::translate("ProfileFiles",
+                                                    "el nombre de sección o de clave \"%1\" no es válido")
                             .arg(sectionName ? v.key : v.section));
         ProfileValue c = v;
         c.section = *sectionName;
@@ -107,15 +109,16 @@ bool ProfileFiles::EscribirValoresIni(const QList<ProfileValue> &values, QString
     const QString target = writtenPath(file);
     const QString folder = QFileInfo(target).absolutePath();
     if (!QDir().mkpath(folder))
-        return fail(QStringLiteral("no se puede crear la carpeta %1").arg(folder));
+        return fail(
+            QCoreApplication::translate("ProfileFiles", "no se puede crear la carpeta %1").arg(folder));
     const FolderLock lock(folder, m_lockWait);
     if (lock.busy())
-        return fail(QStringLiteral("otro programa está modificando el archivo"));
+        return fail(QCoreApplication::translate("ProfileFiles", "otro programa está modificando el archivo"));
 
     const ProfileCache::Loaded old = ProfileCache::load(target);
     if (old.state == ProfileCache::State::Unreadable)
-        return fail(
-            QStringLiteral("no se puede leer el archivo existente")); // never replace what we could not read
+        return fail(QCoreApplication::translate(
+            "ProfileFiles", "no se puede leer el archivo existente")); // never replace what we could not read
     const QByteArray bytes =
         old.text ? old.text->withValues(clean) : ProfileText::parse({})->withValues(clean);
     if (old.text && bytes == old.text->bytes())
@@ -148,7 +151,7 @@ bool ProfileFiles::EscribirValoresIni(const QList<ProfileValue> &values, QString
     }
     if (::fstat(f.handle(), &written) != 0 || written.st_size != bytes.size()) {
         f.cancelWriting();
-        return fail(QStringLiteral("el archivo no se escribió completo"));
+        return fail(QCoreApplication::translate("ProfileFiles", "el archivo no se escribió completo"));
     }
     const bool committed = f.commit(); // on failure the old file stays as it was
     ProfileCache::forget(target);

@@ -1,5 +1,6 @@
 #include "CodeSymbols.h"
 
+#include <QCoreApplication>
 #include <zint.h>
 
 #include <algorithm>
@@ -148,7 +149,7 @@ Symbol Encoder::encode(Kind kind, const QString &typed, const Options &options)
     Symbol result;
     zint_symbol *const symbol = m_symbol;
     if (!symbol) {
-        result.error = QStringLiteral("sin memoria");
+        result.error = QCoreApplication::translate("CodeSymbols", "sin memoria");
         return result;
     }
     const QString text = content(kind, typed);
@@ -181,7 +182,7 @@ Symbol Encoder::encode(Kind kind, const QString &typed, const Options &options)
         right = std::max(right, r->x + r->width);
     }
     if (!(right > left)) {
-        result.error = QStringLiteral("código vacío");
+        result.error = QCoreApplication::translate("CodeSymbols", "código vacío");
         return result;
     }
     result.modules = symbol->width;

@@ -1,6 +1,7 @@
 #include "PdfOutputFile.h"
 #include "ErrorReason.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cerrno>
 #include <cstring>
@@ -93,7 +94,9 @@ bool PdfOutputFile::finish()
     m_fd = -1;
     QIODevice::close();
     if (!failed() && written.st_size != m_accepted)
-        m_failure = QStringLiteral("el disco guardó %1 de %2 bytes").arg(written.st_size).arg(m_accepted);
+        m_failure = QCoreApplication::translate("PdfOutputFile", "el disco guardó %1 de %2 bytes")
+                        .arg(written.st_size)
+                        .arg(m_accepted);
     if (failed())
         return false;
     m_finished = true;

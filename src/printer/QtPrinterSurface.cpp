@@ -7,6 +7,7 @@
 #include "TemplateOverlay.h"
 #include "Texts.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -118,7 +119,8 @@ void QtPrinterSurface::deviceSetOrientation(int orientation)
 {
     const auto wanted = orientation == Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
     if (!m_printer->setPageOrientation(wanted))
-        throw printerError(QStringLiteral("La impresora no admite esa orientación de página."));
+        throw printerError(QCoreApplication::translate("QtPrinterSurface",
+                                                       "La impresora no admite esa orientación de página."));
     if (m_pdfWriter) // from the next sheet on, as on a printer
         m_pdfWriter->setPageOrientation(wanted);
 }
@@ -138,7 +140,8 @@ void QtPrinterSurface::deviceBeginDocument()
     if (pdfPrinterCurrent())
         beginPdf();
     else if (!m_painter.begin(m_printer.get()))
-        throw printerError(QStringLiteral("No se puede imprimir en \"%1\".").arg(m_queues.at(m_current)));
+        throw printerError(QCoreApplication::translate("QtPrinterSurface", "No se puede imprimir en \"%1\".")
+                               .arg(m_queues.at(m_current)));
     m_painting.forgetStyle();
     applyTransform();
     drawTemplate();
@@ -183,15 +186,18 @@ void QtPrinterSurface::beginPdf()
     m_currentPdf = PdfFileNames::next(m_pdfFolder);
     auto file = std::make_unique<PdfOutputFile>(m_currentPdf);
     if (!file->create())
-        throw printerError(QStringLiteral("No se puede crear el archivo PDF \"%1\": %2.")
-                               .arg(m_currentPdf, file->failure()));
+        throw printerError(
+            QCoreApplication::translate("QtPrinterSurface", "No se puede crear el archivo PDF \"%1\": %2.")
+                .arg(m_currentPdf, file->failure()));
     auto writer = std::make_unique<QPdfWriter>(file.get());
     writer->setResolution(m_printer->resolution());
     writer->setPageLayout(m_printer->pageLayout());
     writer->setTitle(m_printer->docName());
     writer->setCreator(m_printer->creator());
     if (!m_painter.begin(writer.get()))
-        throw printerError(QStringLiteral("No se puede crear el archivo PDF \"%1\".").arg(m_currentPdf));
+        throw printerError(
+            QCoreApplication::translate("QtPrinterSurface", "No se puede crear el archivo PDF \"%1\".")
+                .arg(m_currentPdf));
     m_pdfFile = std::move(file);
     m_pdfWriter = std::move(writer);
 }
@@ -218,8 +224,9 @@ void QtPrinterSurface::failPdf(const QString &reason)
         m_pdfFile.reset(); // an unfinished file removes itself
     }
     forgetDocument();
-    throw printerError(QStringLiteral("No se pudo guardar el archivo PDF \"%1\": %2. "
-                                      "El archivo incompleto se ha borrado.")
+    throw printerError(QCoreApplication::translate("QtPrinterSurface",
+                                                   "No se pudo guardar el archivo PDF \"%1\": %2. "
+                                                   "El archivo incompleto se ha borrado.")
                            .arg(m_currentPdf, reason));
 }
 
@@ -253,9 +260,12 @@ void QtPrinterSurface::breakSheet()
     if (m_pdfWriter) {
         // The finished sheet is written out now; a run on a full disk stops at the first that fails.
         if (!m_pdfWriter->newPage() || m_pdfFile->failed())
-            failPdf(m_pdfFile->failed() ? m_pdfFile->failure() : QStringLiteral("error al escribir la hoja"));
+            failPdf(m_pdfFile->failed()
+                        ? m_pdfFile->failure()
+                        : QCoreApplication::translate("QtPrinterSurface", "error al escribir la hoja"));
     } else if (!m_printer->newPage()) {
-        throw printerError(QStringLiteral("La impresora no pudo empezar una hoja nueva."));
+        throw printerError(
+            QCoreApplication::translate("QtPrinterSurface", "La impresora no pudo empezar una hoja nueva."));
     }
     drawTemplate();
 }
@@ -302,8 +312,9 @@ void QtPrinterSurface::deviceEndDocument()
         if (refused.isEmpty())
             return;
         checkQueueStillThere();
-        throw printerError(
-            QStringLiteral("La impresora \"%1\" %2: el documento no se imprimió.").arg(queueName(), refused));
+        throw printerError(QCoreApplication::translate("QtPrinterSurface",
+                                                       "La impresora \"%1\" %2: el documento no se imprimió.")
+                               .arg(queueName(), refused));
     }
     if (const QString reason = finishPdf(); !reason.isEmpty())
         failPdf(reason);

@@ -147,7 +147,7 @@ private:
     void waitForPrinter(int atMost);
     void cancelSpooled();
     void reportConfirmed();
-    void setPaperTwips(const QSizeF &orientedTwips, const char *what);
+    void setPaperTwips(const QSizeF &orientedTwips, const QString &what);
     void recordOp(PageOp op);
     void repeatSheetForCopies();
     void breakSheet();

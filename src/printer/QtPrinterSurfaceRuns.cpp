@@ -3,6 +3,7 @@
 
 #include "Logging.h"
 
+#include <QCoreApplication>
 #include <QPrintEngine>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -41,7 +42,9 @@ void QtPrinterSurface::beginRun(qint64 sheets)
         m_parts.title = jobName();
     } else {
         m_parts.count = (sheets + m_sheetsPerJob - 1) / m_sheetsPerJob;
-        m_parts.title = QStringLiteral("%1 (parte 1 de %2)").arg(jobName()).arg(m_parts.count);
+        m_parts.title = QCoreApplication::translate("QtPrinterSurface", "%1 (parte 1 de %2)")
+                            .arg(jobName())
+                            .arg(m_parts.count);
     }
     m_parts.spooled.start(queueName(), m_parts.count);
     setJobTitle(m_parts.title);
@@ -63,13 +66,15 @@ void QtPrinterSurface::startNextPart()
     // The next part is drawn while the printer prints the ones before it.
     waitForPrinter(m_parts.spooled.window() - 1);
     ++m_parts.current;
-    m_parts.title =
-        QStringLiteral("%1 (parte %2 de %3)").arg(jobName()).arg(m_parts.current).arg(m_parts.count);
+    m_parts.title = QCoreApplication::translate("QtPrinterSurface", "%1 (parte %2 de %3)")
+                        .arg(jobName())
+                        .arg(m_parts.current)
+                        .arg(m_parts.count);
     setJobTitle(m_parts.title);
     if (!queueStillThere())
-        failPart(QStringLiteral("ya no está instalada en el sistema"));
+        failPart(QCoreApplication::translate("QtPrinterSurface", "ya no está instalada en el sistema"));
     if (!m_painter.begin(m_printer.get()))
-        failPart(QStringLiteral("no admitió un trabajo nuevo"));
+        failPart(QCoreApplication::translate("QtPrinterSurface", "no admitió un trabajo nuevo"));
     m_painting.forgetStyle();
     drawTemplate();
 }
@@ -78,7 +83,8 @@ void QtPrinterSurface::spoolPart()
 {
     const int job = SpoolerJobs::newestJob(queueName(), m_parts.title, m_parts.spooled.lastJob());
     if (job == 0)
-        failPart(QStringLiteral("no dice qué trabajo dio a la parte, y no se puede seguir"));
+        failPart(QCoreApplication::translate("QtPrinterSurface",
+                                             "no dice qué trabajo dio a la parte, y no se puede seguir"));
     m_parts.spooled.add(job, m_parts.sheetsInPart);
     m_parts.sheetsSent += m_parts.sheetsInPart;
     m_parts.sheetsInPart = 0;
@@ -100,14 +106,17 @@ void QtPrinterSurface::waitForPrinter(int atMost)
             reportConfirmed();
         if (!look.fault.isEmpty())
             failPart(look.fault, true);
-        const QString words = look.stopped.isEmpty()
-                                  ? look.printerWords
-                                  : QStringLiteral("La impresora se detuvo: %1").arg(look.stopped);
+        const QString words =
+            look.stopped.isEmpty()
+                ? look.printerWords
+                : QCoreApplication::translate("QtPrinterSurface", "La impresora se detuvo: %1")
+                      .arg(look.stopped);
         if (m_watch && words != m_stateShown)
             m_watch->printerState(words);
         m_stateShown = words;
         if (!look.stopped.isEmpty() && !(m_watch && m_watch->waitsForStoppedPrinter()))
-            failPart(QStringLiteral("se detuvo (%1)").arg(look.stopped), true);
+            failPart(QCoreApplication::translate("QtPrinterSurface", "se detuvo (%1)").arg(look.stopped),
+                     true);
         if (look.stopped.isEmpty() && m_parts.spooled.unfinished() <= atMost)
             return;
         if (m_watch && !m_watch->keepWaiting()) {
@@ -152,9 +161,10 @@ void QtPrinterSurface::failPart(const QString &givenReason, bool whole)
     const RunParts parts = m_parts;
     // A queue removed mid-run fails whatever step came next (the part handed over, its job id,
     // the scheduler cancelling its jobs): its removal is what the user must hear.
-    const QString reason = parts.tracked && !queueStillThere()
-                               ? QStringLiteral("ya no está instalada en el sistema")
-                               : givenReason;
+    const QString reason =
+        parts.tracked && !queueStillThere()
+            ? QCoreApplication::translate("QtPrinterSurface", "ya no está instalada en el sistema")
+            : givenReason;
     qint64 done = parts.sheetsSent;
     if (parts.tracked) {
         cancelSpooled();
@@ -168,12 +178,16 @@ void QtPrinterSurface::failPart(const QString &givenReason, bool whole)
     setJobTitle(jobName());
     const QString printer = queueName();
     if (whole)
-        throw RunPartRefused(QStringLiteral("La impresora \"%1\" %2.").arg(printer, reason), done);
-    if (parts.count <= 1)
         throw RunPartRefused(
-            QStringLiteral("La impresora \"%1\" %2: el documento no se imprimió.").arg(printer, reason),
+            QCoreApplication::translate("QtPrinterSurface", "La impresora \"%1\" %2.").arg(printer, reason),
             done);
-    throw RunPartRefused(QStringLiteral("La impresora \"%1\" %2: la parte %3 de %4 no se imprimió.")
+    if (parts.count <= 1)
+        throw RunPartRefused(QCoreApplication::translate(
+                                 "QtPrinterSurface", "La impresora \"%1\" %2: el documento no se imprimió.")
+                                 .arg(printer, reason),
+                             done);
+    throw RunPartRefused(QCoreApplication::translate(
+                             "QtPrinterSurface", "La impresora \"%1\" %2: la parte %3 de %4 no se imprimió.")
                              .arg(printer, reason)
                              .arg(parts.current)
                              .arg(parts.count),

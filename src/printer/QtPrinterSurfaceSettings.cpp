@@ -6,6 +6,7 @@
 #include "PrinterLimits.h"
 #include "RuntimeError.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -147,21 +148,22 @@ QString QtPrinterSurface::endQueueJob()
     const ipp_status_t status = cupsLastError();
     const QString said = QString::fromUtf8(cupsLastErrorString());
     if (!queueStillThere()) // a queue removed while the document was drawn never took it
-        return QStringLiteral("ya no está instalada en el sistema");
+        return QCoreApplication::translate("QtPrinterSurface", "ya no está instalada en el sistema");
     if (!ended)
-        return QStringLiteral("no pudo terminar el documento");
+        return QCoreApplication::translate("QtPrinterSurface", "no pudo terminar el documento");
     if (status > IPP_STATUS_OK_EVENTS_COMPLETE)
-        return QStringLiteral("rechazó el trabajo (%1)").arg(said);
+        return QCoreApplication::translate("QtPrinterSurface", "rechazó el trabajo (%1)").arg(said);
     return {};
 }
 
 void QtPrinterSurface::checkQueueStillThere() const
 {
     if (!queueStillThere())
-        throw printerErrorFor(
-            QStringLiteral("La impresora \"%1\" ya no está instalada en el sistema: el documento "
-                           "no se imprimió. Elija otra impresora en Impresora > Configurar.")
-                .arg(queueName()));
+        throw printerErrorFor(QCoreApplication::translate(
+                                  "QtPrinterSurface",
+                                  "La impresora \"%1\" ya no está instalada en el sistema: el documento "
+                                  "no se imprimió. Elija otra impresora en Impresora > Configurar.")
+                                  .arg(queueName()));
 }
 
 int32_t QtPrinterSurface::width() const
@@ -174,7 +176,7 @@ int32_t QtPrinterSurface::height() const
     return twips(m_printer->pageLayout().fullRect(QPageLayout::Millimeter).height());
 }
 
-void QtPrinterSurface::setPaperTwips(const QSizeF &oriented, const char *what)
+void QtPrinterSurface::setPaperTwips(const QSizeF &oriented, const QString &what)
 {
     const bool landscape = deviceOrientation() == Landscape;
     const QSizeF portraitMm = (landscape ? oriented.transposed() : oriented) / kTwipsPerMm;
@@ -194,29 +196,32 @@ void QtPrinterSurface::setPaperTwips(const QSizeF &oriented, const char *what)
                      portraitMm.width() <= max.width() + 0.5 && portraitMm.height() <= max.height() + 0.5;
         }
         if (!listed && !custom)
-            throw notOffered(QStringLiteral("La impresora \"%1\" no admite %2 (%3 x %4 mm).")
-                                 .arg(queueName(), QString::fromUtf8(what))
+            throw notOffered(QCoreApplication::translate("QtPrinterSurface",
+                                                         "La impresora \"%1\" no admite %2 (%3 x %4 mm).")
+                                 .arg(queueName(), what)
                                  .arg(std::round(portraitMm.width()))
                                  .arg(std::round(portraitMm.height())));
     }
     const QPageLayout before = m_printer->pageLayout();
     if (!m_printer->setPageSize(size)) {
         m_printer->setPageLayout(before);
-        throw notOffered(
-            QStringLiteral("La impresora \"%1\" no admite %2.").arg(queueName(), QString::fromUtf8(what)));
+        throw notOffered(QCoreApplication::translate("QtPrinterSurface", "La impresora \"%1\" no admite %2.")
+                             .arg(queueName(), what));
     }
 }
 
 void QtPrinterSurface::setWidth(int32_t value)
 {
     PrinterLimits::checkWidth(value);
-    setPaperTwips(QSizeF(value, height()), "esa anchura de papel");
+    setPaperTwips(QSizeF(value, height()),
+                  QCoreApplication::translate("QtPrinterSurface", "esa anchura de papel"));
 }
 
 void QtPrinterSurface::setHeight(int32_t value)
 {
     PrinterLimits::checkHeight(value);
-    setPaperTwips(QSizeF(width(), value), "esa altura de papel");
+    setPaperTwips(QSizeF(width(), value),
+                  QCoreApplication::translate("QtPrinterSurface", "esa altura de papel"));
 }
 
 int16_t QtPrinterSurface::paperSize() const
@@ -232,7 +237,7 @@ void QtPrinterSurface::setPaperSize(int16_t code)
     const QSizeF mm = size.size(QPageSize::Millimeter);
     const bool landscape = deviceOrientation() == Landscape;
     setPaperTwips(landscape ? QSizeF(mm.height(), mm.width()) * kTwipsPerMm : mm * kTwipsPerMm,
-                  QStringLiteral("el papel %1").arg(size.name()).toUtf8().constData());
+                  QCoreApplication::translate("QtPrinterSurface", "el papel %1").arg(size.name()));
     // A standard size keeps its own name and code, not a user size of the same measures.
     const QPageLayout before = m_printer->pageLayout();
     if (!m_printer->setPageSize(size))
@@ -252,10 +257,13 @@ void QtPrinterSurface::setColorMode(int16_t mode)
         const QList<QPrinter::ColorMode> offered =
             QPrinterInfo::printerInfo(queueName()).supportedColorModes();
         if (!offered.isEmpty() && !offered.contains(wanted))
-            throw notOffered(
-                mode == ColorColor
-                    ? QStringLiteral("La impresora \"%1\" no imprime en color.").arg(queueName())
-                    : QStringLiteral("La impresora \"%1\" no imprime en monocromo.").arg(queueName()));
+            throw notOffered(mode == ColorColor
+                                 ? QCoreApplication::translate("QtPrinterSurface",
+                                                               "La impresora \"%1\" no imprime en color.")
+                                       .arg(queueName())
+                                 : QCoreApplication::translate("QtPrinterSurface",
+                                                               "La impresora \"%1\" no imprime en monocromo.")
+                                       .arg(queueName()));
     }
     m_printer->setColorMode(wanted);
 }
@@ -286,8 +294,8 @@ void QtPrinterSurface::setPrintQuality(int16_t quality)
 {
     PrinterLimits::checkPrintQuality(quality);
     if (documentOpen())
-        throw printerErrorFor(
-            QStringLiteral("La calidad no se puede cambiar con un documento a medio imprimir."));
+        throw printerErrorFor(QCoreApplication::translate(
+            "QtPrinterSurface", "La calidad no se puede cambiar con un documento a medio imprimir."));
     QList<int> offered;
     if (!pdfPrinterCurrent())
         offered = queueResolutions(queueName());
@@ -300,7 +308,8 @@ void QtPrinterSurface::setPrintQuality(int16_t quality)
         QStringList list;
         for (int r : offered)
             list << QString::number(r);
-        throw notOffered(QStringLiteral("La impresora \"%1\" no admite %2 ppp (admite %3).")
+        throw notOffered(QCoreApplication::translate("QtPrinterSurface",
+                                                     "La impresora \"%1\" no admite %2 ppp (admite %3).")
                              .arg(queueName())
                              .arg(dpi)
                              .arg(list.join(QStringLiteral(", "))));

@@ -3,6 +3,7 @@
 #include "PrinterLimits.h"
 #include "RuntimeError.h"
 
+#include <QCoreApplication>
 #include <QPageSize>
 #include <cmath>
 
@@ -39,9 +40,11 @@ void RecordingSurface::setCurrentPrinter(int index)
 void RecordingSurface::checkReady() const
 {
     if (!m_available)
-        throw RuntimeError(RuntimeError::NoPrinter,
-                           QStringLiteral("Problema al obtener la información de impresora del sistema. "
-                                          "Asegúrese de que la impresora está configurada correctamente."));
+        throw RuntimeError(
+            RuntimeError::NoPrinter,
+            QCoreApplication::translate("RecordingSurface",
+                                        "Problema al obtener la información de impresora del sistema. "
+                                        "Asegúrese de que la impresora está configurada correctamente."));
 }
 
 QSizeF RecordingSurface::printableTwips() const
@@ -111,7 +114,8 @@ void RecordingSurface::checkOffered(const char *property) const
     if (m_refused.contains(QLatin1String(property)))
         throw RuntimeError(
             PropertyNotSupported,
-            QStringLiteral("La impresora no admite ese valor de %1.").arg(QLatin1String(property)));
+            QCoreApplication::translate("RecordingSurface", "La impresora no admite ese valor de %1.")
+                .arg(QLatin1String(property)));
 }
 
 void RecordingSurface::note(const char *property, double value)

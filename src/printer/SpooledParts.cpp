@@ -1,5 +1,7 @@
 #include "SpooledParts.h"
 
+#include <QCoreApplication>
+
 #include "Logging.h"
 
 namespace {
@@ -9,7 +11,7 @@ constexpr int kUnknownLooks = 50;
 
 QString partText(int index, qint64 count)
 {
-    return QStringLiteral("la parte %1 de %2").arg(index + 1).arg(count);
+    return QCoreApplication::translate("SpooledParts", "la parte %1 de %2").arg(index + 1).arg(count);
 }
 
 } // namespace
@@ -58,7 +60,7 @@ SpooledParts::Look SpooledParts::look()
     Look found;
     const SpoolerJobs::Queue queue = SpoolerJobs::queue(m_queue);
     if (!queue.exists) {
-        found.fault = QStringLiteral("ya no está instalada en el sistema");
+        found.fault = QCoreApplication::translate("SpooledParts", "ya no está instalada en el sistema");
         return found;
     }
     found.printerWords = SpoolerJobs::reasonInWords(queue.reasons, queue.message);
@@ -87,24 +89,28 @@ SpooledParts::Look SpooledParts::look()
         if ((job.state == SpoolerJobs::Canceled || job.state == SpoolerJobs::Aborted) && !part.cancelled &&
             found.fault.isEmpty()) {
             found.fault =
-                QStringLiteral("no terminó %1 (%2)")
+                QCoreApplication::translate("SpooledParts", "no terminó %1 (%2)")
                     .arg(partText(i, qMax<qint64>(m_partCount, qint64(m_parts.size()))),
-                         why.isEmpty() ? (job.state == SpoolerJobs::Aborted ? QStringLiteral("abortada")
-                                                                            : QStringLiteral("cancelada"))
+                         why.isEmpty() ? (job.state == SpoolerJobs::Aborted
+                                              ? QCoreApplication::translate("SpooledParts", "abortada")
+                                              : QCoreApplication::translate("SpooledParts", "cancelada"))
                                        : why);
         } else if ((job.state == SpoolerJobs::Stopped || job.state == SpoolerJobs::Held) &&
                    found.stopped.isEmpty()) {
             found.stopped = why.isEmpty()
-                                ? (job.state == SpoolerJobs::Held ? QStringLiteral("trabajo retenido")
-                                                                  : QStringLiteral("trabajo detenido"))
+                                ? (job.state == SpoolerJobs::Held
+                                       ? QCoreApplication::translate("SpooledParts", "trabajo retenido")
+                                       : QCoreApplication::translate("SpooledParts", "trabajo detenido"))
                                 : why;
         }
     }
     m_unknownLooks = unknown ? m_unknownLooks + 1 : 0;
     if (m_unknownLooks >= kUnknownLooks && found.fault.isEmpty())
-        found.fault = QStringLiteral("perdió el rastro de un trabajo de la impresión");
+        found.fault =
+            QCoreApplication::translate("SpooledParts", "perdió el rastro de un trabajo de la impresión");
     if (queue.stopped && unfinished() > 0 && found.stopped.isEmpty())
-        found.stopped = found.printerWords.isEmpty() ? QStringLiteral("en pausa") : found.printerWords;
+        found.stopped = found.printerWords.isEmpty() ? QCoreApplication::translate("SpooledParts", "en pausa")
+                                                     : found.printerWords;
     const qint64 confirmed = confirmedSheets();
     found.changed = confirmed != m_confirmed;
     m_confirmed = confirmed;

@@ -3,6 +3,8 @@
 #include "DeviceJobs.h"
 #include "Logging.h"
 
+#include <QCoreApplication>
+
 #include <cups/cups.h>
 
 #include <map>
@@ -226,24 +228,24 @@ QString reasonInWords(const QStringList &reasons, const QString &message)
     if (reasons.isEmpty())
         return QString();
     static const std::pair<const char *, const char *> kWords[] = {
-        {"media-jam", "atasco de papel"},
-        {"media-empty", "sin papel"},
-        {"media-needed", "falta papel"},
-        {"toner-empty", "sin tóner"},
-        {"marker-supply-empty", "sin tinta"},
-        {"door-open", "puerta abierta"},
-        {"cover-open", "tapa abierta"},
-        {"offline", "fuera de línea"},
-        {"paused", "en pausa"},
-        {"shutdown", "apagada"},
-        {"connecting-to-device", "sin conexión con la impresora"},
+        {"media-jam", QT_TRANSLATE_NOOP("SpoolerJobs", "atasco de papel")},
+        {"media-empty", QT_TRANSLATE_NOOP("SpoolerJobs", "sin papel")},
+        {"media-needed", QT_TRANSLATE_NOOP("SpoolerJobs", "falta papel")},
+        {"toner-empty", QT_TRANSLATE_NOOP("SpoolerJobs", "sin tóner")},
+        {"marker-supply-empty", QT_TRANSLATE_NOOP("SpoolerJobs", "sin tinta")},
+        {"door-open", QT_TRANSLATE_NOOP("SpoolerJobs", "puerta abierta")},
+        {"cover-open", QT_TRANSLATE_NOOP("SpoolerJobs", "tapa abierta")},
+        {"offline", QT_TRANSLATE_NOOP("SpoolerJobs", "fuera de línea")},
+        {"paused", QT_TRANSLATE_NOOP("SpoolerJobs", "en pausa")},
+        {"shutdown", QT_TRANSLATE_NOOP("SpoolerJobs", "apagada")},
+        {"connecting-to-device", QT_TRANSLATE_NOOP("SpoolerJobs", "sin conexión con la impresora")},
     };
     for (const QString &reason : reasons) {
         // "-error", "-warning" and "-report" only say how serious it is.
         const QString bare = reason.section(u'-', 0, -2);
         for (const auto &[keyword, words] : kWords)
             if (reason == QLatin1String(keyword) || bare == QLatin1String(keyword))
-                return QString::fromUtf8(words);
+                return QCoreApplication::translate("SpoolerJobs", words);
     }
     return message.trimmed();
 }

@@ -3,6 +3,7 @@
 #include "RegularFile.h"
 
 #include <QCache>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QProcess>
@@ -50,7 +51,8 @@ QImage render(const PdfTemplate &page, double dotsPerInch, QString &problem)
     // Without an output name the picture comes on standard output.
     pdftoppm.start(QStringLiteral("pdftoppm"), arguments << page.file);
     if (!pdftoppm.waitForStarted()) {
-        problem = QStringLiteral("no se encuentra el programa pdftoppm (paquete poppler-utils)");
+        problem = QCoreApplication::translate("TemplateImage",
+                                              "no se encuentra el programa pdftoppm (paquete poppler-utils)");
         return {};
     }
     QByteArray png;
@@ -58,7 +60,7 @@ QImage render(const PdfTemplate &page, double dotsPerInch, QString &problem)
         if (!pdftoppm.waitForReadyRead(kRenderMilliseconds) && pdftoppm.state() != QProcess::NotRunning) {
             pdftoppm.kill();
             pdftoppm.waitForFinished();
-            problem = QStringLiteral("pdftoppm no terminó");
+            problem = QCoreApplication::translate("TemplateImage", "pdftoppm no terminó");
             return {};
         }
         png += pdftoppm.readAllStandardOutput();
@@ -69,7 +71,7 @@ QImage render(const PdfTemplate &page, double dotsPerInch, QString &problem)
         !picture.loadFromData(png, "PNG")) {
         problem = QString::fromLocal8Bit(pdftoppm.readAllStandardError()).trimmed();
         if (problem.isEmpty())
-            problem = QStringLiteral("pdftoppm no pudo dibujar la página");
+            problem = QCoreApplication::translate("TemplateImage", "pdftoppm no pudo dibujar la página");
         return {};
     }
     picture.setDotsPerMeterX(qRound(dotsPerInch / 0.0254));

@@ -1,6 +1,7 @@
 #include "TemplateOverlay.h"
 #include "ErrorReason.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <qpdf/QPDF.hh>
@@ -56,7 +57,7 @@ QPDFObjectHandle firstSheet(QPDF &pdf)
             break;
         node = kids.getArrayItem(0);
     }
-    throw std::runtime_error("el documento no tiene hojas");
+    throw std::runtime_error(QT_TRANSLATE_NOOP("TemplateOverlay", "el documento no tiene hojas"));
 }
 
 // The placeholder's object in the sheets' PDF, found among the first sheet's pictures.
@@ -75,7 +76,8 @@ QPDFObjGen placeholderObject(QPDF &sheets)
                 return picture.getObjGen();
         }
     }
-    throw std::runtime_error("las hojas no tienen el lugar de la plantilla");
+    throw std::runtime_error(
+        QT_TRANSLATE_NOOP("TemplateOverlay", "las hojas no tienen el lugar de la plantilla"));
 }
 
 // The design's objects written as an update of the sheets' file, with new object numbers.
@@ -172,14 +174,15 @@ qint64 lastXref(int fd, qint64 size)
     const qint64 from = std::max<qint64>(0, size - qint64(sizeof tail) + 1);
     const ssize_t got = ::pread(fd, tail, std::size_t(size - from), from);
     if (got <= 0)
-        throw std::runtime_error("no se puede leer el final del archivo");
+        throw std::runtime_error(
+            QT_TRANSLATE_NOOP("TemplateOverlay", "no se puede leer el final del archivo"));
     const QByteArray text(tail, int(got));
     const qsizetype at = text.lastIndexOf("startxref");
     bool ok = false;
     const qint64 offset =
         at < 0 ? -1 : text.mid(at + 9).trimmed().split('\n').value(0).trimmed().toLongLong(&ok);
     if (!ok || offset <= 0)
-        throw std::runtime_error("el archivo no termina como un PDF");
+        throw std::runtime_error(QT_TRANSLATE_NOOP("TemplateOverlay", "el archivo no termina como un PDF"));
     return offset;
 }
 
@@ -226,11 +229,14 @@ QString overlay(const QString &pdf, const PdfTemplate &page)
         std::vector<QPDFPageObjectHelper> designPages = QPDFPageDocumentHelper(design).getAllPages();
         if (page.page < 1 || std::size_t(page.page) > designPages.size())
             throw std::runtime_error(
-                QStringLiteral("la plantilla no tiene la página %1").arg(page.page).toStdString());
+                QCoreApplication::translate("TemplateOverlay", "la plantilla no tiene la página %1")
+                    .arg(page.page)
+                    .toStdString());
         QPDFObjectHandle form = designPages[std::size_t(page.page - 1)].getFormXObjectForPage();
         QPDFObjectHandle bbox = form.getDict().getKey("/BBox");
         if (!bbox.isRectangle())
-            throw std::runtime_error("la página de la plantilla no tiene tamaño");
+            throw std::runtime_error(
+                QT_TRANSLATE_NOOP("TemplateOverlay", "la página de la plantilla no tiene tamaño"));
         QPDFObjectHandle::Matrix turn = form.getDict().getKey("/Matrix").isMatrix()
                                             ? form.getDict().getKey("/Matrix").getArrayAsMatrix()
                                             : QPDFObjectHandle::Matrix(1, 0, 0, 1, 0, 0);
@@ -238,7 +244,8 @@ QString overlay(const QString &pdf, const PdfTemplate &page)
             QPDFMatrix(turn).transformRectangle(bbox.getArrayAsRectangle());
         const double w = shown.urx - shown.llx, h = shown.ury - shown.lly;
         if (w <= 0 || h <= 0)
-            throw std::runtime_error("la página de la plantilla no tiene tamaño");
+            throw std::runtime_error(
+                QT_TRANSLATE_NOOP("TemplateOverlay", "la página de la plantilla no tiene tamaño"));
         // The sheet draws the placeholder over the unit square scaled to the page's place; the
         // form maps its page (turned as shown) onto that square.
         const std::string matrix = "[" + number(turn.a / w) + " " + number(turn.b / h) + " " +
@@ -251,7 +258,8 @@ QString overlay(const QString &pdf, const PdfTemplate &page)
         sheets.processFile(path.constData()); // reads the cross-references, not the sheets
         const QPDFObjGen target = placeholderObject(sheets);
         if (target.getGen() != 0) // the PDF writer numbers every object with generation 0
-            throw std::runtime_error("el lugar de la plantilla no es del escritor de PDF");
+            throw std::runtime_error(
+                QT_TRANSLATE_NOOP("TemplateOverlay", "el lugar de la plantilla no es del escritor de PDF"));
         QPDFObjectHandle trailer = sheets.getTrailer();
         Update update(target.getObj(), int(trailer.getKey("/Size").getIntValue()));
         update.collect(form);
@@ -301,7 +309,7 @@ QString overlay(const QString &pdf, const PdfTemplate &page)
     } catch (const std::system_error &error) {
         failure = systemReason(error.code().value());
     } catch (const std::exception &error) {
-        failure = QString::fromStdString(error.what());
+        failure = QCoreApplication::translate("TemplateOverlay", error.what()); // ours, or qpdf's own
     }
     // Nothing half-written stays: the file goes back to the sheets as they were.
     if (!failure.isEmpty() && ::ftruncate(fd, before.st_size) != 0)

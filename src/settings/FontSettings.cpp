@@ -4,6 +4,7 @@
 #include "NumberText.h"
 #include "ProfileFiles.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -106,8 +107,10 @@ bool isNumericName(const QString &name)
 
 QString notFoundMessage(const QString &wanted, const QString &substitute)
 {
-    return QStringLiteral("No se encuentra la fuente (") + wanted +
-           QStringLiteral(") utilizada por este archivo, la misma se sustituirá por ") + substitute;
+    return QCoreApplication::translate(
+               "FontSettings", "No se encuentra la fuente (%1) utilizada por este archivo, la misma se "
+                               "sustituirá por %2")
+        .arg(wanted, substitute);
 }
 
 } // namespace FontSettings

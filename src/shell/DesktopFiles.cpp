@@ -69,6 +69,7 @@ QByteArray desktopEntry(const QString &programPath, const QString &mimeType)
                           "Type=Application\n"
                           "Name=Tessarino\n"
                           "Comment=Programa para numerar hojas.\n"
+                          "Comment[en]=A program for numbering sheets.\n"
                           "Exec=%1\n"
                           "Icon=%2\n"
                           "Terminal=false\n"

@@ -54,6 +54,12 @@ DocumentCommands::DocumentCommands(const Controls &controls, const JobControls &
 {
     m_ui.lblinfo->setMouseTracking(true);
     m_ui.lblinfo->installEventFilter(this);
+    // The caption and the file information follow a change of language.
+    Texts::follow(this, [this] {
+        showCaption();
+        if (!m_infoShown.isEmpty() && m_ui.lblEstado->text() == m_infoShown)
+            lblinfo_MouseMove();
+    });
 }
 
 bool DocumentCommands::eventFilter(QObject *watched, QEvent *event)
@@ -74,9 +80,27 @@ QString DocumentCommands::readValue(const QString &section, const QString &key, 
 void DocumentCommands::PonerCAption()
 {
     const qint64 n = ContadorNuevos + 1;
-    m_ui.window->setWindowTitle(QStringLiteral("Nuevo %1").arg(n) + kCaptionTail);
+    // The provisional file name stays the same in every language: it is where a note is kept.
     ArchivoActual = m_services.CarpetaTrabajos + QStringLiteral("Nuevo %1").arg(n);
     ContadorNuevos = n;
+    m_captionName.clear();
+    m_captioned = true;
+    showCaption();
+}
+
+void DocumentCommands::showCaption()
+{
+    if (!m_captioned)
+        return;
+    m_ui.window->setWindowTitle(
+        (m_captionName.isEmpty() ? tr("Nuevo %1").arg(ContadorNuevos) : m_captionName) + kCaptionTail);
+}
+
+QString DocumentCommands::shownName() const
+{
+    if (ArchivoActual == m_services.CarpetaTrabajos + QStringLiteral("Nuevo %1").arg(ContadorNuevos))
+        return tr("Nuevo %1").arg(ContadorNuevos);
+    return Cortar(ArchivoActual);
 }
 
 QString DocumentCommands::Cortar(const QString &path)
@@ -86,7 +110,9 @@ QString DocumentCommands::Cortar(const QString &path)
 
 void DocumentCommands::setCaption(const QString &path)
 {
-    m_ui.window->setWindowTitle(Cortar(path) + kCaptionTail);
+    m_captionName = Cortar(path);
+    m_captioned = true;
+    showCaption();
 }
 
 void DocumentCommands::cmdProgress_Click()
@@ -119,8 +145,7 @@ int DocumentCommands::askToSave()
         ArchivoActual = QStringLiteral("Nuevo1.Trv");
     if (!m_modified)
         return Dialogs::No;
-    return m_services.dialogs.message(QStringLiteral("Desea guardar los cambios en el archivo ") +
-                                          ArchivoActual,
+    return m_services.dialogs.message(tr("Desea guardar los cambios en el archivo %1").arg(ArchivoActual),
                                       kAppTitle, Dialogs::Icon::Information, Dialogs::Buttons::YesNoCancel);
 }
 
@@ -166,7 +191,7 @@ void DocumentCommands::mnuabrir_Click()
     QDir().mkpath(m_services.CarpetaTrabajos);
     const QString chosen =
         m_services.dialogs.openFileName({QString(), m_services.CarpetaTrabajos, QStringLiteral("*.trv"),
-                                         QStringLiteral("Archivos de texto(*.trv)|*.trv"), QString(), false});
+                                         tr("Archivos de texto(*.trv)|*.trv"), QString(), false});
     if (chosen.isEmpty())
         return;
     // A file that could not be read must never be written back under its own name.
@@ -207,13 +232,13 @@ void DocumentCommands::readNote()
 DocumentCommands::Opened DocumentCommands::AbrirArchivo(const QString &F)
 {
     if (!QFileInfo::exists(F)) {
-        m_services.dialogs.message(kNotFound, QStringLiteral("Información"), Dialogs::Icon::Exclamation);
+        m_services.dialogs.message(kNotFound, tr("Información"), Dialogs::Icon::Exclamation);
         return Opened::Missing;
     }
     // Checked before anything changes, so a refused file leaves the window as it was.
     if (const QString why = JobFile::refusal(F); !why.isEmpty()) {
-        m_services.dialogs.message(QStringLiteral("No se puede abrir el archivo %1: %2").arg(shown(F), why),
-                                   kAppTitle, Dialogs::Icon::Exclamation);
+        m_services.dialogs.message(tr("No se puede abrir el archivo %1: %2").arg(shown(F), why), kAppTitle,
+                                   Dialogs::Icon::Exclamation);
         return Opened::Refused;
     }
     // Without a page of its own the file opens as a same-number job, and the user is told.
@@ -242,9 +267,8 @@ DocumentCommands::Opened DocumentCommands::AbrirArchivo(const QString &F)
     m_window.setAvailablePage(S);
     if (!stored)
         m_services.dialogs.message(
-            QStringLiteral(
-                "El archivo %1 no indica si guarda un trabajo de mismo número o de distinto número; "
-                "se abre como trabajo de mismo número.")
+            tr("El archivo %1 no indica si guarda un trabajo de mismo número o de distinto número; "
+               "se abre como trabajo de mismo número.")
                 .arg(shown(F)),
             kAppTitle, Dialogs::Icon::Information);
     return Opened::Yes;
@@ -260,8 +284,8 @@ bool DocumentCommands::SaveTextControl()
     if (!hasName()) {
         QDir().mkpath(m_services.CarpetaTrabajos);
         target = m_services.dialogs.saveFileName(
-            {QStringLiteral("Seleccione el archivo destino "), m_services.CarpetaTrabajos, ArchivoActual,
-             QStringLiteral("Archivos de tessarino (Trv)|*.trv"), QStringLiteral("Trv"), true});
+            {tr("Seleccione el archivo destino "), m_services.CarpetaTrabajos, ArchivoActual,
+             tr("Archivos de tessarino (Trv)|*.trv"), QStringLiteral("Trv"), true});
         if (target.isEmpty())
             return false;
         write = true;
@@ -282,7 +306,7 @@ bool DocumentCommands::SaveTextControl()
 bool DocumentCommands::writeJob(const QString &path)
 {
     if (path.isEmpty()) {
-        saveFailed(path, QStringLiteral("el documento no tiene nombre."));
+        saveFailed(path, tr("el documento no tiene nombre."));
         return false;
     }
     QList<ProfileValue> values;
@@ -292,7 +316,7 @@ bool DocumentCommands::writeJob(const QString &path)
         values += JobTemplate::values(job.pdfTemplate, path);
     } catch (const RuntimeError &error) {
         saveFailed(path, error.number() == RuntimeError::TypeMismatch
-                             ? QStringLiteral("los campos Desde y Hasta deben ser números.")
+                             ? tr("los campos Desde y Hasta deben ser números.")
                              : error.description());
         return false;
     }
@@ -329,7 +353,7 @@ JobFile::Saved DocumentCommands::currentJob() const
 void DocumentCommands::saveFailed(const QString &path, const QString &reason)
 {
     m_services.dialogs.message(
-        QStringLiteral("No se pudo guardar el trabajo en el archivo %1: %2\nEl archivo queda como estaba.")
+        tr("No se pudo guardar el trabajo en el archivo %1: %2\nEl archivo queda como estaba.")
             .arg(shown(path), reason),
         kAppTitle, Dialogs::Icon::Critical);
 }
@@ -352,11 +376,11 @@ void DocumentCommands::lblinfo_MouseMove()
 {
     const QString fecha = readValue(JobFile::kFechaYHora, QStringLiteral("Fecha"), ArchivoActual);
     const QString hora = readValue(JobFile::kFechaYHora, QStringLiteral("hora"), ArchivoActual);
-    if (fecha != ProfileFiles::Vacio)
-        m_ui.lblEstado->setText(QStringLiteral("Creado el: ") + fecha + QStringLiteral(" a las: ") +
-                                (hora == ProfileFiles::Vacio ? QString() : hora));
-    else
-        m_ui.lblEstado->setText(QStringLiteral("Fecha y hora de creación desconocido"));
+    m_infoShown =
+        fecha != ProfileFiles::Vacio
+            ? tr("Creado el: %1 a las: %2").arg(fecha, hora == ProfileFiles::Vacio ? QString() : hora)
+            : tr("Fecha y hora de creación desconocido");
+    m_ui.lblEstado->setText(m_infoShown);
 }
 
 void DocumentCommands::openFromCommandLine(const QString &commandLine)

@@ -2,6 +2,7 @@
 
 #include "FontSettings.h"
 #include "JobFile.h"
+#include "TranslatedText.h"
 
 #include <QObject>
 #include <QString>
@@ -53,9 +54,12 @@ public:
                      const Services &services, bool &JobModified, QObject *parent);
 
     static inline const QString kAppTitle = QStringLiteral("Tessarino");
-    static inline const QString kNotFound = QStringLiteral(
-        "El archivo solicitado no se encuentra, se le ha cambiado el nombre o se ha eliminado. Pruebe lo "
-        "siguiente use el comando abrir para buscarlo.");
+    static constexpr TranslatedText kNotFound{
+        "DocumentCommands",
+        QT_TRANSLATE_NOOP(
+            "DocumentCommands",
+            "El archivo solicitado no se encuentra, se le ha cambiado el nombre o se ha eliminado. "
+            "Pruebe lo siguiente use el comando abrir para buscarlo.")};
 
     // Document state.
     QString ArchivoActual;
@@ -82,6 +86,9 @@ public:
     void PonerCAption();
     // The name after the last '/' or '\' of a path (old files carry '\').
     static QString Cortar(const QString &path);
+    // The document's name as windows show it: its file's, or "Nuevo N" in the interface language
+    // for a new document (whose provisional file keeps its Spanish name).
+    QString shownName() const;
 
     enum class Opened { Yes, Missing, Refused };
     // Reads a whole job file into the window. A missing or unusable file says so and leaves the
@@ -121,6 +128,7 @@ private:
     bool writeJob(const QString &path);
     void saveFailed(const QString &path, const QString &reason);
     void setCaption(const QString &path);
+    void showCaption();
     void tookFile(const QString &path);
     QString readValue(const QString &section, const QString &key, const QString &file) const;
 
@@ -130,4 +138,9 @@ private:
     Services m_services;
     bool &m_modified;
     bool m_busy = false;
+    // What the caption names: the document's file, or a new document when empty.
+    QString m_captionName;
+    bool m_captioned = false;
+    // The file information lblinfo_MouseMove last put in lblEstado.
+    QString m_infoShown;
 };

@@ -90,10 +90,6 @@ std::function<void(const QString &)> captionSetter(QObject *control)
 
 } // namespace
 
-const QString InterfaceLanguage::kNotAvailable = QStringLiteral(
-    "El lenguage que intenta cargar no está disponible en esta version del producto, pongase en contacto "
-    "con su proveedor para actualizar el mismo.(soporte@vireoytrazo.example)");
-
 InterfaceLanguage::InterfaceLanguage(QWidget *window, const Menu &menu, ResourceLibrary &library,
                                      const ProfileFiles &profiles, Dialogs &dialogs, bool &idiomaCargado,
                                      QObject *parent)
@@ -133,11 +129,27 @@ void InterfaceLanguage::mapCaptions(QWidget *window)
             {[tabs, page](const QString &text) { tabs->setTabText(page, text); }, kTabIds[page]});
 }
 
+QString InterfaceLanguage::captionText(int32_t id, int32_t base) const
+{
+    try {
+        return m_library.CargarCadena(id, base);
+    } catch (const RuntimeError &error) {
+        // A language the program speaks through its translation file loads even where the library
+        // has no caption of its own for it: that caption stays Spanish. Without a translation the
+        // language is not available at all, and a library that cannot be asked refuses every one.
+        if (base == Espanol || !Translations::available(base) ||
+            error.number() != ResourceLibrary::ResourceNotFound)
+            throw;
+        qCDebug(lcLang).noquote() << "Caption" << id << "stays Spanish:" << describeFailure(error);
+        return m_library.CargarCadena(id, Espanol);
+    }
+}
+
 void InterfaceLanguage::CargarIdioma(int32_t base)
 {
     try {
         for (const Caption &caption : m_captions)
-            caption.set(m_library.CargarCadena(caption.id, base));
+            caption.set(captionText(caption.id, base));
         m_idiomaCargado = true;
         // The later windows and messages follow; a text the library lacks stays Spanish.
         if (base == Espanol)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TranslatedText.h"
 #include "Translations.h"
 
 #include <QObject>
@@ -37,7 +38,12 @@ public:
 
     static inline const QString kSection = Translations::kSection;
     static inline const QString kKey = Translations::kKey;
-    static const QString kNotAvailable;
+    static constexpr TranslatedText kNotAvailable{
+        "InterfaceLanguage",
+        QT_TRANSLATE_NOOP(
+            "InterfaceLanguage",
+            "El lenguage que intenta cargar no está disponible en esta version del producto, pongase "
+            "en contacto con su proveedor para actualizar el mismo.(soporte@vireoytrazo.example)")};
 
     // `window` holds the captioned controls under their form names; `idiomaCargado` is the
     // window's flag of the last load.
@@ -46,7 +52,8 @@ public:
     ~InterfaceLanguage() override;
 
     // Sets every mapped caption in the language `base`. A failed request stops the load with two
-    // messages, leaving the captions set so far.
+    // messages, leaving the captions set so far; a caption the library lacks for a language with a
+    // translation of the program's texts stays Spanish instead.
     void CargarIdioma(int32_t base);
     // Clears the four language marks and marks `cual`.
     void ChequearMenu(QAction *cual);
@@ -65,6 +72,9 @@ private:
         int32_t id;
     };
     void mapCaptions(QWidget *window);
+    // The caption `id` in the language `base`, or in Spanish where the library lacks it for a
+    // language the program has a translation for.
+    QString captionText(int32_t id, int32_t base) const;
     void elegir(QAction *entry, int32_t base, const QString &stored);
 
     Menu m_menu;

@@ -102,7 +102,7 @@ void Notes::mnuescribir_Click()
     // Leaving the editor without a change never writes: the stored note keeps its bytes.
     frmComen editor(m_ui.client->window(),
                     [this, &shown](const QString &text) { return text == shown || store(text); });
-    editor.setWindowTitle(DocumentCommands::Cortar(m_documents.ArchivoActual));
+    editor.setWindowTitle(m_documents.shownName());
     const QString stored = NoteText::read(m_profiles, m_documents.ArchivoActual);
     editor.Text1->setPlainText(stored == ProfileFiles::Vacio ? QString() : stored);
     shown = editor.Text1->toPlainText();
@@ -117,7 +117,7 @@ bool Notes::store(const QString &text)
     // A document that was never saved gets its note at its provisional path; the write makes
     // the folder and the file.
     QString file = m_documents.ArchivoActual;
-    QString reason = QStringLiteral("el documento no tiene nombre.");
+    QString reason = tr("el documento no tiene nombre.");
     if (!file.isEmpty() &&
         m_profiles.EscribirValoresIni({{JobFile::kComentario, JobFile::kTexto, NoteText::toStored(text)}},
                                       file, &reason)) {
@@ -125,9 +125,9 @@ bool Notes::store(const QString &text)
         ControlarMenuNotas();
         return true;
     }
-    m_dialogs.message(QStringLiteral("No se pudo guardar la nota en el archivo %1: %2\n"
-                                     "La nota sigue en el editor: cópiela o vuelva a intentarlo. Para cerrar "
-                                     "sin guardarla, borre el texto.")
+    m_dialogs.message(tr("No se pudo guardar la nota en el archivo %1: %2\n"
+                         "La nota sigue en el editor: cópiela o vuelva a intentarlo. Para cerrar "
+                         "sin guardarla, borre el texto.")
                           .arg(QDir::toNativeSeparators(m_documents.ArchivoActual), reason),
                       DocumentCommands::kAppTitle, Dialogs::Icon::Critical);
     return false;
@@ -141,11 +141,11 @@ void Notes::mnuBorrar_Click()
                           Dialogs::Buttons::YesNo) != Dialogs::Yes)
         return;
     QString file = m_documents.ArchivoActual;
-    QString reason = QStringLiteral("el documento no tiene nombre.");
+    QString reason = tr("el documento no tiene nombre.");
     // The key stays, empty.
     if (file.isEmpty() ||
         !m_profiles.EscribirValoresIni({{JobFile::kComentario, JobFile::kTexto, QString()}}, file, &reason)) {
-        m_dialogs.message(QStringLiteral("No se pudo borrar la nota del archivo %1: %2")
+        m_dialogs.message(tr("No se pudo borrar la nota del archivo %1: %2")
                               .arg(QDir::toNativeSeparators(m_documents.ArchivoActual), reason),
                           DocumentCommands::kAppTitle, Dialogs::Icon::Critical);
         return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TranslatedText.h"
+
 #include <QObject>
 #include <QPoint>
 
@@ -30,8 +32,8 @@ public:
     Notes(const Controls &controls, DocumentCommands &documents, const ProfileFiles &profiles,
           Dialogs &dialogs, QObject *parent);
 
-    static inline const QString kBorrarPregunta =
-        QStringLiteral("Está seguro de querer eliminar el comentario de este archivo?");
+    static constexpr TranslatedText kBorrarPregunta{
+        "Notes", QT_TRANSLATE_NOOP("Notes", "Está seguro de querer eliminar el comentario de este archivo?")};
 
     // "Borrar" is offered only when the document has a note.
     void ControlarMenuNotas();

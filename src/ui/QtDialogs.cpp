@@ -3,6 +3,7 @@
 #include "VbColor.h"
 
 #include <QColorDialog>
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -35,22 +36,25 @@ int QtDialogs::message(const QString &text, const QString &title, Icon icon, But
     QMessageBox box(toQtIcon(icon), title, text, QMessageBox::NoButton, m_parent);
     switch (buttons) {
     case Buttons::Ok:
-        box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
+        box.addButton(QCoreApplication::translate("QtDialogs", "Aceptar"), QMessageBox::AcceptRole);
         box.exec();
         return Ok;
     case Buttons::OkCancel: {
-        auto *ok = box.addButton(QStringLiteral("Aceptar"), QMessageBox::AcceptRole);
-        box.setEscapeButton(box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole));
+        auto *ok =
+            box.addButton(QCoreApplication::translate("QtDialogs", "Aceptar"), QMessageBox::AcceptRole);
+        box.setEscapeButton(
+            box.addButton(QCoreApplication::translate("QtDialogs", "Cancelar"), QMessageBox::RejectRole));
         box.exec();
         return box.clickedButton() == ok ? Ok : Cancel;
     }
     case Buttons::YesNo:
     case Buttons::YesNoCancel: {
-        auto *yes = box.addButton(QStringLiteral("&Sí"), QMessageBox::YesRole);
-        auto *no = box.addButton(QStringLiteral("&No"), QMessageBox::NoRole);
+        auto *yes = box.addButton(QCoreApplication::translate("QtDialogs", "&Sí"), QMessageBox::YesRole);
+        auto *no = box.addButton(QCoreApplication::translate("QtDialogs", "&No"), QMessageBox::NoRole);
         QAbstractButton *cancel = nullptr;
         if (buttons == Buttons::YesNoCancel)
-            cancel = box.addButton(QStringLiteral("Cancelar"), QMessageBox::RejectRole);
+            cancel =
+                box.addButton(QCoreApplication::translate("QtDialogs", "Cancelar"), QMessageBox::RejectRole);
         box.setDefaultButton(static_cast<QPushButton *>(yes));
         box.setEscapeButton(cancel ? cancel : no);
         box.exec();

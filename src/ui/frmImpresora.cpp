@@ -13,51 +13,6 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
-const frmImpresora::PaperRow frmImpresora::kPaperRows[42] = {
-    {"Letter", 1, "Carta, 216 x 279 mm"},
-    {"LetterSmall", 2, "Carta pequeña, 216 x 279 mm "},
-    {"Tabloid", 3, "Tabloide, 279 x 432 mm"},
-    {"Ledger", 4, "Doble carta, 432 x 280 mm "},
-    {"Legal", 5, "Oficio, 216 x 356 mm"},
-    {"Statement", 6, "Estamento, 140 x 216 mm"},
-    {"Ejecutivo", 7, "Ejecutivo, 184 x 254 mm"},
-    {"A3", 8, "A3, 297 x 420 mm"},
-    {"A4", 9, "A4, 210 x 297 mm"},
-    {"A4Small", 10, "A4 pequeño, 210 x 297 mm"},
-    {"A5", 11, "A5, 148 x 210 mm"},
-    {"B4", 12, "B4, 250 x 354 mm"},
-    {"B5", 13, "B5, 182 x 257 mm"},
-    {"Folio", 14, "Folio, 216 x 330 mm "},
-    {"Quarto", 15, "Cuarto, 215 x 275 mm"},
-    {"10x14", 16, "254 x 356 mm"},
-    {"11x17", 17, "279 x 431 mm"},
-    {"Note", 18, "Nota, 216 x 279 mm"},
-    {"Env9", 19, "Sobre Nº 9, 98 x 225 mm"},
-    {"Env10", 20, "Sobre Nº 10, 105 x 241 mm"},
-    {"Env11", 21, "Sobre Nº 11, 114 x 264 mm"},
-    {"Env12", 22, "Sobre Nº 12, 114 x 279 mm "},
-    {"Env14", 23, "Sobre Nº 14, 127 x 292 mm"},
-    {"CSheet", 24, "Hoja tamaño C"},
-    {"DSheet", 25, "Hoja tamaño D"},
-    {"ESheet", 26, "Hoja tamaño E"},
-    {"EnvDL", 27, "Sobre DL, 110 x 220 mm"},
-    {"EnvC3", 29, "Sobre C3, 324 x 458 mm"},
-    {"EnvC4", 30, "Sobre C4, 229 x 324 mm"},
-    {"EnvC5", 28, "Sobre C5, 162 x 229 mm"},
-    {"EnvC6", 31, "Sobre C6, 114 x 162 mm"},
-    {"EnvC65", 32, "Sobre C65, 114 x 229 mm"},
-    {"EnvB4", 33, "Sobre B4, 250 x 353 mm"},
-    {"EnvB5", 34, "Sobre B5, 176 x 250 mm"},
-    {"EnvB6", 35, "Sobre B6, 176 x 125 mm"},
-    {"EnvItaly", 36, "Sobre, 110 x 230 mm"},
-    {"EnvMonarch", 37, "Sobre Monarca, 98 x 190 mm"},
-    {"EnvPersonal", 38, "Sobre, 110 x 230 mm "},
-    {"FanfoldUS", 39, "Continuo USA estándar, 310 x 280 mm "},
-    {"FanfoldStdGerman", 40, "Continuo alemán estándar, 216 x 305 mm"},
-    {"FanfoldLglGerman", 41, "Continuo alemán oficio, 216 x 330 mm"},
-    {"User", 256, "Definido por el usuario"},
-};
-
 frmImpresora::frmImpresora(PrinterSurface &printer, Dialogs &dialogs, const ProfileFiles *settings,
                            QWidget *parent)
     : QDialog(parent), m_printer(printer), m_dialogs(dialogs), m_settings(settings),
@@ -128,28 +83,19 @@ void frmImpresora::trackChanges()
     }
 }
 
-QString frmImpresora::paperDescription(int code)
-{
-    for (const PaperRow &row : kPaperRows)
-        if (row.code == code)
-            return QString::fromUtf8(row.description);
-    return {};
-}
-
 void frmImpresora::InitControls()
 {
     // Every step stands alone: one that fails is skipped.
     try {
         for (const PaperRow &row : kPaperRows)
-            AddItem(ui->cboPaperSize, QString::fromUtf8(row.text), row.code);
-        AddItem(ui->cboOrientation, QStringLiteral("Vertical"), 1);
-        AddItem(ui->cboOrientation, QStringLiteral("Horizontal"), 2);
-        AddItem(ui->cboColorMode, QStringLiteral("Monocromo"), 1);
-        AddItem(ui->cboColorMode, QStringLiteral("Color"), 2);
-        AddItem(ui->cboPrintQuality, QStringLiteral("Borrador"), -1);
-        AddItem(ui->cboPrintQuality, QStringLiteral("Bajo"), -2);
-        AddItem(ui->cboPrintQuality, QStringLiteral("Medio"), -3);
-        AddItem(ui->cboPrintQuality, QStringLiteral("Alto"), -4);
+            AddItem(ui->cboPaperSize, QString(), row.code);
+        for (int value : {1, 2})
+            AddItem(ui->cboOrientation, QString(), value);
+        for (int value : {1, 2})
+            AddItem(ui->cboColorMode, QString(), value);
+        for (int value : {-1, -2, -3, -4})
+            AddItem(ui->cboPrintQuality, QString(), value);
+        nameItems();
         // Nothing is chosen until a printer's values are shown.
         for (QComboBox *cbo : {ui->cboPaperSize, ui->cboOrientation, ui->cboColorMode, ui->cboPrintQuality})
             cbo->setCurrentIndex(-1);
@@ -257,36 +203,6 @@ void frmImpresora::ShowPrinterInfo(const PrinterInfo &info, const PrinterSetting
         m_changed[ui->txtHojasPorTrabajo] = true;
 }
 
-void frmImpresora::AddItem(QComboBox *cbo, const QString &Text, int32_t Value)
-{
-    cbo->addItem(Text);
-    cbo->setItemData(cbo->count() - 1, Value);
-}
-
-void frmImpresora::SelectItem(QComboBox *cbo, int32_t Value)
-{
-    for (int i = 0; i < cbo->count(); ++i) {
-        if (cbo->itemData(i).toInt() == Value) {
-            cbo->setCurrentIndex(i);
-            if (cbo->isEditable())
-                cbo->setEditText(cbo->itemText(i));
-            return;
-        }
-    }
-    cbo->setCurrentIndex(-1);
-    if (cbo->isEditable())
-        cbo->setEditText(QString::number(Value));
-}
-
-int32_t frmImpresora::GetItem(const QComboBox *cbo)
-{
-    const int index = cbo->currentIndex();
-    // Typing over a chosen item leaves no item chosen, as in the classic list.
-    if (index >= 0 && (!cbo->isEditable() || cbo->currentText() == cbo->itemText(index)))
-        return cbo->itemData(index).toInt();
-    return NumberText::strictInt32(cbo->currentText());
-}
-
 void frmImpresora::ShowPaperName(int16_t code)
 {
     ui->Label2->setText(paperDescription(code));
@@ -352,7 +268,7 @@ template <typename Step> void frmImpresora::applyStep(const QString &label, Step
     try {
         step();
     } catch (const RuntimeError &error) {
-        m_dialogs.message(error.description(), kPropertyTitle + label, Dialogs::Icon::Exclamation);
+        m_dialogs.message(error.description(), kPropertyTitle.shown() + label, Dialogs::Icon::Exclamation);
     }
 }
 
@@ -363,11 +279,10 @@ void frmImpresora::applySheetsPerJob()
     const int32_t sheets = NumberText::strictInt32(ui->txtHojasPorTrabajo->text());
     if (sheets < 0)
         throw RuntimeError(RuntimeError::InvalidPropertyValue,
-                           QStringLiteral("Las hojas por trabajo deben ser 0 (todo en un trabajo) o más."));
+                           tr("Las hojas por trabajo deben ser 0 (todo en un trabajo) o más."));
     QString reason;
     if (m_settings && !SheetsPerJob::write(*m_settings, sheets, &reason))
-        throw RuntimeError(RuntimeError::PrinterError,
-                           QStringLiteral("No se pudo guardar el valor: %1").arg(reason));
+        throw RuntimeError(RuntimeError::PrinterError, tr("No se pudo guardar el valor: %1").arg(reason));
     m_printer.setSheetsPerJob(sheets);
     m_changed.remove(ui->txtHojasPorTrabajo);
 }
@@ -375,7 +290,7 @@ void frmImpresora::applySheetsPerJob()
 void frmImpresora::cmdSet_Click()
 {
     // Not a setting of one printer, so it needs no current printer.
-    applyStep(QStringLiteral("Hojas por trabajo"), [&] { applySheetsPerJob(); });
+    applyStep(tr("Hojas por trabajo"), [&] { applySheetsPerJob(); });
 
     QString current;
     QString selected;
@@ -401,27 +316,27 @@ void frmImpresora::cmdSet_Click()
         return NumberText::toSingle(NumberText::strictDouble(box->text()));
     };
 
-    applyStep(QStringLiteral("Anchura"), [&] {
+    applyStep(tr("Anchura"), [&] {
         if (changed(ui->txtWidth))
             p.setWidth(strictInt32(ui->txtWidth->text()));
     });
-    applyStep(QStringLiteral("Altura"), [&] {
+    applyStep(tr("Altura"), [&] {
         if (changed(ui->txtHeight))
             p.setHeight(strictInt32(ui->txtHeight->text()));
     });
-    applyStep(QStringLiteral("Tamaño del papel"), [&] {
+    applyStep(tr("Tamaño del papel"), [&] {
         if (changed(ui->cboPaperSize))
             p.setPaperSize(toInt16(GetItem(ui->cboPaperSize)));
     });
-    applyStep(QStringLiteral("Orientación"), [&] {
+    applyStep(tr("Orientación"), [&] {
         if (changed(ui->cboOrientation))
             p.setOrientation(toInt16(GetItem(ui->cboOrientation)));
     });
-    applyStep(QStringLiteral("Modo color"), [&] {
+    applyStep(tr("Modo color"), [&] {
         if (changed(ui->cboColorMode))
             p.setColorMode(toInt16(GetItem(ui->cboColorMode)));
     });
-    applyStep(QStringLiteral("Copias"), [&] {
+    applyStep(tr("Copias"), [&] {
         if (changed(ui->txtCopies) && NumberText::lenient(ui->txtCopies->text()) > 0)
             p.setCopies(strictInt16(ui->txtCopies->text()));
     });
@@ -432,23 +347,23 @@ void frmImpresora::cmdSet_Click()
                 p.setPrintQuality(toInt16(quality));
         }
     });
-    applyStep(QStringLiteral("Margen izquierdo"), [&] {
+    applyStep(tr("Margen izquierdo"), [&] {
         if (changed(ui->txtScaleLeft))
             p.setScaleLeft(single(ui->txtScaleLeft));
     });
-    applyStep(QStringLiteral("Margen superior"), [&] {
+    applyStep(tr("Margen superior"), [&] {
         if (changed(ui->txtScaleTop))
             p.setScaleTop(single(ui->txtScaleTop));
     });
-    applyStep(QStringLiteral("Anchura de escala"), [&] {
+    applyStep(tr("Anchura de escala"), [&] {
         if (changed(ui->txtScaleWidth))
             p.setScaleWidth(single(ui->txtScaleWidth));
     });
-    applyStep(QStringLiteral("Altura de escala"), [&] {
+    applyStep(tr("Altura de escala"), [&] {
         if (changed(ui->txtScaleHeight))
             p.setScaleHeight(single(ui->txtScaleHeight));
     });
-    applyStep(QStringLiteral("Zoom"), [&] {
+    applyStep(tr("Zoom"), [&] {
         if (changed(ui->txtZoom) && NumberText::roundHalfEven(NumberText::lenient(ui->txtZoom->text())) != 0)
             p.setZoom(strictInt32(ui->txtZoom->text()));
     });

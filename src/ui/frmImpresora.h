@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PrinterSurface.h"
+#include "TranslatedText.h"
 
 #include <QDialog>
 #include <QHash>
@@ -29,12 +30,16 @@ public:
     ~frmImpresora() override;
 
     static inline const QString kTitle = QStringLiteral("Tessarino");
-    static inline const QString kNoPrinters = QStringLiteral("No existen impresoras instaladas");
-    static inline const QString kMakeCurrentFirst =
-        QStringLiteral("En primer lugar, deberá convertir a esta impresora en la actual");
-    static inline const QString kPropertyTitle = QStringLiteral("Propiedad: ");
+    static constexpr TranslatedText kNoPrinters{
+        "frmImpresora", QT_TRANSLATE_NOOP("frmImpresora", "No existen impresoras instaladas")};
+    static constexpr TranslatedText kMakeCurrentFirst{
+        "frmImpresora",
+        QT_TRANSLATE_NOOP("frmImpresora", "En primer lugar, deberá convertir a esta impresora en la actual")};
+    static constexpr TranslatedText kPropertyTitle{"frmImpresora",
+                                                   QT_TRANSLATE_NOOP("frmImpresora", "Propiedad: ")};
 
-    // The description ShowPaperName shows for a paper code; "" for a code not in the table.
+    // The description ShowPaperName shows for a paper code, in the interface language; "" for a
+    // code not in the table.
     static QString paperDescription(int code);
     // The 42 rows of the paper list: text and code.
     struct PaperRow
@@ -68,10 +73,13 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void Form_Load();
     void trackChanges();
+    // The lists' item texts in the interface language.
+    void nameItems();
     // Runs one step of Apply; a failure shows its message titled after `label`.
     template <typename Step> void applyStep(const QString &label, Step step);
 

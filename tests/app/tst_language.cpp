@@ -4,6 +4,7 @@
 #include "ScriptedDialogs.h"
 #include "TestPaths.h"
 #include "Texts.h"
+#include "Translations.h"
 #include "WindowProbe.h"
 #include "frmPrincipal.h"
 
@@ -148,6 +149,9 @@ class TestLanguage : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Each window starts from Spanish, whatever the one before chose.
+    void init() { Translations::use(Translations::Language::Espanol); }
+
     void englishFromTheMenuChangesEveryCaptionAndIsRemembered()
     {
         Window o;
@@ -209,7 +213,8 @@ private Q_SLOTS:
         QCOMPARE(first.title, "Tessarino");
         QCOMPARE(first.icon, Dialogs::Icon::Information);
         const auto &second = o.dialogs.messages[1];
-        QCOMPARE(second.text, "326  No se encontró el recurso con el identificador '201'");
+        QCOMPARE(second.text,
+                 "326  The resource with the identifier '201' was not found"); // in English still
         QCOMPARE(second.title, "Tessarino");
         QCOMPARE(second.icon, Dialogs::Icon::None);
         QCOMPARE(second.buttons, Dialogs::Buttons::Ok);

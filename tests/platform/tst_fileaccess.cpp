@@ -3,6 +3,7 @@
 #include "ErrorReason.h"
 #include "RegularFile.h"
 #include "TestPaths.h"
+#include "Translations.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,7 +35,7 @@ class TestFileAccess : public QObject
     TestPaths tp;
 
 private Q_SLOTS:
-    void cleanup() { ErrorReason::setEnglish(false); }
+    void cleanup() { Translations::use(Translations::Language::Espanol); }
 
     void commonReasonsFollowTheInterfaceLanguage_data()
     {
@@ -51,6 +52,16 @@ private Q_SLOTS:
                                    << "the file or folder does not exist";
         QTest::newRow("folder") << EISDIR << "es una carpeta"
                                 << "it is a folder";
+        QTest::newRow("quota") << EDQUOT << "se ha superado la cuota de disco"
+                               << "the disk quota has been exceeded";
+        QTest::newRow("too big") << EFBIG << "el archivo supera el tamaño máximo permitido"
+                                 << "the file exceeds the largest size allowed";
+        QTest::newRow("input/output") << EIO << "error de entrada/salida del disco"
+                                      << "the disk reported an input/output error";
+        QTest::newRow("not a folder") << ENOTDIR << "una parte de la ruta no es una carpeta"
+                                      << "part of the path is not a folder";
+        QTest::newRow("exists") << EEXIST << "ya existe un archivo con ese nombre"
+                                << "a file with that name already exists";
     }
 
     // By number, by the text the system gives for it, and by the text Qt gives for it (Qt words
@@ -66,7 +77,7 @@ private Q_SLOTS:
                            : error == ENOENT ? QStringLiteral("No such file or directory")
                                              : system;
         for (const bool inEnglish : {false, true}) {
-            ErrorReason::setEnglish(inEnglish);
+            Translations::use(inEnglish ? Translations::Language::Ingles : Translations::Language::Espanol);
             const QString expected = inEnglish ? english : spanish;
             QCOMPARE(ErrorReason::of(error), expected);
             QCOMPARE(ErrorReason::ofText(system), expected);
@@ -76,19 +87,28 @@ private Q_SLOTS:
         QCOMPARE(ErrorReason::of(ELOOP), QString::fromLocal8Bit(std::strerror(ELOOP)));
     }
 
-    // What QFile itself reports for a missing file and for a folder comes out in our words.
+    // What QFile itself reports for a missing file and for a folder (in Qt's words of the language
+    // installed then) comes out in our words.
     void fileErrorsComeOutInOurWords()
     {
         QFile missing(tp.path(QStringLiteral("no está.trv")));
-        QVERIFY(!missing.open(QIODevice::ReadOnly));
         QFile folder(tp.path(QString()));
-        QVERIFY(!folder.open(QIODevice::ReadOnly));
-        ErrorReason::setEnglish(true);
+        const auto fail = [&] {
+            QVERIFY(!missing.open(QIODevice::ReadOnly));
+            QVERIFY(!folder.open(QIODevice::ReadOnly));
+        };
+        Translations::use(Translations::Language::Ingles);
+        fail();
         QCOMPARE(ErrorReason::of(missing), QStringLiteral("the file or folder does not exist"));
         QCOMPARE(ErrorReason::of(folder), QStringLiteral("it is a folder"));
-        ErrorReason::setEnglish(false);
+        QCOMPARE(ErrorReason::notRegularFile(),
+                 QStringLiteral("it is not a regular file (it is a pipe, a device or a socket)"));
+        QCOMPARE(ErrorReason::readOnlyFile(), QStringLiteral("the file is read-only"));
+        Translations::use(Translations::Language::Espanol);
+        fail();
         QCOMPARE(ErrorReason::of(missing), QStringLiteral("el archivo o la carpeta no existe"));
         QCOMPARE(ErrorReason::of(folder), QStringLiteral("es una carpeta"));
+        QCOMPARE(ErrorReason::readOnlyFile(), QStringLiteral("el archivo es de solo lectura"));
     }
 
     // A FIFO would make any reader wait for a writer for ever; a device or a socket is no

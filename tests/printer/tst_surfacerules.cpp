@@ -3,7 +3,9 @@
 #include "QtPrinterSurface.h"
 #include "RecordingSurface.h"
 #include "RuntimeError.h"
+#include "SpoolerJobs.h"
 #include "TestPaths.h"
+#include "Translations.h"
 
 #include <QTest>
 
@@ -157,6 +159,51 @@ private Q_SLOTS:
                     after.colorMode == before.colorMode && after.copies == before.copies &&
                     after.printQuality == before.printQuality && after.zoom == before.zoom);
         }
+    }
+
+    // The same refusals, and the printer's state in words, in English.
+    void refusalsInEnglish_data()
+    {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("width") << "Width" << 287
+                               << "380: The paper width must be between 288 and 288000 twips.";
+        QTest::newRow("paper") << "PaperSize" << 999 << "483: The paper size 999 does not exist.";
+        QTest::newRow("orientation") << "Orientation" << 3 << "380: Invalid property value";
+        QTest::newRow("color") << "ColorMode" << 0
+                               << "380: The color mode must be 1 (monochrome) or 2 (color).";
+        QTest::newRow("copies") << "Copies" << 0 << "380: The number of copies must be between 1 and 9999.";
+        QTest::newRow("quality")
+            << "PrintQuality" << 0
+            << "380: The quality must be -1 (draft) to -4 (high) or a resolution of 1 to "
+               "9600 dpi.";
+        QTest::newRow("zoom") << "Zoom" << 0 << "380: The zoom must be between 1 and 1000 percent.";
+    }
+    void refusalsInEnglish()
+    {
+        QFETCH(QString, setting);
+        QFETCH(int, value);
+        QFETCH(QString, refusal);
+        Translations::use(Translations::Language::Ingles);
+        TestPaths tmp;
+        QtPrinterSurface pdf(tmp.paths().pdfOutputFolder);
+        pdf.setCurrentPrinter(pdf.pdfPrinterIndex());
+        RecordingSurface recording;
+        const QString onPdf = ::refusal(pdf, setting, value);
+        const QString onRecording = ::refusal(recording, setting, value);
+        QString scale;
+        try {
+            recording.setScaleWidth(0);
+        } catch (const RuntimeError &e) {
+            scale = e.description();
+        }
+        const QString jam = SpoolerJobs::reasonInWords({QStringLiteral("media-jam-error")}, QString());
+        Translations::use(Translations::Language::Espanol);
+        QCOMPARE(onPdf, refusal);
+        QCOMPARE(onRecording, refusal);
+        QCOMPARE(scale, "The scale width must be greater than 0.");
+        QCOMPARE(jam, "paper jam");
     }
 };
 

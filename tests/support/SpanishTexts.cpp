@@ -19,6 +19,7 @@
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QXmlStreamReader>
+#include <algorithm>
 
 namespace {
 
@@ -61,46 +62,33 @@ QStringList fixedPieces(const QString &text)
     return text.split(argument, Qt::SkipEmptyParts);
 }
 
-// `text` with anything in place of its arguments: its fixed pieces in order, anything between
-// them. Only for texts whose fixed pieces hold a few letters ("Hojas: %1"), never for one that is
-// hardly more than its arguments ("%1 (%2)"): an empty expression otherwise.
+// `text` with anything in place of its arguments, or an empty expression for a text without
+// arguments or with too few letters of its own ("%1 (%2)").
 QRegularExpression filledIn(const QString &text)
 {
     static const QRegularExpression argument(QStringLiteral("%L?[0-9]+|%n"));
-    if (!text.contains(argument))
+    const QString fixed = QString(text).remove(argument);
+    if (!text.contains(argument) ||
+        std::count_if(fixed.cbegin(), fixed.cend(), [](QChar c) { return c.isLetter(); }) < 4)
         return {};
-    qsizetype letters = 0;
-    QStringList escaped;
-    for (const QString &piece : text.split(argument)) {
-        for (const QChar c : piece)
-            letters += c.isLetter() ? 1 : 0;
-        escaped << QRegularExpression::escape(piece);
-    }
-    if (letters < 4)
-        return {};
-    return QRegularExpression(QRegularExpression::anchoredPattern(escaped.join(QStringLiteral(".*"))),
+    QString pattern;
+    for (const QString &piece : text.split(argument))
+        pattern += QRegularExpression::escape(piece) + QStringLiteral("(.+)");
+    pattern.chop(4); // the last piece is followed by nothing
+    return QRegularExpression(QRegularExpression::anchoredPattern(pattern),
                               QRegularExpression::DotMatchesEverythingOption);
 }
 
-struct Filled
+struct Known
 {
-    QRegularExpression spanish, english; // the English empty when it cannot be matched
+    QString spanish;                 // without mnemonics, trimmed
+    QStringList longPieces;          // its fixed pieces long enough to be a phrase, not in the English
+    QRegularExpression whole;        // a text with arguments, as a whole, filled in any way; or empty
+    QRegularExpression wholeEnglish; // the same of its English, which may read alike ("Color: %1")
 };
 
-// The Spanish texts with arguments, each with its English, ready to match.
-const QList<Filled> &filledTexts()
-{
-    static const QList<Filled> filled = [] {
-        QList<Filled> f;
-        for (auto it = SpanishTexts::all().cbegin(); it != SpanishTexts::all().cend(); ++it) {
-            QRegularExpression spanish = filledIn(withoutMnemonic(it.key()).trimmed());
-            if (!spanish.pattern().isEmpty())
-                f.append({std::move(spanish), filledIn(withoutMnemonic(it.value()).trimmed())});
-        }
-        return f;
-    }();
-    return filled;
-}
+// Every text as the checks compare it, worked out once.
+const QList<Known> &known();
 
 } // namespace
 
@@ -121,26 +109,51 @@ const QHash<QString, QString> &SpanishTexts::all()
     return texts;
 }
 
+namespace {
+
+const QList<Known> &known()
+{
+    static const QList<Known> list = [] {
+        static const QRegularExpression argument(QStringLiteral("%L?[0-9]+|%n"));
+        QList<Known> l;
+        for (auto it = SpanishTexts::all().cbegin(); it != SpanishTexts::all().cend(); ++it) {
+            Known k;
+            k.spanish = withoutMnemonic(it.key()).trimmed();
+            const QString english = withoutMnemonic(it.value());
+            // A piece long enough to be a phrase of its own, never a word both languages share.
+            for (const QString &piece : fixedPieces(k.spanish))
+                if (piece.trimmed().size() >= 12 && !english.contains(piece.trimmed()))
+                    k.longPieces << piece.trimmed();
+            // A short text with arguments ("Nuevo %1", "Hojas: %1") is recognised whole; one with
+            // too few letters of its own to tell the languages apart is not.
+            k.whole = filledIn(k.spanish);
+            if (!k.whole.pattern().isEmpty())
+                k.wholeEnglish = filledIn(english.trimmed());
+            l << k;
+        }
+        return l;
+    }();
+    return list;
+}
+
+} // namespace
+
 bool SpanishTexts::isSpanish(const QString &message)
 {
     const QString shown = withoutMnemonic(message).trimmed();
     if (shown.isEmpty())
         return false;
-    for (auto it = all().cbegin(); it != all().cend(); ++it) {
-        const QString spanish = withoutMnemonic(it.key()).trimmed();
-        if (shown == spanish)
+    for (const Known &k : known()) {
+        if (shown == k.spanish)
             return true;
-        // A piece long enough to be a phrase of its own, never a word both languages share.
-        for (const QString &piece : fixedPieces(spanish))
-            if (piece.trimmed().size() >= 12 && shown.contains(piece.trimmed()) &&
-                !withoutMnemonic(it.value()).contains(piece.trimmed()))
+        // Filled in, unless its English filled in reads the same.
+        if (!k.whole.pattern().isEmpty() && k.whole.match(shown).hasMatch() &&
+            (k.wholeEnglish.pattern().isEmpty() || !k.wholeEnglish.match(shown).hasMatch()))
+            return true;
+        for (const QString &piece : k.longPieces)
+            if (shown.contains(piece))
                 return true;
     }
-    // A text with arguments filled in, unless its English reads the same ("Color: %1").
-    for (const Filled &f : filledTexts())
-        if (f.spanish.match(shown).hasMatch() &&
-            (f.english.pattern().isEmpty() || !f.english.match(shown).hasMatch()))
-            return true;
     return false;
 }
 

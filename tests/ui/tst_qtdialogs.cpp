@@ -1,6 +1,7 @@
 // The message box of a choice as the user meets it: after a cancelled run the box opens where the
 // progress window's "Cancelar" stood, so Return and a second click must not pick "Continuar".
 #include "QtDialogs.h"
+#include "Translations.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -93,6 +94,44 @@ private Q_SLOTS:
         QCOMPARE(seen.defaultButton, QStringLiteral("Aceptar"));
         QVERIFY(!seen.enabledAtOnce);
         QCOMPARE(seen.openAfterAct, openAfterAct);
+    }
+
+    // The buttons of a message are in the language chosen.
+    void messageButtonsFollowTheLanguage_data()
+    {
+        using namespace Translations::Language;
+        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("OK") << int(Espanol) << int(Dialogs::Buttons::Ok) << QStringList{"Aceptar"};
+        QTest::newRow("OK in English") << int(Ingles) << int(Dialogs::Buttons::Ok) << QStringList{"OK"};
+        QTest::newRow("OK/Cancel in English")
+            << int(Ingles) << int(Dialogs::Buttons::OkCancel) << QStringList{"Cancel", "OK"};
+        QTest::newRow("Yes/No/Cancel")
+            << int(Espanol) << int(Dialogs::Buttons::YesNoCancel) << QStringList{"&No", "&Sí", "Cancelar"};
+        QTest::newRow("Yes/No/Cancel in English")
+            << int(Ingles) << int(Dialogs::Buttons::YesNoCancel) << QStringList{"&No", "&Yes", "Cancel"};
+    }
+    void messageButtonsFollowTheLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(int, buttons);
+        QFETCH(QStringList, texts);
+        Translations::use(language);
+        QStringList shown;
+        QTimer::singleShot(0, [&] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            for (const QAbstractButton *b : box->buttons())
+                shown << b->text();
+            box->reject();
+        });
+        QtDialogs().message(QStringLiteral("Tessarino"), QStringLiteral("Tessarino"),
+                            Dialogs::Icon::Information, Dialogs::Buttons(buttons));
+        Translations::use(Translations::Language::Espanol);
+        shown.sort();
+        QCOMPARE(shown, texts);
     }
 };
 
