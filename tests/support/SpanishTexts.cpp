@@ -80,19 +80,45 @@ const QHash<QString, QString> &SpanishTexts::all()
     return texts;
 }
 
+namespace {
+
+// A text of all(), ready for comparing: without its mnemonic, with its fixed pieces long enough to
+// be a phrase of their own (never a word both languages share) that its English does not hold.
+struct Known
+{
+    QString spanish;
+    QStringList phrases;
+};
+
+const QList<Known> &known()
+{
+    static const QList<Known> texts = [] {
+        QList<Known> list;
+        for (auto it = SpanishTexts::all().cbegin(); it != SpanishTexts::all().cend(); ++it) {
+            Known k{withoutMnemonic(it.key()).trimmed(), {}};
+            const QString english = withoutMnemonic(it.value());
+            for (const QString &piece : fixedPieces(k.spanish))
+                if (piece.trimmed().size() >= 12 && !english.contains(piece.trimmed()))
+                    k.phrases << piece.trimmed();
+            list << k;
+        }
+        return list;
+    }();
+    return texts;
+}
+
+} // namespace
+
 bool SpanishTexts::isSpanish(const QString &message)
 {
     const QString shown = withoutMnemonic(message).trimmed();
     if (shown.isEmpty())
         return false;
-    for (auto it = all().cbegin(); it != all().cend(); ++it) {
-        const QString spanish = withoutMnemonic(it.key()).trimmed();
-        if (shown == spanish)
+    for (const Known &k : known()) {
+        if (shown == k.spanish)
             return true;
-        // A piece long enough to be a phrase of its own, never a word both languages share.
-        for (const QString &piece : fixedPieces(spanish))
-            if (piece.trimmed().size() >= 12 && shown.contains(piece.trimmed()) &&
-                !withoutMnemonic(it.value()).contains(piece.trimmed()))
+        for (const QString &phrase : k.phrases)
+            if (shown.contains(phrase))
                 return true;
     }
     return false;
