@@ -740,6 +740,13 @@ The note is still in the editor: copy it or try again. To close without saving i
     </message>
 </context>
 <context>
+    <name>SplashPicture</name>
+    <message>
+        <source>Programa para numerar hojas.</source>
+        <translation>A program for numbering sheets.</translation>
+    </message>
+</context>
+<context>
     <name>SpooledParts</name>
     <message>
         <source>la parte %1 de %2</source>
@@ -823,6 +830,108 @@ The note is still in the editor: copy it or try again. To close without saving i
     <message>
         <source>sin conexión con la impresora</source>
         <translation>no connection to the printer</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>Ya se está ejecutando una versión de este programa</source>
+        <translation>A copy of this program is already running</translation>
+    </message>
+    <message>
+        <source>error desconocido</source>
+        <translation>unknown error</translation>
+    </message>
+    <message>
+        <source>No se pudo abrir la ventana principal: %1</source>
+        <translation>The main window could not be opened: %1</translation>
+    </message>
+    <message>
+        <source>No se puede abrir el archivo %1: %2</source>
+        <translation>Cannot open the file %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>StatusHelp</name>
+    <message>
+        <source> Imprimir los valores actuales</source>
+        <translation> Print the current values</translation>
+    </message>
+    <message>
+        <source> Dejar todo como está y cerrar el programa.</source>
+        <translation> Leave everything as it is and close the program.</translation>
+    </message>
+    <message>
+        <source> Restaurar a los valores originales</source>
+        <translation> Restore the original values</translation>
+    </message>
+    <message>
+        <source> Habilitar / desabilitar opción de imprimir</source>
+        <translation> Enable / disable printing this number</translation>
+    </message>
+    <message>
+        <source> Ingrese aquí el numero inicial a imprimir.</source>
+        <translation> Enter the first number to print here.</translation>
+    </message>
+    <message>
+        <source> Ingrese aquí el numero final a imprimir</source>
+        <translation> Enter the last number to print here</translation>
+    </message>
+    <message>
+        <source> Ingrese aquí el valor inicial a imprimir</source>
+        <translation> Enter the first value to print here</translation>
+    </message>
+    <message>
+        <source> Ingrese aquí el valor final a imprimir.</source>
+        <translation> Enter the last value to print here.</translation>
+    </message>
+    <message>
+        <source> Coordenada horizontal del número a imprimir</source>
+        <translation> Horizontal position of the number to print</translation>
+    </message>
+    <message>
+        <source> Coordenada vertical del número a imprimir</source>
+        <translation> Vertical position of the number to print</translation>
+    </message>
+    <message>
+        <source> Color de fuente actual. Doble click para cambiarlo</source>
+        <translation> Current font colour. Double-click to change it</translation>
+    </message>
+    <message>
+        <source> Tamaño de fuente actual.</source>
+        <translation> Current font size.</translation>
+    </message>
+    <message>
+        <source> Aquí aparecerá la ayuda sobre cada objeto.</source>
+        <translation> Help on each control appears here.</translation>
+    </message>
+    <message>
+        <source> Hora actual de su sistema</source>
+        <translation> Current time of your system</translation>
+    </message>
+    <message>
+        <source> Coordenada horizontal dónde se imprimirá el %1° número</source>
+        <translation> Horizontal position where number %1 will print</translation>
+    </message>
+    <message>
+        <source> Coordenada vertical dónde se imprimirá el %1° número</source>
+        <translation> Vertical position where number %1 will print</translation>
+    </message>
+    <message>
+        <source> Contraer opciones avanzadas</source>
+        <translation> Hide advanced options</translation>
+    </message>
+    <message>
+        <source> Desplegar opciones avanzadas</source>
+        <translation> Show advanced options</translation>
+    </message>
+    <message>
+        <source> Doble click aquí para ver la muestra completa.</source>
+        <translation> Double-click here to see the whole sample.</translation>
+    </message>
+    <message>
+        <source> Muestra de opciones seleccionadas</source>
+        <translation> Sample of the chosen options</translation>
     </message>
 </context>
 <context>
@@ -926,6 +1035,62 @@ The note is still in the editor: copy it or try again. To close without saving i
     <message>
         <source>&amp;Info. del sistema...</source>
         <translation>&amp;System Info...</translation>
+    </message>
+    <message>
+        <source>Aplicacion  realizada</source>
+        <translation>Application made</translation>
+    </message>
+    <message>
+        <source>en la ciudad de</source>
+        <translation>in the city of</translation>
+    </message>
+    <message>
+        <source>Nombre:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Versión: %1</source>
+        <translation>Version: %1</translation>
+    </message>
+    <message>
+        <source>Empresa: Vireo y Trazo</source>
+        <translation>Company: Vireo y Trazo</translation>
+    </message>
+    <message>
+        <source>Idea y desarollo:</source>
+        <translation>Idea and development:</translation>
+    </message>
+    <message>
+        <source>Lucía Ferrán y Tomás Ibarra</source>
+        <translation>Lucía Ferrán and Tomás Ibarra</translation>
+    </message>
+    <message>
+        <source>e-mail:</source>
+        <translation>e-mail:</translation>
+    </message>
+    <message>
+        <source>Realizado con:</source>
+        <translation>Made with:</translation>
+    </message>
+    <message>
+        <source>C++20 y Qt 6.4</source>
+        <translation>C++20 and Qt 6.4</translation>
+    </message>
+    <message>
+        <source>Consultas y/o sugerencias al TEL.:</source>
+        <translation>Questions and/or suggestions by phone:</translation>
+    </message>
+    <message>
+        <source>Agradecimientos a </source>
+        <translation>Thanks to </translation>
+    </message>
+    <message>
+        <source>La información del sistema no está disponible en este momento</source>
+        <translation>System information is not available at the moment</translation>
+    </message>
+    <message>
+        <source>Versión %1</source>
+        <translation>Version %1</translation>
     </message>
 </context>
 <context>
@@ -1313,368 +1478,63 @@ The note is still in the editor: copy it or try again. To close without saving i
 <context>
     <name>frmPrincipal</name>
     <message>
-        <source>Tessarino</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Mismo número</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Desde</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>0000</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Hasta</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>0001</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>imprimir vertical</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>X:(horiz.)</source>
-        <translation type="unfinished"></translation>
+        <translation>X:(horiz.)</translation>
     </message>
     <message>
         <source>Y:(vert.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Y:(vert.)</translation>
     </message>
     <message>
         <source>Habilitar / desabilitar</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>0</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Imprimir</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Cancelar</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Juegos:</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Veces seguidas que se imprime cada hoja (talonarios con copias: 1 a 10)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Distinto número</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Fuente</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Tamaño</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>12</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Muestra</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>01234</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Restaurar valores</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Guardar configuración de fuente</source>
-        <translation type="unfinished"></translation>
+        <translation>Enable / disable</translation>
     </message>
     <message>
         <source>Active esta casilla si quiere que estos valores esten disponibles la próxima vez que utilize el programa.</source>
-        <translation type="unfinished"></translation>
+        <translation>Check this box to have these values again the next time you use the program.</translation>
     </message>
     <message>
         <source>info...</source>
-        <translation type="unfinished"></translation>
+        <translation>info...</translation>
     </message>
     <message>
         <source>Vea la fecha y hora de creación del archivo en la barra de estado</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>»</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>«</source>
-        <translation type="unfinished"></translation>
+        <translation>See the date and time the file was created in the status bar</translation>
     </message>
     <message>
         <source>Dejar una nota para este documento</source>
-        <translation type="unfinished"></translation>
+        <translation>Leave a note for this document</translation>
     </message>
     <message>
         <source>&amp;Rectangulo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rectangle</translation>
     </message>
     <message>
         <source>&amp;Grilla</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Archivo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Nuevo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Fuente</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Herramientas</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Cargar</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Impresora</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Lenguaje</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Notas</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Mismo número</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+F5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Distinto número</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+F6</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Abrir</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+A</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Guardar</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+G</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Imprimir cuadrícula de prueba</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>I&amp;mprimir rectángulo de prueba</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Im&amp;primir trabajo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+P</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Plantilla P&amp;DF...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Sin plantilla</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grid</translation>
     </message>
     <message>
         <source>&amp;Vista previa</source>
-        <translation type="unfinished"></translation>
+        <translation>Pre&amp;view</translation>
     </message>
     <message>
-        <source>Ctrl+Shift+P</source>
-        <translation type="unfinished"></translation>
+        <source> PDF guardado: %1</source>
+        <translation> PDF saved: %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmProgreso</name>
+    <message>
+        <source>Cancelar</source>
+        <translation>Cancel</translation>
     </message>
     <message>
-        <source>Re&amp;gistro de impresiones...</source>
-        <translation type="unfinished"></translation>
+        <source>Imprimiendo hoja %1 de %2</source>
+        <translation>Printing sheet %1 of %2</translation>
     </message>
     <message>
-        <source>Reimprimir h&amp;ojas...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Salir</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Color</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+C</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Tamaño</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+T</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ti&amp;po</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ctrl+I</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>G&amp;uardar configuración al salir</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Restaurar valores predeterminados</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ú&amp;ltima impresión distinto número</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Última impresión mismo número</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>C&amp;hequear todo</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Limpiar cajas</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Numerar en &amp;pilas...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Reponer &amp;boletos...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Imprimir plan de pi&amp;las</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Formato de los &amp;números...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Limpiar &amp;recientes</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Configurar</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>C&amp;alibrar impresora...</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Quitar calibración</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Español</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shift+F1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Frances</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shift+F2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>I&amp;taliano</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shift+F3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Ingles</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Shift+F4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Escribir/editar</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Borrar</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Ace&amp;rca</source>
-        <translation type="unfinished"></translation>
+        <source>Número: %1</source>
+        <translation>Number: %1</translation>
     </message>
 </context>
 <context>
@@ -1713,6 +1573,13 @@ The note is still in the editor: copy it or try again. To close without saving i
     <message>
         <source>No se pudo guardar el límite del resumen: %1</source>
         <translation>The summary threshold could not be saved: %1</translation>
+    </message>
+</context>
+<context>
+    <name>frmVisor</name>
+    <message>
+        <source>Click para cerrar</source>
+        <translation>Click to close</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "SplashPicture.h"
 
+#include <QCoreApplication>
 #include <QLinearGradient>
 #include <QPainter>
 
@@ -40,7 +41,8 @@ QPixmap makeSplashPicture()
     subtitle.setPixelSize(13);
     p.setFont(subtitle);
     p.setPen(QColor(210, 225, 245));
-    p.drawText(QRectF(0, 78, 300, 24), Qt::AlignCenter, QStringLiteral("Programa para numerar hojas."));
+    p.drawText(QRectF(0, 78, 300, 24), Qt::AlignCenter,
+               QCoreApplication::translate("SplashPicture", "Programa para numerar hojas."));
 
     p.setPen(QColor(120, 150, 190));
     p.setBrush(Qt::NoBrush);

@@ -33,7 +33,8 @@ bool StartUp::run(QWidget *splash)
 StartUp::Outcome StartUp::start(QWidget *splash)
 {
     if (!m_instance.tryAcquire()) {
-        m_context.dialogs.message(kAlreadyRunning, kAlreadyRunningTitle, Dialogs::Icon::Information);
+        m_context.dialogs.message(tr("Ya se está ejecutando una versión de este programa"),
+                                  kAlreadyRunningTitle, Dialogs::Icon::Information);
         return Outcome::AlreadyRunning;
     }
     // The file type is a convenience: without it the program still works, and the next start
@@ -50,15 +51,16 @@ StartUp::Outcome StartUp::start(QWidget *splash)
     } catch (const std::exception &e) {
         failure = describeFailure(e);
     } catch (...) {
-        failure = QStringLiteral("error desconocido");
+        failure = tr("error desconocido");
     }
     if (!m_main) {
         if (failure.isEmpty())
-            failure = QStringLiteral("error desconocido");
+            failure = tr("error desconocido");
         if (splash)
             splash->hide();
         qCCritical(lcApp) << "The main window could not be built:" << failure;
-        m_context.dialogs.message(kWindowFailed.arg(failure), kTitle, Dialogs::Icon::Critical);
+        m_context.dialogs.message(tr("No se pudo abrir la ventana principal: %1").arg(failure), kTitle,
+                                  Dialogs::Icon::Critical);
         return Outcome::Failed;
     }
     DocumentCommands &documents = m_main->documents();
@@ -68,8 +70,8 @@ StartUp::Outcome StartUp::start(QWidget *splash)
         } catch (const std::exception &e) {
             // The window opens on a new job, but the user asked for this one and must know.
             m_context.dialogs.message(
-                QStringLiteral("No se puede abrir el archivo %1: %2").arg(m_commandLine, describeFailure(e)),
-                kTitle, Dialogs::Icon::Exclamation);
+                tr("No se puede abrir el archivo %1: %2").arg(m_commandLine, describeFailure(e)), kTitle,
+                Dialogs::Icon::Exclamation);
         }
     } else {
         try {

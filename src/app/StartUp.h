@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -12,13 +13,11 @@ struct AppContext;
 // What runs between the first paint of the start-up window and the main window on screen.
 class StartUp
 {
+    Q_DECLARE_TR_FUNCTIONS(StartUp)
+
 public:
-    static inline const QString kAlreadyRunning =
-        QStringLiteral("Ya se está ejecutando una versión de este programa");
     // The program's name followed by one blank.
     static inline const QString kAlreadyRunningTitle = QStringLiteral("Tessarino ");
-
-    static inline const QString kWindowFailed = QStringLiteral("No se pudo abrir la ventana principal: %1");
 
     enum class Outcome {
         Started,        // the main window is on screen

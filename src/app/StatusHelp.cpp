@@ -3,6 +3,7 @@
 #include "Logging.h"
 #include "NumberText.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QLabel>
 #include <QLocale>
@@ -15,35 +16,54 @@
 namespace StatusHelp {
 namespace {
 
-// The texts are the program's own and stay Spanish in every interface language.
-const QHash<QString, QString> &fixedTexts()
+// The help of each control, by objectName (arrays by their base name), in Spanish; shown in the
+// interface language.
+const QHash<QString, const char *> &fixedTexts()
 {
-    static const QHash<QString, QString> texts{
-        {QStringLiteral("cmdImprimir"), QStringLiteral(" Imprimir los valores actuales")},
-        {QStringLiteral("Command6"), QStringLiteral(" Imprimir los valores actuales")},
-        {QStringLiteral("CmdCancelar"), QStringLiteral(" Dejar todo como está y cerrar el programa.")},
-        {QStringLiteral("Command7"), QStringLiteral(" Dejar todo como está y cerrar el programa.")},
-        {QStringLiteral("cmdRestaurar"), QStringLiteral(" Restaurar a los valores originales")},
-        {QStringLiteral("Check1"), QStringLiteral(" Habilitar / desabilitar opción de imprimir")},
-        {QStringLiteral("Check2"), QStringLiteral(" Habilitar / desabilitar opción de imprimir")},
-        {QStringLiteral("txtDesde"), QStringLiteral(" Ingrese aquí el numero inicial a imprimir.")},
-        {QStringLiteral("txtHasta"), QStringLiteral(" Ingrese aquí el numero final a imprimir")},
-        {QStringLiteral("desde"), QStringLiteral(" Ingrese aquí el valor inicial a imprimir")},
-        {QStringLiteral("hasta"), QStringLiteral(" Ingrese aquí el valor final a imprimir.")},
-        {QStringLiteral("posX"), QStringLiteral(" Coordenada horizontal del número a imprimir")},
-        {QStringLiteral("posY"), QStringLiteral(" Coordenada vertical del número a imprimir")},
-        {QStringLiteral("PicColor"), QStringLiteral(" Color de fuente actual. Doble click para cambiarlo")},
-        {QStringLiteral("txtTamaño"), QStringLiteral(" Tamaño de fuente actual.")},
-        {QStringLiteral("lblEstado"), QStringLiteral(" Aquí aparecerá la ayuda sobre cada objeto.")},
-        {QStringLiteral("lblHora"), QStringLiteral(" Hora actual de su sistema")},
+    static const QHash<QString, const char *> texts{
+        {QStringLiteral("cmdImprimir"), QT_TRANSLATE_NOOP("StatusHelp", " Imprimir los valores actuales")},
+        {QStringLiteral("Command6"), QT_TRANSLATE_NOOP("StatusHelp", " Imprimir los valores actuales")},
+        {QStringLiteral("CmdCancelar"),
+         QT_TRANSLATE_NOOP("StatusHelp", " Dejar todo como está y cerrar el programa.")},
+        {QStringLiteral("Command7"),
+         QT_TRANSLATE_NOOP("StatusHelp", " Dejar todo como está y cerrar el programa.")},
+        {QStringLiteral("cmdRestaurar"),
+         QT_TRANSLATE_NOOP("StatusHelp", " Restaurar a los valores originales")},
+        {QStringLiteral("Check1"),
+         QT_TRANSLATE_NOOP("StatusHelp", " Habilitar / desabilitar opción de imprimir")},
+        {QStringLiteral("Check2"),
+         QT_TRANSLATE_NOOP("StatusHelp", " Habilitar / desabilitar opción de imprimir")},
+        {QStringLiteral("txtDesde"),
+         QT_TRANSLATE_NOOP("StatusHelp", " Ingrese aquí el numero inicial a imprimir.")},
+        {QStringLiteral("txtHasta"),
+         QT_TRANSLATE_NOOP("StatusHelp", " Ingrese aquí el numero final a imprimir")},
+        {QStringLiteral("desde"),
+         QT_TRANSLATE_NOOP("StatusHelp", " Ingrese aquí el valor inicial a imprimir")},
+        {QStringLiteral("hasta"),
+         QT_TRANSLATE_NOOP("StatusHelp", " Ingrese aquí el valor final a imprimir.")},
+        {QStringLiteral("posX"),
+         QT_TRANSLATE_NOOP("StatusHelp", " Coordenada horizontal del número a imprimir")},
+        {QStringLiteral("posY"),
+         QT_TRANSLATE_NOOP("StatusHelp", " Coordenada vertical del número a imprimir")},
+        {QStringLiteral("PicColor"),
+         QT_TRANSLATE_NOOP("StatusHelp", " Color de fuente actual. Doble click para cambiarlo")},
+        {QStringLiteral("txtTamaño"), QT_TRANSLATE_NOOP("StatusHelp", " Tamaño de fuente actual.")},
+        {QStringLiteral("lblEstado"),
+         QT_TRANSLATE_NOOP("StatusHelp", " Aquí aparecerá la ayuda sobre cada objeto.")},
+        {QStringLiteral("lblHora"), QT_TRANSLATE_NOOP("StatusHelp", " Hora actual de su sistema")},
         // The window's own surface and the tab control (strip and page backgrounds) wipe the help.
-        {QStringLiteral("frmPrincipal"), QString()},
-        {QStringLiteral("centralwidget"), QString()},
-        {QStringLiteral("SSTab1"), QString()},
-        {QStringLiteral("tabMismo"), QString()},
-        {QStringLiteral("tabDistinto"), QString()},
+        {QStringLiteral("frmPrincipal"), ""},
+        {QStringLiteral("centralwidget"), ""},
+        {QStringLiteral("SSTab1"), ""},
+        {QStringLiteral("tabMismo"), ""},
+        {QStringLiteral("tabDistinto"), ""},
     };
     return texts;
+}
+
+QString translated(const char *spanish)
+{
+    return *spanish ? QCoreApplication::translate("StatusHelp", spanish) : QString();
 }
 
 // "txtPosX_2" -> ("txtPosX", 2); other names come back whole with index -1.
@@ -76,19 +96,25 @@ std::optional<QString> textFor(const QString &controlName, const State &state)
 {
     const auto [base, index] = splitArrayName(controlName);
     if (index >= 0 && base == QLatin1String("txtPosX"))
-        return QStringLiteral(" Coordenada horizontal dónde se imprimirá el %1° número").arg(index + 1);
+        return QCoreApplication::translate("StatusHelp",
+                                           " Coordenada horizontal dónde se imprimirá el %1° número")
+            .arg(index + 1);
     if (index >= 0 && base == QLatin1String("txtPosY"))
-        return QStringLiteral(" Coordenada vertical dónde se imprimirá el %1° número").arg(index + 1);
+        return QCoreApplication::translate("StatusHelp",
+                                           " Coordenada vertical dónde se imprimirá el %1° número")
+            .arg(index + 1);
     if (base == QLatin1String("Command4"))
-        return state.windowWidthTwips == 8900 ? QStringLiteral(" Contraer opciones avanzadas")
-                                              : QStringLiteral(" Desplegar opciones avanzadas");
+        return state.windowWidthTwips == 8900
+                   ? QCoreApplication::translate("StatusHelp", " Contraer opciones avanzadas")
+                   : QCoreApplication::translate("StatusHelp", " Desplegar opciones avanzadas");
     if (base == QLatin1String("Label6"))
         return sizeAtLeast30(state.sizeText)
-                   ? QStringLiteral(" Doble click aquí para ver la muestra completa.")
-                   : QStringLiteral(" Muestra de opciones seleccionadas");
+                   ? QCoreApplication::translate("StatusHelp",
+                                                 " Doble click aquí para ver la muestra completa.")
+                   : QCoreApplication::translate("StatusHelp", " Muestra de opciones seleccionadas");
     const auto &texts = fixedTexts();
     if (const auto it = texts.find(index >= 0 ? base : controlName); it != texts.end())
-        return *it;
+        return translated(*it);
     return std::nullopt;
 }
 
@@ -134,6 +160,13 @@ void StatusHelpTracker::track(QWidget *widget)
 
 bool StatusHelpTracker::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::LanguageChange && watched == m_root) {
+        // A help still showing follows the language; any other text is its owner's to redo.
+        if (!m_shownFor.isEmpty() && m_lblEstado->text() == m_shown)
+            if (const auto text = StatusHelp::textFor(m_shownFor, m_state()))
+                show(m_shownFor, *text);
+        return false;
+    }
     if (event->type() == QEvent::StatusTip) {
         // A menu entry's status help (a recent file's whole path): as much as the line holds,
         // losing the middle. Leaving an entry sends an empty one, which leaves the text in place.
@@ -157,6 +190,13 @@ bool StatusHelpTracker::eventFilter(QObject *watched, QEvent *event)
     while (under != widget && (under->objectName().isEmpty() || under->objectName().startsWith(u"qt_")))
         under = under->parentWidget();
     if (const auto text = StatusHelp::textFor(under->objectName(), m_state()))
-        m_lblEstado->setText(*text);
+        show(under->objectName(), *text);
     return false;
+}
+
+void StatusHelpTracker::show(const QString &controlName, const QString &text)
+{
+    m_shownFor = controlName;
+    m_shown = text;
+    m_lblEstado->setText(text);
 }

@@ -33,7 +33,7 @@ QString clockText(const QTime &time, const QLocale &locale);
 
 // Shows the help of the control under the pointer in `lblEstado` as the mouse moves over `root`,
 // and the status help of the menu entry under it. Every widget below `root` gets mouse tracking,
-// so moves without a button pressed are seen.
+// so moves without a button pressed are seen. A help still showing follows a change of language.
 class StatusHelpTracker : public QObject
 {
 public:
@@ -44,8 +44,11 @@ protected:
 
 private:
     void track(QWidget *widget);
+    void show(const QString &controlName, const QString &text);
 
     QWidget *m_root;
     QLabel *m_lblEstado;
     std::function<StatusHelp::State()> m_state;
+    QString m_shownFor; // the control whose help the line shows
+    QString m_shown;
 };

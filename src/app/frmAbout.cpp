@@ -8,39 +8,47 @@
 #include "Version.h"
 #include "ui_frmAbout.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QProcess>
 #include <QTimer>
 
-const QString frmAbout::kCredits =
-    QStringList{
-        QStringLiteral("Aplicacion  realizada"),
-        QStringLiteral("en la ciudad de"),
+QString frmAbout::credits()
+{
+    return QStringList{
+        tr("Aplicacion  realizada"),
+        tr("en la ciudad de"),
         QStringLiteral("San Jacinto del Monte, Córdoba"),
         QString(),
-        QStringLiteral("Nombre:"),
+        tr("Nombre:"),
         QStringLiteral("TESSARINO"),
         QString(),
-        QStringLiteral("Versión: " TESSARINO_VERSION),
+        tr("Versión: %1").arg(QStringLiteral(TESSARINO_VERSION)),
         QString(),
-        QStringLiteral("Empresa: Vireo y Trazo"),
+        tr("Empresa: Vireo y Trazo"),
         QString(),
-        QStringLiteral("Idea y desarollo:"),
-        QStringLiteral("Lucía Ferrán y Tomás Ibarra"),
+        tr("Idea y desarollo:"),
+        tr("Lucía Ferrán y Tomás Ibarra"),
         QString(),
-        QStringLiteral("e-mail:"),
+        tr("e-mail:"),
         QStringLiteral("tessarino@vireoytrazo.example "),
         QString(),
-        QStringLiteral("Realizado con:"),
-        QStringLiteral("C++20 y Qt 6.4"),
+        tr("Realizado con:"),
+        tr("C++20 y Qt 6.4"),
         QString(),
-        QStringLiteral("Consultas y/o sugerencias al TEL.:"),
+        tr("Consultas y/o sugerencias al TEL.:"),
         QStringLiteral("(0351) 555-0147"),
         QString(),
-        QStringLiteral("Agradecimientos a "),
+        tr("Agradecimientos a "),
         QStringLiteral("Marta Quiroga \"la Tana\""),
     }
         .join(QStringLiteral("\r\n"));
+}
+
+QString frmAbout::noSysInfo()
+{
+    return tr("La información del sistema no está disponible en este momento");
+}
 
 namespace {
 const QString kTitle = QStringLiteral("Tessarino");
@@ -52,14 +60,13 @@ frmAbout::frmAbout(AppContext &context, QWidget *parent)
     : QDialog(parent), m_context(context), ui(std::make_unique<Ui::frmAbout>())
 {
     ui->setupUi(this);
-    ui->lblVersion->setText(QStringLiteral("Versión " TESSARINO_VERSION));
+    retranslate();
     setFixedSize(396, 237);
     m_background = drawAboutBackground(size());
     ui->picIcon->setPixmap(QPixmap::fromImage(drawProductIcon(33)));
     ui->Image2->setPixmap(drawCloseImage(32));
     ui->Image1->setPixmap(drawPressedMark(ui->Image1->size()));
     ui->Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    ui->picScroll->setText(kCredits);
 
     connect(ui->cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(ui->cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
@@ -78,6 +85,21 @@ frmAbout::frmAbout(AppContext &context, QWidget *parent)
 }
 
 frmAbout::~frmAbout() = default;
+
+void frmAbout::retranslate()
+{
+    ui->lblVersion->setText(tr("Versión %1").arg(QStringLiteral(TESSARINO_VERSION)));
+    ui->picScroll->setText(credits());
+}
+
+void frmAbout::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        retranslate();
+    }
+    QDialog::changeEvent(event);
+}
 
 void frmAbout::Timer1_Timer()
 {
@@ -102,7 +124,7 @@ void frmAbout::StartSysInfo()
 {
     const QString tool = SysInfo::findTool(m_context.paths.registryStore, m_toolSearchPath);
     if (tool.isEmpty() || !QProcess::startDetached(tool, {}))
-        m_context.dialogs.message(kNoSysInfo, kTitle, Dialogs::Icon::None);
+        m_context.dialogs.message(noSysInfo(), kTitle, Dialogs::Icon::None);
 }
 
 void frmAbout::hideEvent(QHideEvent *event)

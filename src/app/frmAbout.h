@@ -18,9 +18,9 @@ class frmAbout : public QDialog
     Q_OBJECT
 
 public:
-    static const QString kCredits;
-    static inline const QString kNoSysInfo =
-        QStringLiteral("La información del sistema no está disponible en este momento");
+    // The scrolling credits and the message without system information, in the interface language.
+    static QString credits();
+    static QString noSysInfo();
     static inline const QString kScrollError = QStringLiteral("Error scrolling text");
 
     explicit frmAbout(AppContext &context, QWidget *parent = nullptr);
@@ -40,9 +40,12 @@ public:
 
 protected:
     void hideEvent(QHideEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void retranslate();
+
     AppContext &m_context;
     std::unique_ptr<Ui::frmAbout> ui;
     QTimer *Timer1 = nullptr;

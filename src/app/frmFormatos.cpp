@@ -189,6 +189,8 @@ frmFormatos::frmFormatos(QWidget *owner) : QDialog(owner)
     for (const NumberLookBoxes &row : distinct)
         watch(row);
     reset();
+    // The warnings are worded by the checks: worded again in a new language.
+    Texts::follow(this, [this] { refresh(); });
 }
 
 void frmFormatos::setSheet(Sheet sheet)

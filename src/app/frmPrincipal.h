@@ -74,6 +74,9 @@ Q_SIGNALS:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // A change of language retranslates the form's own texts (the library's captions and the
+    // bound ones follow by themselves) and the status line's text.
+    void changeEvent(QEvent *event) override;
 
 private:
     // Tests read and set the state below through it (tests/app/WindowProbe.h).
@@ -150,6 +153,7 @@ private:
 
     void setUpLanguage();
     void setUpTemplate();
+    void showPrintedFileName();
 
     AppContext &m_context;
     std::unique_ptr<Ui::frmPrincipal> ui;
@@ -161,6 +165,8 @@ private:
     // The last caption load succeeded.
     bool m_languageLoaded = false;
     int m_widthTwips = kBuiltInWidth;
+    QString m_printedFile; // the last PDF the built-in printer wrote, as the status line names it
+    QString m_printedFileText;
 
     QTimer *m_startUpSettle = nullptr;
     QTimer *m_clock = nullptr;

@@ -3,6 +3,7 @@
 #include "frmPrincipal.h"
 #include "ui_frmPrincipal.h"
 
+#include <QEvent>
 #include <utility>
 
 void frmPrincipal::setUpLanguage()
@@ -27,4 +28,16 @@ void frmPrincipal::setUpLanguage()
                     (language->*click)();
                 });
     }
+}
+
+void frmPrincipal::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        // The status line's text from before is worded again when it still shows.
+        const bool showsPrintedFile = !m_printedFile.isEmpty() && ui->lblEstado->text() == m_printedFileText;
+        ui->retranslateUi(this);
+        if (showsPrintedFile)
+            showPrintedFileName();
+    }
+    QMainWindow::changeEvent(event);
 }

@@ -176,8 +176,15 @@ void frmPrincipal::closeEvent(QCloseEvent *event)
 void frmPrincipal::showPrintedFile(const QString &pdfFile)
 {
     const QFileInfo file(pdfFile);
-    ui->lblEstado->setText(QStringLiteral(" PDF guardado: ") + file.fileName());
+    m_printedFile = file.fileName();
+    showPrintedFileName();
     ui->lblEstado->setToolTip(QDir::toNativeSeparators(file.absoluteFilePath()));
+}
+
+void frmPrincipal::showPrintedFileName()
+{
+    m_printedFileText = tr(" PDF guardado: %1").arg(m_printedFile);
+    ui->lblEstado->setText(m_printedFileText);
 }
 
 void frmPrincipal::unload()

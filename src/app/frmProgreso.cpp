@@ -5,6 +5,7 @@
 #include "Texts.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -31,7 +32,7 @@ frmProgreso::frmProgreso(QWidget *owner, Dialogs *dialogs, std::function<void(bo
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
     ProgressBar1->setRange(0, 1000); // per mille: a run can hold more sheets than an int counts
     ProgressBar1->setMinimumWidth(320);
-    cmdCancelar = new QPushButton(QStringLiteral("Cancelar"), this);
+    cmdCancelar = new QPushButton(this);
     cmdCancelar->setObjectName(QStringLiteral("cmdCancelar"));
     connect(cmdCancelar, &QPushButton::clicked, this, &frmProgreso::reject);
 
@@ -44,8 +45,28 @@ frmProgreso::frmProgreso(QWidget *owner, Dialogs *dialogs, std::function<void(bo
     layout->addWidget(lblImpresora);
     layout->addWidget(ProgressBar1);
     layout->addLayout(buttons);
+    retranslate();
     m_clock.start();
     ++s_running;
+}
+
+void frmProgreso::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
+}
+
+void frmProgreso::retranslate()
+{
+    cmdCancelar->setText(tr("Cancelar"));
+    if (m_shownAny) {
+        lblHoja->setText(m_confirms ? Texts::text(14004).arg(m_shownSheet).arg(m_shownTotal)
+                                    : tr("Imprimiendo hoja %1 de %2").arg(m_shownSheet).arg(m_shownTotal));
+        lblNumero->setText(tr("Número: %1").arg(m_shownNumber));
+    }
+    if (!lblImpresora->text().isEmpty())
+        lblImpresora->setText(printerText());
 }
 
 frmProgreso::~frmProgreso()
@@ -116,14 +137,16 @@ bool frmProgreso::sheetPrinted(qint64 done, qint64 total, const QString &number)
 
 void frmProgreso::refresh(qint64 done, qint64 total, const QString &number)
 {
-    lblHoja->setText(m_confirms ? Texts::text(14004).arg(done).arg(total)
-                                : QStringLiteral("Imprimiendo hoja %1 de %2").arg(done).arg(total));
+    m_shownSheet = done;
+    m_shownTotal = total;
+    m_shownNumber = number;
+    m_shownAny = true;
     if (m_confirms) {
         m_total = total;
         lblImpresora->setText(printerText());
         lblImpresora->show();
     }
-    lblNumero->setText(QStringLiteral("Número: %1").arg(number));
+    retranslate();
     ProgressBar1->setValue(total > 0 ? int(done * 1000 / total) : 0);
     if (!isVisible()) {
         adjustSize();

@@ -63,9 +63,12 @@ protected:
     // Escape and the close button cancel, as "Cancelar" does. While parts of the run are at the
     // printer the user is asked first whether to wait for them or stop (which cancels them).
     void reject() override;
+    // The texts follow a change of language made while the run goes on.
+    void changeEvent(QEvent *event) override;
 
 private:
     void refresh(qint64 done, qint64 total, const QString &number);
+    void retranslate();
 
     QElapsedTimer m_clock;
     qint64 m_nextRefreshMs = showAfterMs;
@@ -77,6 +80,10 @@ private:
     // The other windows' turn: their events, for at most `ms`.
     void letWindowsWork(int ms);
     qint64 m_confirmed = 0, m_total = 0;
+    // The sheet and number shown last.
+    qint64 m_shownSheet = 0, m_shownTotal = 0;
+    QString m_shownNumber;
+    bool m_shownAny = false;
     QString m_state;
     void checkSignal();
     static inline int s_running = 0;

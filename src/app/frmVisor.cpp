@@ -32,7 +32,7 @@ frmVisor::frmVisor(QWidget *mainWindow, QSize ownerTwips)
     QPalette white = Label1->palette();
     white.setColor(QPalette::Window, Qt::white);
     Label1->setPalette(white);
-    Label1->setToolTip(QStringLiteral("Click para cerrar"));
+    Label1->setToolTip(tr("Click para cerrar"));
 }
 
 void frmVisor::loadSample(const QLabel &sample)

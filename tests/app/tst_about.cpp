@@ -29,8 +29,8 @@ private Q_SLOTS:
         QCOMPARE(box.windowTitle(), QStringLiteral("Vireo y Trazo"));
         QCOMPARE(box.findChild<QLabel *>(QStringLiteral("lblVersion"))->text(),
                  QStringLiteral("Versión " TESSARINO_VERSION));
-        QVERIFY(frmAbout::kCredits.contains(QStringLiteral("\r\nVersión: " TESSARINO_VERSION "\r\n")));
-        QCOMPARE(frmAbout::kCredits.split(QStringLiteral("\r\n")).size(), 25);
+        QVERIFY(frmAbout::credits().contains(QStringLiteral("\r\nVersión: " TESSARINO_VERSION "\r\n")));
+        QCOMPARE(frmAbout::credits().split(QStringLiteral("\r\n")).size(), 25);
         auto *scroll = box.findChild<CreditsScroll *>(QStringLiteral("picScroll"));
         auto *timer = box.findChild<QTimer *>(QStringLiteral("Timer1"));
         QVERIFY(timer->isActive());
@@ -120,7 +120,7 @@ private Q_SLOTS:
                               QStringLiteral("PATH"), h.tmp.path(QStringLiteral("msinfo32")),
                               cRegistro::TIPO_STRING));
         box.findChild<QPushButton *>(QStringLiteral("cmdSysInfo"))->click();
-        QCOMPARE(h.dialogs.texts(), QStringList(2, frmAbout::kNoSysInfo));
+        QCOMPARE(h.dialogs.texts(), QStringList(2, frmAbout::noSysInfo()));
         QCOMPARE(h.dialogs.messages[0].title, QStringLiteral("Tessarino"));
         QCOMPARE(h.dialogs.messages[0].icon, Dialogs::Icon::None);
     }
