@@ -121,5 +121,14 @@ void frmPrincipal::setUpStatusRow()
 
 void frmPrincipal::showTime()
 {
-    ui->lblHora->setText(StatusHelp::clockText(QTime::currentTime(), QLocale::system()));
+    const QString text = StatusHelp::clockText(QTime::currentTime(), QLocale::system());
+    ui->lblHora->setText(text);
+    // A 12-hour clock ("12:54:46 PM") needs more room than the form gives a 24-hour one: the
+    // clock takes it from the status line beside it rather than cut the time short.
+    const int grow = ui->lblHora->fontMetrics().horizontalAdvance(text) + 2 * ui->lblHora->frameWidth() + 4 -
+                     ui->lblHora->width();
+    if (grow > 0) {
+        ui->lblHora->resize(ui->lblHora->width() + grow, ui->lblHora->height());
+        ui->lblEstado->setGeometry(ui->lblEstado->geometry().adjusted(grow, 0, 0, 0));
+    }
 }
