@@ -19,5 +19,4 @@ public:
 
 private:
     ResourceLibrary m_library;
-    bool m_libraryMissing = false; // said once; its texts then stay Spanish
 };

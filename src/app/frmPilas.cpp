@@ -1,5 +1,7 @@
 #include "frmPilas.h"
 
+#include "JobControls.h"
+
 #include "DistinctNumberRun.h"
 #include "PilePlan.h"
 #include "RuntimeError.h"
@@ -33,7 +35,7 @@ QLabel *boxLabel(const char *spanish, int32_t id, QWidget *parent)
 
 } // namespace
 
-frmPilas::frmPilas(const Rows &rows, QLabel *pageLine, QWidget *owner)
+frmPilas::frmPilas(const JobControls &rows, QLabel *pageLine, QWidget *owner)
     : QDialog(owner), lblPilas(pageLine), m_rows(rows)
 {
     setObjectName(QStringLiteral("frmPilas"));

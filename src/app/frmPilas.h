@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <array>
 
+struct JobControls;
+
 class QAction;
 class QCheckBox;
 class QLabel;
@@ -17,16 +19,10 @@ class frmPilas final : public QDialog
     Q_OBJECT
 
 public:
-    struct Rows
-    {
-        std::array<QLineEdit *, 4> desde;
-        std::array<QLineEdit *, 4> hasta;
-        std::array<QCheckBox *, 4> Check2;
-    };
-
+    // `rows` are the main window's boxes (its desde/hasta/Check2 rows are the ones piles fill),
     // `pageLine` is the distinct-number page's line for the plan (lblPilas), `owner` the main
-    // window.
-    frmPilas(const Rows &rows, QLabel *pageLine, QWidget *owner);
+    // window, which outlives this dialog with its boxes.
+    frmPilas(const JobControls &rows, QLabel *pageLine, QWidget *owner);
 
     QCheckBox *chkPilas = nullptr;
     QLineEdit *txtPilasDesde = nullptr;
@@ -46,5 +42,5 @@ private:
     QString separators(qint64 blocks) const;
     bool fitsPageLine(const QString &summary) const;
 
-    Rows m_rows;
+    const JobControls &m_rows;
 };

@@ -22,7 +22,7 @@
 
 void frmPrincipal::setUpDocuments()
 {
-    m_pilas = new frmPilas({m_job->desde, m_job->hasta, m_job->Check2}, ui->lblPilas, this);
+    m_pilas = new frmPilas(*m_job, ui->lblPilas, this);
     connect(ui->mnuPilas, &QAction::triggered, m_pilas, &QDialog::exec);
     Texts::bindCaption(ui->mnuPilas, 1005);
     m_juegos = new SetsBoxes(

@@ -215,3 +215,25 @@ QString ResourceLibrary::CargarCadena(int32_t id, int32_t queIdioma)
         throw RuntimeError(number, QCoreApplication::translate("ResourceLibrary", "Error de automatización"));
     }
 }
+
+Texts::Source ResourceLibrary::textSource(int32_t language)
+{
+    auto missing = std::make_shared<bool>(false);
+    return [this, language, missing](int32_t id) -> std::optional<QString> {
+        if (*missing)
+            return std::nullopt;
+        try {
+            return CargarCadena(id, language);
+        } catch (const RuntimeError &e) {
+            if (e.number() == CannotCreateObject) {
+                *missing = true;
+                qCWarning(lcLang).noquote()
+                    << "The resource library's texts stay Spanish:" << describeFailure(e);
+            } else {
+                // Not an error: a text the library lacks stays Spanish.
+                qCDebug(lcLang).noquote() << "Text" << id << "not in the library:" << describeFailure(e);
+            }
+            return std::nullopt;
+        }
+    };
+}

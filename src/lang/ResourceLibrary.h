@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Texts.h"
+
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -35,6 +37,11 @@ public:
     // The caption `id` in the language `queIdioma` (a LanguageBase). Creates the object if there is
     // none yet. Throws RuntimeError when the object cannot be created or the library refuses.
     QString CargarCadena(int32_t id, int32_t queIdioma);
+
+    // The library's texts in `language` as the source of Texts: a text the library lacks stays
+    // Spanish; a library that cannot be loaded is logged once and then no longer asked. The
+    // source asks this object, which must outlive it.
+    Texts::Source textSource(int32_t language);
 
 private:
     LibreriaTessarino::_Clase &clase();

@@ -152,18 +152,7 @@ void InterfaceLanguage::CargarIdioma(int32_t base)
             caption.set(captionText(caption.id, base));
         m_idiomaCargado = true;
         // The later windows and messages follow; a text the library lacks stays Spanish.
-        if (base == Espanol)
-            Texts::setSource({});
-        else
-            Texts::setSource([library = &m_library, base](int32_t id) -> std::optional<QString> {
-                try {
-                    return library->CargarCadena(id, base);
-                } catch (const RuntimeError &e) {
-                    // Not an error: a text the library lacks stays Spanish.
-                    qCDebug(lcLang).noquote() << "Text" << id << "not in the library:" << describeFailure(e);
-                    return std::nullopt;
-                }
-            });
+        Texts::setSource(base == Espanol ? Texts::Source{} : m_library.textSource(base));
         // Then Qt's translations: every window retranslates with both sources in the new language.
         Translations::use(base);
     } catch (const RuntimeError &error) {
