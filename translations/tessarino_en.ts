@@ -733,13 +733,6 @@ The note is still in the editor: copy it or try again. To close without saving i
     </message>
 </context>
 <context>
-    <name>ShopTools</name>
-    <message>
-        <source>&amp;Resumen antes de tiradas largas...</source>
-        <translation>&amp;Summary before long runs...</translation>
-    </message>
-</context>
-<context>
     <name>SplashPicture</name>
     <message>
         <source>Programa para numerar hojas.</source>
@@ -1520,6 +1513,10 @@ The note is still in the editor: copy it or try again. To close without saving i
     <message>
         <source> PDF guardado: %1</source>
         <translation> PDF saved: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Resumen antes de tiradas largas...</source>
+        <translation>&amp;Summary before long runs...</translation>
     </message>
 </context>
 <context>

@@ -19,14 +19,14 @@
 #include <QDateTime>
 #include <QDir>
 #include <QLocale>
-#include <QMenu>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 
 #include <algorithm>
 
-ShopTools::ShopTools(const Services &services, Job job, QAction *reponer, QAction *planPilas, QObject *owner)
+ShopTools::ShopTools(const Services &services, Job job, QAction *reponer, QAction *planPilas,
+                     QAction *resumen, QObject *owner)
     : QObject(owner), m_services(services), m_job(std::move(job))
 {
     if (reponer) {
@@ -39,17 +39,8 @@ ShopTools::ShopTools(const Services &services, Job job, QAction *reponer, QActio
         planPilas->setEnabled(true);
         connect(planPilas, &QAction::triggered, this, &ShopTools::printPilePlan);
     }
-}
-
-QAction *ShopTools::addThresholdEntry(QMenu *menu)
-{
-    auto *entry = new QAction(menu);
-    entry->setObjectName(QStringLiteral("impResumen"));
-    Texts::follow(entry, [entry] { entry->setText(tr("&Resumen antes de tiradas largas...")); });
-    connect(entry, &QAction::triggered, this, &ShopTools::setThreshold);
-    menu->addSeparator();
-    menu->addAction(entry);
-    return entry;
+    if (resumen)
+        connect(resumen, &QAction::triggered, this, &ShopTools::setThreshold);
 }
 
 void ShopTools::setThreshold()

@@ -12,7 +12,6 @@ class Dialogs;
 class PrinterSurface;
 class ProfileFiles;
 class QAction;
-class QMenu;
 class QWidget;
 class RunHistory;
 class RunObserver;
@@ -41,10 +40,10 @@ public:
         std::function<QString()> name; // as the printer queue shows it
     };
 
-    ShopTools(const Services &services, Job job, QAction *reponer, QAction *planPilas, QObject *owner);
+    // `resumen` is the entry that sets how long a run may be before the summary asks.
+    ShopTools(const Services &services, Job job, QAction *reponer, QAction *planPilas, QAction *resumen,
+              QObject *owner);
 
-    // The entry that sets how long a run may be before the question, added at the end of `menu`.
-    QAction *addThresholdEntry(QMenu *menu);
     void setThreshold();
 
     // "Reponer boletos..." and "Imprimir plan de pilas".

@@ -88,8 +88,7 @@ void frmPrincipal::setUpDocuments()
          },
          [this] { return distinctNumberJob(); },
          [this] { return DocumentCommands::Cortar(m_documents->ArchivoActual); }},
-        ui->mnuReponer, ui->mnuPlanPilas, this);
-    m_shop->addThresholdEntry(ui->mnuImpresora);
+        ui->mnuReponer, ui->mnuPlanPilas, ui->impResumen, this);
 
     m_documents->PonerCAption();
 }
