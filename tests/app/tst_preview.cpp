@@ -1,6 +1,7 @@
 // The print preview: opened from the File menu, it shows each sheet as the printer prints it.
 #include "FormHarness.h"
 #include "PdfText.h"
+#include "PreviewHarness.h"
 #include "QtPrinterSurface.h"
 #include "frmVistaPrevia.h"
 
@@ -23,21 +24,6 @@ QRect inkBox(const QImage &image)
                 box |= QRect(x, y, 1, 1);
     }
     return box;
-}
-
-// Opens the preview with its shortcut and runs `inside` while it shows.
-bool withPreview(FormHarness<QtPrinterSurface> &h, const std::function<void(frmVistaPrevia &)> &inside)
-{
-    bool opened = false;
-    QTimer::singleShot(0, &h.w, [&] {
-        if (auto *preview = h.w.findChild<frmVistaPrevia *>()) {
-            opened = true;
-            inside(*preview);
-            preview->close();
-        }
-    });
-    QTest::keyClick(&h.w, Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
-    return opened;
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "CalibrationSettings.h"
 #include "DatePicker.h"
 #include "FormHarness.h"
+#include "PreviewHarness.h"
 #include "QtPrinterSurface.h"
 #include "RunLog.h"
 #include "RunSummary.h"
@@ -56,19 +57,10 @@ QString describe(const QRect &r)
     return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
 }
 
-// Opens the preview from the File menu and runs `inside` while it shows.
-bool withPreview(FormHarness<QtPrinterSurface> &h, const std::function<void(frmVistaPrevia &)> &inside)
+// The preview opened from the File menu.
+bool withMenuPreview(FormHarness<QtPrinterSurface> &h, const std::function<void(frmVistaPrevia &)> &inside)
 {
-    bool opened = false;
-    QTimer::singleShot(0, &h.w, [&] {
-        if (auto *preview = h.w.findChild<frmVistaPrevia *>()) {
-            opened = true;
-            inside(*preview);
-            preview->close();
-        }
-    });
-    h.w.findChild<QAction *>("mnuVistaPrevia")->trigger();
-    return opened;
+    return withPreview(h, inside, [&] { h.w.findChild<QAction *>("mnuVistaPrevia")->trigger(); });
 }
 
 // Runs `inside` on the dialog `name` once `open` has opened it.
@@ -125,8 +117,8 @@ private Q_SLOTS:
         h.type("txtPosY_1", "9000");
 
         bool enabled = true;
-        QVERIFY(
-            withPreview(h, [&](frmVistaPrevia &preview) { enabled = preview.chkCalibrada->isEnabled(); }));
+        QVERIFY(withMenuPreview(
+            h, [&](frmVistaPrevia &preview) { enabled = preview.chkCalibrada->isEnabled(); }));
         QVERIFY2(!enabled, "no calibration stored, nothing to show");
 
         PrinterCalibration measured;
@@ -140,7 +132,7 @@ private Q_SLOTS:
         constexpr double dpi = 144;
         const double pixelsPerTwip = dpi / 1440;
         QImage plain, landed, unticked;
-        QVERIFY(withPreview(h, [&](frmVistaPrevia &preview) {
+        QVERIFY(withMenuPreview(h, [&](frmVistaPrevia &preview) {
             enabled = preview.chkCalibrada->isEnabled();
             plain = preview.render(0, dpi);
             preview.chkCalibrada->setChecked(true);
