@@ -7,6 +7,7 @@
 #include "WindowProbe.h"
 #include "frmPrincipal.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -87,4 +88,17 @@ template <typename Printer = RecordingSurface> struct FormHarness
         QCoreApplication::processEvents();
     }
     void click(const QString &checkName) { click(check(checkName)); }
+
+    QAction *menu(const QString &name) const { return w.findChild<QAction *>(name); }
+    // Saves and opens the job through the File menu, the file dialog answering `path`.
+    void saveAs(const QString &path)
+    {
+        dialogs.fileNames.enqueue(path);
+        menu(QStringLiteral("mnuguardar"))->trigger();
+    }
+    void openFile(const QString &path)
+    {
+        dialogs.fileNames.enqueue(path);
+        menu(QStringLiteral("mnuabrir"))->trigger();
+    }
 };

@@ -36,7 +36,6 @@ struct Window : FormHarness<>
         probe.settleStartUp();
         w.documents().busyMilliseconds = 0;
     }
-    QAction *menu(const QString &name) { return w.findChild<QAction *>(name); }
 
     // Through the Lenguaje menu, as the user switches.
     bool speak(int32_t language)
@@ -63,16 +62,6 @@ struct Window : FormHarness<>
         for (const auto &[name, value] : kValues)
             values << (check(name) ? QString::number(int(check(name)->isChecked())) : box(name)->text());
         return values;
-    }
-    void saveAs(const QString &path)
-    {
-        dialogs.fileNames.enqueue(path);
-        menu(QStringLiteral("mnuguardar"))->trigger();
-    }
-    void openFile(const QString &path)
-    {
-        dialogs.fileNames.enqueue(path);
-        menu(QStringLiteral("mnuabrir"))->trigger();
     }
 };
 

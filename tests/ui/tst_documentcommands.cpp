@@ -63,7 +63,6 @@ struct Docs : FormHarness<>
         docs().busyMilliseconds = 0;
     }
     DocumentCommands &docs() { return w.documents(); }
-    QAction *menu(const QString &name) { return w.findChild<QAction *>(name); }
     QString job(const QString &name) const { return tmp.path(name); }
     QString text(const QString &box) const { return this->box(box)->text(); }
     bool on(const QString &disableBox) const { return !check(disableBox)->isChecked(); }
@@ -73,16 +72,6 @@ struct Docs : FormHarness<>
         return w.findChild<QTabWidget *>(QStringLiteral("SSTab1"))->isTabEnabled(i);
     }
 
-    void saveAs(const QString &path)
-    {
-        dialogs.fileNames.enqueue(path);
-        menu(QStringLiteral("mnuguardar"))->trigger();
-    }
-    void openFile(const QString &path)
-    {
-        dialogs.fileNames.enqueue(path);
-        menu(QStringLiteral("mnuabrir"))->trigger();
-    }
     // A same-number job: 0001 to 0500, positions 0 and 1 on.
     void fillPage0()
     {
