@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QList>
 #include <QObject>
 #include <QTimer>
 
@@ -100,44 +101,64 @@ private:
     int m_awayMs = 0;
 };
 
-// The window's observer as the run's thread sees it: every call is carried to the window.
+// The window's observer as the run's thread sees it: every call is carried to the window. The
+// sheets are carried a batch at a time, in order, so that a fast run does not pass the baton
+// for every sheet; a stop the observer asks for is heard when its batch arrives, at most
+// kBatchMs later, and every sheet drawn by then is told.
 class ObserverOnWindow final : public RunObserver
 {
 public:
+    static constexpr int kBatchMs = 10;
+    static constexpr qsizetype kBatchSheets = 256;
+
     ObserverOnWindow(RunObserver *observer, Turns &turns) : m_observer(observer), m_turns(turns) {}
 
     void printerConfirms() override
     {
+        flush();
         m_turns.onWindow([&] { m_observer->printerConfirms(); });
     }
     void printerConfirmed(qint64 confirmed, qint64 total, const QString &lastNumber,
                           const QString &jobs) override
     {
+        flush();
         m_turns.onWindow([&] { m_observer->printerConfirmed(confirmed, total, lastNumber, jobs); });
     }
     void printerState(const QString &words) override
     {
+        flush();
         m_turns.onWindow([&] { m_observer->printerState(words); });
     }
     bool keepWaiting() override
     {
-        return m_turns.ask([&] { return m_observer->keepWaiting(); });
+        return flush() && m_turns.ask([&] { return m_observer->keepWaiting(); });
     }
     bool waitsForStoppedPrinter() const override
     {
         return m_turns.ask([&] { return m_observer->waitsForStoppedPrinter(); });
     }
-    void idle(int ms) override { m_turns.away(ms); }
+    void idle(int ms) override
+    {
+        flush();
+        m_turns.away(ms);
+    }
     bool sheetPrinted(qint64 done, qint64 total, const QString &number) override
     {
-        return m_turns.ask([&] { return m_observer->sheetPrinted(done, total, number); });
+        if (m_sheets.isEmpty())
+            m_sinceFirst.start();
+        m_sheets.append({done, total, number});
+        if (m_goOn && m_sheets.size() < kBatchSheets && m_sinceFirst.elapsed() < kBatchMs)
+            return true;
+        return flush();
     }
     void runStarting(qint64 total) override
     {
+        flush();
         m_turns.onWindow([&] { m_observer->runStarting(total); });
     }
     bool goAhead(const JobSheets &sheets, const PrinterSurface &printer) override
     {
+        flush();
         return m_turns.ask([&] { return m_observer->goAhead(sheets, printer); });
     }
     bool tellsWhereStopped() const override
@@ -145,9 +166,33 @@ public:
         return m_turns.ask([&] { return m_observer->tellsWhereStopped(); });
     }
 
+    // Tells the sheets not yet told; false once the observer has asked the run to stop.
+    bool flush()
+    {
+        if (m_sheets.isEmpty())
+            return m_goOn;
+        m_turns.onWindow([&] {
+            for (const Sheet &sheet : std::as_const(m_sheets))
+                if (!m_observer->sheetPrinted(sheet.done, sheet.total, sheet.number))
+                    m_goOn = false;
+        });
+        m_sheets.clear();
+        return m_goOn;
+    }
+
 private:
+    struct Sheet
+    {
+        qint64 done;
+        qint64 total;
+        QString number;
+    };
+
     RunObserver *m_observer;
     Turns &m_turns;
+    QList<Sheet> m_sheets;
+    QElapsedTimer m_sinceFirst;
+    bool m_goOn = true;
 };
 
 // The window's dialogs as the run's thread sees them.
@@ -202,9 +247,17 @@ RunOutcome run(RunObserver *observer, Dialogs &dialogs, const std::function<void
         try {
             ObserverOnWindow carriedObserver(observer, turns);
             DialogsOnWindow carriedDialogs(dialogs, turns);
-            outcome = print(observer ? &carriedObserver : nullptr, carriedDialogs);
+            try {
+                outcome = print(observer ? &carriedObserver : nullptr, carriedDialogs);
+            } catch (...) {
+                thrown = std::current_exception();
+            }
+            // Whatever ended the run, the observer hears of every sheet it drew.
+            if (observer)
+                carriedObserver.flush();
         } catch (...) {
-            thrown = std::current_exception();
+            if (!thrown)
+                thrown = std::current_exception();
         }
         turns.finish();
     });
