@@ -1,7 +1,8 @@
 // Prints a same-number job with six positions through the built-in PDF printer and reports
 // throughput and peak memory.
 // Usage: bench_same_number [sheets] [progress|calibrated|qr|ean13|upca|code39|itf|pdf417]
-// With "progress" the run reports to the window's progress window, as a run from the window does;
+// With "progress" the run reports to the window's progress window from a thread of its own that
+// takes turns with the window (RunAside), as a run from the window does;
 // with "calibrated" the printer has a calibration to undo on every sheet; with "qr" every
 // position prints its number as a 20 mm QR code with a prefix and suffix; with a symbology's
 // name every position prints its number in it, with a check digit (and a prefix and suffix
@@ -11,6 +12,7 @@
 #include "BenchSupport.h"
 #include "Dialogs.h"
 #include "QtPrinterSurface.h"
+#include "RunAside.h"
 #include "SameNumberRun.h"
 #include "frmProgreso.h"
 
@@ -104,7 +106,12 @@ int main(int argc, char *argv[])
     timer.start();
     const bool withProgress = argc > 2 && qstrcmp(argv[2], "progress") == 0;
     frmProgreso progress(nullptr);
-    const RunOutcome outcome = runSameNumber(job, font, printer, dialogs, withProgress ? &progress : nullptr);
+    const RunOutcome outcome =
+        withProgress ? RunAside::run(&progress, dialogs, {},
+                                     [&](RunObserver *observer, Dialogs &asked) {
+                                         return runSameNumber(job, font, printer, asked, observer);
+                                     })
+                     : runSameNumber(job, font, printer, dialogs, nullptr);
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
 
     if (outcome != RunOutcome::Printed || dialogs.count != 0) {

@@ -104,6 +104,13 @@ void RunHistory::runEnded()
     }
 }
 
+RunOutcome RunHistory::aside(RunObserver *observer, const RunAside::Print &print)
+{
+    PrinterSurface &printer = m_services.printer;
+    return RunAside::run(
+        observer, m_services.dialogs, [&printer](bool held) { printer.holdWindowSettings(held); }, print);
+}
+
 bool RunHistory::refusedWhilePrinting()
 {
     if (!m_progress)
@@ -155,10 +162,12 @@ RunOutcome RunHistory::reprint(const RunLog::Run &run, const SheetSpan &span,
     return recorded(
         {run.trabajo, RunRecorder::printerName(printer), job.page, std::nullopt, run.copia, span.first,
          tickets ? tickets->listed : QString(), run.origen.isEmpty() ? run.id : run.origen},
-        [&](RunObserver *observer) {
-            const RunOutcome outcome =
-                tickets ? JobRun::replace(job, tickets->tickets, tickets->printed, printer, dialogs, observer)
-                        : JobRun::print(job, span, printer, dialogs, observer);
+        [&](RunObserver *logged) {
+            const RunOutcome outcome = aside(logged, [&](RunObserver *observer, Dialogs &asked) {
+                return tickets ? JobRun::replace(job, tickets->tickets, tickets->printed, printer, asked,
+                                                 observer)
+                               : JobRun::print(job, span, printer, asked, observer);
+            });
             printer.setPdfTemplate(openTemplate);
             if (orientation) {
                 try {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "JobFile.h"
+#include "RunAside.h"
 #include "RunLog.h"
 #include "RunRecorder.h"
 #include "SameNumberRun.h"
@@ -49,6 +50,11 @@ public:
     // `boletos` names the tickets of a replacement (TicketReplacement) in the log.
     RunOutcome print(int page, const std::function<RunOutcome(RunObserver *)> &run,
                      const QString &boletos = QString());
+
+    // The printing of a run given to print() or reprint(), on a thread of its own that takes
+    // turns with the window (RunAside), so that it goes on while the user works in a dialog.
+    // `observer` is the one the run was given; `print` gets the run's own observer and dialogs.
+    RunOutcome aside(RunObserver *observer, const RunAside::Print &print);
 
     // Another print while a run is under way is refused: true after the message that names the
     // running job and its printer. False, with nothing said, when no run is under way.

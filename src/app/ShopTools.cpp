@@ -87,9 +87,13 @@ void ShopTools::replaceTickets()
     const int page = m_job.page();
     m_services.history.print(
         page,
-        [&](RunObserver *observer) {
-            return TicketReplacement::print(m_job.sheets(page), request.tickets, std::nullopt, printer,
-                                            dialogs, observer);
+        [&](RunObserver *logged) {
+            // The job's sheets are read from the window before the run goes aside.
+            std::unique_ptr<JobSheets> sheets = m_job.sheets(page);
+            return m_services.history.aside(logged, [&](RunObserver *observer, Dialogs &asked) {
+                return TicketReplacement::print(std::move(sheets), request.tickets, std::nullopt, printer,
+                                                asked, observer);
+            });
         },
         request.listed);
 }

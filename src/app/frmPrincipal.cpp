@@ -435,7 +435,9 @@ void frmPrincipal::printSameNumbers()
     const FontChoice font = fontChoice();
     const RunOutcome outcome = m_history->print(0, [&](RunObserver *logged) {
         return m_shop->withSummary(logged, [&](RunObserver *observer) {
-            return runSameNumber(same, font, m_context.printer, m_context.dialogs, observer);
+            return m_history->aside(observer, [&](RunObserver *aside, Dialogs &dialogs) {
+                return runSameNumber(same, font, m_context.printer, dialogs, aside);
+            });
         });
     });
     recordLastPrint(outcome, 0, same, distinct);
@@ -456,8 +458,9 @@ void frmPrincipal::printDistinctNumbers()
     const FontChoice font = fontChoice();
     const RunOutcome outcome = m_history->print(1, [&](RunObserver *logged) {
         return m_shop->withSummary(logged, [&](RunObserver *observer) {
-            return runDistinctNumber(distinct, font, m_context.printer, m_context.dialogs, m_firstRowSpan,
-                                     observer);
+            return m_history->aside(observer, [&](RunObserver *aside, Dialogs &dialogs) {
+                return runDistinctNumber(distinct, font, m_context.printer, dialogs, m_firstRowSpan, aside);
+            });
         });
     });
     recordLastPrint(outcome, 1, same, distinct);

@@ -1,6 +1,7 @@
 #include "frmProgreso.h"
 
 #include "Dialogs.h"
+#include "RunAside.h"
 #include "StopSignals.h"
 #include "Texts.h"
 
@@ -116,6 +117,8 @@ bool frmProgreso::keepWaiting()
 
 void frmProgreso::letWindowsWork(int ms)
 {
+    if (RunAside::active())
+        return; // the window's own event loop gives them their turn
     if (m_windowTurn)
         m_windowTurn(true);
     QCoreApplication::processEvents(QEventLoop::AllEvents, ms);

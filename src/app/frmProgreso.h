@@ -15,7 +15,8 @@ class QPushButton;
 // lets the program's windows work between the run's sheets and while it waits for the printer:
 // the user may open, edit, save and preview other jobs meanwhile (RunHistory refuses another
 // print until this one ends). "Cancelar" (or closing it) stops the run after the sheet under
-// way, and so does SIGTERM or SIGHUP (StopSignals).
+// way, and so does SIGTERM or SIGHUP (StopSignals). A run aside (RunAside) leaves the other
+// windows to the window's own event loop.
 class frmProgreso final : public QDialog, public RunObserver
 {
     Q_OBJECT

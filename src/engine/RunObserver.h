@@ -3,6 +3,7 @@
 #include "PrinterSurface.h"
 
 #include <QString>
+#include <QThread>
 #include <QtGlobal>
 
 class JobSheets;
@@ -33,6 +34,8 @@ public:
     // Whether a stopped printer is waited for (a window that lets the user choose) or stops the
     // run (nobody to ask).
     virtual bool waitsForStoppedPrinter() const { return false; }
+    // The run has nothing to do for `ms` while the printer prints (see SpoolerWatch::idle).
+    virtual void idle(int ms) { QThread::msleep(ms); }
     // Sheet `done` of `total` (counted from 1) went out carrying `number`. False stops the run:
     // the document ends after this sheet.
     virtual bool sheetPrinted(qint64 done, qint64 total, const QString &number) = 0;

@@ -38,6 +38,13 @@ public:
     {
         return m_observer && m_observer->waitsForStoppedPrinter();
     }
+    void idle(int ms) override
+    {
+        if (m_observer)
+            m_observer->idle(ms);
+        else
+            SpoolerWatch::idle(ms);
+    }
 
     qint64 confirmed = 0;
 

@@ -8,6 +8,7 @@
 #include <QMarginsF>
 #include <QRectF>
 #include <QString>
+#include <QThread>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -59,6 +60,9 @@ public:
     // True: a stopped printer (a paused queue, a jam it holds) is waited for while keepWaiting()
     // says so; false: it stops the run as a fault does.
     virtual bool waitsForStoppedPrinter() const { return false; }
+    // The run has nothing to do for `ms` while the printer prints. A run on a thread of its own
+    // gives the window its turn meanwhile.
+    virtual void idle(int ms) { QThread::msleep(ms); }
 };
 
 // A job of a run that the system did not take or the printer did not finish: the run cannot go

@@ -124,7 +124,10 @@ void QtPrinterSurface::waitForPrinter(int atMost)
             cancelSpooled();
             throw RunStoppedWaiting(qMax(confirmed, m_parts.spooled.confirmedSheets()));
         }
-        QThread::msleep(kPollMs);
+        if (m_watch)
+            m_watch->idle(kPollMs);
+        else
+            QThread::msleep(kPollMs);
     }
 }
 

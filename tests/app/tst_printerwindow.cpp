@@ -186,6 +186,42 @@ private Q_SLOTS:
         QVERIFY(h.printer.width() > h.printer.height());
     }
 
+    // A dialog the user opens from the window while the run prints (here the preview, modal)
+    // does not hold the run up: the later parts go to the printer, and the run ends, while it
+    // is still open.
+    void theRunGoesOnWhileTheUserIsInADialog()
+    {
+        const qsizetype before = m_printers->printed(kQueue).size();
+        Window h;
+        QString openDialog;
+        qsizetype printedWhileOpen = 0;
+        bool endedWhileOpen = false;
+        const RunLog::Run run = printActingOnce(h, [&](frmProgreso *progress) {
+            QTimer poll;
+            connect(&poll, &QTimer::timeout, this, [&] {
+                QWidget *dialog = QApplication::activeModalWidget();
+                if (!dialog)
+                    return;
+                openDialog = dialog->objectName();
+                printedWhileOpen = m_printers->printed(kQueue).size() - before;
+                endedWhileOpen = progress->lblImpresora->text().contains(QStringLiteral("terminó 20 de 20"));
+                if (endedWhileOpen)
+                    dialog->close();
+            });
+            poll.start(50);
+            QTimer::singleShot(30000, this, [] {
+                if (QWidget *dialog = QApplication::activeModalWidget())
+                    dialog->close();
+            });
+            h.w.findChild<QAction *>("mnuVistaPrevia")->trigger();
+        });
+        QCOMPARE(openDialog, QStringLiteral("frmVistaPrevia"));
+        QVERIFY(endedWhileOpen);
+        QCOMPARE(printedWhileOpen, 20);
+        QCOMPARE(run.estado, RunLog::kCompleta);
+        QCOMPARE(m_printers->printed(kQueue).mid(before), numbers(1, 20));
+    }
+
     // Closing the window while parts are at the printer asks to wait or stop; either way the
     // window closes once the run has ended, and a stopped run offers no "Continuar".
     void closingTheWindowWaitsForTheRunOrStopsIt_data()
