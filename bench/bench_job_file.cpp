@@ -41,8 +41,8 @@ int main(int argc, char *argv[])
     RecordingSurface printer;
     AppContext context{Paths::under(dir.path()), dialogs, printer};
     frmPrincipal window(context);
-    DocumentCommands &docs = window.documents();
-    docs.busyMilliseconds = 0;
+    JobDocument &docs = window.documents();
+    window.documentCommands().busyMilliseconds = 0;
 
     // A same-number job with two positions on, saved once so that it has a name.
     const QString file = dir.filePath(QStringLiteral("rifa.trv"));
@@ -62,7 +62,7 @@ int main(int argc, char *argv[])
     QElapsedTimer clock;
     clock.start();
     for (int i = 0; i < repetitions; ++i)
-        if (docs.AbrirArchivo(file) != DocumentCommands::Opened::Yes)
+        if (docs.AbrirArchivo(file) != JobDocument::Opened::Yes)
             return 1;
     const double openMs = double(clock.nsecsElapsed()) / 1e6 / repetitions;
 

@@ -204,67 +204,6 @@
     </message>
 </context>
 <context>
-    <name>DocumentCommands</name>
-    <message>
-        <source>Nuevo %1</source>
-        <translation>New %1</translation>
-    </message>
-    <message>
-        <source>Desea guardar los cambios en el archivo %1</source>
-        <translation>Do you want to save the changes to the file %1</translation>
-    </message>
-    <message>
-        <source>Archivos de texto(*.trv)|*.trv</source>
-        <translation>Text files (*.trv)|*.trv</translation>
-    </message>
-    <message>
-        <source>Información</source>
-        <translation>Information</translation>
-    </message>
-    <message>
-        <source>No se puede abrir el archivo %1: %2</source>
-        <translation>The file %1 cannot be opened: %2</translation>
-    </message>
-    <message>
-        <source>El archivo %1 no indica si guarda un trabajo de mismo número o de distinto número; se abre como trabajo de mismo número.</source>
-        <translation>The file %1 does not say whether it holds a same-number or a different-number job; it opens as a same-number job.</translation>
-    </message>
-    <message>
-        <source>Seleccione el archivo destino </source>
-        <translation>Select the destination file</translation>
-    </message>
-    <message>
-        <source>Archivos de tessarino (Trv)|*.trv</source>
-        <translation>Tessarino files (Trv)|*.trv</translation>
-    </message>
-    <message>
-        <source>el documento no tiene nombre.</source>
-        <translation>the document has no name.</translation>
-    </message>
-    <message>
-        <source>los campos Desde y Hasta deben ser números.</source>
-        <translation>the From and Until boxes must hold numbers.</translation>
-    </message>
-    <message>
-        <source>No se pudo guardar el trabajo en el archivo %1: %2
-El archivo queda como estaba.</source>
-        <translation>The job could not be saved in the file %1: %2
-The file is left as it was.</translation>
-    </message>
-    <message>
-        <source>Creado el: %1 a las: %2</source>
-        <translation>Created on: %1 at: %2</translation>
-    </message>
-    <message>
-        <source>Fecha y hora de creación desconocido</source>
-        <translation>Date and time of creation unknown</translation>
-    </message>
-    <message>
-        <source>El archivo solicitado no se encuentra, se le ha cambiado el nombre o se ha eliminado. Pruebe lo siguiente use el comando abrir para buscarlo.</source>
-        <translation>The requested file cannot be found: it has been renamed or deleted. Try this: use the Open command to look for it.</translation>
-    </message>
-</context>
-<context>
     <name>ErrorReason</name>
     <message>
         <source>no queda espacio en el disco</source>
@@ -338,6 +277,67 @@ The file is left as it was.</translation>
     <message>
         <source>El lenguage que intenta cargar no está disponible en esta version del producto, pongase en contacto con su proveedor para actualizar el mismo.(soporte@vireoytrazo.example)</source>
         <translation>The language you are trying to load is not available in this version of the product, please contact your supplier to update it.(soporte@vireoytrazo.example)</translation>
+    </message>
+</context>
+<context>
+    <name>JobDocument</name>
+    <message>
+        <source>Nuevo %1</source>
+        <translation>New %1</translation>
+    </message>
+    <message>
+        <source>Desea guardar los cambios en el archivo %1</source>
+        <translation>Do you want to save the changes to the file %1</translation>
+    </message>
+    <message>
+        <source>Archivos de texto(*.trv)|*.trv</source>
+        <translation>Text files (*.trv)|*.trv</translation>
+    </message>
+    <message>
+        <source>Información</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>No se puede abrir el archivo %1: %2</source>
+        <translation>The file %1 cannot be opened: %2</translation>
+    </message>
+    <message>
+        <source>El archivo %1 no indica si guarda un trabajo de mismo número o de distinto número; se abre como trabajo de mismo número.</source>
+        <translation>The file %1 does not say whether it holds a same-number or a different-number job; it opens as a same-number job.</translation>
+    </message>
+    <message>
+        <source>Seleccione el archivo destino </source>
+        <translation>Select the destination file</translation>
+    </message>
+    <message>
+        <source>Archivos de tessarino (Trv)|*.trv</source>
+        <translation>Tessarino files (Trv)|*.trv</translation>
+    </message>
+    <message>
+        <source>el documento no tiene nombre.</source>
+        <translation>the document has no name.</translation>
+    </message>
+    <message>
+        <source>los campos Desde y Hasta deben ser números.</source>
+        <translation>the From and Until boxes must hold numbers.</translation>
+    </message>
+    <message>
+        <source>No se pudo guardar el trabajo en el archivo %1: %2
+El archivo queda como estaba.</source>
+        <translation>The job could not be saved in the file %1: %2
+The file is left as it was.</translation>
+    </message>
+    <message>
+        <source>Creado el: %1 a las: %2</source>
+        <translation>Created on: %1 at: %2</translation>
+    </message>
+    <message>
+        <source>Fecha y hora de creación desconocido</source>
+        <translation>Date and time of creation unknown</translation>
+    </message>
+    <message>
+        <source>El archivo solicitado no se encuentra, se le ha cambiado el nombre o se ha eliminado. Pruebe lo siguiente use el comando abrir para buscarlo.</source>
+        <translation>The requested file cannot be found: it has been renamed or deleted. Try this: use the Open command to look for it.</translation>
     </message>
 </context>
 <context>

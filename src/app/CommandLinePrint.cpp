@@ -7,7 +7,6 @@
 #include "Logging.h"
 
 #include "ConsoleDialogs.h"
-#include "DocumentCommands.h"
 #include "JobFile.h"
 #include "JobRun.h"
 #include "JobSheets.h"

@@ -1,7 +1,7 @@
 #include "RunHistory.h"
 
 #include "Dialogs.h"
-#include "DocumentCommands.h"
+#include "JobDocument.h"
 #include "JobFile.h"
 #include "JobRun.h"
 #include "Logging.h"
@@ -145,7 +145,7 @@ RunOutcome RunHistory::reprint(const RunLog::Run &run, const SheetSpan &span,
         return RunOutcome::Failed;
     }
     PrintJob job = PrintJob::read(m_services.profiles, run.copia);
-    job.name = DocumentCommands::Cortar(run.trabajo);
+    job.name = JobDocument::Cortar(run.trabajo);
     if (!job.notices.isEmpty())
         dialogs.message(job.notices.join(u'\n'), RunMessages::kTitle, Dialogs::Icon::Information);
 

@@ -1,6 +1,6 @@
 #include "RunText.h"
 
-#include "DocumentCommands.h"
+#include "JobDocument.h"
 #include "RunReconcile.h"
 #include "Texts.h"
 
@@ -31,7 +31,7 @@ QString RunText::when(const RunLog::Run &run)
 QString RunText::summary(const RunLog::Run &run)
 {
     return Texts::text(3040)
-        .arg(when(run), DocumentCommands::Cortar(run.trabajo), estado(run))
+        .arg(when(run), JobDocument::Cortar(run.trabajo), estado(run))
         .arg(run.hojaInicial)
         .arg(run.hojaInicial + qMax<qint64>(run.hojas, 1) - 1);
 }

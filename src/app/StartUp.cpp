@@ -2,8 +2,8 @@
 
 #include "AppContext.h"
 #include "Dialogs.h"
-#include "DocumentCommands.h"
 #include "FirstRun.h"
+#include "JobDocument.h"
 #include "Logging.h"
 #include "ProfileFiles.h"
 #include "SingleInstance.h"
@@ -63,7 +63,7 @@ StartUp::Outcome StartUp::start(QWidget *splash)
                                   Dialogs::Icon::Critical);
         return Outcome::Failed;
     }
-    DocumentCommands &documents = m_main->documents();
+    JobDocument &documents = m_main->documents();
     if (!m_commandLine.isEmpty()) {
         try {
             documents.openFromCommandLine(m_commandLine);

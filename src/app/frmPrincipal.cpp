@@ -2,9 +2,9 @@
 
 #include "BulkEdit.h"
 #include "Dialogs.h"
-#include "DocumentCommands.h"
 #include "InputRules.h"
 #include "JobControls.h"
+#include "JobDocument.h"
 #include "LastPrint.h"
 #include "Logging.h"
 #include "PrinterSurface.h"
@@ -413,7 +413,7 @@ SameNumberJob frmPrincipal::sameNumberJob() const
 DistinctNumberJob frmPrincipal::distinctNumberJob() const
 {
     DistinctNumberJob job = m_job->distinctNumberJob();
-    job.nombre = DocumentCommands::Cortar(m_documents->ArchivoActual); // for separator sheets
+    job.nombre = JobDocument::Cortar(documents().ArchivoActual); // for separator sheets
     return job;
 }
 
@@ -428,7 +428,7 @@ void frmPrincipal::printSameNumbers()
     if (m_history->refusedWhilePrinting() ||
         !PdfTemplates::readyToPrint(m_context.printer, m_context.dialogs))
         return;
-    m_context.printer.setJobName(DocumentCommands::Cortar(m_documents->ArchivoActual));
+    m_context.printer.setJobName(JobDocument::Cortar(documents().ArchivoActual));
     // The run prints these values, whatever the window holds by the time it ends.
     const SameNumberJob same = sameNumberJob();
     const DistinctNumberJob distinct = distinctNumberJob();
@@ -452,7 +452,7 @@ void frmPrincipal::printDistinctNumbers()
     if (m_history->refusedWhilePrinting() ||
         !PdfTemplates::readyToPrint(m_context.printer, m_context.dialogs))
         return;
-    m_context.printer.setJobName(DocumentCommands::Cortar(m_documents->ArchivoActual));
+    m_context.printer.setJobName(JobDocument::Cortar(documents().ArchivoActual));
     const SameNumberJob same = sameNumberJob();
     const DistinctNumberJob distinct = distinctNumberJob();
     const FontChoice font = fontChoice();

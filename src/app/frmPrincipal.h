@@ -12,6 +12,7 @@
 
 class DocumentCommands;
 class FontPanel;
+class JobDocument;
 class frmFormatos;
 class frmPilas;
 class SetsBoxes;
@@ -61,8 +62,10 @@ public:
     // Makes `page` the one page of SSTab1 the user can choose, and shows it.
     void setAvailablePage(int page);
 
-    // The job document: New, Open, Save, the caption and the document's name.
-    DocumentCommands &documents() const { return *m_documents; }
+    // The job document: New, Open, Save, the questions and the document's name.
+    JobDocument &documents() const;
+    // The document's part of the window: the caption, the file information, the busy animation.
+    DocumentCommands &documentCommands() const { return *m_documents; }
 
 Q_SIGNALS:
     // The window unloaded: the program ends.

@@ -3,6 +3,7 @@
 #include "DocumentCommands.h"
 #include "FontPanel.h"
 #include "JobControls.h"
+#include "JobDocument.h"
 #include "LastPrint.h"
 #include "Notes.h"
 #include "RecentFiles.h"
@@ -19,6 +20,11 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <algorithm>
+
+JobDocument &frmPrincipal::documents() const
+{
+    return m_documents->document();
+}
 
 void frmPrincipal::setUpDocuments()
 {
@@ -43,15 +49,16 @@ void frmPrincipal::setUpDocuments()
     job.txtJuegos2 = m_juegos->txtJuegos2;
     job.chkSeparadores = m_pilas->chkSeparadores;
     setUpNumberFormats();
-    DocumentCommands::Window window{
-        [this] {
-            checkAllBoxes(Ask::Not);
-            clearAllBoxes(Ask::Not);
-        },
-        [this] { m_fonts->cmdRestaurar_Click(); },
-        [this](int page) { setAvailablePage(page); },
-        [this](const QString &file) { m_fonts->DatosFuentes(file); },
-        [this] { return m_fonts->current(); },
+    JobDocument::Window window{
+        .resetJob =
+            [this] {
+                checkAllBoxes(Ask::Not);
+                clearAllBoxes(Ask::Not);
+            },
+        .restoreFont = [this] { m_fonts->cmdRestaurar_Click(); },
+        .setAvailablePage = [this](int page) { setAvailablePage(page); },
+        .loadFont = [this](const QString &file) { m_fonts->DatosFuentes(file); },
+        .font = [this] { return m_fonts->current(); },
     };
     m_documents = new DocumentCommands(
         {this, ui->lblinfo, ui->lblEstado, ui->ProgressBar1}, *m_job, std::move(window),
@@ -60,10 +67,11 @@ void frmPrincipal::setUpDocuments()
     m_lastPrint = std::make_unique<LastPrint>(*m_job, m_context.profiles, m_context.dialogs,
                                               [this] { m_jobModified = true; });
 
-    connect(ui->mnuNueMismo, &QAction::triggered, m_documents, [this] { m_documents->New(0); });
-    connect(ui->mnuNueDistinto, &QAction::triggered, m_documents, [this] { m_documents->New(1); });
-    connect(ui->mnuabrir, &QAction::triggered, m_documents, &DocumentCommands::mnuabrir_Click);
-    connect(ui->mnuguardar, &QAction::triggered, m_documents, &DocumentCommands::SaveTextControl);
+    JobDocument *document = &documents();
+    connect(ui->mnuNueMismo, &QAction::triggered, document, [document] { document->New(0); });
+    connect(ui->mnuNueDistinto, &QAction::triggered, document, [document] { document->New(1); });
+    connect(ui->mnuabrir, &QAction::triggered, document, &JobDocument::mnuabrir_Click);
+    connect(ui->mnuguardar, &QAction::triggered, document, &JobDocument::SaveTextControl);
     // The classic names are crossed: mnudistinto's caption is the same-number page's last print.
     connect(ui->mnudistinto, &QAction::triggered, this, &frmPrincipal::reloadLastSameNumberPrint);
     connect(ui->mnuultimaMismo, &QAction::triggered, this, &frmPrincipal::reloadLastDistinctNumberPrint);
@@ -73,10 +81,11 @@ void frmPrincipal::setUpDocuments()
 
     m_history = new RunHistory(
         {m_context.paths.runLogFolder, m_context.profiles, m_context.dialogs, m_context.printer, this},
-        {[this] { return m_documents->currentJob(); },
+        {[this] { return documents().currentJob(); },
          [this] {
-             const bool named = m_documents->DesdeLineaComandos || !m_documents->ArchivoGuardado.isEmpty();
-             return named ? m_documents->ArchivoActual : DocumentCommands::Cortar(m_documents->ArchivoActual);
+             const JobDocument &document = documents();
+             const bool named = document.DesdeLineaComandos || !document.ArchivoGuardado.isEmpty();
+             return named ? document.ArchivoActual : JobDocument::Cortar(document.ArchivoActual);
          }},
         ui->mnuRegistro, ui->mnuReimprimir, this);
     m_shop = new ShopTools(
@@ -87,10 +96,10 @@ void frmPrincipal::setUpDocuments()
                               : distinctNumberSheets(distinctNumberJob(), fontChoice(), m_context.dialogs);
          },
          [this] { return distinctNumberJob(); },
-         [this] { return DocumentCommands::Cortar(m_documents->ArchivoActual); }},
+         [this] { return JobDocument::Cortar(documents().ArchivoActual); }},
         ui->mnuReponer, ui->mnuPlanPilas, ui->impResumen, this);
 
-    m_documents->PonerCAption();
+    documents().PonerCAption();
 }
 
 void frmPrincipal::setUpNumberFormats()
@@ -117,13 +126,13 @@ void frmPrincipal::setUpNumberFormats()
 
 void frmPrincipal::setUpNotesAndRecentFiles()
 {
-    new Notes({ui->centralwidget, ui->imgFlag, ui->mnuNotas, ui->mnuescribir, ui->mnuBorrar}, *m_documents,
+    new Notes({ui->centralwidget, ui->imgFlag, ui->mnuNotas, ui->mnuescribir, ui->mnuBorrar}, documents(),
               m_context.profiles, m_context.dialogs, this);
 
     m_recent = new RecentFiles(
         ui->mnuarchivo, ui->mnuRecentFile_0, m_context.profiles,
-        [this](const QString &path) { m_documents->openRecent(path); }, this);
-    connect(m_documents, &DocumentCommands::saved, m_recent, &RecentFiles::REcientes);
+        [this](const QString &path) { documents().openRecent(path); }, this);
+    connect(&documents(), &JobDocument::saved, m_recent, &RecentFiles::REcientes);
     connect(ui->mnulimpiarrecientes, &QAction::triggered, m_recent, &RecentFiles::mnulimpiarrecientes_Click);
     ui->mnulimpiarrecientes->setEnabled(true);
     m_recent->build();

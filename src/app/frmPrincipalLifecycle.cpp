@@ -1,9 +1,9 @@
 // The main window's life: creation, load, the expandable advanced area, the start-up timer and
 // unload.
-#include "DocumentCommands.h"
 #include "FontPanel.h"
 #include "InterfaceLanguage.h"
 #include "JobControls.h"
+#include "JobDocument.h"
 #include "Logging.h"
 #include "NumberText.h"
 #include "RunHistory.h"
@@ -157,15 +157,15 @@ void frmPrincipal::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    switch (m_documents->Form_QueryUnload()) {
-    case DocumentCommands::Closing::Stay:
+    switch (documents().Form_QueryUnload()) {
+    case JobDocument::Closing::Stay:
         event->ignore();
         return;
-    case DocumentCommands::Closing::EndAtOnce:
+    case JobDocument::Closing::EndAtOnce:
         event->accept();
         Q_EMIT endedAtOnce();
         return;
-    case DocumentCommands::Closing::Close:
+    case JobDocument::Closing::Close:
         break;
     }
     QMainWindow::closeEvent(event);

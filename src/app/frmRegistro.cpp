@@ -2,7 +2,7 @@
 
 #include "DatePicker.h"
 #include "Dialogs.h"
-#include "DocumentCommands.h"
+#include "JobDocument.h"
 #include "LogFilter.h"
 #include "RunLog.h"
 #include "RunMessages.h"
@@ -78,7 +78,7 @@ public:
         }
         case Trabajo:
             return role == Qt::ToolTipRole ? QDir::toNativeSeparators(r.trabajo)
-                                           : DocumentCommands::Cortar(r.trabajo);
+                                           : JobDocument::Cortar(r.trabajo);
         case Pagina:
             return r.pagina;
         case Hojas:

@@ -16,4 +16,8 @@ struct JobSource
     std::function<DistinctNumberJob()> distinctNumberJob;
     // Reads the page record of `page` from `file` (empty: the settings file) into the window.
     std::function<void(int page, const ProfileFiles &profiles, const QString &file)> LeerCheck;
+    // The page the window shows (SSTab1): 0 same number, 1 distinct numbers.
+    std::function<int()> page;
+    // Marks `page`'s job as printed across the sheet (chVert, chVert2).
+    std::function<void(int page)> setLandscape;
 };

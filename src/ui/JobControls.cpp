@@ -93,7 +93,9 @@ JobControls::operator JobSource() const
     return {[this] { return sameNumberJob(); }, [this] { return distinctNumberJob(); },
             [this](int page, const ProfileFiles &profiles, const QString &file) {
                 LeerCheck(page, profiles, file);
-            }};
+            },
+            [this] { return SSTab1->currentIndex(); },
+            [this](int page) { (page == 1 ? chVert2 : chVert)->setChecked(true); }};
 }
 
 QCheckBox *JobControls::checkBox(BulkEdit::Box box) const

@@ -1,7 +1,7 @@
 #include "Notes.h"
 
 #include "Dialogs.h"
-#include "DocumentCommands.h"
+#include "JobDocument.h"
 #include "JobFile.h"
 #include "NoteText.h"
 #include "ProfileFiles.h"
@@ -48,8 +48,8 @@ QPixmap notePicture(QSize size)
 
 } // namespace
 
-Notes::Notes(const Controls &controls, DocumentCommands &documents, const ProfileFiles &profiles,
-             Dialogs &dialogs, QObject *parent)
+Notes::Notes(const Controls &controls, JobDocument &documents, const ProfileFiles &profiles, Dialogs &dialogs,
+             QObject *parent)
     : QObject(parent), m_ui(controls), m_documents(documents), m_profiles(profiles), m_dialogs(dialogs)
 {
     m_ui.imgFlag->setPixmap(notePicture(m_ui.imgFlag->size()));
@@ -59,7 +59,7 @@ Notes::Notes(const Controls &controls, DocumentCommands &documents, const Profil
     m_ui.mnuescribir->setEnabled(true);
     connect(m_ui.mnuescribir, &QAction::triggered, this, &Notes::mnuescribir_Click);
     connect(m_ui.mnuBorrar, &QAction::triggered, this, &Notes::mnuBorrar_Click);
-    connect(&m_documents, &DocumentCommands::notaActualChanged, this, &Notes::ControlarMenuNotas);
+    connect(&m_documents, &JobDocument::notaActualChanged, this, &Notes::ControlarMenuNotas);
     ControlarMenuNotas();
 }
 
@@ -129,7 +129,7 @@ bool Notes::store(const QString &text)
                          "La nota sigue en el editor: cópiela o vuelva a intentarlo. Para cerrar "
                          "sin guardarla, borre el texto.")
                           .arg(QDir::toNativeSeparators(m_documents.ArchivoActual), reason),
-                      DocumentCommands::kAppTitle, Dialogs::Icon::Critical);
+                      JobDocument::kAppTitle, Dialogs::Icon::Critical);
     return false;
 }
 
@@ -137,7 +137,7 @@ void Notes::mnuBorrar_Click()
 {
     if (m_documents.busy())
         return;
-    if (m_dialogs.message(kBorrarPregunta, DocumentCommands::kAppTitle, Dialogs::Icon::Exclamation,
+    if (m_dialogs.message(kBorrarPregunta, JobDocument::kAppTitle, Dialogs::Icon::Exclamation,
                           Dialogs::Buttons::YesNo) != Dialogs::Yes)
         return;
     QString file = m_documents.ArchivoActual;
@@ -147,7 +147,7 @@ void Notes::mnuBorrar_Click()
         !m_profiles.EscribirValoresIni({{JobFile::kComentario, JobFile::kTexto, QString()}}, file, &reason)) {
         m_dialogs.message(tr("No se pudo borrar la nota del archivo %1: %2")
                               .arg(QDir::toNativeSeparators(m_documents.ArchivoActual), reason),
-                          DocumentCommands::kAppTitle, Dialogs::Icon::Critical);
+                          JobDocument::kAppTitle, Dialogs::Icon::Critical);
         return;
     }
     m_documents.NotaActual.clear();

@@ -5,7 +5,7 @@
 #include <QObject>
 #include <QPoint>
 
-class DocumentCommands;
+class JobDocument;
 class Dialogs;
 class ProfileFiles;
 class QAction;
@@ -29,8 +29,8 @@ public:
         QAction *mnuBorrar;
     };
 
-    Notes(const Controls &controls, DocumentCommands &documents, const ProfileFiles &profiles,
-          Dialogs &dialogs, QObject *parent);
+    Notes(const Controls &controls, JobDocument &documents, const ProfileFiles &profiles, Dialogs &dialogs,
+          QObject *parent);
 
     static constexpr TranslatedText kBorrarPregunta{
         "Notes", QT_TRANSLATE_NOOP("Notes", "Está seguro de querer eliminar el comentario de este archivo?")};
@@ -53,7 +53,7 @@ private:
     bool store(const QString &text);
 
     Controls m_ui;
-    DocumentCommands &m_documents;
+    JobDocument &m_documents;
     const ProfileFiles &m_profiles;
     Dialogs &m_dialogs;
 };

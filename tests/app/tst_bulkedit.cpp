@@ -106,7 +106,7 @@ private Q_SLOTS:
     {
         FormHarness h;
         QVERIFY(h.open(0));
-        h.w.documents().busyMilliseconds = 0;
+        h.w.documentCommands().busyMilliseconds = 0;
         h.type("txtHasta", "0005");
         h.probe.setJobModified(false); // no question about saving the job first
         h.w.findChild<QAction *>("mnuNueMismo")->trigger();

@@ -39,7 +39,7 @@ struct Window : FormHarness<QtPrinterSurface>
     {
         printer.setCurrentPrinter(printer.pdfPrinterIndex());
         probe.setJobModified(false);
-        w.documents().busyMilliseconds = 0;
+        w.documentCommands().busyMilliseconds = 0;
     }
     QAction *menu(const QString &name) { return w.findChild<QAction *>(name); }
     // Picks `file` with "Plantilla PDF..."; a question for the page is answered with `page`.
@@ -123,7 +123,7 @@ private Q_SLOTS:
         // A new job has none; opening the file brings it back whole.
         h.menu("mnuNueMismo")->trigger();
         QVERIFY(!h.printer.pdfTemplate());
-        QCOMPARE(h.w.documents().AbrirArchivo(jobFile), DocumentCommands::Opened::Yes);
+        QCOMPARE(h.w.documents().AbrirArchivo(jobFile), JobDocument::Opened::Yes);
         QCOMPARE(h.printer.pdfTemplate(), (PdfTemplate{QFileInfo(pdf).absoluteFilePath(), 2}));
 
         // "Sin plantilla" takes it away, and the next save leaves no section for it.
@@ -133,7 +133,7 @@ private Q_SLOTS:
         h.menu("mnuguardar")->trigger();
         QVERIFY2(!bytesOf(jobFile).contains("Plantilla"), bytesOf(jobFile).constData());
         QVERIFY(bytesOf(jobFile).endsWith("[Solapa]\r\nSStab=0\r\n"));
-        QCOMPARE(h.w.documents().AbrirArchivo(jobFile), DocumentCommands::Opened::Yes);
+        QCOMPARE(h.w.documents().AbrirArchivo(jobFile), JobDocument::Opened::Yes);
         QVERIFY(!h.printer.pdfTemplate());
     }
 

@@ -34,7 +34,7 @@ struct Window : FormHarness<>
     Window()
     {
         probe.settleStartUp();
-        w.documents().busyMilliseconds = 0;
+        w.documentCommands().busyMilliseconds = 0;
     }
 
     // Through the Lenguaje menu, as the user switches.

@@ -60,9 +60,9 @@ struct Docs : FormHarness<>
         // Loading fires change events until the start-up timer clears the flag a second later;
         // the tests decide when the job is modified.
         probe.settleStartUp();
-        docs().busyMilliseconds = 0;
+        w.documentCommands().busyMilliseconds = 0;
     }
-    DocumentCommands &docs() { return w.documents(); }
+    JobDocument &docs() { return w.documents(); }
     QString job(const QString &name) const { return tmp.path(name); }
     QString text(const QString &box) const { return this->box(box)->text(); }
     bool on(const QString &disableBox) const { return !check(disableBox)->isChecked(); }
@@ -234,7 +234,6 @@ private Q_SLOTS:
         QCOMPARE(h.w.fontChoice().name, QStringLiteral("DejaVu Sans"));
         QVERIFY(h.dialogs.messages.isEmpty());
         QCOMPARE(h.docs().NotaActual, QStringLiteral("C:\\Rifas\\2024\\nota.txt"));
-        QCOMPARE(DocumentCommands::Cortar(QStringLiteral("C:\\Rifas\\rifa.trv")), QStringLiteral("rifa.trv"));
 
         h.type(QStringLiteral("txtHasta"), QStringLiteral("0200"));
         h.menu(QStringLiteral("mnuguardar"))->trigger();
@@ -611,7 +610,7 @@ private Q_SLOTS:
     {
         Docs h;
         QVERIFY(h.open(0));
-        h.docs().busyMilliseconds = 300;
+        h.w.documentCommands().busyMilliseconds = 300;
         auto *bar = h.w.findChild<QProgressBar *>(QStringLiteral("ProgressBar1"));
         bool barSeen = false;
         QTimer during;
@@ -723,10 +722,10 @@ private Q_SLOTS:
         QDir::setCurrent(before);
         QVERIFY(started);
         frmPrincipal &w = *startUp.mainWindow();
-        DocumentCommands &docs = w.documents();
-        docs.busyMilliseconds = 0;
+        JobDocument &docs = w.documents();
+        w.documentCommands().busyMilliseconds = 0;
         if (!exists) {
-            QCOMPARE(dialogs.texts(), QStringList{DocumentCommands::kNotFound});
+            QCOMPARE(dialogs.texts(), QStringList{JobDocument::kNotFound});
             QCOMPARE(w.windowTitle(), QStringLiteral("Nuevo 1 - Tessarino"));
             QVERIFY(!docs.DesdeLineaComandos);
             // Save asks where to put the job, and the settings file never receives it.

@@ -39,9 +39,9 @@ struct NoteWindow : FormHarness<>
     NoteWindow()
     {
         probe.settleStartUp();
-        docs().busyMilliseconds = 0;
+        w.documentCommands().busyMilliseconds = 0;
     }
-    DocumentCommands &docs() { return w.documents(); }
+    JobDocument &docs() { return w.documents(); }
     QAction *action(const QString &name) { return w.findChild<QAction *>(name); }
     QLabel *imgFlag() { return w.findChild<QLabel *>(QStringLiteral("imgFlag")); }
     QMenu *mnuNotas() { return w.findChild<QMenu *>(QStringLiteral("mnuNotas")); }

@@ -31,7 +31,7 @@ struct Recent : FormHarness<>
     void quiet()
     {
         probe.settleStartUp();
-        w.documents().busyMilliseconds = 0;
+        w.documentCommands().busyMilliseconds = 0;
     }
     QAction *action(const QString &name) { return w.findChild<QAction *>(name); }
     QString job(const QString &name) const { return tmp.path(name); }
@@ -204,7 +204,7 @@ private Q_SLOTS:
         h.dialogs.clear();
         const QString title = h.w.windowTitle();
         h.action(QStringLiteral("mnuRecentFile_5"))->trigger();
-        QCOMPARE(h.dialogs.texts(), QStringList{DocumentCommands::kNotFound});
+        QCOMPARE(h.dialogs.texts(), QStringList{JobDocument::kNotFound});
         QCOMPARE(h.w.windowTitle(), title);
         QCOMPARE(h.w.documents().ArchivoActual, b);
         QCOMPARE(h.box(QStringLiteral("txtDesde"))->text(), QStringLiteral("0042"));
@@ -256,7 +256,7 @@ private Q_SLOTS:
         // Opening it opens the whole path.
         h.dialogs.clear();
         entry->trigger();
-        QCOMPARE(h.dialogs.texts(), QStringList{DocumentCommands::kNotFound});
+        QCOMPARE(h.dialogs.texts(), QStringList{JobDocument::kNotFound});
     }
 
     void openingAnEntryAsksAboutUnsavedChanges_data()

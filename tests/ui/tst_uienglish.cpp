@@ -27,7 +27,7 @@ struct Window : FormHarness<>
     Window()
     {
         probe.settleStartUp();
-        w.documents().busyMilliseconds = 0;
+        w.documentCommands().busyMilliseconds = 0;
         printer.setPrinters(
             {{QStringLiteral("Oficina"), QStringLiteral("Láser 1"), QStringLiteral("usb://1")},
              {QStringLiteral("Taller"), QStringLiteral("Matricial"), QStringLiteral("lpt1")}});
@@ -167,7 +167,7 @@ private Q_SLOTS:
         Window o;
         o.language(u"mnuIngles");
         std::unique_ptr<frmImpresora> d;
-        DocumentCommands &docs = o.w.documents();
+        JobDocument &docs = o.w.documents();
         Notes *notes = o.w.findChild<Notes *>();
         switch (what) {
         case 0:
@@ -226,7 +226,7 @@ private Q_SLOTS:
         Window o;
         QVERIFY(o.open(0));
         auto *status = o.w.findChild<QLabel *>(QStringLiteral("lblEstado"));
-        o.w.documents().lblinfo_MouseMove();
+        o.w.documentCommands().lblinfo_MouseMove();
         QCOMPARE(status->text(), "Fecha y hora de creación desconocido");
         const QString spanish = o.w.windowTitle();
         QVERIFY(spanish.startsWith("Nuevo "));
