@@ -32,12 +32,13 @@ public:
 
     enum Column { Inicio, Estado, Impresora, Trabajo, Pagina, Hojas, Impresas, Primera, Ultima, Columns };
 
-    void setRuns(std::vector<RunLog::Run> runs, const LogFilter &filter)
+    // The rows come with the next setFilter(): filtering a long log twice doubled its opening.
+    void setRuns(std::vector<RunLog::Run> runs)
     {
         beginResetModel();
         m_runs = std::move(runs);
         m_printers.clear();
-        m_rows = filter.rows(m_runs);
+        m_rows.clear();
         endResetModel();
     }
     void setFilter(const LogFilter &filter)
@@ -250,7 +251,7 @@ void frmRegistro::reload()
             Texts::text(8001).arg(QDir::toNativeSeparators(m_log.file()), lines.join(QStringLiteral(", "))),
             RunMessages::kTitle, Dialogs::Icon::Exclamation);
     }
-    m_model->setRuns(std::move(contents.runs), LogFilter{});
+    m_model->setRuns(std::move(contents.runs));
     applyFilter();
 }
 
