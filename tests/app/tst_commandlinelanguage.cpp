@@ -3,6 +3,7 @@
 #include "ProfileFiles.h"
 #include "RunLog.h"
 #include "SpanishTexts.h"
+#include "TestFiles.h"
 #include "TestPaths.h"
 
 #include <QDir>
@@ -38,12 +39,6 @@ const QByteArray kJob = QByteArrayLiteral("[Ultima Impresi\xf3n Solapa:0]\r\n"
 QByteArray changed(QByteArray job, const QByteArray &from, const QByteArray &to)
 {
     return job.replace(from, to);
-}
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // A job file's bytes without the moment it was written, which differs between any two runs.

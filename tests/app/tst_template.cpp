@@ -5,6 +5,7 @@
 #include "FormHarness.h"
 #include "PdfText.h"
 #include "QtPrinterSurface.h"
+#include "TestFiles.h"
 #include "frmPaginaPlantilla.h"
 #include "frmVistaPrevia.h"
 
@@ -17,12 +18,6 @@
 #include <QTimer>
 
 namespace {
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // A same-number job of three sheets, 0001 to 0003, with the template section given.
 QByteArray job(const QByteArray &plantilla)

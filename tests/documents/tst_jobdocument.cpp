@@ -4,6 +4,7 @@
 #include "ProfileFiles.h"
 #include "RecordingSurface.h"
 #include "ScriptedDialogs.h"
+#include "TestFiles.h"
 #include "TestPaths.h"
 
 #include <QDir>
@@ -12,19 +13,6 @@
 #include <QTest>
 
 namespace {
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void put(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 const QByteArray kSameJob = "[Ultima Impresi\xF3n Solapa:0]\r\nPosX_0=500\r\nPosY_0=300\r\nCheck1_0=0\r\n"
                             "Desde=0050\r\nHasta=0100\r\n[Comentario]\r\nTexto=con nota\r\n"

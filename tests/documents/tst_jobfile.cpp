@@ -2,18 +2,13 @@
 #include "JobFile.h"
 #include "ProfileFiles.h"
 #include "QtDialogs.h"
+#include "TestFiles.h"
 #include "TestPaths.h"
 
 #include <QFile>
 #include <QTest>
 
 namespace {
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 JobFile::Saved exampleJob()
 {

@@ -6,6 +6,7 @@
 #include "JobFile.h"
 #include "SingleInstance.h"
 #include "StartUp.h"
+#include "TestFiles.h"
 #include "frmIni.h"
 
 #include <QAction>
@@ -26,19 +27,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void put(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 // A job written on the old platform: windows-1252, CRLF, keys in any case, a section of its own,
 // both page records, a note with backslashes, positions 2 to 5 without keys.

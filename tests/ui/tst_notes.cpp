@@ -6,6 +6,7 @@
 #include "Notes.h"
 #include "SingleInstance.h"
 #include "StartUp.h"
+#include "TestFiles.h"
 #include "frmComen.h"
 #include "frmIni.h"
 
@@ -20,19 +21,6 @@
 #include <functional>
 
 namespace {
-
-QByteArray bytesOf(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void put(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 struct NoteWindow : FormHarness<>
 {

@@ -3,6 +3,7 @@
 #include "../app/FormHarness.h"
 #include "DocumentCommands.h"
 #include "RecentFiles.h"
+#include "TestFiles.h"
 
 #include <QAction>
 #include <QDir>
@@ -13,13 +14,6 @@
 #include <QTimer>
 
 namespace {
-
-void put(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
-}
 
 struct Recent : FormHarness<>
 {
