@@ -18,8 +18,6 @@
 
 namespace {
 
-int s_active = 0;
-
 // The baton the two threads pass: whoever holds it works, the other waits. The run hands it
 // back with something the window must do for it (a call to carry) or a time to stay away.
 class Turns
@@ -231,11 +229,6 @@ private:
 
 namespace RunAside {
 
-bool active()
-{
-    return s_active > 0;
-}
-
 RunOutcome run(RunObserver *observer, Dialogs &dialogs, const std::function<void(bool)> &windowTurn,
                const Print &print)
 {
@@ -262,7 +255,6 @@ RunOutcome run(RunObserver *observer, Dialogs &dialogs, const std::function<void
         turns.finish();
     });
 
-    ++s_active;
     QObject context;
     QEventLoop loop;
     bool finished = false;
@@ -310,7 +302,6 @@ RunOutcome run(RunObserver *observer, Dialogs &dialogs, const std::function<void
     while (!finished)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     runner.join();
-    --s_active;
     if (thrown)
         std::rethrow_exception(thrown);
     return outcome;

@@ -30,8 +30,4 @@ constexpr int kTurnMs = 20;
 RunOutcome run(RunObserver *observer, Dialogs &dialogs, const std::function<void(bool)> &windowTurn,
                const Print &print);
 
-// True while a run goes on aside: the window's own event loop lets the other windows work, so
-// an observer must not run one of its own.
-bool active();
-
 } // namespace RunAside

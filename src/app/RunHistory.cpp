@@ -63,10 +63,8 @@ RunOutcome RunHistory::recorded(RunRecorder::Job job, const std::function<RunOut
     RunLog::Run logged;
     QString problem;
     bool started = false;
-    PrinterSurface &printer = m_services.printer;
     {
-        frmProgreso progress(m_services.window, &m_services.dialogs,
-                             [&printer](bool held) { printer.holdWindowSettings(held); });
+        frmProgreso progress(m_services.window, &m_services.dialogs);
         m_progress = &progress;
         m_runJob = job.trabajo;
         m_runPrinter = job.impresora;

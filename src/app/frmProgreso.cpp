@@ -1,7 +1,6 @@
 #include "frmProgreso.h"
 
 #include "Dialogs.h"
-#include "RunAside.h"
 #include "StopSignals.h"
 #include "Texts.h"
 
@@ -13,8 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-frmProgreso::frmProgreso(QWidget *owner, Dialogs *dialogs, std::function<void(bool)> windowTurn)
-    : QDialog(owner), m_dialogs(dialogs), m_windowTurn(std::move(windowTurn))
+frmProgreso::frmProgreso(QWidget *owner, Dialogs *dialogs) : QDialog(owner), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmProgreso"));
     setWindowTitle(QStringLiteral("Tessarino"));
@@ -111,19 +109,7 @@ bool frmProgreso::keepWaiting()
         adjustSize();
         show();
     }
-    letWindowsWork(kRefreshMs / 2);
     return !m_cancelled;
-}
-
-void frmProgreso::letWindowsWork(int ms)
-{
-    if (RunAside::active())
-        return; // the window's own event loop gives them their turn
-    if (m_windowTurn)
-        m_windowTurn(true);
-    QCoreApplication::processEvents(QEventLoop::AllEvents, ms);
-    if (m_windowTurn)
-        m_windowTurn(false);
 }
 
 bool frmProgreso::sheetPrinted(qint64 done, qint64 total, const QString &number)
@@ -155,7 +141,6 @@ void frmProgreso::refresh(qint64 done, qint64 total, const QString &number)
         adjustSize();
         show();
     }
-    letWindowsWork(kRefreshMs / 2);
 }
 
 void frmProgreso::reject()

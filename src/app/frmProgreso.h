@@ -4,19 +4,16 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
-#include <functional>
 
 class Dialogs;
 class QLabel;
 class QProgressBar;
 class QPushButton;
 
-// The progress window of a print run. It appears once the run has gone on for half a second and
-// lets the program's windows work between the run's sheets and while it waits for the printer:
-// the user may open, edit, save and preview other jobs meanwhile (RunHistory refuses another
-// print until this one ends). "Cancelar" (or closing it) stops the run after the sheet under
-// way, and so does SIGTERM or SIGHUP (StopSignals). A run aside (RunAside) leaves the other
-// windows to the window's own event loop.
+// The progress window of a print run. It appears once the run has gone on for half a second. It
+// is not modal: the run goes on aside (RunAside) while the user opens, edits, saves and previews
+// other jobs (RunHistory refuses another print until this one ends). "Cancelar" (or closing it)
+// stops the run after the sheets under way, and so does SIGTERM or SIGHUP (StopSignals).
 class frmProgreso final : public QDialog, public RunObserver
 {
     Q_OBJECT
@@ -29,9 +26,7 @@ public:
     // cost the run nothing noticeable.
     static constexpr int kRefreshMs = 40;
 
-    // `windowTurn` is told true before the other windows get their turn and false after it.
-    explicit frmProgreso(QWidget *owner, Dialogs *dialogs = nullptr,
-                         std::function<void(bool)> windowTurn = {});
+    explicit frmProgreso(QWidget *owner, Dialogs *dialogs = nullptr);
 
     bool sheetPrinted(qint64 done, qint64 total, const QString &number) override;
     // On a queue: the sheets the printer completed and its state in words; while the run waits
@@ -77,9 +72,6 @@ private:
     bool m_confirms = false;
     bool m_asking = false;
     Dialogs *m_dialogs = nullptr;
-    std::function<void(bool)> m_windowTurn;
-    // The other windows' turn: their events, for at most `ms`.
-    void letWindowsWork(int ms);
     qint64 m_confirmed = 0, m_total = 0;
     // The sheet and number shown last.
     qint64 m_shownSheet = 0, m_shownTotal = 0;
