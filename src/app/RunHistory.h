@@ -45,8 +45,9 @@ public:
     RunHistory(const Services &services, Job job, QAction *log, QAction *reprint, QObject *owner);
 
     // A run of the open job's `page`: `run` prints it, reporting to the observer it is given.
-    // The window stays usable while it prints (see frmProgreso); the run works on the values it
-    // was given, and what the window sets on the printer meanwhile waits until it ends.
+    // `run` prints through aside(), so the window stays usable while it prints (the progress
+    // window runs no event loop of its own); the run works on the values it was given, and what
+    // the window sets on the printer meanwhile waits until it ends.
     // `boletos` names the tickets of a replacement (TicketReplacement) in the log.
     RunOutcome print(int page, const std::function<RunOutcome(RunObserver *)> &run,
                      const QString &boletos = QString());
